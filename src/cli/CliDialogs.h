@@ -1,0 +1,30 @@
+#pragma once
+
+#include <iostream>
+
+#include "core/Dialogs.h"
+
+namespace velk::cli {
+
+// Messages go to standard error; every question is answered by the command-line flag --yes or
+// --no (default no), and nothing ever waits for a person.
+class CliDialogs : public Dialogs {
+public:
+    explicit CliDialogs(bool answerYes = false) : answerYes_(answerYes) {}
+
+    int messageBox(const std::string& text, MessageKind kind, std::uint16_t buttons, int = 0) override;
+    bool inputText(const std::string&, const std::string&, std::string&, int) override { return false; }
+    std::optional<std::string> openFileName(const FileChoice&) override { return std::nullopt; }
+    std::optional<std::string> saveFileName(const FileChoice&) override { return std::nullopt; }
+    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
+    void beep() override {}
+    void showHelp(int) override {}
+
+    int errorCount() const { return errors_; }
+
+private:
+    bool answerYes_;
+    int errors_ = 0;
+};
+
+} // namespace velk::cli

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velk::cli {
+
+using Args = std::vector<std::string>;
+
+// Each command takes the arguments after its name and returns the exit status.
+int RunCheck(const Args& args);
+int RunDump(const Args& args);
+
+} // namespace velk::cli

@@ -1,0 +1,35 @@
+#include <cstring>
+#include <functional>
+#include <iostream>
+#include <map>
+
+#include "cli/Commands.h"
+
+namespace {
+
+void Usage() {
+    std::cerr << "gebruik: velk-cli COMMANDO [opties]\n"
+                 "  check BESTAND.dba   leest het bestand zoals het programma het leest\n"
+                 "  dump BESTAND.dba    toont het hele bestand als JSON\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace velk::cli;
+    const std::map<std::string, std::function<int(const Args&)>> commands = {
+        {"check", RunCheck},
+        {"dump", RunDump},
+    };
+    if (argc < 2) {
+        Usage();
+        return 2;
+    }
+    const auto it = commands.find(argv[1]);
+    if (it == commands.end()) {
+        std::cerr << "onbekend commando: " << argv[1] << '\n';
+        Usage();
+        return 2;
+    }
+    return it->second(Args(argv + 2, argv + argc));
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace velk {
+
+// Reads little-endian values from a byte buffer. A read past the end never touches memory outside
+// the buffer: it yields zero and marks the reader failed, and every later read fails too.
+class ByteReader {
+public:
+    explicit ByteReader(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+
+    bool ok() const { return ok_; }
+    std::size_t position() const { return pos_; }
+    std::size_t remaining() const { return ok_ ? bytes_.size() - pos_ : 0; }
+    bool atEnd() const { return pos_ == bytes_.size(); }
+
+    std::uint8_t u8();
+    std::int8_t i8() { return static_cast<std::int8_t>(u8()); }
+    std::uint16_t u16();
+    std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
+    std::uint32_t u32();
+    std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
+    float f32();
+    double f64();
+    // Copies exactly n bytes (zeros and failure when fewer are left).
+    void bytes(std::uint8_t* out, std::size_t n);
+    std::vector<std::uint8_t> bytes(std::size_t n);
+    void skip(std::size_t n);
+
+private:
+    bool take(std::size_t n);
+
+    std::span<const std::uint8_t> bytes_;
+    std::size_t pos_ = 0;
+    bool ok_ = true;
+};
+
+// Appends little-endian values to a growing byte buffer.
+class ByteWriter {
+public:
+    void u8(std::uint8_t v) { out_.push_back(v); }
+    void i8(std::int8_t v) { u8(static_cast<std::uint8_t>(v)); }
+    void u16(std::uint16_t v);
+    void i16(std::int16_t v) { u16(static_cast<std::uint16_t>(v)); }
+    void u32(std::uint32_t v);
+    void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
+    void f32(float v);
+    void f64(double v);
+    void bytes(const std::uint8_t* data, std::size_t n) { out_.insert(out_.end(), data, data + n); }
+    void bytes(std::span<const std::uint8_t> data) { bytes(data.data(), data.size()); }
+    void zeros(std::size_t n) { out_.insert(out_.end(), n, 0); }
+
+    std::size_t size() const { return out_.size(); }
+    const std::vector<std::uint8_t>& data() const { return out_; }
+    std::vector<std::uint8_t> take() { return std::move(out_); }
+
+private:
+    std::vector<std::uint8_t> out_;
+};
+
+} // namespace velk

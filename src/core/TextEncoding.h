@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velk {
+
+// Texts live in memory as UTF-8 and on file as Windows-1252; these are the only conversions.
+// Characters that Windows-1252 cannot hold are written as '?'.
+std::string Cp1252ToUtf8(std::string_view bytes);
+std::string Utf8ToCp1252(std::string_view utf8);
+
+// Number of characters (code points) in a UTF-8 text.
+std::size_t Utf8Length(std::string_view utf8);
+
+// The first n characters of a UTF-8 text.
+std::string Utf8Left(std::string_view utf8, std::size_t n);
+
+} // namespace velk
