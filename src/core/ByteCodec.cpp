@@ -37,7 +37,9 @@ std::uint32_t ByteReader::u32() {
     return v;
 }
 
-float ByteReader::f32() { return std::bit_cast<float>(u32()); }
+float ByteReader::f32() {
+    return std::bit_cast<float>(u32());
+}
 
 double ByteReader::f64() {
     const std::uint64_t lo = u32();
@@ -79,7 +81,9 @@ void ByteWriter::u32(std::uint32_t v) {
         out_.push_back(static_cast<std::uint8_t>((v >> (8 * k)) & 0xFF));
 }
 
-void ByteWriter::f32(float v) { u32(std::bit_cast<std::uint32_t>(v)); }
+void ByteWriter::f32(float v) {
+    u32(std::bit_cast<std::uint32_t>(v));
+}
 
 void ByteWriter::f64(double v) {
     const auto bits = std::bit_cast<std::uint64_t>(v);

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/ByteCodec.h"
+#include "core/TextEncoding.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "core/ByteCodec.h"
-#include "core/TextEncoding.h"
 
 namespace velk {
 

@@ -1,8 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "core/ByteCodec.h"
+
 #include "core/ShortString.h"
 #include "core/TextEncoding.h"
+
+#include <gtest/gtest.h>
 
 using namespace velk;
 
