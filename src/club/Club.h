@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/CompetitionFile.h"
+#include "core/ErrorCode.h"
+
+#include <string>
+
+namespace velk {
+
+// The open competition: everything the windows share. The lists are replaced wholesale when a
+// file is read and cleared when it is closed.
+struct Club : CompetitionFileData {
+    // Working copy of the first 67 bytes of ConfigRecord.
+    CompetitionHead CompetitionHead;
+
+    // Derived from the head after every read and accepted change.
+    int PairsPerGroup = 0;
+    int TablesPerGroup = 0;
+    int RankingSize = 0;
+    bool IsIndividual = false;
+
+    int CompetitionNumber = 0;
+    std::string ClubFileName = "N_N";
+    std::string ClubFilePath;
+    std::string ScheduleFilePath; // ".sma"
+    std::string ScoreFilePath;    // ".sco"
+    std::string SlamFilePath;     // ".slm"
+    int SeasonYear = 0;
+
+    // 1-based index into SessionList; 0 while no session is selected.
+    int CurrentSession = 0;
+    // Working copy of the selected session's record (its rows stay in SessionList).
+    TZitCalcObj SessionHead;
+
+    ErrorCode ErrorCode;
+};
+
+} // namespace velk
