@@ -11,7 +11,7 @@ namespace velk {
 // file is read and cleared when it is closed.
 struct Club : CompetitionFileData {
     // Working copy of the first 67 bytes of ConfigRecord.
-    CompetitionHead CompetitionHead;
+    velk::CompetitionHead CompetitionHead;
 
     // Derived from the head after every read and accepted change.
     int PairsPerGroup = 0;
@@ -32,7 +32,7 @@ struct Club : CompetitionFileData {
     // Working copy of the selected session's record (its rows stay in SessionList).
     TZitCalcObj SessionHead;
 
-    ErrorCode ErrorCode;
+    velk::ErrorCode ErrorCode;
 };
 
 } // namespace velk
