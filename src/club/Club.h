@@ -26,6 +26,8 @@ struct Club : CompetitionFileData {
     std::string ScoreFilePath;    // ".sco"
     std::string SlamFilePath;     // ".slm"
     int SeasonYear = 0;
+    // Today as dd-mm-yyyy, taken when the program starts.
+    std::string TodayText;
 
     // 1-based index into SessionList; 0 while no session is selected.
     int CurrentSession = 0;
@@ -33,6 +35,15 @@ struct Club : CompetitionFileData {
     TZitCalcObj SessionHead;
 
     velk::ErrorCode ErrorCode;
+
+    // The schedule, score and slam lists keep one entry per session; they follow the sessions.
+    struct SessionCompanions {
+        virtual ~SessionCompanions() = default;
+        virtual void sessionCreated(Club&, int session) = 0;
+        virtual void sessionRemoved(Club&, int session) = 0;
+        virtual void sessionSelected(Club&, int session) = 0;
+    };
+    SessionCompanions* Companions = nullptr;
 };
 
 } // namespace velk
