@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "core/TextHelpers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,14 +16,6 @@ namespace {
 bool AllDigits(std::string_view s) {
     return !s.empty() && std::all_of(s.begin(), s.end(),
                                      [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-}
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
 }
 
 std::vector<std::string_view> SplitOnDash(std::string_view s) {
@@ -82,7 +75,7 @@ std::string TodayText(const Clock& clock) {
 }
 
 std::optional<Date> ParseDate(std::string_view text, const DateTime& today) {
-    const auto parts = SplitOnDash(Trimmed(text));
+    const auto parts = SplitOnDash(Trim(text));
     if (parts.size() < 2 || parts.size() > 3)
         return std::nullopt;
     for (std::size_t i = 0; i < 2; ++i)
@@ -103,7 +96,7 @@ std::optional<Date> ParseDate(std::string_view text, const DateTime& today) {
 std::optional<std::string> CompleteDate(std::string_view text, const Clock& clock, Dialogs& dialogs,
                                         ErrorCode& errorCode) {
     const DateTime now = clock.now();
-    const std::string typed(Trimmed(text));
+    const std::string typed(Trim(text));
     std::string completed = typed;
     if (AllDigits(typed)) {
         const std::string thisMonth = TwoDigits(now.month);

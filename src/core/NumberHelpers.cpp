@@ -1,6 +1,7 @@
 #include "core/NumberHelpers.h"
 
 #include "core/ErrorHelpers.h"
+#include "core/TextHelpers.h"
 
 #include <cctype>
 #include <cfloat>
@@ -12,14 +13,6 @@
 namespace velk {
 
 namespace {
-
-std::string_view Trimmed(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
-        s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
-        s.remove_suffix(1);
-    return s;
-}
 
 // [sign] digits [separator digits] [e [sign] digits], at least one mantissa digit; the value is
 // read without regard to the C locale, which Qt sets from the environment.
@@ -81,7 +74,7 @@ double RoundTo(double value, int decimals) {
 double ReadNumber(std::string_view text, int decimals, bool tellChange, Dialogs& dialogs,
                   ErrorCode& errorCode, char decimalSeparator) {
     std::string typed(text);
-    if (Trimmed(typed).empty())
+    if (Trim(typed).empty())
         return 0;
     const char other = decimalSeparator == ',' ? '.' : ',';
     if (typed.find(decimalSeparator) == std::string::npos) {
@@ -92,7 +85,7 @@ double ReadNumber(std::string_view text, int decimals, bool tellChange, Dialogs&
                 dialogs.warning("Decimaalteken in " + std::string(text) + " gewijzigd");
         }
     }
-    const auto value = ParseDecimal(Trimmed(typed), decimalSeparator);
+    const auto value = ParseDecimal(Trim(typed), decimalSeparator);
     if (!value) {
         ShowError(dialogs, errorCode, std::string(text), 39);
         return 0;

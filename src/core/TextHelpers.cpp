@@ -2,6 +2,8 @@
 
 #include "core/TextEncoding.h"
 
+#include <cctype>
+
 namespace velk {
 
 namespace {
@@ -30,6 +32,14 @@ std::string PadRight(std::string_view text, int width, std::string_view ch) {
 
 std::string Truncate(std::string_view text, int n) {
     return n <= 0 ? std::string() : Utf8Left(text, static_cast<std::size_t>(n));
+}
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
 }
 
 std::string UpTo(std::string_view text, char ch) {

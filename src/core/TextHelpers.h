@@ -18,6 +18,9 @@ std::string Repeat(std::string_view ch, int n);
 // The first `n` characters at most.
 std::string Truncate(std::string_view text, int n);
 
+// The text without leading and trailing white space.
+std::string_view Trim(std::string_view text);
+
 // The part before the first `ch`; the whole text when `ch` is absent or the first character.
 std::string UpTo(std::string_view text, char ch);
 

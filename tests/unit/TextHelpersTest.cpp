@@ -26,6 +26,7 @@ TEST(TextHelpers, TruncateAndUpTo) {
     EXPECT_EQ(UpTo("Club2026.dba", '.'), "Club2026");
     EXPECT_EQ(UpTo("geen punt", '.'), "geen punt");
     EXPECT_EQ(UpTo(".verborgen", '.'), ".verborgen");
+    EXPECT_EQ(Trim(" \t 7,5 \n"), "7,5");
 }
 
 TEST(TextHelpers, MinMaxAndPositions) {
