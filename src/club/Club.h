@@ -36,12 +36,20 @@ struct Club : CompetitionFileData {
 
     velk::ErrorCode ErrorCode;
 
-    // The schedule, score and slam lists keep one entry per session; they follow the sessions.
+    // The schedule, score and slam lists keep one entry per session and live in files beside the
+    // competition file; they follow the sessions and the file through this interface.
     struct SessionCompanions {
         virtual ~SessionCompanions() = default;
         virtual void sessionCreated(Club&, int session) = 0;
         virtual void sessionRemoved(Club&, int session) = 0;
         virtual void sessionSelected(Club&, int session) = 0;
+        // After a competition file was read: load the companion files of the same base name.
+        virtual void fileOpened(Club&) {}
+        // The lists are gone with the file.
+        virtual void fileClosed(Club&) {}
+        // Writes the lists under the base name of `competitionPath`; returns the missing ones as
+        // bits: 1 schedules, 2 scores, 4 slams.
+        virtual int saveUnder(Club&, const std::string& /*competitionPath*/) { return 0; }
     };
     SessionCompanions* Companions = nullptr;
 };

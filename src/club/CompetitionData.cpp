@@ -3,6 +3,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/TextEncoding.h"
+#include "core/TextHelpers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,17 +13,9 @@ namespace velk {
 
 namespace {
 
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
 // A whole number, or nothing when the text is not one.
 bool ParseCount(const std::string& text, int& value) {
-    const std::string t = Trim(text);
+    const std::string t = std::string(Trim(text));
     if (t.empty())
         return false;
     char* end = nullptr;
@@ -35,7 +28,7 @@ bool ParseCount(const std::string& text, int& value) {
 
 // A decimal number written with "." or "," as decimal sign.
 bool ParseDecimal(const std::string& text, double& value) {
-    std::string t = Trim(text);
+    std::string t = std::string(Trim(text));
     for (char& c : t)
         if (c == ',')
             c = '.';
@@ -240,7 +233,7 @@ int ConfigDialogModel::validateField(int field) {
     }
     if (field >= FieldPairs && field <= FieldTables) {
         int value = 0;
-        const std::string shown = Trim(text[field]);
+        const std::string shown(Trim(text[field]));
         if (!ParseCount(shown, value)) {
             dialogs_.beep();
             value = 0;
@@ -311,7 +304,7 @@ int ConfigDialogModel::validateField(int field) {
         return 0;
     }
     if (field == FieldPctOneSub || field == FieldPctTwoSubs) {
-        const std::string shown = Trim(text[field]);
+        const std::string shown(Trim(text[field]));
         double value = 0;
         if (!shown.empty() && !ParseDecimal(shown, value)) {
             ErrorCode scratch;

@@ -1,8 +1,10 @@
 #include "club/Sessions.h"
 
 #include "club/CompetitionData.h"
+#include "core/DateHelpers.h"
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "core/TextHelpers.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -12,16 +14,8 @@ namespace velk {
 
 namespace {
 
-std::string Trim(const std::string& s) {
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const auto last = s.find_last_not_of(" \t");
-    return s.substr(first, last - first + 1);
-}
-
 int ToInt(const std::string& text, bool& ok) {
-    const std::string t = Trim(text);
+    const std::string t = std::string(Trim(text));
     char* end = nullptr;
     const long v = std::strtol(t.c_str(), &end, 10);
     ok = !t.empty() && *end == '\0' && v > -100000 && v < 100000;
@@ -31,9 +25,7 @@ int ToInt(const std::string& text, bool& ok) {
 } // namespace
 
 std::string SessionDateText(int day, int month, int year) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", day, month, year);
-    return buf;
+    return FormatDate(Date{day, month, year});
 }
 
 TZitCalcObj NewSessionRecord(const Club& club) {
@@ -219,7 +211,7 @@ void SessionDialogModel::sessionBoxEdited() {
 }
 
 bool SessionDialogModel::choose() {
-    const std::string t = Trim(sessionBoxText);
+    const std::string t(Trim(sessionBoxText));
     const std::size_t take = club_.SessionCount() < 10 ? 1 : 2;
     bool ok = false;
     const int n = t.size() >= take ? ToInt(t.substr(t.size() - take), ok) : 0;
@@ -261,7 +253,7 @@ int SessionDialogModel::validateField(int field) {
         dialogs_.beep();
         value = 0;
     }
-    const std::string shown = Trim(text[field]);
+    const std::string shown(Trim(text[field]));
     static const char* const zeroTexts[] = {"",
                                             "Aantal Spellen = 0",
                                             "Aantal Ronden = 0",
@@ -380,7 +372,7 @@ SessionPickerModel::SessionPickerModel(const Club& club, Dialogs& dialogs) : clu
 }
 
 bool SessionPickerModel::validate() {
-    std::string t = Trim(boxText);
+    std::string t(Trim(boxText));
     if (const auto blank = t.find(' '); blank != std::string::npos)
         t.resize(blank);
     if (t.size() > 2)

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "club/Club.h"
+#include "core/Clock.h"
+#include "core/Dialogs.h"
+
+#include <string>
+#include <vector>
+
+namespace velk {
+
+// The file lifecycle of the open competition: the empty state, open, save, save as, close, the
+// duplicate check, pair insertion and removal. The main window and velk-cli both drive it.
+class ClubFile {
+public:
+    ClubFile(Club& club, Dialogs& dialogs, const Clock& clock);
+
+    // The state before any file: "N_N", no sessions, an empty configuration.
+    void resetToEmpty();
+    bool isLoaded() const { return loaded_; }
+    // Marks a file built in memory (the new-file wizard) as loaded.
+    void setLoaded(bool loaded) { loaded_ = loaded; }
+
+    // Reads a competition file with its companions and selects session 1. On failure the
+    // messages are shown and nothing is loaded (the previous state stays).
+    bool open(const std::string& path);
+
+    // "&Bewaren": the duplicate check, the sort check, a path for an unnamed file, the write with
+    // its report. With `confirm` an existing file is only overwritten after "Velk\rBewaren van\r".
+    bool save(bool confirm = false, bool report = true);
+    // "Bewaren &als...": always asks a path; the companion files follow under the new name.
+    bool saveAs();
+    // Writes the file at `path` and, on success, takes the path as the file's own.
+    bool writeTo(const std::string& path, bool report);
+    // Asks for a path with the save dialog and its overwrite question; empty when none accepted.
+    std::string askSavePath(const std::string& startPath);
+
+    // "&Sluit": asks "Bestand bewaren ", saves on Ja, then clears the file. False when the
+    // duplicate check or the save stopped it.
+    bool close();
+
+    // The first duplicate ClubNr or group label: shows the message and returns the list position
+    // of the second pair, or 0 when the list is clean.
+    int duplicateCheck();
+
+    // The default pair list of a new file (header record and pairs 1..PairCount).
+    void buildPairList();
+    void takeSnapshot() { PairListSnapshot = club_.PairList; }
+
+    // "&Toevoegen": inserts a pair before or after list position `row` (asking which). Returns the
+    // position of the new pair, or 0.
+    int insertPair(int row, int currentGroup);
+    // "&Verwijderen": removes the pair at list position `row` after confirmation.
+    bool deletePair(int row);
+
+    // "&Rangorde in 'Lijnen'".
+    void askTwoLines();
+
+    // The line above the grid.
+    std::string competitionLine() const;
+    // The path offered for the next competition: the character before the first "." becomes "?".
+    static std::string NextCompetitionPattern(const std::string& path);
+
+    bool NeedSortFirst = false;
+    std::vector<TParenObj> PairListSnapshot;
+
+private:
+    void afterPathChosen(const std::string& path);
+    bool refuseUnsorted();
+
+    Club& club_;
+    Dialogs& dialogs_;
+    const Clock& clock_;
+    bool loaded_ = false;
+};
+
+} // namespace velk
