@@ -6,6 +6,9 @@
 #include "core/PairRecord.h"
 #include "core/SessionRecord.h"
 
+#include <cstddef>
+#include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,16 +27,49 @@ struct CompetitionFileData {
     int SessionCount() const { return static_cast<int>(SessionList.size()); }
 };
 
-// Reads a competition file into `out`. On any failure `out` is left as it was, `errorCode` holds
+// ErrorCode values of the competition file routines.
+namespace CompetitionFileError {
+enum : std::int16_t {
+    ConfigRecord = 1,
+    PairList = 2,
+    SessionList = 3,
+    SessionCalcList = 4,
+    Missing = 5,
+    Before2007 = 6,
+    TooManySessions = 7,
+};
+}
+
+// No real competition file comes near this; a larger one is not read at all.
+inline constexpr std::size_t kMaxCompetitionFileBytes = 64u << 20;
+
+// Parses the bytes of a competition file into `out`. Messages of the reading (a removed session,
+// too many sessions) go to `dialogs`. On any failure `out` is left as it was, `errorCode` holds
 // the code of the first failing stage and false is returned.
+bool ParseCompetitionFile(std::span<const std::uint8_t> bytes, CompetitionFileData& out, Dialogs& dialogs,
+                          ErrorCode& errorCode);
+
+// Reads a competition file into `out`, as ParseCompetitionFile; a missing file is warned about
+// here ("Geen Paren bestand ", ErrorCode 5).
 bool ReadCompetitionFile(const std::string& path, CompetitionFileData& out, Dialogs& dialogs,
                          ErrorCode& errorCode);
 
-// Writes `data` to `path`, the configuration head taken from `head` and the header record refreshed
-// from `clubFileName`, `seasonYear` and IsCompetition. The previous file survives until the new one
-// is complete.
+// The messages a caller shows for the ErrorCode of a failed read of `fileName`.
+void ReportCompetitionFileError(Dialogs& dialogs, int errorCode, const std::string& fileName);
+
+// The bytes of the competition file for `data`, the configuration head taken from `head` and the
+// header record refreshed from `clubFileName`, `seasonYear` and IsCompetition.
+std::vector<std::uint8_t> SerializeCompetitionFile(const CompetitionFileData& data,
+                                                   const CompetitionHead& head,
+                                                   const std::string& clubFileName, int seasonYear);
+
+enum class SaveReport { Silent, Report };
+
+// Writes `data` to `path` (see SerializeCompetitionFile). An odd pair count is confirmed first;
+// "Nee" returns false with ErrorCode 0 and nothing written. The previous file survives until the
+// new one is complete and then becomes the ".~db" backup.
 bool WriteCompetitionFile(const std::string& path, const CompetitionFileData& data,
                           const CompetitionHead& head, const std::string& clubFileName, int seasonYear,
-                          Dialogs& dialogs, ErrorCode& errorCode);
+                          Dialogs& dialogs, ErrorCode& errorCode, SaveReport report = SaveReport::Silent);
 
 } // namespace velk

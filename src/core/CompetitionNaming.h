@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace velk {
+
+// The competition number a file name carries in the two characters before its first ".":
+// "club_3.dba" is 3, "club12.dba" is 12, anything else 0. A drive file is always 0.
+int CompetitionNumberFromFileName(const std::string& path, bool isCompetition);
+
+// The path a new competition file gets when it is first saved: cut before the first "." of the
+// file name and "_1.dba" appended, unless the character before that "." is already "1".
+std::string FirstCompetitionPath(const std::string& path);
+
+// The companion files of a competition file.
+std::string ScheduleFilePathFor(const std::string& competitionPath); // ".sma"
+std::string ScoreFilePathFor(const std::string& competitionPath);    // ".sco"
+std::string SlamFilePathFor(const std::string& competitionPath);     // ".slm"
+
+} // namespace velk
