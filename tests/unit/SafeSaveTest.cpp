@@ -1,0 +1,81 @@
+#include "core/SafeSave.h"
+
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace velk;
+using velk::test::ReadBytes;
+using velk::test::TempFolder;
+using velk::test::WriteBytes;
+
+TEST(PathText, ChangeFileExtReplacesOnlyTheFileNamesExtension) {
+    EXPECT_EQ(ChangeFileExt("club.dba", ".sma"), "club.sma");
+    EXPECT_EQ(ChangeFileExt("/data/club.2026.dba", ".~db"), "/data/club.2026.~db");
+    EXPECT_EQ(ChangeFileExt("/data.old/club", ".sco"), "/data.old/club.sco");
+    EXPECT_EQ(ChangeFileExt("C:\\Bridge.nl\\club", ".slm"), "C:\\Bridge.nl\\club.slm");
+    EXPECT_EQ(FileNameOf("C:\\Bridge\\club.dba"), "club.dba");
+    EXPECT_EQ(FileNameOf("/a/b/"), "");
+}
+
+TEST(SafeSave, BackupExtensionsByKind) {
+    EXPECT_EQ(BackupExtension(BackupKind::Competition), ".~db");
+    EXPECT_EQ(BackupExtension(2), ".~cf");
+    EXPECT_EQ(BackupExtension(3), ".~ca");
+    EXPECT_EQ(BackupExtension(BackupKind::Score), ".~sc");
+    EXPECT_EQ(BackupExtension(BackupKind::Schedule), ".~sm");
+    EXPECT_EQ(BackupExtension(6), "");
+}
+
+TEST(SafeSave, BackupFileRenamesAndReplacesAnOlderBackup) {
+    TempFolder folder;
+    ErrorCode errorCode;
+    const std::string path = folder.file("club.sco");
+    EXPECT_TRUE(BackupFile(path, BackupKind::Score, errorCode)); // nothing there: nothing to do
+    WriteBytes(path, {7});
+    WriteBytes(folder.file("club.~sc"), {1});
+    EXPECT_TRUE(BackupFile(path, BackupKind::Score, errorCode));
+    EXPECT_TRUE(errorCode.ok());
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(ReadBytes(folder.file("club.~sc")), std::vector<std::uint8_t>{7});
+}
+
+TEST(SafeSave, FailedBackupKeepsErrorCodeOne) {
+    TempFolder folder;
+    ErrorCode errorCode;
+    const std::string path = folder.file("club.sma");
+    WriteBytes(path, {7});
+    std::filesystem::create_directories(folder.file("club.~sm") + "/full");
+    EXPECT_FALSE(BackupFile(path, BackupKind::Schedule, errorCode));
+    EXPECT_EQ(errorCode.value(), 1);
+    EXPECT_EQ(ReadBytes(path), std::vector<std::uint8_t>{7});
+}
+
+TEST(SafeSave, SavesNewAndReplacesExistingFiles) {
+    TempFolder folder;
+    const std::string path = folder.file("club.slm");
+    const std::vector<std::uint8_t> first = {1, 2, 3};
+    const std::vector<std::uint8_t> second = {};
+    ASSERT_TRUE(SaveFileAtomically(path, first, ".~sc"));
+    EXPECT_EQ(ReadBytes(path), first);
+    ASSERT_TRUE(SaveFileAtomically(path, second, ".~sc"));
+    EXPECT_EQ(ReadBytes(path), second);
+    EXPECT_EQ(ReadBytes(folder.file("club.~sc")), first);
+}
+
+TEST(SafeSave, MissingFolderFailsWithoutLeavingAnything) {
+    TempFolder folder;
+    EXPECT_FALSE(SaveFileAtomically(folder.file("no/club.dba"), std::vector<std::uint8_t>{1}, ".~db"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 0);
+}
+
+TEST(SafeSave, ReportNamesThePath) {
+    velk::test::ScriptedDialogs dialogs;
+    ReportSaveResult(dialogs, "a.dba", true);
+    ReportSaveResult(dialogs, "a.dba", false);
+    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"Wegschrijven van a.dba gelukt",
+                                                         "Wegschrijven van a.dba niet gelukt"}));
+    EXPECT_EQ(dialogs.messages[1].kind, MessageKind::Information);
+}
