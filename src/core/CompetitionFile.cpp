@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/FileBytes.h"
+#include "core/FileNameHelpers.h"
 #include "core/Messages.h"
 #include "core/SafeSave.h"
 

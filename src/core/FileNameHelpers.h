@@ -19,6 +19,11 @@ struct PathParts {
 // Splits a path at its last "/" (or "\", for paths written on Windows) and its last ".".
 PathParts SplitPath(std::string_view path);
 
+// Kinds of backup, for BackupExtension and BackupFile.
+namespace BackupKind {
+enum : int { Competition = 1, Cf = 2, Ca = 3, Score = 4, Schedule = 5 };
+}
+
 // The backup extension of a kind of file: 1 ".~db" (competition), 2 ".~cf", 3 ".~ca",
 // 4 ".~sc" (scores), 5 ".~sm" (schedules); empty for any other kind.
 std::string_view BackupExtension(int kind);

@@ -38,37 +38,6 @@ bool HasSize(const std::string& path, std::size_t size) {
 
 } // namespace
 
-std::string_view BackupExtension(int kind) {
-    switch (kind) {
-    case BackupKind::Competition:
-        return ".~db";
-    case BackupKind::Cf:
-        return ".~cf";
-    case BackupKind::Ca:
-        return ".~ca";
-    case BackupKind::Score:
-        return ".~sc";
-    case BackupKind::Schedule:
-        return ".~sm";
-    default:
-        return {};
-    }
-}
-
-bool BackupFile(const std::string& path, int kind, ErrorCode& errorCode) {
-    std::error_code ec;
-    if (!fs::exists(path, ec))
-        return true;
-    const std::string_view extension = BackupExtension(kind);
-    if (!extension.empty())
-        fs::rename(path, ChangeFileExt(path, extension), ec);
-    if (extension.empty() || ec) {
-        errorCode.report(1);
-        return false;
-    }
-    return true;
-}
-
 bool SaveFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                         std::string_view backupExtension) {
     std::error_code ec;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Dialogs.h"
-#include "core/ErrorCode.h"
+#include "core/FileNameHelpers.h" // BackupExtension, BackupFile
 #include "core/PathText.h"
 
 #include <cstdint>
@@ -10,17 +10,6 @@
 #include <string_view>
 
 namespace velk {
-
-// Backup kinds and their extensions.
-namespace BackupKind {
-enum : int { Competition = 1, Cf = 2, Ca = 3, Score = 4, Schedule = 5 };
-}
-// ".~db", ".~cf", ".~ca", ".~sc", ".~sm"; an empty text for an unknown kind.
-std::string_view BackupExtension(int kind);
-
-// Renames an existing file to its backup name (an older backup is replaced). Nothing to do when
-// the file does not exist; a failed rename keeps ErrorCode 1 and returns false.
-bool BackupFile(const std::string& path, int kind, ErrorCode& errorCode);
 
 // Saves `bytes` at `path` so that the user never has less than before: the bytes go to a
 // temporary file in the same folder, which is flushed and checked; only then does the previous

@@ -20,39 +20,6 @@ TEST(PathText, ChangeFileExtReplacesOnlyTheFileNamesExtension) {
     EXPECT_EQ(FileNameOf("/a/b/"), "");
 }
 
-TEST(SafeSave, BackupExtensionsByKind) {
-    EXPECT_EQ(BackupExtension(BackupKind::Competition), ".~db");
-    EXPECT_EQ(BackupExtension(2), ".~cf");
-    EXPECT_EQ(BackupExtension(3), ".~ca");
-    EXPECT_EQ(BackupExtension(BackupKind::Score), ".~sc");
-    EXPECT_EQ(BackupExtension(BackupKind::Schedule), ".~sm");
-    EXPECT_EQ(BackupExtension(6), "");
-}
-
-TEST(SafeSave, BackupFileRenamesAndReplacesAnOlderBackup) {
-    TempFolder folder;
-    ErrorCode errorCode;
-    const std::string path = folder.file("club.sco");
-    EXPECT_TRUE(BackupFile(path, BackupKind::Score, errorCode)); // nothing there: nothing to do
-    WriteBytes(path, {7});
-    WriteBytes(folder.file("club.~sc"), {1});
-    EXPECT_TRUE(BackupFile(path, BackupKind::Score, errorCode));
-    EXPECT_TRUE(errorCode.ok());
-    EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_EQ(ReadBytes(folder.file("club.~sc")), std::vector<std::uint8_t>{7});
-}
-
-TEST(SafeSave, FailedBackupKeepsErrorCodeOne) {
-    TempFolder folder;
-    ErrorCode errorCode;
-    const std::string path = folder.file("club.sma");
-    WriteBytes(path, {7});
-    std::filesystem::create_directories(folder.file("club.~sm") + "/full");
-    EXPECT_FALSE(BackupFile(path, BackupKind::Schedule, errorCode));
-    EXPECT_EQ(errorCode.value(), 1);
-    EXPECT_EQ(ReadBytes(path), std::vector<std::uint8_t>{7});
-}
-
 TEST(SafeSave, SavesNewAndReplacesExistingFiles) {
     TempFolder folder;
     const std::string path = folder.file("club.slm");
