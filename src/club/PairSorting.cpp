@@ -1,5 +1,6 @@
 #include "club/PairSorting.h"
 
+#include "core/NumberHelpers.h"
 #include "core/PairRecord.h"
 
 #include <algorithm>
@@ -85,7 +86,7 @@ void BubbleSort(Club& club, int r1, int r2, SortKey key, SortScope scope, bool m
 }
 
 int FirstPosition(const Club& club, int group) {
-    return (group - 1) * club.PairsPerGroup + 1;
+    return GroupBase(group, club.PairsPerGroup) + 1;
 }
 
 int LastPosition(const Club& club, int group) {

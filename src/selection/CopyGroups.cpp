@@ -3,6 +3,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/PairRecord.h"
+#include "core/TextHelpers.h"
 #include "selection/SelectionText.h"
 
 namespace velk {
@@ -54,8 +55,8 @@ bool CopyGroupsModel::check(CopyField field) {
         const int group = GroupOrdinal(c);
         // Anything but a letter would address a group before "A".
         if (group == 0) {
-            ShowFileError(dialogs_, club_.ErrorCode, "Groep " + TrimmedText(text), FileError::InvalidValue,
-                          Hint::CorrectInput);
+            ShowFileError(dialogs_, club_.ErrorCode, "Groep " + std::string(Trim(text)),
+                          FileError::InvalidValue, Hint::CorrectInput);
             focus_ = field;
             return false;
         }

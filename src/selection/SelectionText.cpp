@@ -1,25 +1,16 @@
 #include "selection/SelectionText.h"
 
+#include "core/TextHelpers.h"
+
 namespace velk {
 
 namespace {
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 // Larger than any count a box is compared with, small enough for an i16.
 constexpr int kNumberCap = 9999;
 } // namespace
 
-std::string TrimmedText(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return std::string(text);
-}
-
 char FirstCharacterUpper(std::string_view text) {
-    const std::string trimmed = TrimmedText(text);
+    const std::string_view trimmed = Trim(text);
     if (trimmed.empty())
         return 0;
     const char c = trimmed.front();
@@ -27,7 +18,7 @@ char FirstCharacterUpper(std::string_view text) {
 }
 
 int LeadingNumber(std::string_view text) {
-    const std::string trimmed = TrimmedText(text);
+    const std::string_view trimmed = Trim(text);
     if (trimmed.empty() || trimmed.front() < '0' || trimmed.front() > '9')
         return -1;
     int value = 0;

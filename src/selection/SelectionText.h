@@ -1,12 +1,8 @@
 #pragma once
 
-#include <string>
 #include <string_view>
 
 namespace velk {
-
-// The text of a selection box without the blanks around it.
-std::string TrimmedText(std::string_view text);
 
 // The first character of the trimmed text, upper-cased; 0 for an empty text.
 char FirstCharacterUpper(std::string_view text);
