@@ -52,6 +52,15 @@ public:
     int insertPair(int row, int currentGroup);
     // "&Verwijderen": removes the pair at list position `row` after confirmation.
     bool deletePair(int row);
+    // The navigator's delete: its own question and warning.
+    bool deletePairFromNavigator(int row);
+    // Asks a path with the save dialog, takes it (and the competition number of its name) and
+    // writes the file there.
+    bool saveUnderChosenPath(bool report);
+
+    // A dragged row: the pair and its result rows in every session move from one list position
+    // to another; the snapshot is retaken.
+    bool movePair(int from, int to);
 
     // "&Rangorde in 'Lijnen'".
     void askTwoLines();
@@ -66,6 +75,8 @@ public:
 
 private:
     void afterPathChosen(const std::string& path);
+    void removePairAt(int row);
+    void askSaveAfterPairCountChange();
     bool refuseUnsorted();
 
     Club& club_;

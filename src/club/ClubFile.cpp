@@ -1,0 +1,351 @@
+#include "club/ClubFile.h"
+
+#include "club/CompetitionData.h"
+#include "club/Sessions.h"
+#include "core/CompetitionFile.h"
+#include "core/CompetitionNaming.h"
+#include "core/ErrorHelpers.h"
+#include "core/PathText.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+
+namespace velk {
+
+namespace {
+
+bool FileExists(const std::string& path) {
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
+std::string PairLine(const TParenObj& p) {
+    char buf[96];
+    const char letter[2] = {static_cast<char>(p.Groep == 0 ? ' ' : p.Groep), 0};
+    std::snprintf(buf, sizeof buf, "  %3d  %1s  %2d   ", p.ClubNr, letter, p.GrpNr);
+    return std::string(buf) + p.Naam.get() + "  ";
+}
+
+} // namespace
+
+ClubFile::ClubFile(Club& club, Dialogs& dialogs, const Clock& clock)
+    : club_(club), dialogs_(dialogs), clock_(clock) {}
+
+void ClubFile::resetToEmpty() {
+    if (club_.Companions)
+        club_.Companions->fileClosed(club_);
+    const DateTime today = clock_.now();
+    Club::SessionCompanions* companions = club_.Companions;
+    club_ = Club{};
+    club_.Companions = companions;
+    club_.TodayText = SessionDateText(today.day, today.month, today.year);
+    club_.SeasonYear = today.year;
+    club_.ClubFileName = "N_N";
+    loaded_ = false;
+    NeedSortFirst = false;
+    PairListSnapshot.clear();
+}
+
+bool ClubFile::open(const std::string& path) {
+    CompetitionFileData data;
+    ErrorCode error;
+    if (!ReadCompetitionFile(path, data, dialogs_, error)) {
+        if (error.value() != CompetitionFileError::Missing)
+            ReportCompetitionFileError(dialogs_, error.value(), FileNameOf(path));
+        club_.ErrorCode.report(error.value());
+        return false;
+    }
+    resetToEmpty();
+    static_cast<CompetitionFileData&>(club_) = std::move(data);
+    LoadHead(club_);
+    DeriveValues(club_, &dialogs_);
+    club_.ClubFilePath = path;
+    club_.ClubFileName = FileNameOf(path);
+    club_.CompetitionNumber = CompetitionNumberFromFileName(path, club_.IsCompetition);
+    club_.ScheduleFilePath = ScheduleFilePathFor(path);
+    club_.ScoreFilePath = ScoreFilePathFor(path);
+    club_.SlamFilePath = SlamFilePathFor(path);
+    loaded_ = true;
+    takeSnapshot();
+    if (club_.Companions)
+        club_.Companions->fileOpened(club_);
+    LoadSession(club_, 1);
+    return true;
+}
+
+int ClubFile::duplicateCheck() {
+    const auto& list = club_.PairList;
+    for (std::size_t i = 1; i < list.size(); ++i) {
+        for (std::size_t j = i + 1; j < list.size(); ++j) {
+            std::string kind;
+            if (list[i].ClubNr == list[j].ClubNr)
+                kind = "Clubnummer in duplo  :";
+            else if (list[i].Groep == list[j].Groep && list[i].GrpNr == list[j].GrpNr)
+                kind = "Groep Label in duplo :";
+            if (kind.empty())
+                continue;
+            dialogs_.error(kind + "\r" + PairLine(list[i]) + "\r" + PairLine(list[j]));
+            return static_cast<int>(j);
+        }
+    }
+    return 0;
+}
+
+bool ClubFile::refuseUnsorted() {
+    if (!NeedSortFirst)
+        return false;
+    dialogs_.warning("Sorteer eerst het bestand op GroepNr.!");
+    return true;
+}
+
+std::string ClubFile::askSavePath(const std::string& startPath) {
+    FileChoice choice;
+    choice.title = "Velk bestand";
+    choice.filter = "velk bestand (*.dba)|*.DBA";
+    choice.defaultExtension = "dba";
+    choice.initialPath = startPath;
+    const auto chosen = dialogs_.saveFileName(choice);
+    if (!chosen || chosen->empty())
+        return {};
+    std::string path = *chosen;
+    if (FileNameOf(path).find('.') == std::string::npos)
+        path += ".dba";
+    if (FileExists(path) && !dialogs_.askYesNo("Bestand bestaat al\rbestand:" + path + " overschrijven?"))
+        return {};
+    return path;
+}
+
+void ClubFile::afterPathChosen(const std::string& path) {
+    club_.ClubFilePath = path;
+    club_.ClubFileName = FileNameOf(path);
+    club_.CompetitionNumber = CompetitionNumberFromFileName(path, club_.IsCompetition);
+    club_.SessionHead.CompetitionNr = static_cast<std::int16_t>(club_.CompetitionNumber);
+    for (auto& session : club_.SessionList)
+        session.CompetitionNr = static_cast<std::int16_t>(club_.CompetitionNumber);
+}
+
+bool ClubFile::writeTo(const std::string& path, bool report) {
+    StoreHead(club_);
+    StoreSession(club_, club_.CurrentSession);
+    ErrorCode error;
+    const std::string fileName = FileNameOf(path);
+    const bool ok = WriteCompetitionFile(path, club_, club_.CompetitionHead, fileName, club_.SeasonYear,
+                                         dialogs_, error, report ? SaveReport::Report : SaveReport::Silent);
+    club_.ErrorCode.report(error.value());
+    if (!ok)
+        return false;
+    club_.ClubFilePath = path;
+    club_.ClubFileName = fileName;
+    club_.ScheduleFilePath = ScheduleFilePathFor(path);
+    club_.ScoreFilePath = ScoreFilePathFor(path);
+    club_.SlamFilePath = SlamFilePathFor(path);
+    return true;
+}
+
+bool ClubFile::save(bool confirm, bool report) {
+    if (duplicateCheck() != 0 || refuseUnsorted())
+        return false;
+    std::string path = club_.ClubFilePath;
+    if (club_.ClubFileName == "N_N" || path.empty() || path == "*.dba") {
+        path = askSavePath(path);
+        if (path.empty())
+            return false;
+        afterPathChosen(path);
+    } else if (confirm && FileExists(path) &&
+               !dialogs_.askYesNo("Velk\rBewaren van\r" + club_.ClubFileName)) {
+        return false;
+    }
+    return writeTo(path, report);
+}
+
+bool ClubFile::saveAs() {
+    if (!FileExists(club_.ClubFilePath))
+        return false;
+    if (duplicateCheck() != 0 || refuseUnsorted())
+        return false;
+    const std::string path = askSavePath(club_.ClubFilePath);
+    if (path.empty())
+        return false;
+    afterPathChosen(path);
+    if (!writeTo(path, true))
+        return false;
+    const int missing = club_.Companions ? club_.Companions->saveUnder(club_, path) : 7;
+    static const char* const texts[8] = {"",
+                                         "Geen SchemaList ",
+                                         "Geen ScoreList ",
+                                         "Geen SchemaList, geen ScoreList",
+                                         "Geen SlemList ",
+                                         "Geen SchemaList, geen SlemList",
+                                         "Geen ScoreList, geen Slemlist",
+                                         "Geen ScemaList, geen ScoreList, geen Slemlist"};
+    if (missing > 0 && missing < 8)
+        dialogs_.error(texts[missing]);
+    return true;
+}
+
+bool ClubFile::close() {
+    if (duplicateCheck() != 0)
+        return false;
+    if (dialogs_.askYesNo("Bestand bewaren ") && !save())
+        return false;
+    resetToEmpty();
+    return true;
+}
+
+void ClubFile::buildPairList() {
+    if (club_.PairsPerGroup % 2 != 0)
+        dialogs_.warning("Aantal Paren per Groep moet bij voorkeur even zijn.!");
+    club_.PairList.clear();
+    const int pairs = club_.CompetitionHead.PairCount;
+    club_.PairList.reserve(static_cast<std::size_t>(std::max(pairs, 0)) + 1);
+    club_.PairList.push_back(MakeHeaderRecord(club_.SeasonYear, club_.ClubFileName, club_.IsCompetition));
+    for (int n = 1; n <= pairs; ++n)
+        club_.PairList.push_back(
+            MakeNewPair(n, club_.PairsPerGroup, club_.CompetitionHead.GroupCount, club_.IsIndividual));
+}
+
+int ClubFile::insertPair(int row, int currentGroup) {
+    if (club_.SessionCount() >= 2) {
+        dialogs_.information("Invoegen paren alleen mogelijk voor éérste zitting van Competitie");
+        return 0;
+    }
+    int at = 0;
+    if (dialogs_.askYesNo("Wilt u hier één paar invoegen, vóór het huidige paar"))
+        at = row;
+    else if (dialogs_.askYesNo("Wilt u hier een paar invoegen ná het huidige paar"))
+        at = row + 1;
+    else
+        return 0;
+    at = std::clamp<int>(at, 1, static_cast<int>(club_.PairList.size()));
+    CompetitionHead& h = club_.CompetitionHead;
+    int highest = h.PairCount;
+    for (std::size_t i = 1; i < club_.PairList.size(); ++i)
+        highest = std::max<int>(highest, club_.PairList[i].ClubNr);
+    TParenObj pair;
+    pair.ClubNr = static_cast<std::int16_t>(highest + 1);
+    const char letter = h.GroupCount == 1 ? ' ' : GroupLetter(currentGroup);
+    pair.Groep = static_cast<std::uint8_t>(letter);
+    pair.GrpNr = static_cast<std::int16_t>(club_.PairsPerGroup + 1);
+    std::string name = club_.IsIndividual ? "Speler" : "Paar";
+    if (letter != ' ')
+        name += letter;
+    pair.Naam.set(name + std::to_string(pair.GrpNr));
+    pair.Indx = static_cast<std::int16_t>(at);
+    club_.PairList.insert(club_.PairList.begin() + at, pair);
+    if (club_.SessionCount() == 1) {
+        auto& rows = club_.SessionList[0].Rows;
+        const std::size_t rpos = std::min<std::size_t>(static_cast<std::size_t>(at), rows.size());
+        rows.insert(rows.begin() + static_cast<std::ptrdiff_t>(rpos),
+                    TCalcObj::NewRow(static_cast<std::int16_t>(h.PairCount + 1)));
+    }
+    ++h.PairCount;
+    StoreHead(club_);
+    DeriveValues(club_, nullptr);
+    askSaveAfterPairCountChange();
+    return at;
+}
+
+void ClubFile::removePairAt(int row) {
+    club_.PairList.erase(club_.PairList.begin() + row);
+    // Each row belongs to the pair at its position; it goes with the pair.
+    for (auto& session : club_.SessionList)
+        if (row < static_cast<int>(session.Rows.size()))
+            session.Rows.erase(session.Rows.begin() + row);
+    for (std::size_t i = 1; i < club_.PairList.size(); ++i)
+        club_.PairList[i].Indx = static_cast<std::int16_t>(i);
+    --club_.CompetitionHead.PairCount;
+    StoreHead(club_);
+    DeriveValues(club_, nullptr);
+}
+
+void ClubFile::askSaveAfterPairCountChange() {
+    if (dialogs_.askYesNo("Aantal paren veranderd in: " + std::to_string(club_.CompetitionHead.PairCount) +
+                          "\r" + "Score gegevens gaan verloren\r" + "Wilt u gewijzigd bestand bewaren?"))
+        saveAs();
+}
+
+bool ClubFile::deletePair(int row) {
+    if (row < 1 || row >= static_cast<int>(club_.PairList.size()))
+        return false;
+    const TParenObj& pair = club_.PairList[static_cast<std::size_t>(row)];
+    if (!dialogs_.askYesNo("Weet u zeker dat u paar: " + std::to_string(pair.ClubNr) + " wilt verwijderen"))
+        return false;
+    removePairAt(row);
+    askSaveAfterPairCountChange();
+    return true;
+}
+
+bool ClubFile::deletePairFromNavigator(int row) {
+    if (row < 1 || row >= static_cast<int>(club_.PairList.size()))
+        return false;
+    if (!dialogs_.askYesNo("Wilt u dit paar verwijderen"))
+        return false;
+    dialogs_.warning("Pas op, Alleen voor een even aantal paren zitting mogelijk");
+    removePairAt(row);
+    return true;
+}
+
+bool ClubFile::saveUnderChosenPath(bool report) {
+    const std::string path = askSavePath(club_.ClubFilePath);
+    if (path.empty())
+        return false;
+    afterPathChosen(path);
+    return writeTo(path, report);
+}
+
+bool ClubFile::movePair(int from, int to) {
+    const int last = static_cast<int>(club_.PairList.size()) - 1;
+    if (from < 1 || to < 1 || from > last || to > last || from == to)
+        return false;
+    auto move = [&](auto& list) {
+        if (std::max(from, to) >= static_cast<int>(list.size()))
+            return;
+        auto item = list[static_cast<std::size_t>(from)];
+        list.erase(list.begin() + from);
+        list.insert(list.begin() + to, item);
+    };
+    move(club_.PairList);
+    for (auto& session : club_.SessionList)
+        move(session.Rows);
+    for (int i = 1; i <= last; ++i)
+        club_.PairList[static_cast<std::size_t>(i)].Indx = static_cast<std::int16_t>(i);
+    takeSnapshot();
+    return true;
+}
+
+void ClubFile::askTwoLines() {
+    const bool two = dialogs_.askYesNo("Uitslagen in twee lijnen (NZ en OW)");
+    club_.SessionHead.TwoLines = two ? 1 : 0;
+    if (two)
+        dialogs_.information("NZ en OW rangorde berekening in 2 lijnen bewaard");
+    StoreSession(club_, club_.CurrentSession);
+    if (FileExists(club_.ClubFilePath))
+        writeTo(club_.ClubFilePath, false);
+}
+
+std::string ClubFile::competitionLine() const {
+    static const char* const modes[] = {"Paren ", "Butler", "Cr.Imp", "Enkel"};
+    const CompetitionHead& h = club_.CompetitionHead;
+    const char* mode = h.ScoringMode < 4 ? modes[h.ScoringMode] : "";
+    const std::string date = club_.SessionHead.SessionDate.get();
+    char buf[256];
+    std::snprintf(
+        buf, sizeof buf,
+        " Compet:%2d Mode: %6s  Zitt(n):%2d(%2d)  Paren:%3d  Tafels: %3d Spellen:%2d Ronden:%2d   Datum%12s",
+        club_.CompetitionNumber, mode, club_.CurrentSession, h.SessionsPerCompetition, h.PairCount,
+        h.TableCount, club_.SessionHead.BoardCount, club_.SessionHead.RoundCount, date.c_str());
+    return buf;
+}
+
+std::string ClubFile::NextCompetitionPattern(const std::string& path) {
+    const std::size_t start = FileNameStart(path);
+    const std::size_t dot = path.find('.', start);
+    if (dot == std::string::npos || dot == start)
+        return path;
+    std::string out = path;
+    out[dot - 1] = '?';
+    return out;
+}
+
+} // namespace velk

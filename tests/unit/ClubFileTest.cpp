@@ -1,0 +1,293 @@
+#include "club/ClubFile.h"
+
+#include "club/ClubListPrint.h"
+#include "club/NewFileWizard.h"
+#include "core/CompetitionFile.h"
+#include "support/ClubBuilder.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+using namespace velk;
+using velk::test::MakeClub;
+using velk::test::ScriptedDialogs;
+using velk::test::TempFolder;
+
+namespace {
+
+const FixedClock kClock(DateTime{2026, 12, 8, 20, 15, 0});
+
+struct Fixture {
+    Club club = MakeClub(20, 2, 10, 1);
+    ScriptedDialogs dialogs;
+    ClubFile file{club, dialogs, kClock};
+};
+
+} // namespace
+
+TEST(ClubFile, DuplicateClubNumberStopsAtTheSecondPair) {
+    Fixture f;
+    f.club.PairList[7].ClubNr = 3;
+    EXPECT_EQ(f.file.duplicateCheck(), 7);
+    EXPECT_EQ(f.dialogs.messages[0].text,
+              "Clubnummer in duplo  :\r    3  A   3   PaarA3  \r    3  A   7   PaarA7  ");
+    EXPECT_FALSE(f.file.save());
+}
+
+TEST(ClubFile, DuplicateGroupLabel) {
+    Fixture f;
+    f.club.PairList[12].Groep = 'A';
+    f.club.PairList[12].GrpNr = 1;
+    EXPECT_EQ(f.file.duplicateCheck(), 12);
+    EXPECT_EQ(f.dialogs.messages[0].text.substr(0, 22), "Groep Label in duplo :");
+}
+
+TEST(ClubFile, UnsortedListIsNotSaved) {
+    Fixture f;
+    f.file.NeedSortFirst = true;
+    EXPECT_FALSE(f.file.save());
+    EXPECT_EQ(f.dialogs.messages[0].text, "Sorteer eerst het bestand op GroepNr.!");
+}
+
+TEST(ClubFile, SaveAsksAPathForAnUnnamedFileThenOpensAgain) {
+    TempFolder folder;
+    Fixture f;
+    f.club.ClubFileName = "N_N";
+    f.club.PairList[4].Naam.set("Jansen - De Vries");
+    f.dialogs.files.push_back(folder.file("club_3"));
+    ASSERT_TRUE(f.file.save());
+    EXPECT_EQ(f.club.ClubFilePath, folder.file("club_3.dba"));
+    EXPECT_EQ(f.club.ClubFileName, "club_3.dba");
+    EXPECT_EQ(f.club.CompetitionNumber, 3);
+    EXPECT_EQ(f.club.ScoreFilePath, folder.file("club_3.sco"));
+    EXPECT_EQ(f.dialogs.fileChoices[0].filter, "velk bestand (*.dba)|*.DBA");
+    EXPECT_EQ(f.dialogs.fileChoices[0].title, "Velk bestand");
+    EXPECT_EQ(f.dialogs.texts().back(), "Wegschrijven van " + folder.file("club_3.dba") + " gelukt");
+
+    Club other;
+    ScriptedDialogs dialogs;
+    ClubFile reader(other, dialogs, kClock);
+    ASSERT_TRUE(reader.open(folder.file("club_3.dba")));
+    EXPECT_EQ(other.PairList[4].Naam.get(), "Jansen - De Vries");
+    EXPECT_EQ(other.CompetitionNumber, 3);
+    EXPECT_EQ(other.PairsPerGroup, 10);
+    EXPECT_EQ(other.CurrentSession, 1);
+    EXPECT_EQ(other.SessionHead.CompetitionNr, 3);
+    EXPECT_EQ(reader.PairListSnapshot.size(), 21u);
+}
+
+TEST(ClubFile, OverwriteQuestionNeeAbandonsTheSave) {
+    TempFolder folder;
+    Fixture f;
+    f.club.ClubFileName = "N_N";
+    velk::test::WriteBytes(folder.file("x_1.dba"), {1, 2, 3});
+    f.dialogs.files.push_back(folder.file("x_1.dba"));
+    f.dialogs.answerNo();
+    EXPECT_FALSE(f.file.save());
+    EXPECT_EQ(f.dialogs.texts().back(),
+              "Bestand bestaat al\rbestand:" + folder.file("x_1.dba") + " overschrijven?");
+    EXPECT_EQ(velk::test::ReadBytes(folder.file("x_1.dba")), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+TEST(ClubFile, FailedOpenKeepsWhatWasLoaded) {
+    TempFolder folder;
+    Fixture f;
+    velk::test::WriteBytes(folder.file("bad.dba"), std::vector<std::uint8_t>(100, 0));
+    EXPECT_FALSE(f.file.open(folder.file("bad.dba")));
+    EXPECT_EQ(f.club.PairList.size(), 21u);
+    EXPECT_EQ(f.club.ClubFileName, "test_1.dba");
+    EXPECT_FALSE(f.dialogs.messages.empty());
+}
+
+TEST(ClubFile, InsertRefusedAfterTheFirstSession) {
+    Fixture f;
+    AppendNewSession(f.club);
+    EXPECT_EQ(f.file.insertPair(3, 1), 0);
+    EXPECT_EQ(f.dialogs.messages[0].text,
+              "Invoegen paren alleen mogelijk voor éérste zitting van Competitie");
+}
+
+TEST(ClubFile, InsertAfterTheCurrentPair) {
+    Fixture f;
+    f.dialogs.answerNo();  // not before
+    f.dialogs.answerYes(); // after
+    f.dialogs.answerNo();  // do not save
+    EXPECT_EQ(f.file.insertPair(10, 1), 11);
+    const TParenObj& p = f.club.PairList[11];
+    EXPECT_EQ(p.ClubNr, 21);
+    EXPECT_EQ(p.Groep, 'A');
+    EXPECT_EQ(p.GrpNr, 11);
+    EXPECT_EQ(p.Naam.get(), "PaarA11");
+    EXPECT_EQ(f.club.CompetitionHead.PairCount, 21);
+    EXPECT_EQ(f.club.SessionList[0].Rows.size(), 22u);
+    EXPECT_EQ(f.club.SessionList[0].Rows[11].ClubNr, 21);
+    EXPECT_EQ(
+        f.dialogs.texts().back(),
+        "Aantal paren veranderd in: 21\rScore gegevens gaan verloren\rWilt u gewijzigd bestand bewaren?");
+}
+
+TEST(ClubFile, DeleteAndMoveTakeTheResultRowsAlong) {
+    Fixture f;
+    f.club.SessionList[0].Rows[5].Points = 42;
+    f.dialogs.answerYes();
+    f.dialogs.answerNo();
+    ASSERT_TRUE(f.file.deletePair(2));
+    EXPECT_EQ(f.dialogs.messages[0].text, "Weet u zeker dat u paar: 2 wilt verwijderen");
+    EXPECT_EQ(f.club.CompetitionHead.PairCount, 19);
+    EXPECT_EQ(f.club.SessionList[0].Rows[4].Points, 42.0f);
+    EXPECT_EQ(f.club.PairList[4].ClubNr, 5);
+
+    ASSERT_TRUE(f.file.movePair(4, 1));
+    EXPECT_EQ(f.club.PairList[1].ClubNr, 5);
+    EXPECT_EQ(f.club.SessionList[0].Rows[1].Points, 42.0f);
+    EXPECT_EQ(f.file.PairListSnapshot[1].ClubNr, 5);
+}
+
+TEST(ClubFile, LineAboveTheGridAndNextCompetitionName) {
+    Fixture f;
+    EXPECT_EQ(f.file.competitionLine(),
+              " Compet: 1 Mode: Paren   Zitt(n): 1( 6)  Paren: 20  Tafels:  10 Spellen:24 "
+              "Ronden: 6   Datum  08-12-2026");
+    EXPECT_EQ(ClubFile::NextCompetitionPattern("/data/club2026_3.dba"), "/data/club2026_?.dba");
+    EXPECT_EQ(ClubFile::NextCompetitionPattern("/da.ta/club1.dba"), "/da.ta/club?.dba");
+}
+
+TEST(ClubFile, TwoLinesAreStoredInTheSession) {
+    Fixture f;
+    f.dialogs.answerYes();
+    f.file.askTwoLines();
+    EXPECT_EQ(f.club.SessionList[0].TwoLines, 1);
+    EXPECT_EQ(f.dialogs.messages[1].text, "NZ en OW rangorde berekening in 2 lijnen bewaard");
+}
+
+TEST(ClubList, PagesWithRulesAfterEveryGroup) {
+    Club club = MakeClub(4, 2, 2, 1);
+    const auto pages = ClubListPages(club, "Velk  test_1.dba", {4, 4, 4, 4, 10, 4}, 60, false);
+    ASSERT_EQ(pages.size(), 1u);
+    const auto& lines = pages[0];
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines[1], "|Indx|Nr. |Grp.|GrpN|Naam      |");
+    EXPECT_EQ(lines[3], "|1   |1   |A   |1   |PaarA1    |");
+    EXPECT_EQ(lines[5], std::string(32, '-'));
+    EXPECT_EQ(lines[8], std::string(32, '-'));
+    EXPECT_EQ(ClubListPages(club, "t", {4, 4, 4, 4, 10, 4}, 5, false).size(), 2u);
+}
+
+// ---------------------------------------------------------------------------------------------
+
+namespace {
+
+// Answers the wizard's windows as a club administrator would: Verder everywhere, the data dialog
+// accepted with 16 pairs in 2 groups.
+class ScriptedHost : public WizardHost {
+public:
+    explicit ScriptedHost(Club& club) : club_(club) {}
+    int stopAt = 0;
+    std::vector<int> steps;
+    bool pairWindowShown = false;
+    int schedulesRead = 0;
+    bool optionsOpened = false;
+
+    bool showStep(int step, bool& useMemberNames) override {
+        steps.push_back(step);
+        useMemberNames = false;
+        return step != stopAt;
+    }
+    bool editCompetitionData() override {
+        club_.CompetitionHead.PairCount = 16;
+        club_.CompetitionHead.GroupCount = 2;
+        club_.CompetitionHead.TableCount = 8;
+        club_.CompetitionHead.CompetitionName.set("BC Velk");
+        return true;
+    }
+    void showPairWindow() override { pairWindowShown = true; }
+    void openPairSelection() override {}
+    bool chooseSession() override { return true; }
+    bool readSchedule() override { return ++schedulesRead < 1; }
+    void openOptionsSettings() override { optionsOpened = true; }
+
+private:
+    Club& club_;
+};
+
+} // namespace
+
+TEST(NewFileWizard, CompetitionEndToEnd) {
+    TempFolder folder;
+    Club club;
+    ScriptedDialogs dialogs;
+    ClubFile file(club, dialogs, kClock);
+    ScriptedHost host(club);
+    NewFileWizard wizard(club, file, dialogs, host);
+    dialogs.files.push_back(folder.file("bc2026.dba"));
+    ASSERT_TRUE(wizard.run(true));
+    EXPECT_EQ(host.steps, (std::vector<int>{1, 2, 3, 4, 5}));
+    EXPECT_TRUE(host.pairWindowShown);
+    EXPECT_TRUE(host.optionsOpened);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Velk Bridgebestand wordt bewaard\rZitting 1 van Competitie 1 is gekozen");
+    EXPECT_EQ(club.ClubFilePath, folder.file("bc2026_1.dba"));
+
+    CompetitionFileData data;
+    ErrorCode error;
+    ASSERT_TRUE(ReadCompetitionFile(folder.file("bc2026_1.dba"), data, dialogs, error));
+    EXPECT_EQ(data.ConfigRecord.Head.CompetitionName.get(), "BC Velk");
+    ASSERT_EQ(data.PairList.size(), 17u);
+    EXPECT_EQ(data.PairList[0].Indx, 2026);
+    EXPECT_EQ(data.PairList[0].Naam.get(), "bc2026_1.dba");
+    EXPECT_EQ(data.PairList[16].Naam.get(), "PaarB8");
+    ASSERT_EQ(data.SessionList.size(), 1u);
+    EXPECT_EQ(data.SessionList[0].CompetitionNr, 1);
+    EXPECT_EQ(data.SessionList[0].SessionDate.get(), "08-12-2026");
+    EXPECT_EQ(data.SlamBonusTable.Values[2], 3);
+}
+
+TEST(NewFileWizard, EachStopHasItsMessage) {
+    const std::pair<int, const char*> cases[] = {
+        {1, "Nieuwe Competitie afgebroken"},
+        {2, "Nieuwe Competitie afgebroken, geen bridgebestand aangemaakt"},
+        {3, "Nieuwe Competitie afgebroken, geen bridgebestand; geen zitting geopend"},
+        {4, "Nieuwe Competitie afgebroken, bridgebestand niet bewaard"},
+        {13, "Nieuwe Drive/Zitting afgebroken, geen zitting geopend"},
+        {11, "Nieuwe Drive/Zitting afgebroken afgebroken"},
+    };
+    for (const auto& [step, message] : cases) {
+        Club club;
+        ScriptedDialogs dialogs;
+        ClubFile file(club, dialogs, kClock);
+        ScriptedHost host(club);
+        host.stopAt = step;
+        NewFileWizard wizard(club, file, dialogs, host);
+        EXPECT_FALSE(wizard.run(step < 10));
+        ASSERT_FALSE(dialogs.messages.empty());
+        EXPECT_EQ(dialogs.messages.back().text, message);
+        EXPECT_EQ(dialogs.messages.back().kind, MessageKind::Information);
+    }
+}
+
+TEST(NewFileWizard, NoPathAcceptedAsksToGoOn) {
+    Club club;
+    ScriptedDialogs dialogs;
+    ClubFile file(club, dialogs, kClock);
+    ScriptedHost host(club);
+    NewFileWizard wizard(club, file, dialogs, host);
+    dialogs.files.push_back(std::nullopt);
+    dialogs.answerNo();
+    EXPECT_FALSE(wizard.run(true));
+    EXPECT_EQ(dialogs.texts().back(), "Bridgebestand niet bewaard\rwilt u doorgaan? ");
+    EXPECT_EQ(host.steps.back(), 4);
+}
+
+TEST(NewFileWizard, StepTexts) {
+    EXPECT_EQ(StepText(3).caption, "Competitiegegevens Stap: 3");
+    EXPECT_EQ(StepText(14).caption, "Drive/Zittinggegevens Stap: 4");
+    EXPECT_EQ(StepText(11).continueCaption, "Doorgaan");
+    EXPECT_EQ(StepText(12).continueCaption, "Verder");
+    EXPECT_EQ(StepText(1).text.rfind("ClubCompetitie 1", 0), 0u);
+    const std::string first = StepText(1).text;
+    const std::string drive = StepText(11).text;
+    EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 16);
+    EXPECT_EQ(std::count(drive.begin(), drive.end(), '\n'), 25);
+    EXPECT_EQ(StepText(5).text.rfind("Het Bridgebestand is opgeslagen voorzien van de Index 1", 0), 0u);
+}
