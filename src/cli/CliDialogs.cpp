@@ -1,14 +1,11 @@
 #include "cli/CliDialogs.h"
 
-#include <algorithm>
+#include "core/MessageDialogRules.h"
 
 namespace velk::cli {
 
 int CliDialogs::messageBox(const std::string& text, MessageKind kind, std::uint16_t buttons, int) {
-    std::string line = text;
-    // The dialogs break lines with "\r"; a terminal wants "\n".
-    std::replace(line.begin(), line.end(), '\r', '\n');
-    std::cerr << line << '\n';
+    std::cerr << MessageLines(text) << '\n';
     if (kind == MessageKind::Error || kind == MessageKind::Warning)
         ++errors_;
     if (buttons & (Button::Ja | Button::Nee))

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <iostream>
-
 #include "core/Dialogs.h"
+
+#include <iostream>
 
 namespace velk::cli {
 
@@ -15,7 +15,9 @@ public:
     int messageBox(const std::string& text, MessageKind kind, std::uint16_t buttons, int = 0) override;
     bool inputText(const std::string&, const std::string&, std::string&, int) override { return false; }
     std::optional<std::string> openFileName(const FileChoice&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const FileChoice&) override { return std::nullopt; }
+    // The path a command names is the answer to every save choice.
+    std::optional<std::string> saveFileName(const FileChoice&) override { return savePath; }
+    std::optional<std::string> savePath;
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
     void beep() override {}
     void showHelp(int) override {}

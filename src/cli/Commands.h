@@ -10,5 +10,7 @@ using Args = std::vector<std::string>;
 // Each command takes the arguments after its name and returns the exit status.
 int RunCheck(const Args& args);
 int RunDump(const Args& args);
+int RunNew(const Args& args);
+int RunSession(const Args& args);
 
 } // namespace velk::cli

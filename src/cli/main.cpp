@@ -1,16 +1,18 @@
+#include "cli/Commands.h"
+
 #include <cstring>
 #include <functional>
 #include <iostream>
 #include <map>
-
-#include "cli/Commands.h"
 
 namespace {
 
 void Usage() {
     std::cerr << "gebruik: velk-cli COMMANDO [opties]\n"
                  "  check BESTAND.dba   leest het bestand zoals het programma het leest\n"
-                 "  dump BESTAND.dba    toont het hele bestand als JSON\n";
+                 "  dump BESTAND.dba    toont het hele bestand als JSON\n"
+                 "  new BESTAND.dba     maakt een nieuwe competitie of drive (--help voor opties)\n"
+                 "  session BESTAND.dba new|show|set|delete   zittingen\n";
 }
 
 } // namespace
@@ -20,6 +22,8 @@ int main(int argc, char** argv) {
     const std::map<std::string, std::function<int(const Args&)>> commands = {
         {"check", RunCheck},
         {"dump", RunDump},
+        {"new", RunNew},
+        {"session", RunSession},
     };
     if (argc < 2) {
         Usage();

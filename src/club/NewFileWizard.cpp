@@ -223,8 +223,11 @@ bool NewFileWizard::run(bool competition) {
             path = FirstCompetitionPath(path);
         club_.ClubFilePath = path;
         club_.ClubFileName = FileNameOf(path);
-        if (!file_.writeTo(path, true))
+        if (!file_.writeTo(path, true)) {
             path.clear();
+            club_.ClubFilePath = "*.dba";
+            club_.ClubFileName = "N_N";
+        }
     }
     if (path.empty() && competition && !dialogs_.askYesNo("Bridgebestand niet bewaard\rwilt u doorgaan? ")) {
         active = false;

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# velk-cli new and session: a competition made as the wizard makes it, then its sessions.
+set -euo pipefail
+cli="$1"
+scratch="$2"
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+cd "$scratch"
+
+# The first competition gets "_1" in its name; the file reads back with its data.
+"$cli" new club2026.dba --name "BC De Troef" --pairs 24 --groups 2 --tables 12 >out.txt 2>err.txt \
+  || fail "new: $(cat err.txt)"
+[ "$(cat out.txt)" = "club2026_1.dba" ] || fail "new printed $(cat out.txt)"
+grep -q "Wegschrijven van club2026_1.dba gelukt" err.txt || fail "no save report"
+"$cli" dump club2026_1.dba >dump.json
+python3 - dump.json <<'PY' || fail "dump of the new file"
+import json, sys
+d = json.load(open(sys.argv[1], encoding="utf-8"))
+c = d["ConfigRecord"]
+assert c["CompetitionName"] == "BC De Troef" and c["PairCount"] == 24 and c["GroupCount"] == 2
+assert c["TableCount"] == 12 and c["SessionsPerCompetition"] == 6
+assert len(d["PairList"]) == 25 and d["PairList"][24]["Naam"] == "PaarB12"
+assert len(d["SessionList"]) == 1 and d["SessionList"][0]["BoardCount"] == 24
+PY
+
+# A refused value: the exact message, exit status 1, and the file untouched.
+cp club2026_1.dba before.dba
+if "$cli" session club2026_1.dba new --boards 26 --boardgroups 6 2>err.txt >/dev/null; then
+  fail "26 boards in 6 groups accepted"
+fi
+grep -q "Aantal Spellen per spelgroep foutief: 4" err.txt || fail "message: $(cat err.txt)"
+cmp -s before.dba club2026_1.dba || fail "a refused session changed the file"
+
+# A second session with its own parameters and active pairs.
+"$cli" session club2026_1.dba new --boards 27 --rounds 9 --boardgroups 9 --length 3 --date 15-12-2026 \
+  --active A=12/6,B=10/5 >out.txt 2>err.txt || fail "session new: $(cat err.txt)"
+grep -q "zitting=2 competitie=1 spellen=27 ronden=9 spelgroepen=9 eerste=1 lengte=3 datum=15-12-2026 lijnen=0 A=12/6 B=10/5" out.txt \
+  || fail "session 2: $(cat out.txt)"
+
+# Only the last session can go.
+"$cli" session club2026_1.dba delete >/dev/null 2>err.txt || fail "delete: $(cat err.txt)"
+grep -q "Zitting verwijderd, Nr: 2" err.txt || fail "delete report"
+[ "$("$cli" session club2026_1.dba show | wc -l)" -eq 1 ] || fail "sessions left"
+
+# A drive has one session and competition number 0.
+"$cli" new drive.dba --drive --pairs 16 --groups 1 --tables 8 >/dev/null 2>&1 || fail "drive"
+"$cli" session drive.dba show | grep -q "zitting=1 competitie=0" || fail "drive session"
+echo ok
