@@ -1,0 +1,200 @@
+#include "core/ErrorHelpers.h"
+#include "gui/club/TSortLidDlg.h"
+#include "gui/selection/TGroepenDlg.h"
+#include "gui/selection/TSelectieDlg.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// Runs `answer` on the modal dialog as soon as it is up; gives up after a while so that a dialog
+// that never opens fails the test instead of waiting.
+void WhenModal(std::function<void(QWidget*)> answer, int triesLeft = 200) {
+    QTimer::singleShot(10, [answer, triesLeft] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            answer(modal);
+        else if (triesLeft > 0)
+            WhenModal(answer, triesLeft - 1);
+    });
+}
+
+velk::Club MakeClub(int groups) {
+    velk::Club club;
+    club.CompetitionHead.GroupCount = static_cast<std::int16_t>(groups);
+    club.CompetitionHead.PairCount = static_cast<std::int16_t>(groups * 10);
+    club.PairsPerGroup = 10;
+    club.SessionList.resize(3);
+    club.CurrentSession = 3;
+    club.SessionHead.BoardCount = 24;
+    club.SessionHead.BoardsPerRound = 4;
+    return club;
+}
+
+QComboBox* Box(QWidget* dialog, const char* name) {
+    return dialog->findChild<QComboBox*>(QString::fromLatin1(name));
+}
+
+// Replaces the text of a box by typing, then presses Enter in it.
+void TypeAndEnter(QWidget* dialog, const char* name, const QString& text) {
+    QComboBox* box = Box(dialog, name);
+    QVERIFY2(box, name);
+    box->clearEditText();
+    QTest::keyClicks(box, text);
+    QTest::keyClick(box, Qt::Key_Return);
+}
+
+const std::string kInvalidValue = velk::FileErrorText("", 5, 8);
+
+} // namespace
+
+class TestSelection : public QObject {
+    Q_OBJECT
+
+private slots:
+    void sessionsChosenByTyping() {
+        velk::Club club = MakeClub(4);
+        velk::test::ScriptedDialogs dialogs;
+        TSelectieDlg dlg(club, dialogs);
+        dlg.setUpFor(1);
+        dlg.show();
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Groep(en) & Zitting Keuze"));
+        QCOMPARE(dlg.findChild<QLabel*>("Groepenlabel")->text(), QStringLiteral("Groep: A . . D"));
+        QCOMPARE(dlg.findChild<QLabel*>("ZittngPaarlabel")->text(), QStringLiteral("Avond: 1 . . 3"));
+        QCOMPARE(Box(&dlg, "SelectBox1")->count(), 5);
+
+        TypeAndEnter(&dlg, "SelectBox1", "*");
+        QVERIFY(!Box(&dlg, "SelectBox2")->isEnabled());
+        QCOMPARE(dlg.focusWidget(), Box(&dlg, "SelectBox3"));
+
+        TypeAndEnter(&dlg, "SelectBox3", "0");
+        QCOMPARE(dialogs.texts(), std::vector<std::string>{kInvalidValue});
+        QCOMPARE(dlg.focusWidget(), Box(&dlg, "SelectBox3"));
+
+        TypeAndEnter(&dlg, "SelectBox3", "*");
+        QCOMPARE(dlg.focusWidget(), dlg.findChild<QPushButton*>("OkBtn"));
+        QTest::mouseClick(dlg.findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+        QCOMPARE(dlg.result(), int(QDialog::Accepted));
+        QCOMPARE(dlg.selection().SelFirstGroup, 1);
+        QCOMPARE(dlg.selection().SelLastGroup, 4);
+        QCOMPARE(dlg.selection().SelFirstSession, 1);
+        QCOMPARE(dlg.selection().SelLastSession, 3);
+    }
+
+    void lastGroupShowsTheClampedLetter() {
+        velk::Club club = MakeClub(4);
+        velk::test::ScriptedDialogs dialogs;
+        TSelectieDlg dlg(club, dialogs);
+        dlg.setUpFor(24);
+        dlg.show();
+        QVERIFY(Box(&dlg, "SelectBox3")->isHidden());
+        TypeAndEnter(&dlg, "SelectBox1", "b");
+        QCOMPARE(dlg.focusWidget(), Box(&dlg, "SelectBox2"));
+        QCOMPARE(Box(&dlg, "SelectBox2")->currentText(), QStringLiteral("b"));
+        TypeAndEnter(&dlg, "SelectBox2", "F");
+        QCOMPARE(Box(&dlg, "SelectBox2")->currentText(), QStringLiteral("D"));
+        QCOMPARE(dlg.selection().SelLastGroup, 4);
+        QCOMPARE(dlg.focusWidget(), dlg.findChild<QPushButton*>("OkBtn"));
+    }
+
+    void modalBoardChoiceClampsTheLastBoard() {
+        velk::Club club = MakeClub(2);
+        velk::test::ScriptedDialogs dialogs;
+        TSelectieDlg dlg(club, dialogs);
+        WhenModal([](QWidget* d) {
+            TypeAndEnter(d, "SelectBox3", "3");
+            TypeAndEnter(d, "SelectBox4", "30");
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        });
+        QVERIFY(dlg.ChooseGroups(22));
+        QCOMPARE(dlg.selection().SelFirstItem, 3);
+        QCOMPARE(dlg.selection().SelLastItem, 24);
+        QVERIFY(dialogs.messages.empty());
+    }
+
+    void escapeInALaterBoxCancels() {
+        velk::Club club = MakeClub(4);
+        velk::test::ScriptedDialogs dialogs;
+        TSelectieDlg dlg(club, dialogs);
+        WhenModal([](QWidget* d) {
+            TypeAndEnter(d, "SelectBox1", "C");
+            QTest::keyClick(Box(d, "SelectBox2"), Qt::Key_Escape);
+        });
+        QVERIFY(!dlg.ChooseGroups(1));
+        QCOMPARE(dlg.selection().SelGroupChar, ' ');
+    }
+
+    void topIntegralHidesTheGroupBoxes() {
+        velk::Club club = MakeClub(4);
+        club.CompetitionHead.CalcMethod = velk::CalcTopIntegral;
+        velk::test::ScriptedDialogs dialogs;
+        TSelectieDlg dlg(club, dialogs);
+        dlg.setUpFor(3);
+        dlg.show();
+        QVERIFY(Box(&dlg, "SelectBox1")->isHidden());
+        QVERIFY(Box(&dlg, "SelectBox2")->isHidden());
+        QCOMPARE(dlg.findChild<QLabel*>("Groepenlabel")->text(),
+                 QStringLiteral(" Alle Groepen Topintgeraal"));
+        QCOMPARE(dlg.focusWidget(), Box(&dlg, "SelectBox3"));
+    }
+
+    void copyDialogClosesOnAGroupThatDoesNotExist() {
+        velk::Club club = MakeClub(3);
+        velk::test::ScriptedDialogs dialogs;
+        TGroepenDlg dlg(club, dialogs);
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Kopieer Matchpunten van groep naar groep"));
+        WhenModal([](QWidget* d) { TypeAndEnter(d, "GroepBox1", "d"); });
+        QVERIFY(!dlg.ChooseCopyGroups());
+        QCOMPARE(dialogs.texts(), std::vector<std::string>{"Groep bestaat niet :  kies lagere Groep "});
+        QCOMPARE(dialogs.beeps, 1);
+    }
+
+    void copyDialogToEveryOtherGroup() {
+        velk::Club club = MakeClub(3);
+        velk::test::ScriptedDialogs dialogs;
+        TGroepenDlg dlg(club, dialogs);
+        WhenModal([](QWidget* d) {
+            QCOMPARE(Box(d, "GroepBox2")->currentText(), QStringLiteral("  B"));
+            TypeAndEnter(d, "GroepBox1", "c");
+            QCOMPARE(d->focusWidget(), d->findChild<QPushButton*>("OkBtn"));
+            Box(d, "GroepBox2")->setCurrentIndex(0);
+            QTest::mouseClick(d->findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+        });
+        QVERIFY(dlg.ChooseCopyGroups());
+        QCOMPARE(dlg.CopySourceGroup(), 'C');
+        QCOMPARE(dlg.CopyTargetGroup(), '*');
+        QCOMPARE(dlg.targetGroups(), (std::vector<int>{1, 2}));
+    }
+
+    void sortDialogReturnsTheChoiceAndOpensOnTheDefaults() {
+        TSortLidDlg dlg;
+        QCOMPARE(dlg.windowTitle(), QStringLiteral("Sorteren van Paren"));
+        WhenModal([](QWidget* d) {
+            for (auto* radio : d->findChildren<QRadioButton*>())
+                if (radio->text() == QStringLiteral("Naam") || radio->text() == QStringLiteral("Club"))
+                    QTest::mouseClick(radio, Qt::LeftButton);
+            QTest::mouseClick(d->findChild<QPushButton*>("OkBtn"), Qt::LeftButton);
+        });
+        QVERIFY(dlg.SortDialog());
+        QVERIFY(dlg.choice().key == velk::SortKey::Naam);
+        QVERIFY(dlg.choice().scope == velk::SortScope::Club);
+        QVERIFY(velk::NeedSortFirstAfter(dlg.choice()));
+
+        WhenModal(
+            [](QWidget* d) { QTest::mouseClick(d->findChild<QPushButton*>("SchrapBtn"), Qt::LeftButton); });
+        QVERIFY(!dlg.SortDialog());
+        QVERIFY(dlg.choice().key == velk::SortKey::GrpNr);
+        QVERIFY(dlg.choice().scope == velk::SortScope::Groep);
+    }
+};
+
+QTEST_MAIN(TestSelection)
+#include "tst_selection.moc"
