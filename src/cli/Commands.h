@@ -12,5 +12,6 @@ int RunCheck(const Args& args);
 int RunDump(const Args& args);
 int RunNew(const Args& args);
 int RunSession(const Args& args);
+int RunSort(const Args& args);
 
 } // namespace velk::cli

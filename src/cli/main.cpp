@@ -12,7 +12,8 @@ void Usage() {
                  "  check BESTAND.dba   leest het bestand zoals het programma het leest\n"
                  "  dump BESTAND.dba    toont het hele bestand als JSON\n"
                  "  new BESTAND.dba     maakt een nieuwe competitie of drive (--help voor opties)\n"
-                 "  session BESTAND.dba new|show|set|delete   zittingen\n";
+                 "  session BESTAND.dba new|show|set|delete   zittingen\n"
+                 "  sort BESTAND.dba    sorteert de paren en bewaart het bestand\n";
 }
 
 } // namespace
@@ -20,10 +21,7 @@ void Usage() {
 int main(int argc, char** argv) {
     using namespace velk::cli;
     const std::map<std::string, std::function<int(const Args&)>> commands = {
-        {"check", RunCheck},
-        {"dump", RunDump},
-        {"new", RunNew},
-        {"session", RunSession},
+        {"check", RunCheck}, {"dump", RunDump}, {"new", RunNew}, {"session", RunSession}, {"sort", RunSort},
     };
     if (argc < 2) {
         Usage();
