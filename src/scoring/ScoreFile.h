@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/Dialogs.h"
+#include "core/ErrorCode.h"
+#include "core/SessionRecord.h"
+#include "scoring/ScoreRecord.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace velk {
+
+// What the score and slam files of a competition must match: its pair count and the board count
+// of each session, in order.
+struct ScoreFileShape {
+    int PairCount = 0;
+    std::vector<int> BoardCounts; // [s-1]: boards of session s
+
+    int SessionCount() const { return static_cast<int>(BoardCounts.size()); }
+};
+ScoreFileShape ShapeOf(int pairCount, const std::vector<TZitCalcObj>& sessions);
+
+// Error codes of the score and slam files.
+namespace ScoreFileError {
+enum : int { ReadFailed = 6, WriteFailed = 7 };
+}
+
+// Backup extension of the score file.
+inline constexpr const char* kScoreBackupExtension = ".~sc";
+
+// Reads the ".SCO" file beside the competition file into `out`. A missing file gives blank blocks
+// (or, with no competition open, the missing-file message and false). A damaged file is reported
+// and `out` is left as it was.
+bool ReadScoreFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
+                   std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
+
+// The blocks held in a score file's bytes; false (with the message) when they run short.
+bool ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                    std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
+
+// The bytes of a score file: each block's head and exactly PairCount x BoardsInList + 1 records.
+std::vector<std::uint8_t> SerializeScoreFile(const std::vector<TZitScoreObj>& blocks, int pairCount);
+
+// Writes the score file; with `makeBackup` (the first save after the form opened) the previous file
+// is kept under ".~sc". A failure is reported and leaves the previous file as it was.
+bool WriteScoreFile(const std::string& scorePath, const std::vector<TZitScoreObj>& blocks, int pairCount,
+                    bool makeBackup, Dialogs& dialogs, ErrorCode& errorCode);
+
+} // namespace velk

@@ -1,0 +1,45 @@
+#include "scoring/ScoreRecord.h"
+
+namespace velk {
+
+void TScoreObj::ReadFrom(ByteReader& in) {
+    Contract.readFrom(in);
+    Result.readFrom(in);
+    Score = in.i16();
+    Direction = in.u8();
+    Code = in.u8();
+    Flags = in.u8();
+}
+
+void TScoreObj::WriteTo(ByteWriter& out) const {
+    Contract.writeTo(out);
+    Result.writeTo(out);
+    out.i16(Score);
+    out.u8(Direction);
+    out.u8(Code);
+    out.u8(Flags);
+}
+
+void TZitScoreObj::ReadFrom(ByteReader& in) {
+    BoardsInList = in.i16();
+    SessionIndex = in.i16();
+}
+
+void TZitScoreObj::WriteTo(ByteWriter& out) const {
+    out.i16(BoardsInList);
+    out.i16(SessionIndex);
+}
+
+int ScoreRecordIndex(int group, int board, int pairRow, int boardCount, int pairsPerGroup) {
+    return ((group - 1) * boardCount + (board - 1)) * pairsPerGroup + pairRow;
+}
+
+TZitScoreObj NewScoreBlock(int sessionNumber, int boardCount, int pairCount) {
+    TZitScoreObj block;
+    block.BoardsInList = static_cast<std::int16_t>(boardCount);
+    block.SessionIndex = static_cast<std::int16_t>(sessionNumber);
+    block.Records.resize(static_cast<std::size_t>(pairCount) * static_cast<std::size_t>(boardCount) + 1);
+    return block;
+}
+
+} // namespace velk

@@ -1,0 +1,95 @@
+#include "scoring/SlamFile.h"
+
+#include "core/ErrorHelpers.h"
+#include "core/Messages.h"
+#include "scoring/FileAccess.h"
+
+#include <filesystem>
+
+namespace velk {
+
+namespace {
+constexpr int kMissingFile = 7;
+constexpr std::size_t kMaxSlamFileBytes = 16u * 1024 * 1024;
+} // namespace
+
+bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape, std::vector<TZitSlemObj>& out,
+                   Dialogs& dialogs, ErrorCode& errorCode) {
+    ByteReader in(bytes);
+    std::vector<TZitSlemObj> blocks;
+    const long long records = static_cast<long long>(shape.PairCount) + 1;
+    for (int session = 1; session <= shape.SessionCount(); ++session) {
+        TZitSlemObj block;
+        block.ReadFrom(in);
+        const bool fits = in.ok() && records > 0 &&
+                          static_cast<unsigned long long>(records) * TSLemObj::Size <= in.remaining();
+        if (!fits) {
+            dialogs.error("Slemlijst bestaat niet; zitting: " + std::to_string(session));
+            errorCode.report(ScoreFileError::ReadFailed);
+            return false;
+        }
+        block.Records.resize(static_cast<std::size_t>(records));
+        for (auto& record : block.Records)
+            record.ReadFrom(in);
+        blocks.push_back(std::move(block));
+    }
+    out = std::move(blocks);
+    return true;
+}
+
+bool ReadSlamFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
+                  std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
+    const std::string path = scoring::ExistingSpelling(scoring::WithExtension(competitionPath, ".slm"));
+    if (!scoring::FileExists(path)) {
+        if (!competitionOpen) {
+            ShowError(dialogs, errorCode, path, kMissingFile);
+            return false;
+        }
+        std::vector<TZitSlemObj> fresh;
+        for (int session = 1; session <= shape.SessionCount(); ++session)
+            fresh.push_back(NewSlamBlock(session, shape.PairCount));
+        out = std::move(fresh);
+        return true;
+    }
+    const auto bytes = scoring::ReadWholeFile(path, kMaxSlamFileBytes);
+    if (!bytes) {
+        ShowFileError(dialogs, errorCode, path, FileError::ReadFailed, Hint::CheckFile);
+        return false;
+    }
+    return ParseSlamFile(*bytes, shape, out, dialogs, errorCode);
+}
+
+std::vector<std::uint8_t> SerializeSlamFile(const std::vector<TZitSlemObj>& blocks, int pairCount) {
+    ByteWriter w;
+    const TSLemObj blank;
+    const std::size_t count = static_cast<std::size_t>(std::max(pairCount, 0)) + 1;
+    for (const auto& block : blocks) {
+        block.WriteTo(w);
+        for (std::size_t i = 0; i < count; ++i)
+            (i < block.Records.size() ? block.Records[i] : blank).WriteTo(w);
+    }
+    return w.take();
+}
+
+std::string SlamFileWritePath(const std::string& slamPath) {
+    const std::string existing = scoring::ExistingSpelling(slamPath);
+    std::error_code ec;
+    if (std::filesystem::exists(existing, ec))
+        return existing;
+    return scoring::WithExtension(slamPath, ".SLM");
+}
+
+bool WriteSlamFile(const std::string& slamPath, const std::vector<TZitSlemObj>& blocks, int pairCount,
+                   bool makeBackup, Dialogs& dialogs, ErrorCode& errorCode) {
+    const std::string path = SlamFileWritePath(slamPath);
+    const auto bytes = SerializeSlamFile(blocks, pairCount);
+    const std::string backup = makeBackup ? scoring::WithExtension(path, kSlamBackupExtension) : std::string();
+    if (scoring::SaveReplacing(path, bytes, backup))
+        return true;
+    const int firstSession = blocks.empty() ? 1 : blocks.front().SessionIndex;
+    dialogs.error("Slemlijst niet bewaard; zitting: " + std::to_string(firstSession));
+    errorCode.report(ScoreFileError::WriteFailed);
+    return false;
+}
+
+} // namespace velk
