@@ -13,5 +13,6 @@ int RunDump(const Args& args);
 int RunNew(const Args& args);
 int RunSession(const Args& args);
 int RunSort(const Args& args);
+int RunConvert(const Args& args);
 
 } // namespace velk::cli

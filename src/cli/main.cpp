@@ -13,7 +13,9 @@ void Usage() {
                  "  dump BESTAND.dba    toont het hele bestand als JSON\n"
                  "  new BESTAND.dba     maakt een nieuwe competitie of drive (--help voor opties)\n"
                  "  session BESTAND.dba new|show|set|delete   zittingen\n"
-                 "  sort BESTAND.dba    sorteert de paren en bewaart het bestand\n";
+                 "  sort BESTAND.dba    sorteert de paren en bewaart het bestand\n"
+                 "  convert --board B --side NZ|OW CONTRACT RESULTAAT | --typed SCORE\n"
+                 "                      rekent een contract of getypte score om\n";
 }
 
 } // namespace
@@ -21,7 +23,9 @@ void Usage() {
 int main(int argc, char** argv) {
     using namespace velk::cli;
     const std::map<std::string, std::function<int(const Args&)>> commands = {
-        {"check", RunCheck}, {"dump", RunDump}, {"new", RunNew}, {"session", RunSession}, {"sort", RunSort},
+        {"check", RunCheck},     {"dump", RunDump},       {"new", RunNew},   {"session", RunSession},
+        {"sort", RunSort},       {"check", RunCheck},     {"dump", RunDump}, {"new", RunNew},
+        {"session", RunSession}, {"convert", RunConvert},
     };
     if (argc < 2) {
         Usage();

@@ -1,0 +1,23 @@
+// The slam file reader on any bytes; the first two bytes choose the competition's shape.
+#include "FuzzDialogs.h"
+#include "scoring/SlamFile.h"
+
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 2)
+        return 0;
+    velk::ScoreFileShape shape;
+    shape.PairCount = data[0] % 33;
+    shape.BoardCounts.assign(data[1] % 4, 1);
+    FuzzDialogs dialogs;
+    velk::ErrorCode errorCode;
+    std::vector<velk::TZitSlemObj> blocks;
+    if (!velk::ParseSlamFile({data + 2, size - 2}, shape, blocks, dialogs, errorCode))
+        return 0;
+    const auto bytes = velk::SerializeSlamFile(blocks, shape.PairCount);
+    std::vector<velk::TZitSlemObj> again;
+    if (!velk::ParseSlamFile(bytes, shape, again, dialogs, errorCode) || again != blocks)
+        std::abort();
+    return 0;
+}
