@@ -99,7 +99,8 @@ Bytes ScoreClasses() {
             for (int doubling = 0; doubling < 3; ++doubling)
                 for (int vul = 0; vul < 2; ++vul)
                     for (int tricks = 0; tricks <= 13; ++tricks) {
-                        const int score = DuplicateScore(level, static_cast<Strain>(s), doubling, vul == 1, tricks);
+                        const int score =
+                            DuplicateScore(level, static_cast<Strain>(s), doubling, vul == 1, tricks);
                         const int over = tricks - (level + 6);
                         if (over >= 0) {
                             const bool normal = doubling == 0 || (doubling == 1 && over <= 1);

@@ -107,8 +107,8 @@ int RunConvert(const Args& args) {
     int error = t.Error;
     // Fixed scores are checked against a group's top only when the group's size is given.
     if (error == 0 && t.Code != '@' && (IsBridgeCode(t.Code) || request->groupPairs)) {
-        const auto p = CheckPlausible(t.Code, t.Score, request->side, request->board, request->groupPairs.value_or(0),
-                                      tables.ScoreClasses);
+        const auto p = CheckPlausible(t.Code, t.Score, request->side, request->board,
+                                      request->groupPairs.value_or(0), tables.ScoreClasses);
         error = p.Error;
         flags |= p.Flags;
     }

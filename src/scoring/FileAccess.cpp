@@ -35,7 +35,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::string& path, 
 std::string WithExtension(std::string_view path, std::string_view extension) {
     const auto nameStart = path.find_last_of("/\\");
     const auto dot = path.find_last_of('.');
-    const bool hasExtension = dot != std::string_view::npos && (nameStart == std::string_view::npos || dot > nameStart);
+    const bool hasExtension =
+        dot != std::string_view::npos && (nameStart == std::string_view::npos || dot > nameStart);
     std::string out(hasExtension ? path.substr(0, dot) : path);
     out += extension;
     return out;
@@ -44,7 +45,8 @@ std::string WithExtension(std::string_view path, std::string_view extension) {
 namespace {
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
            });
 }
 } // namespace
@@ -64,7 +66,8 @@ std::string ExistingSpelling(const std::string& path) {
     return path;
 }
 
-bool SaveReplacing(const std::string& path, std::span<const std::uint8_t> bytes, const std::string& backupPath) {
+bool SaveReplacing(const std::string& path, std::span<const std::uint8_t> bytes,
+                   const std::string& backupPath) {
     const std::string temp = path + ".tmp~";
     std::error_code ignored;
     {

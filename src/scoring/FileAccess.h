@@ -28,6 +28,7 @@ std::string ExistingSpelling(const std::string& path);
 // Writes `bytes` to a temporary file beside `path`, then, when `backupPath` is not empty, moves an
 // existing file to `backupPath` (replacing an older backup), and moves the new file into place.
 // On failure the existing file and its backup are as they were.
-bool SaveReplacing(const std::string& path, std::span<const std::uint8_t> bytes, const std::string& backupPath);
+bool SaveReplacing(const std::string& path, std::span<const std::uint8_t> bytes,
+                   const std::string& backupPath);
 
 } // namespace velk::scoring

@@ -32,8 +32,9 @@ bool OnlyNonVulnerableUndertricks(int magnitude) {
     return magnitude == 50 || magnitude == 250 || magnitude == 350;
 }
 
-Plausibility CheckBridgeScore(int score, int side, int board,
-                              const std::optional<std::array<std::uint8_t, ScoreTables::ScoreClassCount>>& classes) {
+Plausibility
+CheckBridgeScore(int score, int side, int board,
+                 const std::optional<std::array<std::uint8_t, ScoreTables::ScoreClassCount>>& classes) {
     Plausibility out;
     if (score % 10 != 0) {
         out.Error = ConversionError::NotPossible;
@@ -54,8 +55,9 @@ Plausibility CheckBridgeScore(int score, int side, int board,
 }
 } // namespace
 
-Plausibility CheckPlausible(char code, int score, int side, int board, int groupPairs,
-                            const std::optional<std::array<std::uint8_t, ScoreTables::ScoreClassCount>>& classes) {
+Plausibility
+CheckPlausible(char code, int score, int side, int board, int groupPairs,
+               const std::optional<std::array<std::uint8_t, ScoreTables::ScoreClassCount>>& classes) {
     Plausibility out;
     const int top = groupPairs - 2;
     switch (code) {

@@ -14,7 +14,8 @@ struct Plausibility {
 // Checks a converted score of `code` typed for `side` on `board`: a bridge score against the class
 // table (skipped when the table could not be read), a percentage or match points against the range
 // of the group's board top (`groupPairs` active pairs).
-Plausibility CheckPlausible(char code, int score, int side, int board, int groupPairs,
-                            const std::optional<std::array<std::uint8_t, ScoreTables::ScoreClassCount>>& classes);
+Plausibility
+CheckPlausible(char code, int score, int side, int board, int groupPairs,
+               const std::optional<std::array<std::uint8_t, ScoreTables::ScoreClassCount>>& classes);
 
 } // namespace velk

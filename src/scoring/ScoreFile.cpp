@@ -58,8 +58,8 @@ bool ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& s
         }
         if (in.ok() && block.BoardsInList != boardCount)
             dialogs.error("Aantal spellen in Scorelist: " + std::to_string(block.BoardsInList) +
-                          " Aantal spellen voor Zitting: " + std::to_string(boardCount) + " komt niet overeen" +
-                          " kies zittingggegevens");
+                          " Aantal spellen voor Zitting: " + std::to_string(boardCount) +
+                          " komt niet overeen" + " kies zittingggegevens");
         // The count is checked against the bytes left before anything is allocated.
         const long long records = static_cast<long long>(shape.PairCount) * block.BoardsInList + 1;
         const bool fits = in.ok() && block.BoardsInList >= 0 && shape.PairCount >= 0 &&
@@ -121,7 +121,8 @@ bool WriteScoreFile(const std::string& scorePath, const std::vector<TZitScoreObj
                     bool makeBackup, Dialogs& dialogs, ErrorCode& errorCode) {
     const std::string path = scoring::ExistingSpelling(scorePath);
     const auto bytes = SerializeScoreFile(blocks, pairCount);
-    const std::string backup = makeBackup ? scoring::WithExtension(path, kScoreBackupExtension) : std::string();
+    const std::string backup =
+        makeBackup ? scoring::WithExtension(path, kScoreBackupExtension) : std::string();
     if (scoring::SaveReplacing(path, bytes, backup))
         return true;
     // Nothing of the new file was written, from the first session on.

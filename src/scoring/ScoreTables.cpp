@@ -52,7 +52,8 @@ ParseArbitralScores(std::span<const std::uint8_t> bytes) {
     return values;
 }
 
-std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>> ParseDatumDrops(std::span<const std::uint8_t> bytes) {
+std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>
+ParseDatumDrops(std::span<const std::uint8_t> bytes) {
     if (bytes.size() != ScoreTables::DatumDropCount)
         return std::nullopt;
     std::array<std::int8_t, ScoreTables::DatumDropCount> drops{};

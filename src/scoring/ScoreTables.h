@@ -41,7 +41,7 @@ struct ScoreTables {
     static constexpr std::size_t DatumDropCount = 250;
     static constexpr std::size_t ContractCount = 35;
 
-    std::optional<std::array<std::uint8_t, ScoreClassCount>> ScoreClasses; // byte k-1: class of 10k
+    std::optional<std::array<std::uint8_t, ScoreClassCount>> ScoreClasses;  // byte k-1: class of 10k
     std::optional<std::array<ArbitralValue, ArbitralCount>> ArbitralScores; // by percentage
     std::optional<std::array<std::int8_t, DatumDropCount>> DatumDrops;      // byte k-1: for k results
     std::vector<TContrScrOBJ> ContractScorsTable;                           // up to 35 records
@@ -52,7 +52,8 @@ std::optional<std::array<std::uint8_t, ScoreTables::ScoreClassCount>>
 ParseScoreClasses(std::span<const std::uint8_t> bytes);
 std::optional<std::array<ArbitralValue, ScoreTables::ArbitralCount>>
 ParseArbitralScores(std::span<const std::uint8_t> bytes);
-std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>> ParseDatumDrops(std::span<const std::uint8_t> bytes);
+std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>
+ParseDatumDrops(std::span<const std::uint8_t> bytes);
 // The whole records read (at most 35); a trailing part record is left out.
 std::vector<TContrScrOBJ> ParseContractScores(std::span<const std::uint8_t> bytes);
 

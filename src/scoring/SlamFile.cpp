@@ -13,8 +13,8 @@ constexpr int kMissingFile = 7;
 constexpr std::size_t kMaxSlamFileBytes = 16u * 1024 * 1024;
 } // namespace
 
-bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape, std::vector<TZitSlemObj>& out,
-                   Dialogs& dialogs, ErrorCode& errorCode) {
+bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                   std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
     ByteReader in(bytes);
     std::vector<TZitSlemObj> blocks;
     const long long records = static_cast<long long>(shape.PairCount) + 1;
@@ -83,7 +83,8 @@ bool WriteSlamFile(const std::string& slamPath, const std::vector<TZitSlemObj>& 
                    bool makeBackup, Dialogs& dialogs, ErrorCode& errorCode) {
     const std::string path = SlamFileWritePath(slamPath);
     const auto bytes = SerializeSlamFile(blocks, pairCount);
-    const std::string backup = makeBackup ? scoring::WithExtension(path, kSlamBackupExtension) : std::string();
+    const std::string backup =
+        makeBackup ? scoring::WithExtension(path, kSlamBackupExtension) : std::string();
     if (scoring::SaveReplacing(path, bytes, backup))
         return true;
     const int firstSession = blocks.empty() ? 1 : blocks.front().SessionIndex;

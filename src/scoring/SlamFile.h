@@ -20,8 +20,8 @@ inline constexpr const char* kSlamBackupExtension = ".~sl";
 bool ReadSlamFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
                   std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
 
-bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape, std::vector<TZitSlemObj>& out,
-                   Dialogs& dialogs, ErrorCode& errorCode);
+bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                   std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
 
 // Each block's head and exactly PairCount + 1 records.
 std::vector<std::uint8_t> SerializeSlamFile(const std::vector<TZitSlemObj>& blocks, int pairCount);

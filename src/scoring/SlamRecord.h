@@ -35,8 +35,8 @@ struct TZitSlemObj {
     static constexpr std::size_t Size = 4;
     static constexpr std::int16_t NeverCounted = -1;
 
-    std::int16_t SessionIndex = 0;          // 0
-    std::int16_t SlamTotal = NeverCounted;  // 2: slams found in the session
+    std::int16_t SessionIndex = 0;         // 0
+    std::int16_t SlamTotal = NeverCounted; // 2: slams found in the session
 
     // Record 0 belongs to no pair, record p to pair p. Not part of the head.
     std::vector<TSLemObj> Records;

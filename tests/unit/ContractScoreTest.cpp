@@ -1,12 +1,12 @@
-#include "core/ProgramFolder.h"
 #include "scoring/ContractScore.h"
+
+#include "core/ProgramFolder.h"
 #include "scoring/ConversionError.h"
 #include "scoring/ScoreTables.h"
 #include "scoring/Vulnerability.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 
 using namespace velk;
@@ -104,7 +104,7 @@ TEST(ContractScore, Overtricks) {
     EXPECT_EQ(Convert("2H", "2", kNoneVul).Score, 110 + 60);
     EXPECT_EQ(Convert("2H", "+2", kNoneVul).Score, 170);
     EXPECT_EQ(Convert("1SAXX", "1", kBothVul).Score, 1160); // 760 made, 400 an overtrick
-    EXPECT_EQ(Convert("3R", "0", kNoneVul).Score, 110);                    // the R of the strain is no redouble
+    EXPECT_EQ(Convert("3R", "0", kNoneVul).Score, 110);     // the R of the strain is no redouble
 }
 
 TEST(ContractScore, ImpossibleTrickCountsAreRefused) {

@@ -1,12 +1,12 @@
-#include "scoring/ContractScoreRecord.h"
 #include "scoring/ScoreFile.h"
+
+#include "scoring/ContractScoreRecord.h"
 #include "scoring/SlamFile.h"
 #include "support/ScriptedDialogs.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 
 using namespace velk;
@@ -45,8 +45,9 @@ template <typename Record> void ExpectByteExact() {
 class ScoreFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("velk-score-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        folder =
+            fs::temp_directory_path() /
+            ("velk-score-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -137,8 +138,9 @@ TEST_F(ScoreFileTest, ABoardCountThatDiffersIsReportedAndRead) {
     Put(folder / "club_1.SCO", SerializeScoreFile({NewScoreBlock(1, 3, 2)}, 2));
     std::vector<TZitScoreObj> read;
     ASSERT_TRUE(ReadScoreFile(Competition(), {2, {4}}, true, read, dialogs, errorCode));
-    ASSERT_EQ(dialogs.texts(), std::vector<std::string>{"Aantal spellen in Scorelist: 3 Aantal spellen voor "
-                                                        "Zitting: 4 komt niet overeen kies zittingggegevens"});
+    ASSERT_EQ(dialogs.texts(),
+              std::vector<std::string>{"Aantal spellen in Scorelist: 3 Aantal spellen voor "
+                                       "Zitting: 4 komt niet overeen kies zittingggegevens"});
     EXPECT_EQ(read[0].Records.size(), 7u);
 }
 
@@ -160,7 +162,8 @@ TEST_F(ScoreFileTest, ATruncatedFileLoadsNothing) {
     const auto file = SerializeScoreFile({NewScoreBlock(1, 2, 4), NewScoreBlock(2, 2, 4)}, 4);
     std::vector<TZitScoreObj> kept = {NewScoreBlock(9, 1, 1)};
     for (std::size_t cut : {file.size() - 1, file.size() / 2 + 3, std::size_t{3}}) {
-        Put(folder / "club_1.SCO", std::vector<std::uint8_t>(file.begin(), file.begin() + static_cast<long>(cut)));
+        Put(folder / "club_1.SCO",
+            std::vector<std::uint8_t>(file.begin(), file.begin() + static_cast<long>(cut)));
         dialogs.messages.clear();
         errorCode.clear();
         EXPECT_FALSE(ReadScoreFile(Competition(), {4, {2, 2}}, true, kept, dialogs, errorCode));
@@ -184,7 +187,8 @@ TEST_F(ScoreFileTest, AMissingFileGivesBlankBlocksOrTheMissingFileMessage) {
     EXPECT_EQ(blocks[1].Records.size(), 13u);
     EXPECT_EQ(blocks[1].SessionIndex, 2);
     EXPECT_FALSE(ReadScoreFile(Competition(), {4, {2, 3}}, false, blocks, dialogs, errorCode));
-    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Bestand bestaat niet : " + (folder / "club_1.SCO").string()});
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{"Bestand bestaat niet : " + (folder / "club_1.SCO").string()});
 }
 
 TEST_F(ScoreFileTest, AFailedWriteKeepsTheOldFile) {

@@ -1,12 +1,12 @@
+#include "scoring/ScoreTables.h"
+
 #include "core/ProgramFolder.h"
 #include "scoring/ImpScale.h"
-#include "scoring/ScoreTables.h"
 #include "support/ScriptedDialogs.h"
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 using namespace velk;
 namespace fs = std::filesystem;
@@ -34,7 +34,8 @@ TEST(ScoreTables, LoadFromTheDataFolder) {
     EXPECT_EQ(drops[250 - 1], 50);
     // Only classes where "normal" implies "possible" occur.
     for (std::uint8_t c : *tables.ScoreClasses)
-        EXPECT_TRUE(c == 0 || c == 2 || c == 3 || c == 8 || c == 10 || c == 11 || c == 12 || c == 14 || c == 15)
+        EXPECT_TRUE(c == 0 || c == 2 || c == 3 || c == 8 || c == 10 || c == 11 || c == 12 || c == 14 ||
+                    c == 15)
             << int(c);
 }
 

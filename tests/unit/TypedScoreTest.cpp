@@ -1,3 +1,5 @@
+#include "scoring/TypedScore.h"
+
 #include "core/ProgramFolder.h"
 #include "scoring/ConversionError.h"
 #include "scoring/Plausibility.h"
@@ -5,12 +7,10 @@
 #include "scoring/ScoreComplement.h"
 #include "scoring/ScoreFormat.h"
 #include "scoring/ScoreMessages.h"
-#include "scoring/TypedScore.h"
 #include "scoring/Vulnerability.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 
 using namespace velk;
