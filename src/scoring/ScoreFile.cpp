@@ -1,8 +1,11 @@
 #include "scoring/ScoreFile.h"
 
 #include "core/ErrorHelpers.h"
+#include "core/FileBytes.h"
+#include "core/FileNameHelpers.h"
 #include "core/Messages.h"
-#include "scoring/FileAccess.h"
+#include "core/SafeSave.h"
+#include "scoring/FileSpelling.h"
 
 #include <algorithm>
 #include <string_view>
@@ -82,8 +85,9 @@ bool ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& s
 
 bool ReadScoreFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
                    std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
-    const std::string path = scoring::ExistingSpelling(scoring::WithExtension(competitionPath, ".SCO"));
-    if (!scoring::FileExists(path)) {
+    const std::string path = ExistingSpelling(ChangeFileExt(competitionPath, ".SCO"));
+    const FileBytes file = ReadFileBytes(path, kMaxScoreFileBytes);
+    if (file.status == FileReadStatus::Missing) {
         if (!competitionOpen) {
             ShowError(dialogs, errorCode, path, kMissingFile);
             return false;
@@ -95,12 +99,11 @@ bool ReadScoreFile(const std::string& competitionPath, const ScoreFileShape& sha
         out = std::move(blank);
         return true;
     }
-    const auto bytes = scoring::ReadWholeFile(path, kMaxScoreFileBytes);
-    if (!bytes) {
+    if (!file.ok()) {
         ShowFileError(dialogs, errorCode, path, FileError::ReadFailed, Hint::CheckFile);
         return false;
     }
-    return ParseScoreFile(*bytes, shape, out, dialogs, errorCode);
+    return ParseScoreFile(file.bytes, shape, out, dialogs, errorCode);
 }
 
 std::vector<std::uint8_t> SerializeScoreFile(const std::vector<TZitScoreObj>& blocks, int pairCount) {
@@ -119,11 +122,9 @@ std::vector<std::uint8_t> SerializeScoreFile(const std::vector<TZitScoreObj>& bl
 
 bool WriteScoreFile(const std::string& scorePath, const std::vector<TZitScoreObj>& blocks, int pairCount,
                     bool makeBackup, Dialogs& dialogs, ErrorCode& errorCode) {
-    const std::string path = scoring::ExistingSpelling(scorePath);
+    const std::string path = ExistingSpelling(scorePath);
     const auto bytes = SerializeScoreFile(blocks, pairCount);
-    const std::string backup =
-        makeBackup ? scoring::WithExtension(path, kScoreBackupExtension) : std::string();
-    if (scoring::SaveReplacing(path, bytes, backup))
+    if (SaveFileAtomically(path, bytes, makeBackup ? BackupExtension(BackupKind::Score) : std::string_view()))
         return true;
     // Nothing of the new file was written, from the first session on.
     const int firstSession = blocks.empty() ? 1 : blocks.front().SessionIndex;

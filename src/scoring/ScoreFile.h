@@ -27,9 +27,6 @@ namespace ScoreFileError {
 enum : int { ReadFailed = 6, WriteFailed = 7 };
 }
 
-// Backup extension of the score file.
-inline constexpr const char* kScoreBackupExtension = ".~sc";
-
 // Reads the ".SCO" file beside the competition file into `out`. A missing file gives blank blocks
 // (or, with no competition open, the missing-file message and false). A damaged file is reported
 // and `out` is left as it was.

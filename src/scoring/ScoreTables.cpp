@@ -1,8 +1,8 @@
 #include "scoring/ScoreTables.h"
 
 #include "core/ErrorHelpers.h"
+#include "core/FileBytes.h"
 #include "core/Messages.h"
-#include "scoring/FileAccess.h"
 
 #include <cstdlib>
 
@@ -18,12 +18,12 @@ template <typename Parsed>
 Parsed LoadTable(const std::filesystem::path& folder, const char* fileName, const std::string& description,
                  Parsed (*parse)(std::span<const std::uint8_t>), Dialogs& dialogs, ErrorCode& errorCode) {
     const std::string path = (folder / fileName).string();
-    if (!scoring::FileExists(path)) {
+    const FileBytes file = ReadFileBytes(path, kMaxTableBytes);
+    if (file.status == FileReadStatus::Missing) {
         ShowError(dialogs, errorCode, description, kMissingFile);
         return {};
     }
-    const auto bytes = scoring::ReadWholeFile(path, kMaxTableBytes);
-    Parsed parsed = bytes ? parse(*bytes) : Parsed{};
+    Parsed parsed = file.ok() ? parse(file.bytes) : Parsed{};
     if (!parsed)
         ShowFileError(dialogs, errorCode, description, FileError::ReadFailed, Hint::CheckFile);
     return parsed;
@@ -85,13 +85,13 @@ ScoreTables LoadScoreTables(const std::filesystem::path& folder, Dialogs& dialog
                   &ParseDatumDrops, dialogs, errorCode);
     if (withContracts) {
         const std::string path = (folder / "ContractScors.dab").string();
-        const auto bytes = scoring::ReadWholeFile(path, kMaxTableBytes);
-        if (!scoring::FileExists(path))
+        const FileBytes file = ReadFileBytes(path, kMaxTableBytes);
+        if (file.status == FileReadStatus::Missing)
             ShowError(dialogs, errorCode, " ContractScors.dab", kMissingFile);
-        else if (!bytes)
+        else if (!file.ok())
             ShowFileError(dialogs, errorCode, " ContractScors.dab", FileError::ReadFailed, Hint::CheckFile);
         else
-            tables.ContractScorsTable = ParseContractScores(*bytes); // a short table keeps what it holds
+            tables.ContractScorsTable = ParseContractScores(file.bytes); // a short table keeps what it holds
     }
     return tables;
 }

@@ -1,8 +1,11 @@
 #include "scoring/SlamFile.h"
 
 #include "core/ErrorHelpers.h"
+#include "core/FileBytes.h"
 #include "core/Messages.h"
-#include "scoring/FileAccess.h"
+#include "core/PathText.h"
+#include "core/SafeSave.h"
+#include "scoring/FileSpelling.h"
 
 #include <filesystem>
 
@@ -39,8 +42,9 @@ bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& sh
 
 bool ReadSlamFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
                   std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
-    const std::string path = scoring::ExistingSpelling(scoring::WithExtension(competitionPath, ".slm"));
-    if (!scoring::FileExists(path)) {
+    const std::string path = ExistingSpelling(ChangeFileExt(competitionPath, ".slm"));
+    const FileBytes file = ReadFileBytes(path, kMaxSlamFileBytes);
+    if (file.status == FileReadStatus::Missing) {
         if (!competitionOpen) {
             ShowError(dialogs, errorCode, path, kMissingFile);
             return false;
@@ -51,12 +55,11 @@ bool ReadSlamFile(const std::string& competitionPath, const ScoreFileShape& shap
         out = std::move(fresh);
         return true;
     }
-    const auto bytes = scoring::ReadWholeFile(path, kMaxSlamFileBytes);
-    if (!bytes) {
+    if (!file.ok()) {
         ShowFileError(dialogs, errorCode, path, FileError::ReadFailed, Hint::CheckFile);
         return false;
     }
-    return ParseSlamFile(*bytes, shape, out, dialogs, errorCode);
+    return ParseSlamFile(file.bytes, shape, out, dialogs, errorCode);
 }
 
 std::vector<std::uint8_t> SerializeSlamFile(const std::vector<TZitSlemObj>& blocks, int pairCount) {
@@ -72,20 +75,18 @@ std::vector<std::uint8_t> SerializeSlamFile(const std::vector<TZitSlemObj>& bloc
 }
 
 std::string SlamFileWritePath(const std::string& slamPath) {
-    const std::string existing = scoring::ExistingSpelling(slamPath);
+    const std::string existing = ExistingSpelling(slamPath);
     std::error_code ec;
     if (std::filesystem::exists(existing, ec))
         return existing;
-    return scoring::WithExtension(slamPath, ".SLM");
+    return ChangeFileExt(slamPath, ".SLM");
 }
 
 bool WriteSlamFile(const std::string& slamPath, const std::vector<TZitSlemObj>& blocks, int pairCount,
                    bool makeBackup, Dialogs& dialogs, ErrorCode& errorCode) {
     const std::string path = SlamFileWritePath(slamPath);
     const auto bytes = SerializeSlamFile(blocks, pairCount);
-    const std::string backup =
-        makeBackup ? scoring::WithExtension(path, kSlamBackupExtension) : std::string();
-    if (scoring::SaveReplacing(path, bytes, backup))
+    if (SaveFileAtomically(path, bytes, makeBackup ? kSlamBackupExtension : ""))
         return true;
     const int firstSession = blocks.empty() ? 1 : blocks.front().SessionIndex;
     dialogs.error("Slemlijst niet bewaard; zitting: " + std::to_string(firstSession));

@@ -194,7 +194,7 @@ TEST_F(ScoreFileTest, AMissingFileGivesBlankBlocksOrTheMissingFileMessage) {
 TEST_F(ScoreFileTest, AFailedWriteKeepsTheOldFile) {
     const auto old = SerializeScoreFile({NewScoreBlock(1, 1, 2)}, 2);
     Put(folder / "club_1.sco", old);
-    fs::create_directory(folder / "club_1.sco.tmp~"); // the temporary file cannot be made
+    fs::create_directory(folder / "club_1.sco.~tmp"); // the temporary file cannot be made
     EXPECT_FALSE(WriteScoreFile((folder / "club_1.sco").string(), {NewScoreBlock(1, 2, 2)}, 2, true, dialogs,
                                 errorCode));
     EXPECT_EQ(Bytes(folder / "club_1.sco"), old);
