@@ -23,9 +23,8 @@ void Usage() {
 int main(int argc, char** argv) {
     using namespace velk::cli;
     const std::map<std::string, std::function<int(const Args&)>> commands = {
-        {"check", RunCheck},     {"dump", RunDump},       {"new", RunNew},   {"session", RunSession},
-        {"sort", RunSort},       {"check", RunCheck},     {"dump", RunDump}, {"new", RunNew},
-        {"session", RunSession}, {"convert", RunConvert},
+        {"check", RunCheck},     {"dump", RunDump}, {"new", RunNew},
+        {"session", RunSession}, {"sort", RunSort}, {"convert", RunConvert},
     };
     if (argc < 2) {
         Usage();
