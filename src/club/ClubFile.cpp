@@ -1,6 +1,7 @@
 #include "club/ClubFile.h"
 
 #include "club/CompetitionData.h"
+#include "club/PairSorting.h"
 #include "club/Sessions.h"
 #include "core/CompetitionFile.h"
 #include "core/CompetitionNaming.h"
@@ -312,6 +313,45 @@ bool ClubFile::movePair(int from, int to) {
         club_.PairList[static_cast<std::size_t>(i)].Indx = static_cast<std::int16_t>(i);
     takeSnapshot();
     return true;
+}
+
+ClubFile::NextResult ClubFile::nextCompetition() {
+    RegroupForNextCompetition(club_);
+    takeSnapshot();
+    if (!dialogs_.askYesNo("Bridge Club is opnieuw ingedeeld\rBestand bewaren met nieuwe naam "))
+        return NextResult::NotSaved;
+    const std::string oldPath = club_.ClubFilePath;
+    const std::string oldName = club_.ClubFileName;
+    const int oldNumber = club_.CompetitionNumber;
+    const std::string path = askSavePath(NextCompetitionPattern(oldPath));
+    if (path.empty())
+        return NextResult::NotSaved;
+    afterPathChosen(path);
+    // The next competition starts with one new session; the old ones stay in the old file.
+    std::vector<TZitCalcObj> oldSessions = std::move(club_.SessionList);
+    club_.SessionList.clear();
+    if (club_.Companions)
+        for (int n = static_cast<int>(oldSessions.size()); n >= 1; --n)
+            club_.Companions->sessionRemoved(club_, n);
+    AppendNewSession(club_);
+    LoadSession(club_, 1);
+    if (!writeTo(path, true)) {
+        club_.SessionList = std::move(oldSessions);
+        club_.ClubFilePath = oldPath;
+        club_.ClubFileName = oldName;
+        club_.CompetitionNumber = oldNumber;
+        LoadSession(club_, 1);
+        return NextResult::NotSaved;
+    }
+    if (!dialogs_.askYesNo("Nieuwe bestand openen "))
+        return NextResult::Saved;
+    if (!open(path))
+        return NextResult::Saved;
+    for (auto& session : club_.SessionList)
+        for (auto& row : session.Rows)
+            row.clearResults();
+    LoadSession(club_, 1);
+    return NextResult::Opened;
 }
 
 void ClubFile::askTwoLines() {

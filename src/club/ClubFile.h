@@ -62,6 +62,11 @@ public:
     // to another; the snapshot is retaken.
     bool movePair(int from, int to);
 
+    // "&Volgende Competitie": regroups the pairs, saves the next competition under a name the
+    // user chooses (a fresh session 1 with empty results) and opens it when asked.
+    enum class NextResult { NotSaved, Saved, Opened };
+    NextResult nextCompetition();
+
     // "&Rangorde in 'Lijnen'".
     void askTwoLines();
 

@@ -2,6 +2,7 @@
 
 #include "club/ClubListPrint.h"
 #include "club/NewFileWizard.h"
+#include "club/Sessions.h"
 #include "core/CompetitionFile.h"
 #include "support/ClubBuilder.h"
 #include "support/ScriptedDialogs.h"
@@ -290,4 +291,34 @@ TEST(NewFileWizard, StepTexts) {
     EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 16);
     EXPECT_EQ(std::count(drive.begin(), drive.end(), '\n'), 25);
     EXPECT_EQ(StepText(5).text.rfind("Het Bridgebestand is opgeslagen voorzien van de Index 1", 0), 0u);
+}
+
+TEST(ClubFile, NextCompetitionRegroupsAndStartsAFreshFile) {
+    TempFolder folder;
+    Fixture f;
+    f.club.ClubFilePath = folder.file("club_1.dba");
+    f.club.ConfigRecord.Degradations[0] = 2;
+    f.club.ConfigRecord.PromotionsUp[1] = 2;
+    for (int i = 1; i <= 20; ++i) {
+        f.club.PairList[static_cast<std::size_t>(i)].Rang = static_cast<std::int16_t>((i - 1) % 10 + 1);
+        f.club.SessionList[0].Rows[static_cast<std::size_t>(i)].Points = 10.0f * static_cast<float>(i);
+    }
+    AppendNewSession(f.club);
+    f.dialogs.answerYes(); // save under a new name
+    f.dialogs.files.push_back(folder.file("club_2.dba"));
+    f.dialogs.answerYes(); // open it
+    EXPECT_EQ(f.file.nextCompetition(), ClubFile::NextResult::Opened);
+    EXPECT_EQ(f.dialogs.fileChoices[0].initialPath, folder.file("club_?.dba"));
+    EXPECT_EQ(f.club.ClubFilePath, folder.file("club_2.dba"));
+    EXPECT_EQ(f.club.CompetitionNumber, 2);
+    ASSERT_EQ(f.club.SessionCount(), 1);
+    EXPECT_EQ(f.club.SessionList[0].CompetitionNr, 2);
+    for (const auto& row : f.club.SessionList[0].Rows)
+        EXPECT_EQ(row.Points, 0.0f);
+    // Ranks 9 and 10 of A went down, ranks 1 and 2 of B came up.
+    EXPECT_EQ(f.club.PairList[9].ClubNr, 11);
+    EXPECT_EQ(f.club.PairList[9].Groep, 'A');
+    EXPECT_EQ(f.club.PairList[11].ClubNr, 9);
+    EXPECT_EQ(f.club.PairList[11].Groep, 'B');
+    EXPECT_EQ(f.club.PairList[11].GrpNr, 1);
 }
