@@ -33,7 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!velk::ParseScoreFile(bytes, shape, again, dialogs, errorCode) || again.size() != blocks.size())
         std::abort();
     for (std::size_t i = 0; i < blocks.size(); ++i)
-        if (again[i].Records.size() != blocks[i].Records.size() || again[i].BoardsInList != blocks[i].BoardsInList)
+        if (again[i].Records.size() != blocks[i].Records.size() ||
+            again[i].BoardsInList != blocks[i].BoardsInList)
             std::abort();
     return 0;
 }
