@@ -538,4 +538,12 @@ StructuralChange ApplyStructuralChanges(Club& club, const CompetitionHead& saved
     return change;
 }
 
+ConfigSaving SavingAfterChange(const StructuralChange& change, const ConfigDialogModel& dialog) {
+    if (change.refused)
+        return ConfigSaving::None;
+    if (change.pairCountChanged || dialog.promDegrConfirmed || dialog.enterConfirmed)
+        return ConfigSaving::WriteUnderChosenPath;
+    return change.headChanged ? ConfigSaving::Write : ConfigSaving::None;
+}
+
 } // namespace velk

@@ -129,4 +129,10 @@ struct StructuralChange {
 // changed number of pairs inserts or removes pairs per group with their result rows.
 StructuralChange ApplyStructuralChanges(Club& club, const CompetitionHead& saved, Dialogs& dialogs);
 
+// How an existing file is written after an accepted dialog: under a newly chosen path when the
+// pairs changed, the promotion settings were confirmed or a field was confirmed with Enter;
+// in place when only the head differs; not at all after a refused change.
+enum class ConfigSaving { None, Write, WriteUnderChosenPath };
+ConfigSaving SavingAfterChange(const StructuralChange& change, const ConfigDialogModel& dialog);
+
 } // namespace velk

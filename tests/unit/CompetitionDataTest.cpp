@@ -231,3 +231,24 @@ TEST(CompetitionData, TooManyTablesPerGroup) {
     EXPECT_FALSE(CheckAcceptedConfig(club, dialogs));
     EXPECT_EQ(dialogs.messages[0].text, "Aantal Tafels per groep is te groot test_1.dba");
 }
+
+TEST(CompetitionData, HowAnAcceptedChangeIsSaved) {
+    Club club = MakeClub(40, 4);
+    ScriptedDialogs dialogs;
+    ConfigDialogModel model(club, dialogs, false);
+    StructuralChange change;
+    EXPECT_EQ(SavingAfterChange(change, model), ConfigSaving::None);
+    change.headChanged = true;
+    EXPECT_EQ(SavingAfterChange(change, model), ConfigSaving::Write);
+    change.pairCountChanged = true;
+    EXPECT_EQ(SavingAfterChange(change, model), ConfigSaving::WriteUnderChosenPath);
+    change = {};
+    model.enterConfirmed = true;
+    EXPECT_EQ(SavingAfterChange(change, model), ConfigSaving::WriteUnderChosenPath);
+    model.enterConfirmed = false;
+    model.promDegrConfirmed = true;
+    EXPECT_EQ(SavingAfterChange(change, model), ConfigSaving::WriteUnderChosenPath);
+    // A refused change restored the head: nothing to write.
+    change.refused = true;
+    EXPECT_EQ(SavingAfterChange(change, model), ConfigSaving::None);
+}

@@ -1,0 +1,73 @@
+#include "gui/club/TZitKopieDlg.h"
+
+#include "gui/club/FormKeys.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+TZitKopieDlg::TZitKopieDlg(const velk::Club& club, velk::Dialogs& dialogs, const QString& caption,
+                           QWidget* parent)
+    : QDialog(parent), model_(club, dialogs) {
+    setObjectName(QStringLiteral("ZitKopieDlg"));
+    setModal(true);
+    setWindowTitle(caption);
+
+    auto* layout = new QVBoxLayout(this);
+    box_ = NewSuggestionBox(QStringLiteral("SelZitBox1"), this);
+    for (const auto& item : model_.items)
+        box_->addItem(ToQt(item));
+    box_->setEditText(ToQt(model_.boxText));
+    box_->installEventFilter(this);
+    box_->lineEdit()->installEventFilter(this);
+    layout->addWidget(box_);
+
+    auto* buttons = new QHBoxLayout;
+    ok_ = new QPushButton(QStringLiteral("&Ok"), this);
+    ok_->setObjectName(QStringLiteral("OkBtn"));
+    auto* cancel = new QPushButton(QStringLiteral("&Schrap"), this);
+    cancel->setObjectName(QStringLiteral("SchrapBtn"));
+    buttons->addWidget(ok_);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+
+    connect(ok_, &QPushButton::clicked, this, &TZitKopieDlg::OkBtnClick);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    box_->setFocus();
+}
+
+bool TZitKopieDlg::validate() {
+    model_.boxText = FromQt(box_->currentText());
+    return model_.validate();
+}
+
+void TZitKopieDlg::OkBtnClick() {
+    if (validate())
+        accept();
+    else
+        box_->setFocus();
+}
+
+bool TZitKopieDlg::eventFilter(QObject* watched, QEvent* event) {
+    const bool confirm = (watched == box_ && IsEnterKey(event)) ||
+                         (watched == box_->lineEdit() && event->type() == QEvent::MouseButtonDblClick);
+    if (confirm) {
+        if (validate())
+            ok_->setFocus();
+        else
+            box_->setFocus();
+        return true;
+    }
+    if (watched == box_ && IsEscapeKey(event)) {
+        reject();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+int ChooseSession(QWidget* parent, const velk::Club& club, velk::Dialogs& dialogs, const QString& caption) {
+    TZitKopieDlg dialog(club, dialogs, caption, parent);
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenSession() : -1;
+}
