@@ -1,3 +1,4 @@
+#include "gui/club/QtWizardHost.h"
 #include "gui/club/TActivePairsDlg.h"
 #include "gui/club/TConfigDial.h"
 #include "gui/club/TNewDlg.h"
@@ -460,6 +461,43 @@ private slots:
         bool useMemberNames = false;
         QVERIFY(!step.runStep(first, useMemberNames));
         QCOMPARE(membersOpened, 1);
+    }
+
+    void wizardHostShowsTheRealWindows() {
+        velk::Club club = MakeClub(40, 4, 0, 2);
+        ScriptedDialogs dialogs;
+        QtWizardHost host(nullptr, club, dialogs);
+        QVERIFY(!host.readSchedule()); // no hook: nothing more to read
+
+        WhenModal([](QWidget* d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("Competitiegegevens Stap: 2"));
+            QVERIFY(Child<QPlainTextEdit>(d, "Memo1")
+                        ->toPlainText()
+                        .startsWith(QStringLiteral(
+                            "U heeft het aantal Paren Groepen en Competities gekozen en de nodige ")));
+            Click(d, "LedenNaamRadio");
+            Click(d, "VerderBtn");
+        });
+        bool useMemberNames = false;
+        QVERIFY(host.showStep(2, useMemberNames));
+        QVERIFY(useMemberNames);
+
+        int membersOpened = 0;
+        host.onOpenMembers = [&] { ++membersOpened; };
+        WhenModal([](QWidget* d) { Click(d, "LedenBtn"); });
+        QVERIFY(!host.showStep(11, useMemberNames));
+        QCOMPARE(membersOpened, 1);
+
+        WhenModal([](QWidget* d) {
+            TypeAndEnter(Child<QComboBox>(d, "ZitSelectBox"), QStringLiteral("Zitting: 2"));
+            Click(d, "OKZitBtn");
+        });
+        QVERIFY(host.chooseSession());
+        QCOMPARE(club.CurrentSession, 2);
+
+        WhenModal([](QWidget* d) { Click(d, "OkConfigBtn"); });
+        QVERIFY(host.editCompetitionData());
+        QVERIFY(dialogs.messages.empty());
     }
 };
 

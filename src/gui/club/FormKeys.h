@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QString>
@@ -34,13 +33,4 @@ inline QString ToQtLines(const std::string& text) {
 
 inline std::string FromQt(const QString& text) {
     return text.toStdString();
-}
-
-// An editable box whose list only suggests values: typing never adds items.
-inline QComboBox* NewSuggestionBox(const QString& name, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(name);
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    return box;
 }

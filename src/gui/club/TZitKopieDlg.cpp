@@ -1,10 +1,10 @@
 #include "gui/club/TZitKopieDlg.h"
 
 #include "gui/club/FormKeys.h"
+#include "gui/selection/SelectionBoxes.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -16,12 +16,10 @@ TZitKopieDlg::TZitKopieDlg(const velk::Club& club, velk::Dialogs& dialogs, const
     setWindowTitle(caption);
 
     auto* layout = new QVBoxLayout(this);
-    box_ = NewSuggestionBox(QStringLiteral("SelZitBox1"), this);
-    for (const auto& item : model_.items)
-        box_->addItem(ToQt(item));
-    box_->setEditText(ToQt(model_.boxText));
-    box_->installEventFilter(this);
-    box_->lineEdit()->installEventFilter(this);
+    box_ = MakeSelectBox(this, QStringLiteral("SelZitBox1"));
+    ShowSelectBox(box_, model_.items, model_.boxText, {});
+    new SelectBoxKeys(
+        box_, [this] { confirmBox(); }, [this] { reject(); });
     layout->addWidget(box_);
 
     auto* buttons = new QHBoxLayout;
@@ -50,21 +48,11 @@ void TZitKopieDlg::OkBtnClick() {
         box_->setFocus();
 }
 
-bool TZitKopieDlg::eventFilter(QObject* watched, QEvent* event) {
-    const bool confirm = (watched == box_ && IsEnterKey(event)) ||
-                         (watched == box_->lineEdit() && event->type() == QEvent::MouseButtonDblClick);
-    if (confirm) {
-        if (validate())
-            ok_->setFocus();
-        else
-            box_->setFocus();
-        return true;
-    }
-    if (watched == box_ && IsEscapeKey(event)) {
-        reject();
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
+void TZitKopieDlg::confirmBox() {
+    if (validate())
+        ok_->setFocus();
+    else
+        box_->setFocus();
 }
 
 int ChooseSession(QWidget* parent, const velk::Club& club, velk::Dialogs& dialogs, const QString& caption) {

@@ -21,11 +21,10 @@ public:
 
     void OkBtnClick();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     bool validate();
+    // Enter or a double click in the box: check it and go on to "&Ok".
+    void confirmBox();
 
     velk::SessionPickerModel model_;
     QComboBox* box_ = nullptr;

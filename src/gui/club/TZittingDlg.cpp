@@ -2,6 +2,7 @@
 
 #include "gui/club/FormKeys.h"
 #include "gui/club/TActivePairsDlg.h"
+#include "gui/selection/SelectionBoxes.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -46,9 +47,9 @@ TZittingDlg::TZittingDlg(velk::Club& club, velk::Dialogs& dialogs, std::function
     auto* head = new QGridLayout;
     sessionLabel_ = new QLabel(this);
     sessionLabel_->setObjectName(QStringLiteral("ZittingLabel"));
-    sessionBox_ = NewSuggestionBox(QStringLiteral("ZitSelectBox"), this);
-    sessionBox_->installEventFilter(this);
-    sessionBox_->lineEdit()->installEventFilter(this);
+    sessionBox_ = MakeSelectBox(this, QStringLiteral("ZitSelectBox"));
+    new SelectBoxKeys(
+        sessionBox_, [this] { chooseFromBox(); }, [this] { reject(); });
     sessionLabel_->setBuddy(sessionBox_);
     competitionLabel_ = new QLabel(QStringLiteral("Competitie"), this);
     competitionLabel_->setObjectName(QStringLiteral("Competitielabel"));
@@ -66,10 +67,11 @@ TZittingDlg::TZittingDlg(velk::Club& club, velk::Dialogs& dialogs, std::function
     grid->setContentsMargins(0, 0, 0, 0);
     int row = 0;
     for (const ParameterBox& p : kParameterBoxes) {
-        auto* box = NewSuggestionBox(QString::fromLatin1(p.name), panel_);
-        for (const auto& item : SessionDialogModel::items(p.field))
-            box->addItem(ToQt(item));
-        box->installEventFilter(this);
+        auto* box = MakeSelectBox(panel_, QString::fromLatin1(p.name));
+        ShowSelectBox(box, SessionDialogModel::items(p.field), {}, {});
+        const int field = p.field;
+        new SelectBoxKeys(
+            box, [this, field] { confirmField(field); }, [this] { reject(); }, false);
         auto* label = new QLabel(QString::fromLatin1(p.label), panel_);
         label->setBuddy(box);
         grid->addWidget(label, row, 0);
@@ -111,9 +113,9 @@ TZittingDlg::TZittingDlg(velk::Club& club, velk::Dialogs& dialogs, std::function
             [this](QDate d) { model_.setDate(d.day(), d.month(), d.year()); });
     // The box also reports "activated" when it loses the focus; only a changed text counts.
     auto backToChoosing = [this] {
-        if (FromQt(sessionBox_->currentText()) == model_.sessionBoxText)
+        if (SelectText(sessionBox_) == model_.sessionBoxText)
             return;
-        model_.sessionBoxText = FromQt(sessionBox_->currentText());
+        model_.sessionBoxText = SelectText(sessionBox_);
         model_.sessionBoxEdited();
         sessionLabel_->setText(ToQtLines(model_.sessionLabel));
         ok_->setText(ToQt(model_.okCaption));
@@ -140,18 +142,13 @@ void TZittingDlg::showModel() {
     sessionLabel_->setText(ToQtLines(model_.sessionLabel));
     sessionLabel_->setVisible(true);
     sessionBox_->setVisible(model_.sessionBoxVisible);
-    sessionBox_->clear();
-    for (const auto& item : model_.sessionItems)
-        sessionBox_->addItem(ToQt(item));
-    sessionBox_->setCurrentIndex(sessionBox_->findText(ToQt(model_.sessionBoxText)));
-    sessionBox_->setEditText(ToQt(model_.sessionBoxText));
+    ShowSelectBox(sessionBox_, model_.sessionItems, model_.sessionBoxText, {});
     competitionLabel_->setVisible(club_.IsCompetition);
     competitionNumber_->setVisible(club_.IsCompetition);
     competitionNumber_->setText(QString::number(club_.CompetitionNumber));
 
     for (int field = velk::BoardsField; field <= velk::GroupLengthField; ++field)
-        boxes_[static_cast<std::size_t>(field)]->setEditText(
-            ToQt(model_.text[static_cast<std::size_t>(field)]));
+        ShowSelectText(boxes_[static_cast<std::size_t>(field)], model_.text[static_cast<std::size_t>(field)]);
     const QDate date = QDate::fromString(ToQt(model_.date), kDateFormat);
     if (date.isValid())
         date_->setDate(date);
@@ -163,9 +160,8 @@ void TZittingDlg::showModel() {
 
 void TZittingDlg::copyToModel() {
     for (int field = velk::BoardsField; field <= velk::GroupLengthField; ++field)
-        model_.text[static_cast<std::size_t>(field)] =
-            FromQt(boxes_[static_cast<std::size_t>(field)]->currentText());
-    model_.sessionBoxText = FromQt(sessionBox_->currentText());
+        model_.text[static_cast<std::size_t>(field)] = SelectText(boxes_[static_cast<std::size_t>(field)]);
+    model_.sessionBoxText = SelectText(sessionBox_);
 }
 
 QWidget* TZittingDlg::widgetOf(int field) const {
@@ -181,13 +177,6 @@ QWidget* TZittingDlg::widgetOf(int field) const {
     default:
         return boxes_[static_cast<std::size_t>(field)];
     }
-}
-
-int TZittingDlg::fieldOf(const QObject* widget) const {
-    for (int field = velk::SessionBoxField; field <= velk::OkField; ++field)
-        if (widget == widgetOf(field))
-            return field;
-    return -1;
 }
 
 void TZittingDlg::focusModelField() {
@@ -214,25 +203,13 @@ void TZittingDlg::confirmField(int field) {
 }
 
 bool TZittingDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (IsEscapeKey(event)) {
+    if (watched == date_ && IsEscapeKey(event)) {
         reject();
         return true;
     }
-    const bool inSessionBox = watched == sessionBox_ || watched == sessionBox_->lineEdit();
-    if (inSessionBox && (IsEnterKey(event) || event->type() == QEvent::MouseButtonDblClick)) {
-        chooseFromBox();
+    if (watched == date_ && IsEnterKey(event)) {
+        ok_->setFocus();
         return true;
-    }
-    if (IsEnterKey(event)) {
-        const int field = fieldOf(watched);
-        if (field >= velk::BoardsField && field <= velk::GroupLengthField) {
-            confirmField(field);
-            return true;
-        }
-        if (field == velk::DateField) {
-            ok_->setFocus();
-            return true;
-        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -44,7 +44,6 @@ private:
     void copyToModel();
     void focusModelField();
     QWidget* widgetOf(int field) const;
-    int fieldOf(const QObject* widget) const;
     void confirmField(int field);
     void chooseFromBox();
 
