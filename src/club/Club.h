@@ -2,8 +2,10 @@
 
 #include "core/CompetitionFile.h"
 #include "core/ErrorCode.h"
+#include "schedules/ScheduleRecords.h"
 
 #include <string>
+#include <vector>
 
 namespace velk {
 
@@ -18,6 +20,25 @@ struct Club : CompetitionFileData {
     int TablesPerGroup = 0;
     int RankingSize = 0;
     bool IsIndividual = false;
+
+    // The schedule of every session (item z - 1 is session z) and the labels of the session-wide
+    // tables (item n is table n), as in the ".sma" file.
+    std::vector<TZitSchemaObj> SessionScheduleList;
+    std::vector<TTafelObj> TableLabelList;
+    // Full path of the base schedule last opened or saved.
+    std::string BaseScheduleFile;
+    // The schedule of CurrentSession; null while none is selected or it has no schedule.
+    TZitSchemaObj* CurrentSchedule() { return ScheduleOfSession(CurrentSession); }
+    const TZitSchemaObj* CurrentSchedule() const { return ScheduleOfSession(CurrentSession); }
+    TZitSchemaObj* ScheduleOfSession(int session) {
+        return HasSchedule(session) ? &SessionScheduleList[static_cast<std::size_t>(session - 1)] : nullptr;
+    }
+    const TZitSchemaObj* ScheduleOfSession(int session) const {
+        return HasSchedule(session) ? &SessionScheduleList[static_cast<std::size_t>(session - 1)] : nullptr;
+    }
+    bool HasSchedule(int session) const {
+        return session >= 1 && session <= static_cast<int>(SessionScheduleList.size());
+    }
 
     int CompetitionNumber = 0;
     std::string ClubFileName = "N_N";

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "schedules/ScheduleRecords.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace velk {
+
+// 1 + rounds x tables: the entries a session schedule holds on file, header item included.
+std::size_t SessionEntryCount(int rounds, int tableCount);
+
+// A head is taken with its entries when its pairs are 1..512 and its groups and rounds at most 16.
+bool IsAcceptableScheduleHead(const TZitSchemaObj& head);
+
+// What a ".sma" file held. Each session is read whole or not at all.
+struct ParsedSessionSchedules {
+    // False when even the table labels are not all there; nothing else is read then.
+    bool LabelsRead = false;
+    std::vector<TTafelObj> TableLabels;
+    // One per session 1..sessionCount: the schedule, or nothing when its head was rejected or its
+    // bytes were missing.
+    std::vector<std::optional<TZitSchemaObj>> Sessions;
+    // Sessions whose head was out of range (or of the other form).
+    std::vector<int> RejectedHeads;
+    // The first session whose bytes ran out; 0 when every session was there.
+    int ShortFromSession = 0;
+};
+
+// `tableCount` and `sessionCount` come from the competition; `individual` chooses the entry form.
+ParsedSessionSchedules ParseSessionScheduleFile(std::span<const std::uint8_t> bytes, int tableCount,
+                                                int sessionCount, bool individual);
+
+// The table labels, then every head with exactly SessionEntryCount entries of its form (an entry
+// the list lacks is written empty), so the file always reads back.
+std::vector<std::uint8_t> SerializeSessionSchedules(const std::vector<TTafelObj>& labels,
+                                                    const std::vector<TZitSchemaObj>& schedules,
+                                                    int tableCount);
+
+} // namespace velk

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "club/Club.h"
+#include "core/Dialogs.h"
+
+#include <string>
+
+namespace velk {
+
+// TableCount div GroupCount: the fixed stride of table slots per group in a session schedule.
+int StrideTablesPerGroup(const Club& club);
+
+// Rebuilds TableLabelList: item 0 has number 0 and no label, item n the label of session-wide
+// table n. Labels follow the entries' numbering, (g - 1) x TablesPerGroup + k, so each table keeps
+// its own label even when groups play with different numbers of tables. A group with more tables
+// in play than it has slots keeps the old list and shows
+// "Totaal aantal tafels komt niet overeen met Clubdata: " + TableCount.
+bool BuildTableLabels(Club& club, Dialogs& dialogs);
+
+// An empty schedule for session z: the header item, then per group, round and table an entry
+// with its session-wide table number, no pairs and a blank letter. Recomputes TablesPerGroup.
+TZitSchemaObj MakeEmptySessionSchedule(Club& club, int session, Dialogs& dialogs);
+// The same, appended to SessionScheduleList.
+void NewSessionSchedule(Club& club, int session, Dialogs& dialogs);
+
+// Reads (or, when it is missing, creates) the ".sma" file of the competition at
+// `competitionPath`. A head out of range gets an empty schedule and the file is written again;
+// a session whose bytes are missing gets an empty schedule and the file is kept as it is.
+bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs);
+
+// Writes TableLabelList and every session schedule; the previous file becomes ".~sm".
+bool SaveSessionSchedules(Club& club, const std::string& path, Dialogs& dialogs);
+
+// The ".sma" path of a competition path; an existing upper-case ".SMA" is found as well.
+std::string SessionScheduleFilePath(const std::string& competitionPath);
+
+} // namespace velk
