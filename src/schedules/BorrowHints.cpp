@@ -1,0 +1,31 @@
+#include "schedules/BorrowHints.h"
+
+namespace velk {
+
+namespace {
+bool InSchedule(const WorkSchedule& s, int round, int table) {
+    return s.isComplete() && round >= 1 && round <= s.rounds() && table >= 1 && table <= s.tables();
+}
+} // namespace
+
+std::string RoundViewBorrowHint(const WorkSchedule& schedule, int round, int table) {
+    if (!InSchedule(schedule, round, table))
+        return {};
+    const std::uint8_t letter = schedule.at(round, table).Letter;
+    const int c = BoardGroupValue(letter);
+    if (c < 1 || c == table || c > schedule.tables() || schedule.at(round, c).Letter != letter)
+        return {};
+    return " L " + std::to_string(c);
+}
+
+std::string TableViewBorrowHint(const WorkSchedule& schedule, int round, int table) {
+    if (!InSchedule(schedule, round, table))
+        return {};
+    const std::uint8_t letter = schedule.at(round, table).Letter;
+    const int c = BoardGroupValue(letter);
+    if (c < 1 || c == table)
+        return {};
+    return " L " + std::string(1, static_cast<char>(letter));
+}
+
+} // namespace velk

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "schedules/WorkSchedule.h"
+
+#include <string>
+
+namespace velk {
+
+// The "Lenen" column: which table's boards a table borrows.
+// View 1: table i plays board group X whose ordinal c is another table that plays X in the same
+// round: " L " + c.
+std::string RoundViewBorrowHint(const WorkSchedule& schedule, int round, int table);
+// View 2: the round's board group is not the table's own letter (ordinal = table): " L " + letter.
+std::string TableViewBorrowHint(const WorkSchedule& schedule, int round, int table);
+
+} // namespace velk

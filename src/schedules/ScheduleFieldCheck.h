@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/Dialogs.h"
+#include "schedules/WorkSchedule.h"
+
+#include <optional>
+#include <string>
+
+namespace velk {
+
+// The fields of view 3's editing line.
+enum class EditField { NS, EW, Group };
+
+// Checks NZ, OW and board group before a view-3 cell is written. All are checked in order and the
+// last failure wins: its text is shown as an invalid value (with a beep) and its field returned for
+// the focus. Nothing when the fields are correct.
+std::optional<EditField> CheckEditFields(const std::string& ns, const std::string& ew,
+                                         const std::string& group, const ScheduleCounts& counts,
+                                         Dialogs& dialogs);
+
+} // namespace velk
