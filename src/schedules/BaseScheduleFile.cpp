@@ -3,6 +3,7 @@
 #include "core/ByteCodec.h"
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "core/SafeSave.h"
 #include "schedules/ScheduleFileIo.h"
 
 namespace velk {
@@ -179,12 +180,12 @@ std::optional<WorkSchedule1> ReadBaseSchedule1(const std::string& path, Dialogs&
 
 bool WriteBaseSchedule(const std::string& path, const WorkSchedule& schedule) {
     const auto bytes = SerializeBaseSchedule(schedule);
-    return ReplaceScheduleFile(path, bytes, {});
+    return SaveFileAtomically(path, bytes, {});
 }
 
 bool WriteBaseSchedule1(const std::string& path, const WorkSchedule1& schedule) {
     const auto bytes = SerializeBaseSchedule1(schedule);
-    return ReplaceScheduleFile(path, bytes, {});
+    return SaveFileAtomically(path, bytes, {});
 }
 
 } // namespace velk

@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/PairRecord.h"
+#include "core/SafeSave.h"
 #include "schedules/BaseScheduleFile.h"
 #include "schedules/ScheduleFileIo.h"
 #include "schedules/SessionSchedules.h"
@@ -246,7 +247,7 @@ bool ReadScheduleIntoGroups(Club& club, int firstGroup, int lastGroup, const std
         ShowError(dialogs, club.ErrorCode, std::string(1, GroupLetter(firstGroup < 1 ? 0 : lastGroup)), 42);
         return false;
     }
-    const std::string name = FileNamePart(basePath);
+    const std::string name = FileNameOf(basePath);
     dialogs.information("Bridge Schema bestand\rLees Schema, Openen van\r" + name);
     if (!ScheduleFileExists(basePath)) {
         ShowError(dialogs, club.ErrorCode, basePath, 7);

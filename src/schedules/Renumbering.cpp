@@ -3,6 +3,7 @@
 #include "core/ByteCodec.h"
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "core/SafeSave.h"
 #include "schedules/BaseScheduleFile.h"
 #include "schedules/ScheduleFileIo.h"
 
@@ -94,7 +95,7 @@ std::optional<std::vector<TReNumOBj>> ReadRenumberFile(const std::string& path, 
 
 bool WriteRenumberFile(const std::string& path, const std::vector<TReNumOBj>& list) {
     const auto bytes = SerializeRenumberFile(list);
-    return ReplaceScheduleFile(path, bytes, {});
+    return SaveFileAtomically(path, bytes, {});
 }
 
 std::optional<std::vector<TReNumOBj>> BuildRenumberList(const std::vector<std::vector<int>>& gridRows,

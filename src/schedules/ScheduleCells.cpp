@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "core/TextHelpers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -31,15 +32,9 @@ std::string CellCheckText(int code) {
 }
 
 namespace {
-
 std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
+    return std::string(velk::Trim(text));
 }
-
 } // namespace
 
 std::optional<int> ReadPairCell(const std::string& text) {

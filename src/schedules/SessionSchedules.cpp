@@ -3,6 +3,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/PairRecord.h"
+#include "core/SafeSave.h"
 #include "schedules/ScheduleFileIo.h"
 #include "schedules/SessionScheduleFile.h"
 
@@ -105,8 +106,8 @@ void NewSessionSchedule(Club& club, int session, Dialogs& dialogs) {
 }
 
 std::string SessionScheduleFilePath(const std::string& competitionPath) {
-    const std::string lower = WithExtension(competitionPath, ".sma");
-    const std::string upper = WithExtension(competitionPath, ".SMA");
+    const std::string lower = ChangeFileExt(competitionPath, ".sma");
+    const std::string upper = ChangeFileExt(competitionPath, ".SMA");
     if (!ScheduleFileExists(lower) && ScheduleFileExists(upper))
         return upper;
     return lower;
@@ -181,7 +182,7 @@ bool SaveSessionSchedules(Club& club, const std::string& path, Dialogs& dialogs)
         return false;
     }
     const auto bytes = SerializeSessionSchedules(club.TableLabelList, club.SessionScheduleList, tableCount);
-    if (!ReplaceScheduleFile(path, bytes, ".~sm")) {
+    if (!SaveFileAtomically(path, bytes, ".~sm")) {
         ShowFileError(dialogs, club.ErrorCode, path, FileError::WriteFailed, Hint::CheckSchedules);
         return false;
     }
