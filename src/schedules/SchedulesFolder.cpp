@@ -1,5 +1,7 @@
 #include "schedules/SchedulesFolder.h"
 
+#include "core/ProgramFolder.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -23,19 +25,8 @@ std::optional<std::string> FindSchedulesFolder(const std::string& programFolder,
     return besideProgram.string();
 }
 
-std::string ProgramFolder() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    return ec ? fs::current_path(ec).string() : exe.parent_path().string();
-}
-
 std::optional<std::string> SchedulesFolder(Dialogs& dialogs) {
-#ifdef VELK_SOURCE_DIR
-    const std::string source = VELK_SOURCE_DIR;
-#else
-    const std::string source;
-#endif
-    auto folder = FindSchedulesFolder(ProgramFolder(), source);
+    auto folder = FindSchedulesFolder(ProgramFolder().string(), VELK_SOURCE_DIR);
     if (!folder)
         dialogs.error("Kan directory \"Schemas\" niet vinden");
     return folder;

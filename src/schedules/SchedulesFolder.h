@@ -16,7 +16,4 @@ std::optional<std::string> FindSchedulesFolder(const std::string& programFolder,
 // The same for the running program; "Kan directory \"Schemas\" niet vinden" when it fails.
 std::optional<std::string> SchedulesFolder(Dialogs& dialogs);
 
-// The folder of the running executable.
-std::string ProgramFolder();
-
 } // namespace velk
