@@ -1,12 +1,54 @@
+#include "core/Clock.h"
+#include "gui/QtDialogs.h"
+#include "gui/club/TClubWindow.h"
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QPainter>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QTimer>
+
+namespace {
+
+QPixmap SplashPicture() {
+    QPixmap picture(360, 160);
+    picture.fill(QColor(0, 70, 40));
+    QPainter p(&picture);
+    p.setPen(Qt::white);
+    QFont title = p.font();
+    title.setPointSize(28);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRect(0, 20, 360, 70), Qt::AlignCenter, QStringLiteral("Velk"));
+    QFont line = p.font();
+    line.setPointSize(11);
+    line.setBold(false);
+    p.setFont(line);
+    p.drawText(QRect(0, 90, 360, 40), Qt::AlignCenter,
+               QString::fromUtf8("Uitslagen voor de bridgeclub  ♣ ♦ ♥ ♠"));
+    return picture;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velk"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Velk"));
-    window.resize(780, 600);
-    window.show();
+    QSplashScreen splash(SplashPicture());
+    splash.show();
+    app.processEvents();
+
+    velk::SystemClock clock;
+    QtDialogs dialogs;
+    TClubWindow window(dialogs, clock);
+    dialogs.setParentWidget(&window);
+
+    QTimer::singleShot(1200, &splash, [&] {
+        splash.finish(&window);
+        window.show();
+        const QStringList args = QApplication::arguments();
+        if (args.size() > 1)
+            window.openFile(args.at(1));
+    });
     return app.exec();
 }

@@ -1,0 +1,141 @@
+#pragma once
+
+#include "club/Club.h"
+#include "club/ClubFile.h"
+#include "club/NewFileWizard.h"
+#include "club/PairSorting.h"
+#include "core/Clock.h"
+#include "core/Dialogs.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QMap>
+#include <memory>
+
+class PairGrid;
+class QAction;
+class QButtonGroup;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTimer;
+class QToolBar;
+class QWidget;
+
+// The main window: the open competition, its pair list and the menus from which everything else
+// starts. It holds the Club; the rules live in ClubFile and the models below it.
+class TClubWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    enum class FileState { NoFile, Wizard, Open };
+
+    TClubWindow(velk::Dialogs& dialogs, const velk::Clock& clock, QWidget* parent = nullptr);
+    ~TClubWindow() override;
+
+    velk::Club& club() { return club_; }
+    velk::ClubFile& clubFile() { return file_; }
+    PairGrid* grid() const { return grid_; }
+    QAction* action(const QString& objectName) const { return actions_.value(objectName); }
+    FileState fileState() const { return state_; }
+    int currentGroup() const { return currentGroup_; }
+
+    // The windows the wizard passes through; the real forms unless a test puts its own.
+    void setWizardHost(std::unique_ptr<velk::WizardHost> host);
+
+    // The file actions, public so that start-up and tests can drive them directly.
+    bool openFile(const QString& path);
+    void newFile(bool competition);
+    bool saveFile();
+    bool saveFileAs();
+    bool closeWithSave();
+    void showPairWindow();
+    void hidePairWindow();
+    void refreshPairWindow();
+
+    // Child windows register in the "Beel&d" menu while they are open.
+    void addWindowItem(QWidget* window, const QString& name, int tag, const QString& hint);
+    void removeWindowItem(QWidget* window);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildToolBar();
+    void buildCentralArea();
+    void buildStatusBar();
+    QAction* addItem(QMenu* menu, const QString& caption, const QString& name,
+                     void (TClubWindow::*slot)() = nullptr, const QString& hint = {});
+    void applyState();
+    void updateStatus();
+    void updateCompetitionLine();
+    void tick();
+
+    // Menu handlers.
+    void onNewCompetition() { newFile(true); }
+    void onNewDrive() { newFile(false); }
+    void onNewAsk();
+    void onOpen();
+    void onSave() { saveFile(); }
+    void onSaveAs() { saveFileAs(); }
+    void onClubData();
+    void onNextCompetition();
+    void onImport();
+    void onExport();
+    void onPrintClubList();
+    void onQuit() { close(); }
+    void onInsertPair();
+    void onDeletePair();
+    void onSortPairs();
+    void onSortCurrentGroup();
+    void sortPairs(int group, const velk::SortChoice& choice);
+    void onSearch();
+    void onMoveHelp();
+    void onNewSession();
+    void onChooseSession();
+    void onDeleteSession();
+    void onTwoLines();
+    void onToggleCompetitionLine();
+    void onToggleMaximised();
+    void onScreenFont();
+    void onAbout();
+    void onClose() { closeWithSave(); }
+    void onTogglePairWindow();
+    void onNavigator(int index);
+    void onPage(int delta);
+    void onRowMoved(int from, int to);
+    void onGridCellClicked(int row, int column);
+    void onSearchTextChanged(const QString& text);
+    void moveToGroup(int group);
+    void copyGridToRecords();
+    bool runSessionDialog(int mode);
+    std::string openWindowName() const;
+
+    velk::Dialogs& dialogs_;
+    const velk::Clock& clock_;
+    velk::Club club_;
+    velk::ClubFile file_;
+    std::unique_ptr<velk::WizardHost> wizardHost_;
+    FileState state_ = FileState::NoFile;
+    bool pairWindowVisible_ = false;
+    bool dirtyFlag_ = true;
+    int currentGroup_ = 1;
+    velk::TParenObj spareRecord_;
+
+    QMap<QString, QAction*> actions_;
+    QMenu* viewMenu_ = nullptr;
+    QMap<QWidget*, QAction*> windowItems_;
+    PairGrid* grid_ = nullptr;
+    QWidget* pairPanel_ = nullptr;
+    QLabel* competitionLabel_ = nullptr;
+    QLabel* tellerLabel_ = nullptr;
+    QLabel* moveLabel_ = nullptr;
+    QPushButton* groupPlus_ = nullptr;
+    QPushButton* groupMinus_ = nullptr;
+    QWidget* searchPanel_ = nullptr;
+    QLineEdit* searchEdit_ = nullptr;
+    QButtonGroup* searchColumn_ = nullptr;
+    QLabel* statusPanels_[5] = {};
+    QTimer* clockTimer_ = nullptr;
+};

@@ -1,0 +1,475 @@
+// The menu and button handlers of the main window.
+#include "club/ClubListPrint.h"
+#include "club/CompetitionData.h"
+#include "club/PairSorting.h"
+#include "club/Sessions.h"
+#include "core/CompetitionFile.h"
+#include "core/PathText.h"
+#include "gui/club/ClubWindowForms.h"
+#include "gui/club/PairGrid.h"
+#include "gui/club/TClubWindow.h"
+#include "gui/club/TSortLidDlg.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QTimer>
+
+using velk::Club;
+
+void TClubWindow::setWizardHost(std::unique_ptr<velk::WizardHost> host) {
+    wizardHost_ = std::move(host);
+}
+
+void TClubWindow::copyGridToRecords() {
+    if (state_ != FileState::NoFile && grid_->rowCount() > 0)
+        grid_->copyToRecords(club_);
+}
+
+std::string TClubWindow::openWindowName() const {
+    // The correction, schedule, score and result windows come with later releases.
+    return {};
+}
+
+void TClubWindow::newFile(bool competition) {
+    if (!wizardHost_)
+        wizardHost_ = ClubForms::MakeWizardHost(this, dialogs_);
+    state_ = FileState::Wizard;
+    applyState();
+    velk::NewFileWizard wizard(club_, file_, dialogs_, *wizardHost_);
+    wizard.run(competition);
+    state_ = file_.isLoaded() ? FileState::Open : FileState::NoFile;
+    if (state_ == FileState::Open && !pairWindowVisible_)
+        showPairWindow();
+    applyState();
+}
+
+void TClubWindow::onNewAsk() {
+    newFile(ClubForms::ChooseNewKind(this) == 0);
+}
+
+void TClubWindow::onOpen() {
+    velk::FileChoice choice;
+    choice.title = "Openen";
+    choice.filter = "Velk bestand (*.dba)|*.dba";
+    choice.defaultExtension = "dba";
+    choice.initialPath = "*.dba";
+    if (const auto path = dialogs_.openFileName(choice))
+        openFile(QString::fromStdString(*path));
+}
+
+bool TClubWindow::openFile(const QString& path) {
+    if (!file_.open(path.toStdString())) {
+        applyState();
+        return false;
+    }
+    state_ = FileState::Open;
+    showPairWindow();
+    runSessionDialog(velk::SessionDialogModel::ChooseSession);
+    applyState();
+    return true;
+}
+
+bool TClubWindow::saveFile() {
+    copyGridToRecords();
+    const bool ok = file_.save(false, true);
+    if (!ok)
+        if (const int row = file_.duplicateCheck(); row > 0)
+            grid_->selectPair(row);
+    applyState();
+    return ok;
+}
+
+bool TClubWindow::saveFileAs() {
+    copyGridToRecords();
+    const bool ok = file_.saveAs();
+    applyState();
+    return ok;
+}
+
+bool TClubWindow::closeWithSave() {
+    copyGridToRecords();
+    if (!file_.close())
+        return false;
+    dirtyFlag_ = true;
+    state_ = FileState::NoFile;
+    pairWindowVisible_ = false;
+    grid_->setRowCount(0);
+    actions_.value("CompetitionLine")->setChecked(false);
+    applyState();
+    return true;
+}
+
+void TClubWindow::showPairWindow() {
+    pairWindowVisible_ = true;
+    refreshPairWindow();
+    grid_->selectPair(1);
+    currentGroup_ = 1;
+    actions_.value("CompetitionLine")->setChecked(true);
+    actions_.value("SchrapSpdBtn")->setStatusTip(QStringLiteral("Sluiten van Parenvenster"));
+    applyState();
+}
+
+void TClubWindow::hidePairWindow() {
+    pairWindowVisible_ = false;
+    actions_.value("SchrapSpdBtn")->setStatusTip(QStringLiteral("Openen van Parenvenster"));
+    applyState();
+}
+
+void TClubWindow::refreshPairWindow() {
+    const std::string fontName = club_.ConfigRecord.ScreenFontName.get();
+    const int size = club_.ConfigRecord.screenFontSize();
+    grid_->setFont(
+        QFont(QString::fromStdString(fontName.empty() ? "MS Sans Serif" : fontName), size > 0 ? size : 10));
+    grid_->setEnterMovesOn((club_.ConfigRecord.OptionFlags & velk::OptionFlag::EnterMovesOn) != 0);
+    grid_->showPairs(club_);
+    const int visible = std::min(16, std::max(club_.PairsPerGroup, 1));
+    grid_->setMinimumHeight(grid_->horizontalHeader()->height() +
+                            visible * grid_->verticalHeader()->defaultSectionSize() + 4);
+    updateCompetitionLine();
+}
+
+void TClubWindow::onTogglePairWindow() {
+    dirtyFlag_ = true;
+    if (pairWindowVisible_)
+        hidePairWindow();
+    else
+        showPairWindow();
+}
+
+void TClubWindow::onClubData() {
+    copyGridToRecords();
+    if (ClubForms::EditCompetitionData(this, club_, dialogs_, file_))
+        refreshPairWindow();
+    applyState();
+}
+
+void TClubWindow::onNextCompetition() {
+    copyGridToRecords();
+    const auto result = file_.nextCompetition();
+    if (result == velk::ClubFile::NextResult::Opened) {
+        state_ = FileState::Open;
+        showPairWindow();
+    } else if (result == velk::ClubFile::NextResult::Saved) {
+        hidePairWindow();
+    } else {
+        refreshPairWindow();
+    }
+    applyState();
+}
+
+void TClubWindow::onImport() {
+    if (!dialogs_.askYesNo("Velk\rImporteren van Alle VELK bestanden, bijv. van schijf: \"A\", \"D\", enz\r"))
+        return;
+    velk::FileChoice choice;
+    choice.title = "Importeren";
+    choice.filter = "VELK bestand (*.dba)|*.dba";
+    choice.defaultExtension = "dba";
+    const auto source = dialogs_.openFileName(choice);
+    if (!source)
+        return;
+    if (!file_.open(*source))
+        return;
+    state_ = FileState::Open;
+    const std::string target =
+        QDir::current().filePath(QString::fromStdString(velk::FileNameOf(*source))).toStdString();
+    if (QFileInfo::exists(QString::fromStdString(target)) &&
+        !dialogs_.askYesNo("Bestand bestaat al :" + velk::FileNameOf(target) +
+                           "\rwilt u dit overschrijven")) {
+        showPairWindow();
+        return;
+    }
+    if (file_.writeTo(target, false)) {
+        const int missing = club_.Companions ? club_.Companions->saveUnder(club_, target) : 7;
+        if (missing == 0) {
+            dialogs_.information("Velk. Alle bestanden bewaard");
+        } else {
+            const std::string paths[3] = {club_.ScheduleFilePath, club_.ScoreFilePath, club_.SlamFilePath};
+            for (int k = 0; k < 3; ++k)
+                if (missing & (1 << k))
+                    dialogs_.error("Fout bij bewaren: " + paths[k]);
+        }
+    }
+    showPairWindow();
+}
+
+void TClubWindow::onExport() {
+    if (!QFileInfo::exists(QString::fromStdString(club_.ClubFilePath)))
+        return;
+    if (!dialogs_.askYesNo("Velk\rExporteren van Alle bestanden, bijv. naar schijf: \"A\", \"D\", enz\r"))
+        return;
+    copyGridToRecords();
+    if (file_.NeedSortFirst) {
+        dialogs_.warning("Sorteer eerst het bestand op GroepNr.!");
+        return;
+    }
+    const std::string path = file_.askSavePath(QDir::homePath().toStdString());
+    if (path.empty())
+        return;
+    // The open file keeps its own name; the copy goes elsewhere.
+    const std::string own = club_.ClubFilePath;
+    const std::string ownName = club_.ClubFileName;
+    if (!file_.writeTo(path, true))
+        return;
+    const int missing = club_.Companions ? club_.Companions->saveUnder(club_, path) : 7;
+    static const char* const kinds[3] = {"Schemabestand", "Scorebestand", "Slembestand"};
+    if (missing == 0)
+        dialogs_.information("velk, Alle bestanden bewaard");
+    for (int k = 0; k < 3; ++k)
+        if (missing & (1 << k))
+            dialogs_.information(std::string("velk : ") + kinds[k] + "Niet bewaard");
+    file_.writeTo(own, false);
+    club_.ClubFileName = ownName;
+    applyState();
+}
+
+void TClubWindow::onPrintClubList() {
+    copyGridToRecords();
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull()) {
+        dialogs_.information("Geen Printer aanwezig");
+        return;
+    }
+    if (dialogs_.messageBox("Afdrukken op printer: \r" + info.printerName().toStdString(),
+                            velk::MessageKind::Information, velk::Button::JaNee) != velk::Result::Yes)
+        return;
+    QPrinter printer(info);
+    printer.setPageOrientation((club_.ConfigRecord.OptionFlags & velk::OptionFlag::Landscape)
+                                   ? QPageLayout::Landscape
+                                   : QPageLayout::Portrait);
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        dialogs_.error("P R I N T E R  N I E T  K L A A R");
+        return;
+    }
+    const QFont font(QString::fromStdString(club_.ConfigRecord.PrinterFontName.get()), 10);
+    painter.setFont(font);
+    const QFontMetrics metrics(font, &printer);
+    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const int pageChars =
+        std::max(40, page.width() / std::max(1, metrics.horizontalAdvance(QLatin1Char('M'))));
+    const int lineHeight = std::max(1, metrics.lineSpacing());
+    const int lines =
+        std::min<int>(club_.ConfigRecord.LinesPerPage > 0 ? club_.ConfigRecord.LinesPerPage : 60,
+                      page.height() / lineHeight);
+    const auto pages = velk::ClubListPages(club_, windowTitle().toStdString() + "  " + club_.ClubFileName,
+                                           velk::ClubListColumns(pageChars), lines,
+                                           club_.PairList.size() > 1 && club_.PairList[1].Rang != 0);
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0)
+            printer.newPage();
+        int y = metrics.ascent();
+        for (const auto& line : pages[p]) {
+            painter.drawText(0, y, QString::fromStdString(line));
+            y += lineHeight;
+        }
+    }
+    painter.end();
+}
+
+void TClubWindow::onInsertPair() {
+    copyGridToRecords();
+    const int at = file_.insertPair(std::max(grid_->currentPair(), 1), currentGroup_);
+    if (at > 0) {
+        refreshPairWindow();
+        grid_->selectPair(at);
+    }
+    applyState();
+}
+
+void TClubWindow::onDeletePair() {
+    copyGridToRecords();
+    if (file_.deletePair(grid_->currentPair()))
+        refreshPairWindow();
+    applyState();
+}
+
+void TClubWindow::onSortPairs() {
+    TSortLidDlg dialog(this);
+    if (!dialog.SortDialog())
+        return;
+    const velk::SortChoice choice = dialog.choice();
+    int group = 0;
+    if (choice.scope == velk::SortScope::Groep && !dialogs_.askYesNo(" Wilt u alle groepen sorteren"))
+        group = currentGroup_;
+    sortPairs(group, choice);
+    file_.NeedSortFirst = velk::NeedSortFirstAfter(choice);
+}
+
+void TClubWindow::sortPairs(int group, const velk::SortChoice& choice) {
+    copyGridToRecords();
+    velk::SortPairs(club_, group, choice.key, choice.scope, false);
+    file_.takeSnapshot();
+    refreshPairWindow();
+}
+
+void TClubWindow::onSortCurrentGroup() {
+    sortPairs(currentGroup_, velk::SortChoice{});
+}
+
+void TClubWindow::onSearch() {
+    searchPanel_->show();
+    searchEdit_->clear();
+    searchEdit_->setFocus();
+}
+
+void TClubWindow::onSearchTextChanged(const QString& text) {
+    if (text.isEmpty())
+        return;
+    const int column = searchColumn_->checkedId();
+    for (int r = 0; r < grid_->rowCount(); ++r) {
+        const QTableWidgetItem* cell = grid_->item(r, column);
+        if (cell && cell->text().contains(text, Qt::CaseInsensitive)) {
+            grid_->selectPair(r + 1);
+            return;
+        }
+    }
+}
+
+void TClubWindow::onMoveHelp() {
+    dialogs_.showHelp(226);
+}
+
+bool TClubWindow::runSessionDialog(int mode) {
+    auto save = [this] {
+        copyGridToRecords();
+        return file_.save(true, false);
+    };
+    const bool openPoints = ClubForms::OpenSessionDialog(this, club_, dialogs_, mode, save, openWindowName());
+    (void)openPoints; // the points window comes with a later release
+    applyState();
+    return true;
+}
+
+void TClubWindow::onNewSession() {
+    runSessionDialog(velk::SessionDialogModel::NewSession);
+}
+void TClubWindow::onChooseSession() {
+    runSessionDialog(velk::SessionDialogModel::ChooseSession);
+}
+
+void TClubWindow::onDeleteSession() {
+    if (!dialogs_.askYesNo("Wilt u de Zitting: " + std::to_string(club_.CurrentSession) + " verwijderen"))
+        return;
+    velk::DeleteLastSession(club_, dialogs_, [this] {
+        copyGridToRecords();
+        const bool ok = file_.writeTo(club_.ClubFilePath, false);
+        if (club_.Companions)
+            club_.Companions->saveUnder(club_, club_.ClubFilePath);
+        return ok;
+    });
+    applyState();
+}
+
+void TClubWindow::onTwoLines() {
+    file_.askTwoLines();
+    applyState();
+}
+
+void TClubWindow::onScreenFont() {
+    velk::FontChoice current{club_.ConfigRecord.ScreenFontName.get(), club_.ConfigRecord.screenFontSize()};
+    if (const auto chosen = dialogs_.chooseFont(current)) {
+        club_.ConfigRecord.ScreenFontName.set(chosen->name);
+        club_.ConfigRecord.setFontSizes(club_.ConfigRecord.printerFontSize(), chosen->size);
+        if (state_ != FileState::NoFile)
+            refreshPairWindow();
+    }
+}
+
+void TClubWindow::onAbout() {
+    dialogs_.messageBox("Velk\rUitslagen voor de bridgeclub: paren, groepen, zittingen en competities.",
+                        velk::MessageKind::Plain, velk::Button::OK);
+}
+
+void TClubWindow::onNavigator(int index) {
+    if (grid_->isEditing()) {
+        dialogs_.warning("Editor mode is actief, druk Enter toets");
+        return;
+    }
+    const int row = grid_->currentPair();
+    const int last = grid_->rowCount();
+    switch (index) {
+    case 0:
+        grid_->selectPair(1);
+        break;
+    case 1:
+        grid_->selectPair(std::max(row - 1, 1));
+        break;
+    case 2:
+        grid_->selectPair(std::min(row + 1, last));
+        break;
+    case 3:
+        grid_->selectPair(last);
+        break;
+    case 4:
+        onInsertPair();
+        break;
+    case 5:
+        copyGridToRecords();
+        if (file_.deletePairFromNavigator(row))
+            refreshPairWindow();
+        applyState();
+        break;
+    case 6:
+        copyGridToRecords();
+        if (row >= 1 && row < static_cast<int>(club_.PairList.size()))
+            spareRecord_ = club_.PairList[static_cast<std::size_t>(row)];
+        break;
+    case 7:
+        copyGridToRecords();
+        break;
+    case 8:
+        if (row >= 1 && row < static_cast<int>(club_.PairList.size())) {
+            club_.PairList[static_cast<std::size_t>(row)] = spareRecord_;
+            refreshPairWindow();
+            grid_->selectPair(row);
+        }
+        break;
+    case 9:
+        // "Ververs de hele lijst": every group back in GrpNr order.
+        sortPairs(0, velk::SortChoice{});
+        file_.NeedSortFirst = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void TClubWindow::moveToGroup(int group) {
+    currentGroup_ = std::clamp<int>(group, 1, std::max<int>(club_.CompetitionHead.GroupCount, 1));
+    grid_->scrollToPair((currentGroup_ - 1) * club_.PairsPerGroup + 1);
+}
+
+void TClubWindow::onPage(int delta) {
+    if (club_.CompetitionHead.GroupCount <= 1) {
+        grid_->selectPair(delta < 0 ? 1 : grid_->rowCount());
+        return;
+    }
+    moveToGroup(currentGroup_ + delta);
+}
+
+void TClubWindow::onRowMoved(int from, int to) {
+    copyGridToRecords();
+    if (!file_.movePair(from, to))
+        return;
+    dirtyFlag_ = false;
+    refreshPairWindow();
+    grid_->selectPair(to);
+    moveLabel_->setText(QStringLiteral("Rij van: %1 naar: %2").arg(from).arg(to));
+    moveLabel_->show();
+    QTimer::singleShot(2500, moveLabel_, &QLabel::hide);
+}
+
+void TClubWindow::onGridCellClicked(int row, int) {
+    tellerLabel_->setText(QStringLiteral("%1 van %2").arg(row + 1).arg(club_.CompetitionHead.PairCount));
+    if (club_.PairsPerGroup > 0)
+        currentGroup_ = row / club_.PairsPerGroup + 1;
+}
