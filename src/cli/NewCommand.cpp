@@ -3,6 +3,7 @@
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
 #include "club/ClubFile.h"
+#include "club/CompanionLists.h"
 #include "club/CompetitionData.h"
 #include "club/NewFileWizard.h"
 
@@ -73,6 +74,8 @@ int RunNew(const Args& raw) {
     CliDialogs dialogs(args.answerYes());
     dialogs.savePath = args.positional()[0];
     Club club;
+    CompanionLists companions(dialogs);
+    club.Companions = &companions;
     ClubFile file(club, dialogs, clock);
     CliWizardHost host(club, dialogs, args);
     NewFileWizard wizard(club, file, dialogs, host);

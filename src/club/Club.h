@@ -3,6 +3,8 @@
 #include "core/CompetitionFile.h"
 #include "core/ErrorCode.h"
 #include "schedules/ScheduleRecords.h"
+#include "scoring/ScoreRecord.h"
+#include "scoring/SlamRecord.h"
 
 #include <string>
 #include <vector>
@@ -39,6 +41,10 @@ struct Club : CompetitionFileData {
     bool HasSchedule(int session) const {
         return session >= 1 && session <= static_cast<int>(SessionScheduleList.size());
     }
+
+    // The scores and slams of every session (item z - 1 is session z), as in ".sco" and ".slm".
+    std::vector<TZitScoreObj> SessionScoreList;
+    std::vector<TZitSlemObj> SessionSlamList;
 
     int CompetitionNumber = 0;
     std::string ClubFileName = "N_N";

@@ -227,6 +227,9 @@ bool NewFileWizard::run(bool competition) {
             path.clear();
             club_.ClubFilePath = "*.dba";
             club_.ClubFileName = "N_N";
+        } else if (club_.Companions) {
+            // The empty schedule, score and slam files of session 1 go beside it.
+            club_.Companions->saveUnder(club_, path);
         }
     }
     if (path.empty() && competition && !dialogs_.askYesNo("Bridgebestand niet bewaard\rwilt u doorgaan? ")) {

@@ -23,7 +23,9 @@
 #include <QVBoxLayout>
 
 TClubWindow::TClubWindow(velk::Dialogs& dialogs, const velk::Clock& clock, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), clock_(clock), file_(club_, dialogs, clock) {
+    : QMainWindow(parent), dialogs_(dialogs), clock_(clock), companions_(dialogs),
+      file_(club_, dialogs, clock) {
+    club_.Companions = &companions_;
     setObjectName(QStringLiteral("ClubWindow"));
     setWindowTitle(QStringLiteral("Velk"));
     const QRect screen = QApplication::primaryScreen() ? QApplication::primaryScreen()->availableGeometry()

@@ -2,6 +2,7 @@
 
 #include "club/Club.h"
 #include "club/ClubFile.h"
+#include "club/CompanionLists.h"
 #include "club/NewFileWizard.h"
 #include "club/PairSorting.h"
 #include "core/Clock.h"
@@ -115,6 +116,7 @@ private:
     velk::Dialogs& dialogs_;
     const velk::Clock& clock_;
     velk::Club club_;
+    velk::CompanionLists companions_;
     velk::ClubFile file_;
     std::unique_ptr<velk::WizardHost> wizardHost_;
     FileState state_ = FileState::NoFile;
