@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,6 +48,8 @@ private:
             set(modal, "Edit3", "2");
             set(modal, "Edit6", "8");
             click(modal, "OkConfigBtn");
+        } else if (name == QLatin1String("SelectieDlg")) {
+            click(modal, "OkBtn");
         } else if (name == QLatin1String("ZittingDlg")) {
             if (cancelSession_)
                 QTest::keyClick(modal, Qt::Key_Escape);
@@ -102,6 +105,7 @@ private slots:
         velk::test::TempFolder folder;
         velk::test::ScriptedDialogs dialogs;
         dialogs.files.push_back(folder.file("troef2026.dba"));
+        dialogs.files.push_back(std::nullopt); // no base schedule chosen: the reading ends
         TClubWindow window(dialogs, kClock);
         window.show();
         Answerer answerer;
@@ -111,6 +115,9 @@ private slots:
         QCOMPARE(answerer.seen.count(QStringLiteral("PaarkeuzeDlg")), 5);
         QVERIFY(answerer.seen.contains(QStringLiteral("ConfigDial")));
         QVERIFY(answerer.seen.contains(QStringLiteral("ZittingDlg")));
+        QVERIFY(answerer.seen.contains(QStringLiteral("SelectieDlg")));
+        QCOMPARE(dialogs.fileChoices.back().filter, std::string("Schema bestand (*.*)|*.*"));
+        QVERIFY(QFileInfo::exists(QString::fromStdString(folder.file("troef2026_1.sma"))));
         QCOMPARE(window.grid()->rowCount(), 16);
         QCOMPARE(window.findChild<QLabel*>("StatusFile")->text(), QStringLiteral("Bestand: troef2026_1.dba"));
         QVERIFY(!window.action("NewCompetition")->isEnabled());

@@ -32,6 +32,7 @@ int ChooseNewKind(QWidget* parent) {
 std::unique_ptr<velk::WizardHost> MakeWizardHost(TClubWindow* window, velk::Dialogs& dialogs) {
     auto host = std::make_unique<QtWizardHost>(window, window->club(), dialogs);
     host->onShowPairWindow = [window] { window->showPairWindow(); };
+    host->onReadSchedule = [window] { return window->readSchedule(); };
     return host;
 }
 

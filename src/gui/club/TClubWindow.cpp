@@ -108,7 +108,8 @@ void TClubWindow::buildMenus() {
             QStringLiteral("Rangorde in twee lijnen (NZ en OW)"));
 
     QMenu* schedules = bar->addMenu(QStringLiteral("&Schema's"));
-    addItem(schedules, QStringLiteral("Schema &Lezen"), "ReadSchedule");
+    addItem(schedules, QStringLiteral("Schema &Lezen"), "ReadSchedule", &TClubWindow::onReadSchedule,
+            QStringLiteral("Lees een schema voor de groepen van de zitting"));
     addItem(schedules, QStringLiteral("Schema &Nieuw/Wijzigen "), "EditSchedule");
     addItem(schedules, QStringLiteral("Schema &Uitvoer"), "ScheduleOutput");
     addItem(schedules, QStringLiteral("Schema Vernummeren"), "RenumberSchedule");
@@ -351,14 +352,33 @@ void TClubWindow::applyState() {
     const bool open = state_ != FileState::NoFile;
     static const char* const alwaysOn[] = {"NewCompetition", "NewDrive",  "Open",       "Import",    "Quit",
                                            "About",          "NewSpdBtn", "OpenSpdBtn", "ScreenFont"};
-    static const char* const fileItems[] = {
-        "NewSession",          "Save",           "SaveAs",           "ClubData",
-        "NextCompetition",     "Export",         "PrintClubList",    "InsertPair",
-        "DeletePair",          "SortPairs",      "Search",           "MoveHelp",
-        "ChooseSession",       "DeleteSession",  "TwoLines",         "SaveSpdBtn",
-        "SaveAsSpdBtn",        "PrintSpdBtn",    "SearchSpdBtn",     "SortSpdBtn",
-        "SluitSpdBtn",         "SchrapSpdBtn",   "NewSessionSpdBtn", "ChooseSessionSpdBtn",
-        "DeleteSessionSpdBtn", "CompetitionLine"};
+    static const char* const fileItems[] = {"NewSession",
+                                            "Save",
+                                            "SaveAs",
+                                            "ClubData",
+                                            "NextCompetition",
+                                            "Export",
+                                            "PrintClubList",
+                                            "InsertPair",
+                                            "DeletePair",
+                                            "SortPairs",
+                                            "Search",
+                                            "MoveHelp",
+                                            "ChooseSession",
+                                            "DeleteSession",
+                                            "TwoLines",
+                                            "SaveSpdBtn",
+                                            "SaveAsSpdBtn",
+                                            "PrintSpdBtn",
+                                            "SearchSpdBtn",
+                                            "SortSpdBtn",
+                                            "SluitSpdBtn",
+                                            "SchrapSpdBtn",
+                                            "NewSessionSpdBtn",
+                                            "ChooseSessionSpdBtn",
+                                            "DeleteSessionSpdBtn",
+                                            "CompetitionLine",
+                                            "ReadSchedule"};
     for (const char* name : alwaysOn)
         if (QAction* a = actions_.value(QString::fromLatin1(name)))
             a->setEnabled(true);

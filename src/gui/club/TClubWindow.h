@@ -52,6 +52,8 @@ public:
     void showPairWindow();
     void hidePairWindow();
     void refreshPairWindow();
+    // "Schema &Lezen": true when the wizard should read on for the next groups.
+    bool readSchedule();
 
     // Child windows register in the "Beel&d" menu while they are open.
     void addWindowItem(QWidget* window, const QString& name, int tag, const QString& hint);
@@ -97,6 +99,7 @@ private:
     void onChooseSession();
     void onDeleteSession();
     void onTwoLines();
+    void onReadSchedule() { readSchedule(); }
     void onToggleCompetitionLine();
     void onToggleMaximised();
     void onScreenFont();
