@@ -47,11 +47,11 @@ void FillParameters(const ArgParser& args, SessionDialogModel& model) {
 
 // "--active A=10/5,B=8/4": pairs and tables in play per group.
 bool ApplyActive(const ArgParser& args, Club& club, Dialogs& dialogs) {
-    const auto spec = args.value("active");
-    if (!spec)
+    const auto active = args.value("active");
+    if (!active)
         return true;
     ActivePairsModel model(club, dialogs);
-    std::stringstream items(*spec);
+    std::stringstream items(*active);
     std::string item;
     while (std::getline(items, item, ',')) {
         int pairs = 0, tables = 0;
