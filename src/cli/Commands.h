@@ -14,5 +14,6 @@ int RunNew(const Args& args);
 int RunSession(const Args& args);
 int RunSort(const Args& args);
 int RunConvert(const Args& args);
+int RunSchedule(const Args& args);
 
 } // namespace velk::cli

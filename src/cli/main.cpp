@@ -15,7 +15,8 @@ void Usage() {
                  "  session BESTAND.dba new|show|set|delete   zittingen\n"
                  "  sort BESTAND.dba    sorteert de paren en bewaart het bestand\n"
                  "  convert --board B --side NZ|OW CONTRACT RESULTAAT | --typed SCORE\n"
-                 "                      rekent een contract of getypte score om\n";
+                 "                      rekent een contract of getypte score om\n"
+                 "  schedule read|show|check   leest, toont of controleert schema's\n";
 }
 
 } // namespace
@@ -23,8 +24,8 @@ void Usage() {
 int main(int argc, char** argv) {
     using namespace velk::cli;
     const std::map<std::string, std::function<int(const Args&)>> commands = {
-        {"check", RunCheck},     {"dump", RunDump}, {"new", RunNew},
-        {"session", RunSession}, {"sort", RunSort}, {"convert", RunConvert},
+        {"check", RunCheck}, {"dump", RunDump},       {"new", RunNew},           {"session", RunSession},
+        {"sort", RunSort},   {"convert", RunConvert}, {"schedule", RunSchedule},
     };
     if (argc < 2) {
         Usage();

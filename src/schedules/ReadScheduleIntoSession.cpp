@@ -34,7 +34,8 @@ GroupScheduleCounts ExpectedCounts(const Club& club, int group, int scoreBoardCo
     c.Expected = {GroupValue(s.GroupPairs, group), GroupValue(s.GroupTables, group), s.RoundCount,
                   s.BoardGroupCount};
     c.SessionBoards = s.BoardCount;
-    c.ScoreBoards = scoreBoardCount;
+    // A fresh score block holds 0: there is nothing yet to disagree with.
+    c.ScoreBoards = scoreBoardCount > 0 ? scoreBoardCount : s.BoardCount;
     return c;
 }
 

@@ -33,7 +33,8 @@ std::string MismatchMessage(int code, const ScheduleCounts& file, const GroupSch
 std::string MismatchAdvice(int code, bool individual);
 
 // Reads a base schedule into group g of the current session, shifting tables and pairs to the
-// session's numbering. `scoreBoardCount` is the board count of the session's score data. Returns
+// session's numbering. `scoreBoardCount` is the board count of the session's score data (0 when
+// its block is still fresh). Returns
 // true when the group was filled; on any refusal the session is unchanged.
 bool ReadBaseScheduleIntoSession(Club& club, int group, const WorkSchedule& base, int scoreBoardCount,
                                  Dialogs& dialogs);
