@@ -8,9 +8,7 @@
 #include "schedules/BaseScheduleFile.h"
 #include "schedules/ReadScheduleIntoSession.h"
 #include "schedules/ScheduleCells.h"
-#include "schedules/SessionSchedules.h"
 #include "schedules/WholeScheduleCheck.h"
-#include "scoring/ScoreFile.h"
 
 #include <iostream>
 
@@ -42,18 +40,14 @@ bool ParseGroups(const std::string& text, int groupCount, int& first, int& last)
 }
 
 // The board count in the head of the session's score block; 0 while there is none.
-int ScoreBoardCount(OpenCompetition& open) {
-    Club& club = open.club;
-    std::vector<TZitScoreObj> blocks;
-    const ScoreFileShape shape = ShapeOf(club.CompetitionHead.PairCount, club.SessionList);
-    if (!ReadScoreFile(club.ClubFilePath, shape, true, blocks, open.dialogs, club.ErrorCode))
-        return 0;
+int ScoreBoardCount(const Club& club) {
     const auto index = static_cast<std::size_t>(club.CurrentSession - 1);
-    return index < blocks.size() ? blocks[index].BoardsInList : 0;
+    return index < club.SessionScoreList.size() ? club.SessionScoreList[index].BoardsInList : 0;
 }
 
+// The schedules come with the competition file.
 bool OpenWithSchedules(OpenCompetition& open, const std::string& path, int session) {
-    return open.Open(path, session) && LoadSessionSchedules(open.club, open.club.ClubFilePath, open.dialogs);
+    return open.Open(path, session) && open.club.CurrentSchedule() != nullptr;
 }
 
 int Read(const ArgParser& args, int session) {
@@ -72,7 +66,7 @@ int Read(const ArgParser& args, int session) {
         std::cerr << "--groups: " << *groups << " " << kScheduleSelectionCancelled << '\n';
         return 1;
     }
-    return ReadScheduleIntoGroups(club, first, last, pos[2], ScoreBoardCount(open), open.dialogs) ? 0 : 1;
+    return ReadScheduleIntoGroups(club, first, last, pos[2], ScoreBoardCount(club), open.dialogs) ? 0 : 1;
 }
 
 int Show(const ArgParser& args, int session) {

@@ -49,6 +49,10 @@ ParsedSessionSchedules ParseSessionScheduleFile(std::span<const std::uint8_t> by
 
     const std::uint8_t wantedForm = individual ? ScheduleForm::Individual : ScheduleForm::Pairs;
     for (int z = 1; z <= sessionCount; ++z) {
+        if (in.atEnd()) {
+            result.MissingFromSession = z;
+            break;
+        }
         if (in.remaining() < TZitSchemaObj::Size) {
             result.ShortFromSession = z;
             break;

@@ -26,8 +26,11 @@ struct ParsedSessionSchedules {
     std::vector<std::optional<TZitSchemaObj>> Sessions;
     // Sessions whose head was out of range (or of the other form).
     std::vector<int> RejectedHeads;
-    // The first session whose bytes ran out; 0 when every session was there.
+    // The first session whose bytes ran out part way; 0 when none did.
     int ShortFromSession = 0;
+    // The first session the file ends cleanly before (it was made before that session was
+    // added); 0 when every session is in the file.
+    int MissingFromSession = 0;
 };
 
 // `tableCount` and `sessionCount` come from the competition; `individual` chooses the entry form.

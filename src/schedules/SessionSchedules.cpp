@@ -170,6 +170,9 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
         BuildTableLabels(club, dialogs);
         return SaveSessionSchedules(club, path, dialogs);
     }
+    // Sessions added after the file was last written get their empty schedules on file too.
+    if (parsed.MissingFromSession > 0)
+        return SaveSessionSchedules(club, path, dialogs);
     return parsed.ShortFromSession == 0;
 }
 

@@ -25,7 +25,8 @@ void NewSessionSchedule(Club& club, int session, Dialogs& dialogs);
 
 // Reads (or, when it is missing, creates) the ".sma" file of the competition at
 // `competitionPath`. A head out of range gets an empty schedule and the file is written again;
-// a session whose bytes are missing gets an empty schedule and the file is kept as it is.
+// sessions the file ends before get empty schedules and the file is written again; a session
+// whose bytes run out part way gets an empty schedule and the file is kept as it is.
 bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs);
 
 // Writes TableLabelList and every session schedule; the previous file becomes ".~sm".

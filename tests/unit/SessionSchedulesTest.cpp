@@ -149,6 +149,23 @@ TEST(SessionScheduleFile, ParserSurvivesHostileCounts) {
         EXPECT_FALSE(s.has_value());
 }
 
+TEST(SessionScheduleFile, SessionAddedAfterTheFileWasWritten) {
+    TempFolder folder("sma-added");
+    ScriptedDialogs dialogs;
+    Club club = LoadedClub(folder, dialogs);
+    club.SessionScheduleList[0].Entries[1].NS = 4;
+    club.SessionList.resize(1);
+    club.SessionScheduleList.resize(1);
+    ASSERT_TRUE(SaveSessionSchedules(club, club.ScheduleFilePath, dialogs));
+
+    Club again = MakeScheduleClub(2, 12, 6, 3, 2);
+    EXPECT_TRUE(LoadSessionSchedules(again, club.ClubFilePath, dialogs));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(again.SessionScheduleList[0].Entries[1].NS, 4);
+    EXPECT_EQ(again.SessionScheduleList[1].SessionNr, 2);
+    EXPECT_EQ(test::FileContents(club.ScheduleFilePath).size(), 13u * 9u + 2u * (794u + 37u * 7u));
+}
+
 TEST(SessionScheduleFile, WritingWithoutLabelsKeepsTheOldFile) {
     TempFolder folder("sma-labels");
     ScriptedDialogs dialogs;
