@@ -17,7 +17,8 @@ std::string Row(const std::vector<std::string>& cells, const std::vector<int>& w
 }
 } // namespace
 
-std::vector<std::string> ScheduleGridLines(const std::vector<std::string>& header, const std::vector<int>& widths,
+std::vector<std::string> ScheduleGridLines(const std::vector<std::string>& header,
+                                           const std::vector<int>& widths,
                                            const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::string> lines;
     lines.push_back(Row(header, widths));

@@ -16,9 +16,9 @@ std::vector<std::string> Texts(const QStringList& list) {
 }
 } // namespace
 
-void PrintScheduleGrid(velk::Dialogs& dialogs, bool landscape, const QString& caption, const QString& fileName,
-                       const QStringList& header, const std::vector<int>& pixelWidths,
-                       const std::vector<QStringList>& rows) {
+void PrintScheduleGrid(velk::Dialogs& dialogs, bool landscape, const QString& caption,
+                       const QString& fileName, const QStringList& header,
+                       const std::vector<int>& pixelWidths, const std::vector<QStringList>& rows) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
         dialogs.information("Geen Printer aanwezig");

@@ -152,11 +152,10 @@ bool TSchemaForm::ChangeSchedule(int choice) {
     velk::FileChoice fileChoice;
     fileChoice.title = "Schema Lezen";
     fileChoice.filter = "Schema bestand (*.*)|*.*";
-    fileChoice.initialPath =
-        *folder + "/" +
-        (known.Rounds > 0 && known.Pairs > 0
-             ? std::to_string(known.Rounds) + "*" + std::to_string(known.Pairs) + "*.*"
-             : std::string("*.*"));
+    fileChoice.initialPath = *folder + "/" +
+                             (known.Rounds > 0 && known.Pairs > 0
+                                  ? std::to_string(known.Rounds) + "*" + std::to_string(known.Pairs) + "*.*"
+                                  : std::string("*.*"));
     const auto path = dialogs_.openFileName(fileChoice);
     if (!path || !editor_.open(*path, static_cast<ScheduleView>(choice - 3), dialogs_, club_.ErrorCode))
         return false;
@@ -241,7 +240,8 @@ void TSchemaForm::fillGrid() {
             grid_->setItem(r - 1, 0, FixedItem(QString::number(r)));
             for (int t = 1; t <= c.Tables; ++t) {
                 grid_->setColumnWidth(t, 65);
-                grid_->setItem(r - 1, t, FixedItem(ToQt(velk::WholeViewCellText(editor_.schedule().at(r, t)))));
+                grid_->setItem(r - 1, t,
+                               FixedItem(ToQt(velk::WholeViewCellText(editor_.schedule().at(r, t)))));
             }
         }
         break;
@@ -280,7 +280,7 @@ std::vector<std::vector<velk::ScheduleRow>> TSchemaForm::gridColumns() const {
 
 bool TSchemaForm::storeView() {
     const auto failure = editor_.view() == ScheduleView::Whole ? editor_.storeColumns(gridColumns(), dialogs_)
-                                                                : editor_.storeRows(gridRows(), dialogs_);
+                                                               : editor_.storeRows(gridRows(), dialogs_);
     if (failure)
         putCursor(*failure);
     return !failure;
@@ -291,7 +291,8 @@ void TSchemaForm::putCursor(const velk::CellPosition& at) {
     if (editor_.view() == ScheduleView::Whole) {
         column = at.TableColumn;
     } else {
-        const int first = editor_.view() == ScheduleView::PerRound ? kRoundViewFirstPair : kTableViewFirstPair;
+        const int first =
+            editor_.view() == ScheduleView::PerRound ? kRoundViewFirstPair : kTableViewFirstPair;
         switch (at.Field) {
         case velk::ScheduleField::Table:
             column = 1;

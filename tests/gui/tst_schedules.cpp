@@ -1,0 +1,297 @@
+#include "gui/schedules/TSchemaForm.h"
+#include "support/ScriptedDialogs.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <fstream>
+#include <iterator>
+
+using velk::test::ScriptedDialogs;
+
+namespace {
+
+template <typename T> T* Child(QWidget* parent, const char* name) {
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+// Types into a grid cell the way a user does: open its editor, type, confirm with Enter.
+void TypeCell(QTableWidget* grid, int row, int column, const QString& text) {
+    grid->setCurrentCell(row, column);
+    grid->editItem(grid->item(row, column));
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    if (!editor)
+        qFatal("no cell editor at %d,%d", row, column);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The view commits and closes the editor from a queued call.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QString Cell(QTableWidget* grid, int row, int column) {
+    return grid->item(row, column) ? grid->item(row, column)->text() : QString();
+}
+
+std::vector<std::uint8_t> FileBytes(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Per round: table, NZ, OW and board group of both tables. Round 2 shares group C between the
+// tables, so nobody meets the same boards twice.
+struct Entry {
+    const char* NS;
+    const char* EW;
+    const char* Group;
+};
+const Entry kSchedule[3][2] = {{{"1", "2", "A"}, {"3", "4", "B"}},
+                               {{"1", "3", "C"}, {"2", "4", "C"}},
+                               {{"1", "4", "D"}, {"2", "3", "D"}}};
+
+} // namespace
+
+class TestSchedules : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<QTemporaryDir>();
+        path_ = dir_->filePath(QStringLiteral("4paren.ws0"));
+    }
+
+    void perRoundEntryChecksEveryCellAndSaves();
+    void reopenedPerTableShowsRowsAndBorrowHints();
+    void reopenedWholeViewEditsACell();
+    void closeBoxAsksAndYesKeepsTheEditorOpen();
+
+private:
+    void writeSchedule();
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    QString path_;
+    velk::Club club_;
+};
+
+void TestSchedules::writeSchedule() {
+    ScriptedDialogs dialogs;
+    TSchemaForm form(club_, dialogs);
+    form.NewSchedule(1, {4, 2, 3, 4}, 2);
+    auto* grid = Child<QTableWidget>(&form, "SchemaGrid");
+    for (int r = 0; r < 3; ++r) {
+        for (int t = 0; t < 2; ++t) {
+            TypeCell(grid, t, 2, QString::fromLatin1(kSchedule[r][t].NS));
+            TypeCell(grid, t, 3, QString::fromLatin1(kSchedule[r][t].EW));
+            TypeCell(grid, t, 4, QString::fromLatin1(kSchedule[r][t].Group));
+        }
+        if (r < 2)
+            QTest::keyClick(grid, Qt::Key_PageDown);
+    }
+    dialogs.answerYes();
+    dialogs.files.push_back(path_.toStdString());
+    Child<QPushButton>(&form, "SluitBtn3")->click();
+    QVERIFY(!form.isVisible());
+}
+
+void TestSchedules::perRoundEntryChecksEveryCellAndSaves() {
+    ScriptedDialogs dialogs;
+    TSchemaForm form(club_, dialogs);
+    form.NewSchedule(1, {4, 2, 3, 4}, 2);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Schema invoeren per Ronde "));
+    QCOMPARE(Child<QLabel>(&form, "SchemaLabel")->text(), QStringLiteral("Nieuw schema "));
+    QCOMPARE(Child<QLabel>(&form, "ParenLabel")->text(), QStringLiteral("4 Paren"));
+    QCOMPARE(Child<QLabel>(&form, "SpelgrpLabel")->text(), QStringLiteral("4 SpelGrpn"));
+    QCOMPARE(Child<QLabel>(&form, "SchematypeLabel")->text(), QStringLiteral("Schematype:  Howell"));
+    auto* grid = Child<QTableWidget>(&form, "SchemaGrid");
+    auto* position = Child<QLabel>(&form, "PositieLabel");
+    auto* next = Child<QPushButton>(&form, "NextBitBtn");
+    QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("TflLabel"));
+
+    // Each step refused: the message, and round 1 still shown.
+    auto refused = [&](const std::string& message, int row, int column) {
+        const std::size_t before = dialogs.messages.size();
+        next->click();
+        QCOMPARE(dialogs.messages.size(), before + 1);
+        QCOMPARE(dialogs.messages.back().text, message);
+        QCOMPARE(position->text(), QStringLiteral("Ronde 1"));
+        QCOMPARE(grid->currentRow(), row);
+        QCOMPARE(grid->currentColumn(), column);
+    };
+    refused(" Paar(NZ) of Paar(OW) = 0", 0, 2);
+    TypeCell(grid, 0, 2, QStringLiteral("1"));
+    refused("1 : de spelgroep(en) zijn \"leeg\" ", 0, 4);
+    TypeCell(grid, 0, 3, QStringLiteral("1"));
+    refused("1 : speelt met zich zelf ?", 0, 2);
+    TypeCell(grid, 0, 3, QStringLiteral("2"));
+    TypeCell(grid, 0, 4, QStringLiteral("e"));
+    QCOMPARE(Cell(grid, 0, 4), QStringLiteral("E"));
+    refused("E : deze spelgroep wordt niet gebruikt", 0, 4);
+    TypeCell(grid, 0, 4, QStringLiteral("A"));
+    TypeCell(grid, 1, 2, QStringLiteral("9"));
+    TypeCell(grid, 1, 3, QStringLiteral("4"));
+    TypeCell(grid, 1, 4, QStringLiteral("B"));
+    refused("9 : index is te groot voor dit paar", 1, 2);
+    TypeCell(grid, 1, 2, QStringLiteral("1"));
+    refused("1 : speelt al op andere tafel", 1, 2);
+    TypeCell(grid, 1, 2, QStringLiteral("3"));
+    TypeCell(grid, 1, 1, QStringLiteral("1"));
+    refused("1 : tafelnummer(s) niet correct", 1, 1);
+    TypeCell(grid, 1, 1, QStringLiteral("2"));
+
+    // Page Up on round 1 goes round to the last round; Page Down from there back to round 1.
+    // A round with board groups and no pairs yet may be left.
+    QTest::keyClick(grid, Qt::Key_PageUp);
+    QCOMPARE(position->text(), QStringLiteral("Ronde 3"));
+    TypeCell(grid, 0, 4, QStringLiteral("D"));
+    TypeCell(grid, 1, 4, QStringLiteral("D"));
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    QCOMPARE(position->text(), QStringLiteral("Ronde 1"));
+    QCOMPARE(Cell(grid, 1, 2), QStringLiteral("3"));
+    dialogs.messages.clear();
+
+    for (int r = 1; r < 3; ++r) {
+        next->click();
+        QCOMPARE(position->text(), QStringLiteral("Ronde %1").arg(r + 1));
+        for (int t = 0; t < 2; ++t) {
+            TypeCell(grid, t, 2, QString::fromLatin1(kSchedule[r][t].NS));
+            TypeCell(grid, t, 3, QString::fromLatin1(kSchedule[r][t].EW));
+            TypeCell(grid, t, 4, QString::fromLatin1(kSchedule[r][t].Group));
+        }
+    }
+    QVERIFY(dialogs.messages.empty());
+    dialogs.answerYes();
+    dialogs.files.push_back(path_.toStdString());
+    Child<QPushButton>(&form, "SluitBtn3")->click();
+    QCOMPARE(dialogs.texts(),
+             (std::vector<std::string>{"Schema opslaan in map Schema`s",
+                                       "Bridge Schema bestand\rRedSchema, Bewaren van\r4paren.ws0"}));
+    QCOMPARE(dialogs.fileChoices.back().filter,
+             std::string("Schema file (*.ws0)|*.WS0|Special file (*.*)|*.*"));
+    QVERIFY(!form.isVisible());
+    const std::vector<std::uint8_t> expected = {3, 4,   2, 4, 1, 1,   2, 'A', 2, 3,   4, 'B', 1, 1,
+                                                3, 'C', 2, 2, 4, 'C', 1, 1,   4, 'D', 2, 2,   3, 'D'};
+    QCOMPARE(FileBytes(path_), expected);
+    QCOMPARE(club_.BaseScheduleFile, path_.toStdString());
+}
+
+void TestSchedules::reopenedPerTableShowsRowsAndBorrowHints() {
+    writeSchedule();
+    ScriptedDialogs dialogs;
+    TSchemaForm form(club_, dialogs);
+    dialogs.files.push_back(path_.toStdString());
+    QVERIFY(form.ChangeSchedule(5));
+    QCOMPARE(dialogs.texts(),
+             (std::vector<std::string>{"Bridge Schema bestand\rLees Schema, Openen van\r4paren.ws0"}));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Schema wijzigen per Tafel "));
+    QCOMPARE(Child<QLabel>(&form, "SchemaLabel")->text(), QStringLiteral("Schema: 4paren.ws0"));
+    QCOMPARE(Child<QPushButton>(&form, "NextBitBtn")->text(), QStringLiteral("Tafel +"));
+    auto* grid = Child<QTableWidget>(&form, "SchemaGrid");
+    QCOMPARE(grid->horizontalHeaderItem(3)->text(), QStringLiteral("SpelGroep"));
+    QCOMPARE(grid->rowCount(), 3);
+    QCOMPARE(Cell(grid, 1, 2), QStringLiteral("3"));
+    QCOMPARE(Cell(grid, 2, 3), QStringLiteral("D"));
+    QCOMPARE(Cell(grid, 0, 4), QString());
+    QCOMPARE(Cell(grid, 1, 4), QStringLiteral(" L C"));
+
+    // The same group again at this table is refused.
+    TypeCell(grid, 2, 3, QStringLiteral("A"));
+    Child<QPushButton>(&form, "NextBitBtn")->click();
+    QCOMPARE(dialogs.messages.back().text, std::string("1 : speelt al op andere tafel"));
+    TypeCell(grid, 2, 3, QStringLiteral("D"));
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    QCOMPARE(Child<QLabel>(&form, "PositieLabel")->text(), QStringLiteral("Tafel 2"));
+    QCOMPARE(Cell(grid, 0, 1), QStringLiteral("3"));
+    Child<QPushButton>(&form, "SchrapBtn3")->click();
+    QVERIFY(!form.isVisible());
+}
+
+void TestSchedules::reopenedWholeViewEditsACell() {
+    writeSchedule();
+    ScriptedDialogs dialogs;
+    TSchemaForm form(club_, dialogs);
+    dialogs.files.push_back(path_.toStdString());
+    QVERIFY(form.ChangeSchedule(6));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Schema wijzigen per Ronde & Tafel"));
+    auto* grid = Child<QTableWidget>(&form, "SchemaGrid");
+    QCOMPARE(grid->horizontalHeaderItem(2)->text(), QStringLiteral("Tafel2 "));
+    QCOMPARE(Cell(grid, 0, 1), QStringLiteral(" 1 -  2 :A"));
+    QCOMPARE(Cell(grid, 2, 2), QStringLiteral(" 2 -  3 :D"));
+
+    auto* ns = Child<QLineEdit>(&form, "NZEdit");
+    auto* ew = Child<QLineEdit>(&form, "OWEdit");
+    auto* group = Child<QLineEdit>(&form, "SPEdit");
+    QVERIFY(!ns->isEnabled());
+    grid->setCurrentCell(1, 2);
+    QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
+    QVERIFY(ns->isEnabled());
+    QCOMPARE(ns->text(), QStringLiteral("2"));
+    QCOMPARE(ew->text(), QStringLiteral("4"));
+    QCOMPARE(group->text(), QStringLiteral("C"));
+    ew->clear();
+    QTest::keyClick(group, Qt::Key_Return);
+    QCOMPARE(dialogs.messages.back().text.rfind("OW Paar niet ingevuld ", 0), 0u);
+    QCOMPARE(dialogs.beeps, 1);
+    QTest::keyClicks(ew, QStringLiteral("4"));
+    group->setText(QStringLiteral("d"));
+    QTest::keyClick(group, Qt::Key_Return);
+    QVERIFY(!ns->isEnabled());
+    QCOMPARE(Cell(grid, 1, 2), QStringLiteral(" 2 -  4 :D"));
+
+    // D again at table 2 is refused by the cell check.
+    dialogs.messages.clear();
+    Child<QPushButton>(&form, "SluitBtn3")->click();
+    QCOMPARE(dialogs.texts(), (std::vector<std::string>{"2 : speelt al op andere tafel"}));
+    QCOMPARE(grid->currentColumn(), 2);
+    QVERIFY(form.isVisible());
+
+    // A at table 2: pair 2 meets group A at two tables, which the whole check refuses.
+    grid->setCurrentCell(1, 2);
+    QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
+    group->setText(QStringLiteral("A"));
+    QTest::keyClick(group, Qt::Key_Return);
+    dialogs.messages.clear();
+    dialogs.answerYes();
+    Child<QPushButton>(&form, "SluitBtn3")->click();
+    QVERIFY(dialogs.messages.size() >= 3);
+    QCOMPARE(dialogs.messages[0].text, std::string("2 : speelt in een verkeerde groep: 1"));
+    QCOMPARE(dialogs.messages[dialogs.messages.size() - 2].text,
+             std::string(" Schema niet correct, wordt niet bewaard"));
+    QCOMPARE(dialogs.messages.back().text, std::string("Doorgaan met Schema inlezen ?"));
+    QVERIFY(form.isVisible());
+
+    // Back to C: the schedule passes and the user does not save it.
+    grid->setCurrentCell(1, 2);
+    QTest::keyClick(grid, Qt::Key_Return, Qt::ControlModifier);
+    group->setText(QStringLiteral("C"));
+    QTest::keyClick(group, Qt::Key_Return);
+    dialogs.messages.clear();
+    dialogs.answerNo();
+    Child<QPushButton>(&form, "SluitBtn3")->click();
+    QCOMPARE(dialogs.texts(), (std::vector<std::string>{"Schema opslaan in map Schema`s"}));
+    QVERIFY(!form.isVisible());
+}
+
+void TestSchedules::closeBoxAsksAndYesKeepsTheEditorOpen() {
+    ScriptedDialogs dialogs;
+    TSchemaForm form(club_, dialogs);
+    form.NewSchedule(1, {4, 2, 3, 4}, 0);
+    dialogs.answerYes();
+    form.close();
+    QVERIFY(form.isVisible());
+    QCOMPARE(dialogs.messages.back().text, std::string("Bestand nog redden\r gebruik dan <Ok>"));
+    dialogs.answerNo();
+    form.close();
+    QVERIFY(!form.isVisible());
+}
+
+QTEST_MAIN(TestSchedules)
+#include "tst_schedules.moc"
