@@ -1,0 +1,87 @@
+#include "scoring/CopyMatchPoints.h"
+
+#include "core/ErrorHelpers.h"
+#include "core/PairRecord.h"
+
+#include <algorithm>
+#include <string>
+
+namespace velk {
+
+namespace {
+constexpr int kNoMatchPointsComputed = 23;
+
+std::string Letter(int group) {
+    return std::string(1, GroupLetter(group));
+}
+} // namespace
+
+bool IsStandardPairOrder(const Club& club) {
+    const int perGroup = club.PairsPerGroup;
+    const int pairs = club.CompetitionHead.PairCount;
+    if (perGroup < 1 || static_cast<int>(club.PairList.size()) < pairs + 1)
+        return false;
+    for (int i = 1; i <= pairs; ++i) {
+        const TParenObj& p = club.PairList[static_cast<std::size_t>(i)];
+        const int group = (i - 1) / perGroup + 1;
+        if (club.CompetitionHead.GroupCount > 1 && p.Groep != static_cast<std::uint8_t>(GroupLetter(group)))
+            return false;
+        if ((i - 1) % perGroup != 0 && club.PairList[static_cast<std::size_t>(i - 1)].GrpNr >= p.GrpNr)
+            return false;
+    }
+    return true;
+}
+
+bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables& tables, Dialogs& dialogs,
+                     int firstGroup, int lastGroup, const CopyMatchPointsOptions& options) {
+    if (club.CurrentSession < 1 || club.CurrentSession > club.SessionCount() || !calc.fits()) {
+        ShowError(dialogs, club.ErrorCode, "", kNoMatchPointsComputed);
+        return false;
+    }
+    if (!IsStandardPairOrder(club)) {
+        dialogs.warning("Kopieren van Matchpointen alleen voor standaard sortering (Op GroepNr, per Groep)");
+        return false;
+    }
+    if (options.askFirst &&
+        !dialogs.askYesNo("Weet U zeker dat u MatchPunten wilt kopieren en procenten berekenen ?"))
+        return false;
+    firstGroup = std::max(firstGroup, 1);
+    lastGroup = std::min(lastGroup, calc.settings().GroupCount);
+    const int boards = calc.settings().BoardCount;
+    for (int g = firstGroup; g <= lastGroup; ++g) {
+        const SitOutDecision sitOut = DetectSitOut(calc, g, dialogs, options.opponents);
+        calc.CountUnplayed(g, 1, boards, true, sitOut.granted);
+        if (calc.expectedResults(g) <= 0) {
+            dialogs.warning("Geen spel gespeeld in deze groep, Kopie wordt gestopt");
+            continue;
+        }
+        // A stop keeps what was computed; the sums take it as it is.
+        calc.ComputeBoards(g, 1, boards);
+        SumMatchPoints(club, calc, g, sitOut);
+        ComputePercentages(club, tables, g);
+        ComputeRanks(club, club.CurrentSession, g);
+    }
+    return options.save ? options.save() : true;
+}
+
+bool CopyGroupScores(const Club& club, std::vector<TScoreObj>& scores, Dialogs& dialogs, int from, int to) {
+    const int groups = std::min<int>(club.CompetitionHead.GroupCount, 16);
+    const int perGroup = club.PairsPerGroup;
+    const int boards = club.SessionHead.BoardCount;
+    if (from < 1 || from > groups || to < 1 || to > groups || from == to || perGroup < 1 || boards < 1 ||
+        static_cast<long long>(scores.size()) < 1LL * groups * boards * perGroup + 1)
+        return false;
+    if (!dialogs.askYesNo("Wilt u MatchPunten kopieren van groep " + Letter(from) + " naar " + Letter(to)))
+        return false;
+    const int pairs =
+        std::clamp<int>(club.SessionHead.GroupPairs[static_cast<std::size_t>(from - 1)], 0, perGroup);
+    for (int b = 1; b <= boards; ++b)
+        for (int k = 1; k <= pairs; ++k)
+            scores[static_cast<std::size_t>(ScoreRecordIndex(to, b, k, boards, perGroup))] =
+                scores[static_cast<std::size_t>(ScoreRecordIndex(from, b, k, boards, perGroup))];
+    dialogs.information("Scores van groep " + Letter(from) + "\rgekopieeerd naar " + Letter(to) +
+                        "\rScores zijn nog niet opgeslagen;\rGebruik menu: Scores Invoeren ");
+    return true;
+}
+
+} // namespace velk

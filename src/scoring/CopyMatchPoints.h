@@ -1,0 +1,39 @@
+#pragma once
+
+#include "club/Club.h"
+#include "core/Dialogs.h"
+#include "scoring/MatchPointCalculation.h"
+#include "scoring/ScoreRecord.h"
+#include "scoring/ScoreTables.h"
+#include "scoring/SessionResults.h"
+
+#include <functional>
+#include <vector>
+
+namespace velk {
+
+// The pair list in group order and, within each group, in GrpNr order: the rows of the score
+// list and of the session then belong to the pairs they are numbered for.
+bool IsStandardPairOrder(const Club& club);
+
+struct CopyMatchPointsOptions {
+    // Ask "Weet U zeker ..." first (the menu item does; a command line has decided already).
+    bool askFirst = true;
+    // Who met whom, from the session schedule; empty infers the sit-out opponents.
+    OpponentLookup opponents;
+    // Saves the competition file; empty leaves the saving to the caller.
+    std::function<bool()> save;
+};
+
+// "Verwerken M.P.in Competitie" for groups first..last of the current session: for each group the
+// sit-out detection, the unplayed boards, the match points of every board, the sums, percentages
+// and ranks; then the competition file is saved. Returns true when the results were copied (and
+// saved, when a save was given).
+bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables& tables, Dialogs& dialogs,
+                     int firstGroup, int lastGroup, const CopyMatchPointsOptions& options = {});
+
+// "Kopie  M.P naar andere &Groep": the scores of group `from` over those of group `to`, after the
+// question. Returns true when copied; the score list is not saved here.
+bool CopyGroupScores(const Club& club, std::vector<TScoreObj>& scores, Dialogs& dialogs, int from, int to);
+
+} // namespace velk

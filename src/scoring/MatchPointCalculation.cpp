@@ -1,0 +1,256 @@
+#include "scoring/MatchPointCalculation.h"
+
+#include "core/ConfigRecord.h"
+#include "core/PairRecord.h"
+#include "scoring/ImpScale.h"
+#include "scoring/ScoreCode.h"
+
+#include <algorithm>
+#include <string>
+
+namespace velk {
+
+MatchPointSettings MatchPointSettings::Of(const Club& club) {
+    MatchPointSettings s;
+    const auto& h = club.CompetitionHead;
+    s.ScoringMode = h.ScoringMode;
+    s.NeubergMode = h.NeubergMode;
+    s.TopIntegral = (h.CalcMethod & 1) != 0;
+    s.PairCount = h.PairCount;
+    s.GroupCount = std::clamp<int>(h.GroupCount, 0, 16);
+    s.PairsPerGroup = club.PairsPerGroup;
+    s.BoardCount = club.SessionHead.BoardCount;
+    s.RoundCount = club.SessionHead.RoundCount;
+    for (std::size_t g = 0; g < s.GroupPairs.size(); ++g)
+        s.GroupPairs[g] = std::clamp<int>(club.SessionHead.GroupPairs[g], 0, std::max(0, s.PairsPerGroup));
+    return s;
+}
+
+MatchPointCalculation::MatchPointCalculation(const MatchPointSettings& settings,
+                                             std::vector<TScoreObj>& scores, const ScoreTables& tables,
+                                             Dialogs& dialogs)
+    : settings_(settings), scores_(scores), tables_(tables), dialogs_(dialogs),
+      boardMatchPoints_(scores.size()),
+      unplayed_(static_cast<std::size_t>(std::max(0, settings.GroupCount * settings.BoardCount)), 0) {}
+
+bool MatchPointCalculation::fits() const {
+    const auto& s = settings_;
+    if (s.GroupCount < 1 || s.BoardCount < 1 || s.BoardCount > 48 || s.PairsPerGroup < 1)
+        return false;
+    const long long needed = 1LL * s.GroupCount * s.BoardCount * s.PairsPerGroup + 1;
+    return static_cast<long long>(scores_.size()) >= needed;
+}
+
+int MatchPointCalculation::recordIndex(int group, int board, int row) const {
+    return ScoreRecordIndex(group, board, row, settings_.BoardCount, settings_.PairsPerGroup);
+}
+
+const TScoreObj& MatchPointCalculation::record(int group, int board, int row) const {
+    return scores_[static_cast<std::size_t>(recordIndex(group, board, row))];
+}
+
+TScoreObj& MatchPointCalculation::mutableRecord(int group, int board, int row) {
+    return scores_[static_cast<std::size_t>(recordIndex(group, board, row))];
+}
+
+int MatchPointCalculation::unplayed(int board, int group) const {
+    return unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + board - 1)];
+}
+
+int MatchPointCalculation::boardTop(int board, int group) const {
+    int pairs = 0;
+    int tables = 0;
+    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h) {
+        pairs += settings_.groupPairs(h);
+        tables += unplayed(board, h);
+    }
+    return pairs - 2 - 2 * tables;
+}
+
+int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoard, bool report,
+                                         bool sitOutGranted) {
+    if (!fits() || group < 1 || group > settings_.GroupCount)
+        return 0;
+    const int pairs = settings_.groupPairs(group);
+    int& expected = expected_[static_cast<std::size_t>(group - 1)];
+    expected = pairs * settings_.BoardCount / 2;
+    firstBoard = std::max(firstBoard, 1);
+    lastBoard = std::min(lastBoard, settings_.BoardCount);
+    std::vector<int> boards;
+    for (int b = firstBoard; b <= lastBoard; ++b) {
+        int played = 0;
+        for (int k = 1; k <= pairs; ++k) {
+            const int code = record(group, b, k).Code;
+            played += code >= 1 && code <= 14;
+        }
+        const int tables = std::max(0, (pairs - played) / 2);
+        unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + b - 1)] = tables;
+        expected -= tables;
+        if (tables > 0)
+            boards.push_back(b);
+    }
+    counted_[static_cast<std::size_t>(group - 1)] = true;
+    const int n = static_cast<int>(boards.size());
+    if (!report || n == 0)
+        return n;
+    const std::string letter(1, GroupLetter(group));
+    dialogs_.information("Aantal niet gespeelde spellen :" + std::to_string(n) + " in Groep: " + letter);
+    if (sitOutGranted || n >= settings_.RoundCount)
+        return n;
+    for (const int b : boards) {
+        dialogs_.information("Ongespeeld spel: " + std::to_string(b) + " in Groep: " + letter);
+        if (settings_.NeubergMode != NeubergOff &&
+            !dialogs_.askYesNo("Arbitrale score voor dit spel: " + std::to_string(b) + "?"))
+            unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + b - 1)] = 0;
+    }
+    return n;
+}
+
+void MatchPointCalculation::ensureCounted(int group) {
+    if (!counted_[static_cast<std::size_t>(group - 1)])
+        CountUnplayed(group, 1, settings_.BoardCount, false);
+}
+
+int MatchPointCalculation::rawScore(int group, int row, int board, int score, int side, RecordClass cls,
+                                    int code) const {
+    int r = 0;
+    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h) {
+        const int pairs = settings_.groupPairs(h);
+        for (int k = 1; k <= pairs; ++k) {
+            if (h == group && k == row)
+                continue;
+            const TScoreObj& other = record(h, board, k);
+            const bool comparable = cls == RecordClass::Fragment
+                                        ? other.Code == code
+                                        : ClassOfCode(other.Code) == RecordClass::Normal;
+            if (!comparable || ComparisonSide(other.Flags) != side)
+                continue;
+            r += other.Score < score ? 2 : other.Score == score ? 1 : 0;
+        }
+    }
+    return r;
+}
+
+std::array<std::optional<int>, 2> MatchPointCalculation::datums(int group, int board) const {
+    std::array<std::vector<int>, 2> scores;
+    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
+        for (int k = 1; k <= settings_.groupPairs(h); ++k) {
+            const TScoreObj& r = record(h, board, k);
+            if (ClassOfCode(r.Code) == RecordClass::Normal)
+                scores[static_cast<std::size_t>(ComparisonSide(r.Flags))].push_back(r.Score);
+        }
+    return {ButlerDatum(scores[0], tables_.DatumDrops), ButlerDatum(scores[1], tables_.DatumDrops)};
+}
+
+WorkingValue MatchPointCalculation::workingValue(int group, int board, int row, int top,
+                                                 const std::array<std::optional<int>, 2>& datum) {
+    const TScoreObj& r = record(group, board, row);
+    const int mode = settings_.ScoringMode;
+    const bool pairsForm = mode == ModePairs || mode == ModeIndividual;
+    switch (ClassOfCode(r.Code)) {
+    case RecordClass::Normal: {
+        if (pairsForm)
+            return WorkingValue::Compared(
+                rawScore(group, row, board, r.Score, ComparisonSide(r.Flags), RecordClass::Normal, r.Code));
+        const auto& d = datum[static_cast<std::size_t>(ComparisonSide(r.Flags))];
+        if (!d)
+            return {};
+        const int imps = ImpsForDifference(r.Score - *d);
+        return WorkingValue::Compared(mode == ModeButler ? 10 * imps : imps);
+    }
+    case RecordClass::Fragment:
+        if (mode != ModePairs) {
+            dialogs_.information("Gebruik Arbitrale Score");
+            return {};
+        }
+        return WorkingValue::Compared(
+            rawScore(group, row, board, r.Score, ComparisonSide(r.Flags), RecordClass::Fragment, r.Code));
+    case RecordClass::FixedPercentage: {
+        const bool zero = r.Code == ScoreCode::Absent || r.Code == ScoreCode::ZeroPercentage;
+        const int percentage = zero ? 0 : r.Score;
+        if (pairsForm)
+            return WorkingValue::Fixed(percentage * top);
+        const int imps = ArbitralImpValue(tables_, percentage, mode);
+        return WorkingValue::Fixed(mode == ModeButler ? imps : 100 * imps);
+    }
+    case RecordClass::FixedPoints:
+        // The value is in tenths; in "Butler" that is tenths of an IMP.
+        return WorkingValue::Fixed(mode == ModeButler ? r.Score : 10 * r.Score);
+    case RecordClass::None:
+        break;
+    }
+    return {};
+}
+
+bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoard, Target target) {
+    if (!fits() || group < 1 || group > settings_.GroupCount)
+        return true;
+    firstBoard = std::max(firstBoard, 1);
+    lastBoard = std::min(lastBoard, settings_.BoardCount);
+    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
+        ensureCounted(h);
+    const int pairs = settings_.groupPairs(group);
+    const bool imps = settings_.ScoringMode == ModeButler || settings_.ScoringMode == ModeCrossImp;
+
+    for (int b = firstBoard; b <= lastBoard; ++b) {
+        if (target == Target::Store)
+            for (int k = 1; k <= settings_.PairsPerGroup; ++k)
+                boardMatchPoints_[static_cast<std::size_t>(recordIndex(group, b, k))] = {};
+        display_.assign(static_cast<std::size_t>(pairs + 1), {kNoMatchPoints, kNoMatchPoints});
+        const int top = boardTop(b, group);
+        if (top < 0) {
+            if (dialogs_.askYesNo("Geen Scores gevonden voor spel:" + std::to_string(b) + ",  van groep:" +
+                                  std::string(1, GroupLetter(group)) + "\rBerekening afbreken?"))
+                return false;
+            continue;
+        }
+
+        // The counters cover the same groups as the comparison.
+        std::array<SideCounts, 2> counts{};
+        for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
+            for (int k = 1; k <= settings_.groupPairs(h); ++k) {
+                const TScoreObj& r = record(h, b, k);
+                SideCounts& c = counts[static_cast<std::size_t>(CountingSide(r.Flags))];
+                switch (ClassOfCode(r.Code)) {
+                case RecordClass::Normal:
+                    ++c.NormalCount;
+                    break;
+                case RecordClass::Fragment:
+                    if (settings_.ScoringMode == ModePairs)
+                        ++c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)];
+                    break;
+                case RecordClass::FixedPercentage:
+                case RecordClass::FixedPoints:
+                    ++c.FixedCount;
+                    break;
+                case RecordClass::None:
+                    break;
+                }
+            }
+        const auto datum = imps ? datums(group, b) : std::array<std::optional<int>, 2>{};
+
+        for (int k = 1; k <= pairs; ++k) {
+            const TScoreObj& r = record(group, b, k);
+            const WorkingValue v = workingValue(group, b, k, top, datum);
+            if (v.kind == WorkingValue::Kind::Empty)
+                continue;
+            const int side = CountingSide(r.Flags);
+            const SideCounts& c = counts[static_cast<std::size_t>(side)];
+            FinishContext context;
+            context.scoringMode = settings_.ScoringMode;
+            context.neubergMode = settings_.NeubergMode;
+            context.top = top;
+            context.own = ClassOfCode(r.Code) == RecordClass::Fragment
+                              ? c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)]
+                              : c.NormalCount;
+            context.total = c.TotalCount();
+            const int mp = FinishValue(v, context);
+            display_[static_cast<std::size_t>(k)][static_cast<std::size_t>(side)] = mp;
+            if (target == Target::Store)
+                boardMatchPoints_[static_cast<std::size_t>(recordIndex(group, b, k))].MatchPoints = mp;
+        }
+    }
+    return true;
+}
+
+} // namespace velk

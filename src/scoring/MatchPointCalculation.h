@@ -1,0 +1,91 @@
+#pragma once
+
+#include "club/Club.h"
+#include "core/Dialogs.h"
+#include "scoring/MatchPointRules.h"
+#include "scoring/ScoreRecord.h"
+#include "scoring/ScoreTables.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace velk {
+
+// One entry of the match-point list: the match points of one score record slot in tenths (IMPs in
+// tenths in "Butler" and "Cross Imp"), 0 when the record has none.
+struct TMatchPObj {
+    std::int32_t MatchPoints = 0;
+    bool operator==(const TMatchPObj&) const = default;
+};
+
+// The competition and session values a calculation reads, taken once from the open competition.
+struct MatchPointSettings {
+    int ScoringMode = 0;
+    int NeubergMode = 0;
+    bool TopIntegral = false;
+    int PairCount = 0;
+    int GroupCount = 0;
+    int PairsPerGroup = 0;
+    int BoardCount = 0;
+    int RoundCount = 0;
+    std::array<int, 16> GroupPairs{}; // [g-1], kept within 0..PairsPerGroup
+
+    static MatchPointSettings Of(const Club& club);
+    int groupPairs(int group) const { return GroupPairs[static_cast<std::size_t>(group - 1)]; }
+    int firstGroupOfRange(int group) const { return TopIntegral ? 1 : group; }
+    int lastGroupOfRange(int group) const { return TopIntegral ? GroupCount : group; }
+};
+
+// Match points of the boards of a session: the unplayed boards (step U) and the comparison of
+// every board (step M), into BoardMatchPoints and the display array of the last board.
+class MatchPointCalculation {
+public:
+    MatchPointCalculation(const MatchPointSettings& settings, std::vector<TScoreObj>& scores,
+                          const ScoreTables& tables, Dialogs& dialogs);
+
+    // The score list holds every record the session's numbering reaches.
+    bool fits() const;
+
+    // Step U for boards first..last of a group; returns the number of unplayed boards. With
+    // `report` the boards are shown and, with Neuberg on, the user may take a board's mark away
+    // (not asked when the sit-out pairs get an arbitral score).
+    int CountUnplayed(int group, int firstBoard, int lastBoard, bool report, bool sitOutGranted = false);
+
+    enum class Target { Store, DisplayOnly };
+    // Step M for boards first..last of a group. Returns false when the user stopped the
+    // calculation (the boards before it keep their match points).
+    bool ComputeBoards(int group, int firstBoard, int lastBoard, Target target = Target::Store);
+
+    const std::vector<TMatchPObj>& BoardMatchPoints() const { return boardMatchPoints_; }
+    // Two slots per row of the board last computed (NZ, OW), kNoMatchPoints for none; row 0 unused.
+    const std::vector<std::array<int, 2>>& Display() const { return display_; }
+
+    int unplayed(int board, int group) const;
+    int expectedResults(int group) const { return expected_[static_cast<std::size_t>(group - 1)]; }
+    // The top of a board: the pairs of the comparison range minus 2, lowered for unplayed tables.
+    int boardTop(int board, int group) const;
+    int recordIndex(int group, int board, int row) const;
+    const TScoreObj& record(int group, int board, int row) const;
+    TScoreObj& mutableRecord(int group, int board, int row);
+    const MatchPointSettings& settings() const { return settings_; }
+
+private:
+    void ensureCounted(int group);
+    int rawScore(int group, int row, int board, int score, int side, RecordClass cls, int code) const;
+    std::array<std::optional<int>, 2> datums(int group, int board) const;
+    WorkingValue workingValue(int group, int board, int row, int top,
+                              const std::array<std::optional<int>, 2>& datum);
+
+    MatchPointSettings settings_;
+    std::vector<TScoreObj>& scores_;
+    const ScoreTables& tables_;
+    Dialogs& dialogs_;
+    std::vector<TMatchPObj> boardMatchPoints_;
+    std::vector<std::array<int, 2>> display_;
+    std::vector<int> unplayed_; // [(g-1) * BoardCount + (b-1)]
+    std::array<int, 16> expected_{};
+    std::array<bool, 16> counted_{};
+};
+
+} // namespace velk

@@ -1,0 +1,123 @@
+#include "scoring/MatchPointRules.h"
+
+#include "core/ConfigRecord.h"
+#include "scoring/ScoreCode.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace velk {
+
+RecordClass ClassOfCode(int code) {
+    switch (code) {
+    case ScoreCode::Normal:
+    case ScoreCode::Bridge:
+        return RecordClass::Normal;
+    case ScoreCode::Fragment1:
+    case ScoreCode::Fragment2:
+    case ScoreCode::Fragment3:
+        return RecordClass::Fragment;
+    case ScoreCode::Percentage:
+    case ScoreCode::PercentageOnce:
+    case ScoreCode::Absent:
+    case ScoreCode::ZeroPercentage:
+        return RecordClass::FixedPercentage;
+    case ScoreCode::Tenths:
+    case ScoreCode::TenthsOnce:
+    case ScoreCode::TenthsI:
+    case ScoreCode::TenthsIOnce:
+    case ScoreCode::MatchPointsOnce:
+    case ScoreCode::MatchPoints:
+        return RecordClass::FixedPoints;
+    default:
+        return RecordClass::None;
+    }
+}
+
+int CountingSide(std::uint8_t flags) {
+    return ((flags >> 3) ^ flags) & 1;
+}
+
+int ComparisonSide(std::uint8_t flags) {
+    return (flags >> 3) & 1;
+}
+
+namespace {
+// Floor division, so that negative values round the same way as positive ones.
+int FloorDiv10(int v) {
+    return v >= 0 ? v / 10 : -((-v + 9) / 10);
+}
+} // namespace
+
+int RoundToTenths(int hundredths, bool neuberg, int top) {
+    const int add = !neuberg ? 5 : hundredths > 50 * top ? 4 : 6;
+    return FloorDiv10(hundredths + add);
+}
+
+int FinishValue(const WorkingValue& value, const FinishContext& c) {
+    if (value.kind == WorkingValue::Kind::Empty)
+        return kNoMatchPoints;
+    // Butler values are tenths of an IMP already.
+    if (c.scoringMode == ModeButler)
+        return value.value;
+    const bool neuberg = c.neubergMode != NeubergOff;
+    if (value.kind == WorkingValue::Kind::Fixed)
+        return RoundToTenths(value.value, neuberg, c.top);
+
+    const int v = value.value;
+    const int own = c.own;
+    // A side never has more results than its top allows; without the cap a board with unplayed
+    // tables and fixed results on the side would score above the top.
+    const int total = std::max(own, std::min(c.total, c.top / 2 + 1));
+    long long h = 0;
+    if (c.scoringMode == ModeCrossImp || own <= 0)
+        h = 100LL * v; // IMPs against a datum need no scaling for missing results
+    else if (!neuberg)
+        h = 100LL * (v + total - own); // every result of another class counts as a tie
+    else if (own == 1)
+        h = 60LL * c.top;
+    else if (own == 2)
+        h = 1LL * Frag2[static_cast<std::size_t>(std::clamp(v, 0, 2))] * c.top;
+    else if (own == 3 && total - 3 > 6)
+        h = 1LL * Frag3[static_cast<std::size_t>(std::clamp(v, 0, 4))] * c.top;
+    else
+        h = (v + 1LL) * total * 100 / own - 100;
+    return RoundToTenths(static_cast<int>(h), neuberg, c.top);
+}
+
+std::optional<int>
+ButlerDatum(std::vector<int> scores,
+            const std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>& drops) {
+    const int k = static_cast<int>(scores.size());
+    if (k == 0)
+        return std::nullopt;
+    std::sort(scores.begin(), scores.end());
+    // More results than the table knows take its last byte.
+    const int m =
+        drops ? (*drops)[static_cast<std::size_t>(std::min(k, int(ScoreTables::DatumDropCount)) - 1)] : 0;
+    int o = std::abs(m) / 2;
+    if (2 * o >= k)
+        o = (k - 1) / 2;
+    long long sum = 0;
+    for (int i = o; i < k - o; ++i)
+        sum += scores[static_cast<std::size_t>(i)];
+    int divisor = k - 2 * o;
+    if (m < 0) {
+        for (int i = 0; i < o; ++i)
+            sum += (scores[static_cast<std::size_t>(i)] + scores[static_cast<std::size_t>(k - 1 - i)]) / 2;
+        divisor = k - o;
+    }
+    const double average = static_cast<double>(sum) / divisor;
+    const long long shifted = static_cast<long long>(average > 0 ? average + 4.99 : average - 4.99);
+    return static_cast<int>(shifted / 10 * 10);
+}
+
+int ArbitralImpValue(const ScoreTables& tables, int percentage, int scoringMode) {
+    if (!tables.ArbitralScores)
+        return 0;
+    const auto& record = (*tables.ArbitralScores)[static_cast<std::size_t>(std::clamp(percentage, 0, 100))];
+    return scoringMode == ModeButler ? record.Butler : record.CrossImp;
+}
+
+} // namespace velk

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "scoring/ScoreTables.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace velk {
+
+// The mark of a slot without a value.
+inline constexpr int kNoMatchPoints = -10000;
+
+// How a record gets its match points, by its code.
+enum class RecordClass { Normal, Fragment, FixedPercentage, FixedPoints, None };
+RecordClass ClassOfCode(int code);
+
+// The side a record is counted on: the seat it had (bit 3 turned back by bit 0).
+int CountingSide(std::uint8_t flags);
+// The side a record is compared on: bit 3 alone.
+int ComparisonSide(std::uint8_t flags);
+
+// Percentages of the top for boards with two or three comparable results (Neuberg on).
+inline constexpr std::array<int, 3> Frag2 = {55, 60, 65};
+inline constexpr std::array<int, 5> Frag3 = {50, 55, 60, 65, 70};
+
+// Results of one side of a board, by class.
+struct SideCounts {
+    int NormalCount = 0;
+    int FixedCount = 0;
+    std::array<int, 3> FragCount{}; // 'F', 'G', 'H'
+    int TotalCount() const { return NormalCount + FixedCount + FragCount[0] + FragCount[1] + FragCount[2]; }
+};
+
+// A working value while a board is computed. A fixed result is kept apart from a compared one
+// with its full magnitude and sign (a bit tag would limit it to 8191 hundredths, which a top
+// above 81 already exceeds).
+struct WorkingValue {
+    enum class Kind { Empty, Compared, Fixed };
+    Kind kind = Kind::Empty;
+    // Compared: the raw score, the IMPs ("Cross Imp") or the tenths of IMPs ("Butler").
+    // Fixed: hundredths of a match point, or tenths of an IMP in "Butler".
+    int value = 0;
+
+    static WorkingValue Compared(int v) { return {Kind::Compared, v}; }
+    static WorkingValue Fixed(int v) { return {Kind::Fixed, v}; }
+};
+
+// What finishing a value needs to know of the board.
+struct FinishContext {
+    int scoringMode = 0;
+    int neubergMode = 0;
+    int top = 0;
+    int own = 0;   // results compared with this one, itself included
+    int total = 0; // all results of the side
+};
+
+// Hundredths to tenths, rounding towards the average with Neuberg on.
+int RoundToTenths(int hundredths, bool neuberg, int top);
+
+// A working value as match points in tenths (IMPs in tenths in "Butler" and "Cross Imp").
+int FinishValue(const WorkingValue& value, const FinishContext& context);
+
+// The datum of a side: the trimmed average of its scores, rounded to tens; nullopt without scores.
+std::optional<int>
+ButlerDatum(std::vector<int> scores,
+            const std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>& drops);
+
+// The arbitral value of a percentage in an IMP form (clamped to 0..100); 0 without the table.
+int ArbitralImpValue(const ScoreTables& tables, int percentage, int scoringMode);
+
+} // namespace velk

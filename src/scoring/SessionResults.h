@@ -1,0 +1,50 @@
+#pragma once
+
+#include "club/Club.h"
+#include "core/Dialogs.h"
+#include "scoring/MatchPointCalculation.h"
+#include "scoring/ScoreTables.h"
+
+#include <functional>
+#include <vector>
+
+namespace velk {
+
+// The pair row that sat opposite `row` of `group` on `board`, 0 when not known. The session
+// schedule answers it; without one the sit-out opponent is inferred from the empty records.
+using OpponentLookup = std::function<int(int group, int board, int row)>;
+
+// Values of the status byte of a pair's session record.
+namespace PairStatus {
+enum : std::int8_t { Normal = 1, Incomplete = -1, SitOutArbitral = -2, SitOutWithout = -3 };
+}
+
+// What the sit-out detection of a group found and decided.
+struct SitOutDecision {
+    int sitOutRow = 0; // the pair without any board, 0 when none
+    bool granted = false;
+    std::vector<int> boardsPlayed;   // [row], row 0 unused
+    std::vector<std::int8_t> status; // [row], before the refused sit-out becomes -3
+    int incompleteCount = 0;
+};
+
+// Boards a pair played: records with a code other than 0, 'O' and 'S'.
+int BoardsPlayedBy(const MatchPointCalculation& calc, int group, int row);
+
+// Sit-out detection of a group (before copying): finds the incomplete pairs and the sit-out pair,
+// asks or grants the arbitral score, and gives the empty records of incomplete pairs the code 'O'
+// (board unplayed) or 'S' (against the sit-out pair, when granted).
+SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dialogs,
+                            const OpponentLookup& opponents);
+
+// Step S: match-point total, substitutes 0, status and boards played into the session rows.
+void SumMatchPoints(Club& club, const MatchPointCalculation& calc, int group, const SitOutDecision& sitOut);
+
+// Step P for a group of the current session; returns the group's point total ("Totaal").
+double ComputePercentages(Club& club, const ScoreTables& tables, int group);
+
+// Step R for session `session` and a group, then for every later session (their totals add up
+// this one's); the competition ranks also go into the pair list.
+void ComputeRanks(Club& club, int session, int group);
+
+} // namespace velk
