@@ -25,7 +25,8 @@ bool NotPlayedCode(int code) {
 }
 
 // Without a schedule: on a board, the only incomplete pair without a record met the sit-out pair.
-int InferredOpponent(const MatchPointCalculation& calc, const SitOutDecision& d, int group, int board) {
+int InferredOpponent(const MatchPointCalculation& calc, const SitOutDecision& d, int group, int board,
+                     int row) {
     int found = 0;
     for (int k = 1; k < static_cast<int>(d.status.size()); ++k) {
         if (k == d.sitOutRow || d.status[static_cast<std::size_t>(k)] != PairStatus::Incomplete)
@@ -36,7 +37,7 @@ int InferredOpponent(const MatchPointCalculation& calc, const SitOutDecision& d,
             return 0;
         found = k;
     }
-    return found;
+    return found == row ? d.sitOutRow : 0;
 }
 
 int ActivePairs(const Club& club, int group) {
@@ -99,7 +100,7 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
                 continue;
             int opponent = 0;
             if (d.sitOutRow != 0)
-                opponent = opponents ? opponents(group, b, k) : InferredOpponent(calc, d, group, b);
+                opponent = opponents ? opponents(group, b, k) : InferredOpponent(calc, d, group, b, k);
             if (d.sitOutRow != 0 && opponent == d.sitOutRow) {
                 r.Code = d.granted ? ScoreCode::ZeroPercentage : ScoreCode::None;
                 r.Score = 0;
