@@ -15,5 +15,8 @@ int RunSession(const Args& args);
 int RunSort(const Args& args);
 int RunConvert(const Args& args);
 int RunSchedule(const Args& args);
+int RunCompute(const Args& args);
+int RunMatchPoints(const Args& args);
+int RunResults(const Args& args);
 
 } // namespace velk::cli

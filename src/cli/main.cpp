@@ -16,7 +16,10 @@ void Usage() {
                  "  sort BESTAND.dba    sorteert de paren en bewaart het bestand\n"
                  "  convert --board B --side NZ|OW CONTRACT RESULTAAT | --typed SCORE\n"
                  "                      rekent een contract of getypte score om\n"
-                 "  schedule read|show|check   leest, toont of controleert schema's\n";
+                 "  schedule read|show|check   leest, toont of controleert schema's\n"
+                 "  compute BESTAND.dba [--session N] [--groups *|A|A-C]   verwerkt de matchpunten\n"
+                 "  results BESTAND.dba [--session N] --format csv      uitslag per paar\n"
+                 "  matchpoints BESTAND.dba [--session N] --format csv  matchpunten per score\n";
 }
 
 } // namespace
@@ -24,8 +27,11 @@ void Usage() {
 int main(int argc, char** argv) {
     using namespace velk::cli;
     const std::map<std::string, std::function<int(const Args&)>> commands = {
-        {"check", RunCheck}, {"dump", RunDump},       {"new", RunNew},           {"session", RunSession},
-        {"sort", RunSort},   {"convert", RunConvert}, {"schedule", RunSchedule},
+        {"check", RunCheck},       {"dump", RunDump},
+        {"new", RunNew},           {"session", RunSession},
+        {"sort", RunSort},         {"convert", RunConvert},
+        {"schedule", RunSchedule}, {"compute", RunCompute},
+        {"results", RunResults},   {"matchpoints", RunMatchPoints},
     };
     if (argc < 2) {
         Usage();
