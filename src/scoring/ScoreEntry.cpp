@@ -1,0 +1,574 @@
+#include "scoring/ScoreEntry.h"
+
+#include "core/ConfigRecord.h"
+#include "core/PairRecord.h"
+#include "schedules/ScheduleLookup.h"
+#include "scoring/BoardOpponents.h"
+#include "scoring/ContractScore.h"
+#include "scoring/Plausibility.h"
+#include "scoring/ScoreCode.h"
+#include "scoring/ScoreComplement.h"
+#include "scoring/ScoreFile.h"
+#include "scoring/ScoreMessages.h"
+#include "scoring/ScoreText.h"
+#include "scoring/TypedScore.h"
+#include "scoring/Vulnerability.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+namespace velk {
+
+namespace {
+constexpr const char* kNoOpponent = "Geen tegenpaar gevonden ";
+constexpr const char* kNoScoreRecords = "ScoreRecords niet aanwezig";
+constexpr const char* kTooFewBoards =
+    "Aantalspellen is kleiner dan aantal rondes x spellen per tafel, corrigeer Zittinggegevens!";
+constexpr const char* kErrorGoOn = "Eris een (score)fout opgetreden\rwilt u toch doorgaan ?";
+constexpr const char* kSaveFailed = "Redden van scores mislukt";
+
+std::string Printf(const char* format, const char* text, int a, int b = 0) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, format, text, a, b);
+    return buffer;
+}
+
+bool IsPlayedCode(int code) {
+    return code >= ScoreCode::Percentage && code <= ScoreCode::Bridge;
+}
+
+// The opponents' value that complements `own`, for the codes the check tests.
+std::optional<int> ExpectedComplement(const TScoreObj& own, int groupPairs) {
+    switch (own.Code) {
+    case ScoreCode::Percentage:
+        return 100 - own.Score;
+    case ScoreCode::MatchPointsOnce:
+    case ScoreCode::MatchPoints:
+        return groupPairs * 10 - own.Score - 20;
+    default:
+        if (own.Code >= ScoreCode::Tenths && own.Code <= ScoreCode::TenthsIOnce)
+            return -own.Score;
+        if (own.Code == ScoreCode::Bridge)
+            return -own.Score;
+        return std::nullopt;
+    }
+}
+
+void Empty(TScoreObj& r) {
+    r.Contract.set("");
+    r.Result.set("");
+    r.Score = 0;
+    r.Code = ScoreCode::None;
+    r.Flags &= ScoreFlag::EastWest;
+}
+} // namespace
+
+std::string MatchPointColumnText(int tenths, bool oneDecimal) {
+    if (tenths == kNoMatchPointsShown)
+        return std::string(6, ' ');
+    char buffer[32];
+    if (oneDecimal)
+        std::snprintf(buffer, sizeof buffer, "%6.1f", tenths / 10.0);
+    else
+        std::snprintf(buffer, sizeof buffer, "%6d", tenths / 10);
+    return buffer;
+}
+
+ScoreEntry::ScoreEntry(Club& club, const ScoreTables& tables, Dialogs& dialogs, ScoreEntryHooks hooks)
+    : club_(club), tables_(tables), dialogs_(dialogs), hooks_(std::move(hooks)) {}
+
+bool ScoreEntry::open(Mode m) {
+    records_ = nullptr;
+    const int session = club_.CurrentSession;
+    const auto wanted = static_cast<std::size_t>(club_.CompetitionHead.PairCount) *
+                            static_cast<std::size_t>(std::max<int>(club_.SessionHead.BoardCount, 0)) +
+                        1;
+    // A block of another session or of another size would put scores under the wrong pairs.
+    if (session < 1 || session > static_cast<int>(club_.SessionScoreList.size()) ||
+        club_.SessionScoreList[static_cast<std::size_t>(session - 1)].SessionIndex != session ||
+        club_.SessionScoreList[static_cast<std::size_t>(session - 1)].Records.size() != wanted) {
+        dialogs_.error(kNoScoreRecords);
+        return false;
+    }
+    if (club_.SessionHead.BoardCount < club_.SessionHead.RoundCount * club_.SessionHead.BoardsPerRound) {
+        dialogs_.error(kTooFewBoards);
+        return false;
+    }
+    mode = m;
+    group = board = round = table = 1;
+    contractMode = changeEastWest = turnMode = dirty = false;
+    lastError = 0;
+    savedSinceOpen_ = false;
+    matchPointTexts.clear();
+    if (!checkGroup())
+        return false;
+    records_ = &club_.SessionScoreList[static_cast<std::size_t>(session - 1)].Records;
+    focusRow = 0;
+    moveFocusOn();
+    return true;
+}
+
+bool ScoreEntry::checkGroup() {
+    const TZitSchemaObj* schedule = club_.CurrentSchedule();
+    bool found = false;
+    if (schedule != nullptr && group <= schedule->GroupCount)
+        for (int r = 1; r <= club_.SessionHead.RoundCount && !found; ++r)
+            for (int t = 1; t <= club_.TablesPerGroup && !found; ++t)
+                if (const TSchemaObj* e = ScheduleEntry(club_, group, r, t); e && (e->NS != 0 || e->EW != 0))
+                    found = true;
+    if (found)
+        return true;
+    const std::string name =
+        schedule ? schedule->BaseScheduleNames[static_cast<std::size_t>(std::clamp(group, 1, 16) - 1)].get()
+                 : std::string();
+    dialogs_.error("SchemaNaam: " + name + " Groep:" + std::to_string(group));
+    return false;
+}
+
+int ScoreEntry::groupPairs() const {
+    if (group < 1 || group > 16)
+        return 0;
+    return std::clamp<int>(club_.SessionHead.GroupPairs[static_cast<std::size_t>(group - 1)], 0,
+                           club_.PairsPerGroup);
+}
+
+int ScoreEntry::boardNumber(int boardInSession) const {
+    return boardInSession + std::max<int>(club_.SessionHead.FirstBoardNumber, 1) - 1;
+}
+
+TScoreObj& ScoreEntry::record(int boardInSession, int pairRow) {
+    const int i =
+        ScoreRecordIndex(group, boardInSession, pairRow, club_.SessionHead.BoardCount, club_.PairsPerGroup);
+    return (*records_)[static_cast<std::size_t>(i)];
+}
+
+const TScoreObj& ScoreEntry::record(int boardInSession, int pairRow) const {
+    return const_cast<ScoreEntry*>(this)->record(boardInSession, pairRow);
+}
+
+std::vector<EntryRow> ScoreEntry::rows() const {
+    std::vector<EntryRow> out;
+    if (records_ == nullptr)
+        return out;
+    if (mode == Mode::PerBoard) {
+        for (int p = 1; p <= groupPairs(); ++p) {
+            const auto seat = FindBoardSeat(club_, group, board, p);
+            out.push_back({board, p, seat ? seat->OpponentRow : 0, seat ? seat->NorthSouth : true});
+        }
+        return out;
+    }
+    const TSchemaObj* e = ScheduleEntry(club_, group, round, table);
+    if (e == nullptr || e->Letter < 'A' || e->Letter > 'Z')
+        return out;
+    const int base = (group - 1) * club_.PairsPerGroup;
+    const int ns = e->NS > base && e->NS <= base + club_.PairsPerGroup ? e->NS - base : 0;
+    const int ew = e->EW > base && e->EW <= base + club_.PairsPerGroup ? e->EW - base : 0;
+    const int perRound = club_.SessionHead.BoardsPerRound;
+    const int first = (e->Letter - 'A') * perRound + 1;
+    for (int b = first; b < first + perRound && b <= club_.SessionHead.BoardCount; ++b)
+        out.push_back({b, ns, ns != 0 ? ew : 0, true});
+    return out;
+}
+
+std::string ScoreEntry::headerLine() const {
+    const std::string letter(1, GroupLetter(group));
+    int missing = 0;
+    for (const EntryRow& r : rows())
+        if (r.open() && r.NorthSouth && record(r.Board, r.PairRow).Code == ScoreCode::None)
+            ++missing;
+    if (mode == Mode::PerBoard) {
+        if (missing == 1)
+            return Printf("Groep %s   Spel %2d    (%2d NZ-Score ontbreekt) ", letter.c_str(),
+                          boardNumber(board), missing);
+        return Printf("Groep %s   Spel %2d    (%2d NZ-Scores ontbreken)", letter.c_str(), boardNumber(board),
+                      missing);
+    }
+    const std::string line = Printf("Groep  %s   Ronde %2d   Tafel %2d", letter.c_str(), round, table);
+    return rows().size() == static_cast<std::size_t>(missing) ? line + " (Tafel zonder scores)" : line;
+}
+
+bool ScoreEntry::refuse(const std::string& message) {
+    dialogs_.error(message);
+    return false;
+}
+
+std::optional<EntryRow> ScoreEntry::rowFor(int boardInSession, int pairRow) const {
+    if (records_ == nullptr || boardInSession < 1 || boardInSession > club_.SessionHead.BoardCount ||
+        pairRow < 1 || pairRow > groupPairs())
+        return std::nullopt;
+    const auto seat = FindBoardSeat(club_, group, boardInSession, pairRow);
+    return EntryRow{boardInSession, pairRow, seat ? seat->OpponentRow : 0, seat ? seat->NorthSouth : true};
+}
+
+namespace {
+// The row as seen from the pair whose cell was typed.
+EntryRow FromSide(const EntryRow& row, bool eastWestColumn) {
+    if (!eastWestColumn)
+        return row;
+    return EntryRow{row.Board, row.OpponentRow, row.OpponentRow != 0 ? row.PairRow : 0, false};
+}
+} // namespace
+
+bool ScoreEntry::acceptScore(int row, const std::string& text, bool eastWestColumn) {
+    const auto shown = rows();
+    if (row < 0 || static_cast<std::size_t>(row) >= shown.size())
+        return false;
+    focusRow = row;
+    return storeScore(
+        FromSide(shown[static_cast<std::size_t>(row)], mode == Mode::PerTable && eastWestColumn),
+        !shown[static_cast<std::size_t>(row)].NorthSouth || (mode == Mode::PerTable && eastWestColumn), text);
+}
+
+bool ScoreEntry::acceptContract(int row, const std::string& contract, const std::string& result,
+                                bool eastWestColumn) {
+    const auto shown = rows();
+    if (row < 0 || static_cast<std::size_t>(row) >= shown.size())
+        return false;
+    focusRow = row;
+    const bool eastWest =
+        !shown[static_cast<std::size_t>(row)].NorthSouth || (mode == Mode::PerTable && eastWestColumn);
+    return storeContract(
+        FromSide(shown[static_cast<std::size_t>(row)], mode == Mode::PerTable && eastWestColumn), eastWest,
+        contract, result);
+}
+
+bool ScoreEntry::acceptScoreFor(int boardInSession, int pairRow, const std::string& text) {
+    const auto row = rowFor(boardInSession, pairRow);
+    if (!row) {
+        lastError = 4;
+        return refuse(std::string(ScoreMessage(4)) + text);
+    }
+    return storeScore(*row, !row->NorthSouth, text);
+}
+
+bool ScoreEntry::acceptContractFor(int boardInSession, int pairRow, const std::string& contract,
+                                   const std::string& result) {
+    const auto row = rowFor(boardInSession, pairRow);
+    if (!row) {
+        lastError = 4;
+        return refuse(std::string(ContractMessage(4)) + contract);
+    }
+    return storeContract(*row, !row->NorthSouth, contract, result);
+}
+
+bool ScoreEntry::storeScore(const EntryRow& row, bool eastWest, const std::string& text) {
+    lastError = 4;
+    if (!row.open())
+        return refuse(kNoOpponent + text);
+    // The East-West cells follow from the North-South ones unless "Wijzig OW" is on.
+    if (eastWest && !changeEastWest) {
+        lastError = 5;
+        return refuse(std::string(ScoreMessage(5)));
+    }
+    const bool shortNotation = (club_.ConfigRecord.OptionFlags & OptionFlag::ShortNotation) != 0;
+    const TypedScore typed = ParseTypedScore(text, shortNotation);
+    if (typed.Error != 0) {
+        lastError = typed.Error;
+        return refuse(std::string(ScoreMessage(typed.Error)) + text);
+    }
+    const int side = eastWest ? EastWest : NorthSouth;
+    const Plausibility plausible = CheckPlausible(typed.Code, typed.Score, side, boardNumber(row.Board),
+                                                  groupPairs(), tables_.ScoreClasses);
+    if (plausible.Error != 0) {
+        lastError = plausible.Error;
+        return refuse(std::string(ScoreMessage(plausible.Error)) + text);
+    }
+    if (plausible.Flags != 0)
+        dialogs_.beep();
+
+    TScoreObj& own = record(row.Board, row.PairRow);
+    if ((club_.CompetitionHead.ConfigFlags & ConfigFlag::UseContracts) && !own.Contract.get().empty() &&
+        dialogs_.askYesNo("Het Contract ook wijzigen?"))
+        own.Contract.set("  ?");
+    own.Score = typed.Code == '@' ? 0 : typed.Score;
+    own.Code = typed.Code == '@' ? std::uint8_t{ScoreCode::None} : CodeOf(typed.Code);
+    own.Direction = eastWest ? 1 : 0;
+    const std::uint8_t seat = eastWest ? std::uint8_t{ScoreFlag::EastWest} : std::uint8_t{0};
+    own.Flags = static_cast<std::uint8_t>(typed.Flags | plausible.Flags | seat);
+    // A typed East-West score stands on its own: that is what "Wijzig OW" is for.
+    if (!eastWest)
+        complement(own, row.Board, row.OpponentRow);
+    lastError = 0;
+    dirty = true;
+    moveFocusOn();
+    return true;
+}
+
+bool ScoreEntry::storeContract(const EntryRow& row, bool eastWest, const std::string& contract,
+                               const std::string& result) {
+    lastError = 4;
+    if (!row.open())
+        return refuse(std::string(ContractMessage(4)) + contract);
+    const int side = eastWest ? EastWest : NorthSouth;
+    const ContractConversion c =
+        ContractScore(contract, result, side, boardNumber(row.Board), tables_.ContractScorsTable);
+    if (c.Error != 0) {
+        lastError = c.Error;
+        return refuse(std::string(ContractMessage(c.Error)) + (c.Error == 11 ? result : contract));
+    }
+    TScoreObj& own = record(row.Board, row.PairRow);
+    const std::string upper = scoring::UpperTrimmed(contract);
+    // "=" and "?" keep the score as it was typed in the score column.
+    const bool keepScore = !upper.empty() && (upper[0] == '=' || upper[0] == '?');
+    own.Contract.set(c.Contract);
+    own.Result.set(scoring::UpperTrimmed(result));
+    if (!keepScore)
+        own.Score = c.Score;
+    own.Code = c.Code == '@' ? std::uint8_t{ScoreCode::None} : CodeOf(c.Code);
+    own.Direction = eastWest ? 1 : 0;
+    own.Flags = eastWest ? std::uint8_t{ScoreFlag::EastWest} : std::uint8_t{0};
+    TScoreObj& opponent = record(row.Board, row.OpponentRow);
+    // One contract per table: the declarer's record holds it.
+    opponent.Contract.set("");
+    opponent.Result.set("");
+    complement(own, row.Board, row.OpponentRow);
+    lastError = 0;
+    dirty = true;
+    moveFocusOn();
+    return true;
+}
+
+void ScoreEntry::complement(TScoreObj& own, int boardInSession, int opponentRow) {
+    TScoreObj& opponent = record(boardInSession, opponentRow);
+    opponent.Direction = own.Direction == 0 ? 1 : 0;
+    ComplementScore(own, opponent, groupPairs());
+}
+
+void ScoreEntry::moveFocusOn() {
+    const auto shown = rows();
+    if (shown.empty())
+        return;
+    const int n = static_cast<int>(shown.size());
+    for (int step = 1; step <= n; ++step) {
+        const int i = (focusRow + step) % n;
+        const EntryRow& r = shown[static_cast<std::size_t>(i)];
+        if (r.open() && (r.NorthSouth || changeEastWest || mode == Mode::PerTable)) {
+            focusRow = i;
+            return;
+        }
+    }
+}
+
+bool ScoreEntry::leaveCell() {
+    if (lastError == 0)
+        return true;
+    if (!dialogs_.askYesNo(kErrorGoOn))
+        return false;
+    lastError = 0;
+    return true;
+}
+
+bool ScoreEntry::goToBoard(int boardInSession) {
+    if (boardInSession < 1 || boardInSession > club_.SessionHead.BoardCount || !leaveCell())
+        return false;
+    board = boardInSession;
+    matchPointTexts.clear();
+    focusRow = -1;
+    moveFocusOn();
+    return true;
+}
+
+bool ScoreEntry::nextBoard() {
+    if (mode == Mode::PerTable) {
+        if (!leaveCell())
+            return false;
+        table = table % std::max(club_.TablesPerGroup, 1) + 1;
+        matchPointTexts.clear();
+        return true;
+    }
+    return goToBoard(board % std::max<int>(club_.SessionHead.BoardCount, 1) + 1);
+}
+
+bool ScoreEntry::previousBoard() {
+    if (mode == Mode::PerTable) {
+        if (!leaveCell())
+            return false;
+        table = table == 1 ? std::max(club_.TablesPerGroup, 1) : table - 1;
+        matchPointTexts.clear();
+        return true;
+    }
+    return goToBoard(board == 1 ? club_.SessionHead.BoardCount : board - 1);
+}
+
+bool ScoreEntry::nextGroup() {
+    if (!leaveCell())
+        return false;
+    const int previous = group;
+    group = group % std::max<int>(club_.CompetitionHead.GroupCount, 1) + 1;
+    if (!checkGroup()) {
+        group = previous;
+        return false;
+    }
+    matchPointTexts.clear();
+    return true;
+}
+
+bool ScoreEntry::previousGroup() {
+    if (!leaveCell())
+        return false;
+    const int previous = group;
+    group = group == 1 ? std::max<int>(club_.CompetitionHead.GroupCount, 1) : group - 1;
+    if (!checkGroup()) {
+        group = previous;
+        return false;
+    }
+    matchPointTexts.clear();
+    return true;
+}
+
+bool ScoreEntry::nextRound() {
+    if (!leaveCell())
+        return false;
+    round = round % std::max<int>(club_.SessionHead.RoundCount, 1) + 1;
+    matchPointTexts.clear();
+    return true;
+}
+
+bool ScoreEntry::previousRound() {
+    if (!leaveCell())
+        return false;
+    round = round == 1 ? std::max<int>(club_.SessionHead.RoundCount, 1) : round - 1;
+    matchPointTexts.clear();
+    return true;
+}
+
+std::string ScoreEntry::startTurn() {
+    turnMode = true;
+    return contractMode ? "Selecteer DraaiBod en druk Enter"
+                        : "Selecteer NZ score (draaiscore) en druk Enter";
+}
+
+bool ScoreEntry::turn(int row) {
+    turnMode = false;
+    const auto shown = rows();
+    if (row < 0 || static_cast<std::size_t>(row) >= shown.size())
+        return false;
+    const EntryRow& r = shown[static_cast<std::size_t>(row)];
+    if (!r.open() || !r.NorthSouth || record(r.Board, r.PairRow).Code == ScoreCode::None) {
+        lastError = 6;
+        return refuse(std::string(ScoreMessage(6)));
+    }
+    TScoreObj& ns = record(r.Board, r.PairRow);
+    TScoreObj& ew = record(r.Board, r.OpponentRow);
+    for (TScoreObj* rec : {&ns, &ew})
+        rec->Flags = static_cast<std::uint8_t>((rec->Flags ^ ScoreFlag::Turned) & ~ScoreFlag::Remarkable);
+    ns.Flags = static_cast<std::uint8_t>(ns.Flags & ~ScoreFlag::EastWest);
+    ew.Flags = static_cast<std::uint8_t>(ew.Flags | ScoreFlag::EastWest);
+    std::swap(ns.Score, ew.Score);
+    dirty = true;
+    return true;
+}
+
+std::string ScoreEntry::startChangeEastWest() {
+    changeEastWest = true;
+    return "Wijzig ook OW Scores; Stop met <Normaal>";
+}
+
+void ScoreEntry::stopChangeEastWest() {
+    changeEastWest = false;
+}
+
+void ScoreEntry::clear() {
+    for (const EntryRow& r : rows()) {
+        if (r.PairRow != 0)
+            Empty(record(r.Board, r.PairRow));
+        if (mode == Mode::PerTable && r.OpponentRow != 0)
+            Empty(record(r.Board, r.OpponentRow));
+    }
+    dirty = true;
+    lastError = 0;
+    matchPointTexts.clear();
+    focusRow = -1;
+    moveFocusOn();
+}
+
+void ScoreEntry::checkComplements(const std::vector<EntryRow>& shown) {
+    for (const EntryRow& r : shown) {
+        if (!r.open() || !r.NorthSouth)
+            continue;
+        TScoreObj& ns = record(r.Board, r.PairRow);
+        TScoreObj& ew = record(r.Board, r.OpponentRow);
+        const auto expected = ExpectedComplement(ns, groupPairs());
+        if (expected && ew.Score != *expected) {
+            ns.Flags |= ScoreFlag::NotComplement;
+            ew.Flags |= ScoreFlag::NotComplement;
+        }
+    }
+}
+
+int ScoreEntry::unplayedTables(int boardInSession) const {
+    int played = 0;
+    for (int p = 1; p <= groupPairs(); ++p)
+        if (IsPlayedCode(record(boardInSession, p).Code))
+            ++played;
+    return (groupPairs() - played) / 2;
+}
+
+std::string ScoreEntry::matchPointText(int tenths) const {
+    return MatchPointColumnText(tenths, club_.CompetitionHead.NeubergMode == NeubergOneDecimal);
+}
+
+bool ScoreEntry::compute() {
+    const auto shown = rows();
+    if (shown.empty())
+        return false;
+    checkComplements(shown);
+    if (mode == Mode::PerBoard) {
+        const int n = unplayedTables(board);
+        if (n > 0 &&
+            !dialogs_.askYesNo("Spel: " + std::to_string(boardNumber(board)) + " is  " + std::to_string(n) +
+                               " keer niet gespeeld;\r" + "Berekening toch uitvoeren"))
+            return false;
+    }
+    matchPointTexts.assign(shown.size(),
+                           {matchPointText(kNoMatchPointsShown), matchPointText(kNoMatchPointsShown)});
+    if (!hooks_.computeBoard)
+        return true;
+    int computedBoard = 0;
+    std::vector<std::array<int, 2>> display;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        const EntryRow& r = shown[i];
+        if (r.Board != computedBoard) {
+            display = hooks_.computeBoard(group, r.Board);
+            computedBoard = r.Board;
+        }
+        // A turned record's value stands in the other column: the display is by counting side.
+        std::array<int, 2> slots = {kNoMatchPointsShown, kNoMatchPointsShown};
+        for (const int p : {r.PairRow, mode == Mode::PerTable ? r.OpponentRow : 0})
+            if (p > 0 && static_cast<std::size_t>(p) < display.size())
+                for (int s = 0; s < 2; ++s)
+                    if (display[static_cast<std::size_t>(p)][static_cast<std::size_t>(s)] !=
+                        kNoMatchPointsShown)
+                        slots[static_cast<std::size_t>(s)] =
+                            display[static_cast<std::size_t>(p)][static_cast<std::size_t>(s)];
+        matchPointTexts[i] = {matchPointText(slots[0]), matchPointText(slots[1])};
+    }
+    return true;
+}
+
+bool ScoreEntry::saveGroup(bool ask) {
+    const std::string letter(1, GroupLetter(group));
+    if (ask && !dialogs_.askYesNo("Scores bewaren van groep " + letter))
+        return false;
+    if (hooks_.countUnplayed)
+        hooks_.countUnplayed(group);
+    if (hooks_.detectSitOut)
+        if (const int sitOut = hooks_.detectSitOut(group); sitOut > 0)
+            dialogs_.information("Er is een zitttafel voor Groep: " + letter +
+                                 " Paar: " + std::to_string(sitOut));
+    return saveScoreFile();
+}
+
+bool ScoreEntry::saveScoreFile() {
+    if (club_.ScoreFilePath.empty())
+        return refuse(kSaveFailed);
+    if (!WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount,
+                        !savedSinceOpen_, dialogs_, club_.ErrorCode))
+        return refuse(kSaveFailed);
+    savedSinceOpen_ = true;
+    dirty = false;
+    return true;
+}
+
+} // namespace velk
