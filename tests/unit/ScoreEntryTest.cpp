@@ -1,0 +1,347 @@
+#include "scoring/ScoreEntry.h"
+
+#include "core/ConfigRecord.h"
+#include "core/ProgramFolder.h"
+#include "scoring/BoardOpponents.h"
+#include "scoring/ScoreCode.h"
+#include "support/ClubBuilder.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace velk;
+
+namespace {
+
+// Two groups of 8 pairs at 4 tables; a session of 8 boards in 4 board groups of 2, 2 rounds. Only
+// group A has a schedule: in round r at table t pair t sits North-South against pair
+// 4 + ((t + r - 2) mod 4) + 1 on board group (t - r) mod 4.
+Club MakeEntryClub() {
+    Club club = test::MakeClub(16, 2);
+    TZitCalcObj& s = club.SessionList.front();
+    s.BoardCount = 8;
+    s.RoundCount = 2;
+    s.BoardGroupCount = 4;
+    s.BoardsPerRound = 2;
+    s.FirstBoardNumber = 1;
+    club.CurrentSession = 1;
+    club.SessionHead = s;
+    club.SessionScoreList = {NewScoreBlock(1, 8, 16)};
+    TZitSchemaObj schedule;
+    schedule.GroupCount = 2;
+    schedule.RoundCount = 2;
+    schedule.Entries.resize(1 + 2 * 2 * 4);
+    for (int r = 1; r <= 2; ++r)
+        for (int t = 1; t <= 4; ++t) {
+            TSchemaObj& e = schedule.Entries[static_cast<std::size_t>((r - 1) * 4 + t)];
+            e.Table = static_cast<std::int16_t>(t);
+            e.NS = static_cast<std::int16_t>(t);
+            e.EW = static_cast<std::int16_t>(4 + (t + r - 2) % 4 + 1);
+            e.Letter = static_cast<std::uint8_t>('A' + ((t - r) % 4 + 4) % 4);
+        }
+    club.SessionScheduleList = {schedule};
+    return club;
+}
+
+const ScoreTables& Tables() {
+    static const ScoreTables tables = [] {
+        test::ScriptedDialogs dialogs;
+        ErrorCode errorCode;
+        return LoadScoreTables(DataFolder(), dialogs, errorCode);
+    }();
+    return tables;
+}
+
+struct EntryFixture : ::testing::Test {
+    Club club = MakeEntryClub();
+    test::ScriptedDialogs dialogs;
+    ScoreEntryHooks hooks;
+    ScoreEntry entry{club, Tables(), dialogs, hooks};
+    void SetUp() override { ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard)); }
+    const TScoreObj& rec(int board, int pair) const { return entry.record(board, pair); }
+};
+
+} // namespace
+
+TEST_F(EntryFixture, OpponentsComeFromTheBoardGroupInTheSchedule) {
+    // Board 1 (group A): round 1 table 1 (1 v 5) and round 2 table 2 (2 v 7).
+    EXPECT_EQ(FindBoardSeat(club, 1, 1, 1), (BoardSeat{1, 1, true, 5}));
+    EXPECT_EQ(FindBoardSeat(club, 1, 1, 7), (BoardSeat{2, 2, false, 2}));
+    EXPECT_FALSE(FindBoardSeat(club, 1, 1, 3));
+    // Board 4 belongs to board group B.
+    EXPECT_EQ(OpponentRow(club, 1, 4, 2), 6);
+    const auto rows = entry.rows();
+    ASSERT_EQ(rows.size(), 8u);
+    EXPECT_TRUE(rows[0].open() && rows[0].NorthSouth);
+    EXPECT_FALSE(rows[2].open());
+    EXPECT_FALSE(rows[4].NorthSouth);
+    EXPECT_EQ(entry.headerLine(), "Groep A   Spel  1    ( 2 NZ-Scores ontbreken)");
+}
+
+TEST_F(EntryFixture, ABridgeScoreGivesTheOpponentsItsComplement) {
+    ASSERT_TRUE(entry.acceptScore(0, "420"));
+    EXPECT_EQ(rec(1, 1).Score, 420);
+    EXPECT_EQ(rec(1, 1).Code, ScoreCode::Bridge);
+    EXPECT_EQ(rec(1, 1).Direction, 0);
+    EXPECT_EQ(rec(1, 1).Flags, 0);
+    EXPECT_EQ(rec(1, 5).Score, -420);
+    EXPECT_EQ(rec(1, 5).Code, ScoreCode::Bridge);
+    EXPECT_EQ(rec(1, 5).Direction, 1);
+    EXPECT_EQ(rec(1, 5).Flags, ScoreFlag::EastWest);
+    EXPECT_TRUE(entry.dirty);
+    // The focus goes on to the next North-South pair that played the board.
+    EXPECT_EQ(entry.focusRow, 1);
+    EXPECT_EQ(entry.headerLine(), "Groep A   Spel  1    ( 1 NZ-Score ontbreekt) ");
+
+    ASSERT_TRUE(entry.acceptScoreFor(1, 2, "A60%"));
+    EXPECT_EQ(rec(1, 7).Code, ScoreCode::Percentage);
+    EXPECT_EQ(rec(1, 7).Score, 40);
+    // An empty cell empties the opponents too.
+    ASSERT_TRUE(entry.acceptScoreFor(1, 2, ""));
+    EXPECT_EQ(rec(1, 7).Code, 0);
+    EXPECT_EQ(rec(1, 7).Score, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(EntryFixture, RefusedCellsShowTheirMessageAndKeepTheRecords) {
+    EXPECT_FALSE(entry.acceptScoreFor(1, 1, "abc"));
+    EXPECT_FALSE(entry.acceptScoreFor(1, 1, "425"));
+    EXPECT_FALSE(entry.acceptScoreFor(1, 1, "M6.5"));
+    EXPECT_FALSE(entry.acceptScoreFor(1, 5, "-420"));
+    EXPECT_FALSE(entry.acceptScoreFor(1, 3, "420"));
+    EXPECT_FALSE(entry.acceptScoreFor(1, 9, "420"));
+    EXPECT_EQ(dialogs.texts(),
+              (std::vector<std::string>{"Score bestaat NIET abc", "Scores niet complementair 425",
+                                        "Scores niet complementair M6.5", "Wijzigen niet toegestaan",
+                                        "Geen tegenpaar gevonden 420", "Geen Paar gevonden 420"}));
+    EXPECT_EQ(rec(1, 1), TScoreObj{});
+    EXPECT_EQ(rec(1, 5), TScoreObj{});
+    // Leaving the board with the error standing asks first; No stays.
+    dialogs.answerNo();
+    EXPECT_FALSE(entry.nextBoard());
+    EXPECT_EQ(entry.board, 1);
+    EXPECT_EQ(dialogs.messages.back().text, "Eris een (score)fout opgetreden\rwilt u toch doorgaan ?");
+    dialogs.answerYes();
+    EXPECT_TRUE(entry.previousBoard());
+    EXPECT_EQ(entry.board, 8); // wraps
+    EXPECT_TRUE(entry.nextBoard());
+    EXPECT_EQ(entry.board, 1);
+}
+
+TEST_F(EntryFixture, MarksAndShortNotation) {
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420!"));
+    EXPECT_EQ(rec(1, 1).Score, 420);
+    EXPECT_EQ(rec(1, 1).Flags, ScoreFlag::Remarkable);
+    EXPECT_EQ(rec(1, 5).Flags, ScoreFlag::Remarkable | ScoreFlag::EastWest);
+    club.ConfigRecord.OptionFlags |= OptionFlag::ShortNotation;
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "42"));
+    EXPECT_EQ(rec(1, 1).Score, 420);
+    // A slam score the class table calls unusual for a non-vulnerable side beeps and is marked.
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "-220"));
+    EXPECT_EQ(rec(1, 1).Score, -2200);
+    EXPECT_NE(rec(1, 1).Flags & (ScoreFlag::Remarkable | ScoreFlag::Doubtful), 0);
+    EXPECT_EQ(dialogs.beeps, 1);
+}
+
+TEST_F(EntryFixture, ContractsAreScoredForTheDeclaringSide) {
+    ASSERT_TRUE(entry.acceptContractFor(1, 1, "4hx", "-3"));
+    EXPECT_EQ(rec(1, 1).Contract.get(), "4HX");
+    EXPECT_EQ(rec(1, 1).Result.get(), "-3");
+    EXPECT_EQ(rec(1, 1).Score, -500);
+    EXPECT_EQ(rec(1, 5).Score, 500);
+    // Board 2: North-South vulnerable; 3A is written back as 3SA.
+    ASSERT_TRUE(entry.acceptContractFor(2, 1, "3A", "C"));
+    EXPECT_EQ(rec(2, 1).Contract.get(), "3SA");
+    EXPECT_EQ(rec(2, 1).Score, 600);
+    // Declared by East-West: their record holds the contract, North-South the complement.
+    ASSERT_TRUE(entry.acceptContractFor(1, 5, "4S", "C"));
+    EXPECT_EQ(rec(1, 5).Contract.get(), "4S");
+    EXPECT_EQ(rec(1, 5).Score, 420);
+    EXPECT_EQ(rec(1, 5).Flags, ScoreFlag::EastWest);
+    EXPECT_EQ(rec(1, 1).Contract.get(), "");
+    EXPECT_EQ(rec(1, 1).Score, -420);
+    EXPECT_EQ(rec(1, 1).Flags, 0);
+
+    EXPECT_FALSE(entry.acceptContractFor(1, 1, "4", "C"));
+    EXPECT_FALSE(entry.acceptContractFor(1, 1, "9S", "C"));
+    EXPECT_FALSE(entry.acceptContractFor(1, 1, "4S", ""));
+    EXPECT_FALSE(entry.acceptContractFor(1, 3, "4S", "C"));
+    EXPECT_EQ(dialogs.texts(),
+              (std::vector<std::string>{"Geen Bieding gevonden voor spel:4", "Foutief Bod 9S",
+                                        "Resultaat niet corect ", " Geen Tegenpaar gevonden 4S"}));
+    EXPECT_EQ(rec(1, 1).Score, -420);
+}
+
+TEST_F(EntryFixture, ATypedScoreOverAContractAsksAboutTheContract) {
+    club.CompetitionHead.ConfigFlags |= ConfigFlag::UseContracts;
+    ASSERT_TRUE(entry.acceptContractFor(1, 1, "4S", "C"));
+    dialogs.answerYes();
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "450"));
+    EXPECT_EQ(dialogs.messages.back().text, "Het Contract ook wijzigen?");
+    EXPECT_EQ(rec(1, 1).Contract.get(), "  ?");
+    EXPECT_EQ(rec(1, 1).Score, 450);
+}
+
+TEST_F(EntryFixture, ChangeEastWestTypesTheirCellAloneAndReckonMarksTheTable) {
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "A60%"));
+    EXPECT_EQ(entry.startChangeEastWest(), "Wijzig ook OW Scores; Stop met <Normaal>");
+    ASSERT_TRUE(entry.acceptScoreFor(1, 5, "A60%"));
+    EXPECT_EQ(rec(1, 1).Score, 60);
+    EXPECT_EQ(rec(1, 5).Score, 60);
+    EXPECT_EQ(rec(1, 5).Flags, ScoreFlag::EastWest);
+    entry.stopChangeEastWest();
+    // Two of the four tables did not play board 1.
+    dialogs.answerYes();
+    ASSERT_TRUE(entry.compute());
+    EXPECT_EQ(dialogs.messages.back().text, "Spel: 1 is  3 keer niet gespeeld;\rBerekening toch uitvoeren");
+    EXPECT_EQ(rec(1, 1).Flags, ScoreFlag::NotComplement);
+    EXPECT_EQ(rec(1, 5).Flags, ScoreFlag::NotComplement | ScoreFlag::EastWest);
+    // A marked record is no longer overwritten by the complement.
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "A50%"));
+    EXPECT_EQ(rec(1, 5).Score, 60);
+    dialogs.answerNo();
+    EXPECT_FALSE(entry.compute());
+}
+
+TEST_F(EntryFixture, ReckonShowsTheMatchPointsOfTheCountingSide) {
+    Club c = MakeEntryClub();
+    c.CompetitionHead.NeubergMode = NeubergOneDecimal;
+    ScoreEntryHooks h;
+    std::vector<int> asked;
+    h.computeBoard = [&](int g, int b) {
+        asked.push_back(g * 100 + b);
+        std::vector<std::array<int, 2>> display(9, {kNoMatchPointsShown, kNoMatchPointsShown});
+        display[1] = {60, kNoMatchPointsShown};
+        display[5] = {kNoMatchPointsShown, 0};
+        return display;
+    };
+    ScoreEntry e(c, Tables(), dialogs, h);
+    ASSERT_TRUE(e.open(ScoreEntry::Mode::PerBoard));
+    for (int p : {1, 2})
+        ASSERT_TRUE(e.acceptScoreFor(1, p, "110"));
+    dialogs.answerYes();
+    ASSERT_TRUE(e.compute());
+    EXPECT_EQ(asked, std::vector<int>{101});
+    ASSERT_EQ(e.matchPointTexts.size(), 8u);
+    EXPECT_EQ(e.matchPointTexts[0], (std::array<std::string, 2>{"   6.0", "      "}));
+    EXPECT_EQ(e.matchPointTexts[4], (std::array<std::string, 2>{"      ", "   0.0"}));
+    EXPECT_EQ(MatchPointColumnText(65, false), "     6");
+    EXPECT_EQ(MatchPointColumnText(-25, true), "  -2.5");
+}
+
+TEST_F(EntryFixture, TurnSwapsTheTableAndSchoonEmptiesTheBoard) {
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420!"));
+    EXPECT_EQ(entry.startTurn(), "Selecteer NZ score (draaiscore) en druk Enter");
+    ASSERT_TRUE(entry.turn(0));
+    EXPECT_EQ(rec(1, 1).Score, -420);
+    EXPECT_EQ(rec(1, 1).Flags, ScoreFlag::Turned);
+    EXPECT_EQ(rec(1, 5).Score, 420);
+    EXPECT_EQ(rec(1, 5).Flags, ScoreFlag::Turned | ScoreFlag::EastWest);
+    // Only a North-South score with a score can be turned.
+    EXPECT_FALSE(entry.turn(4));
+    EXPECT_FALSE(entry.turn(1));
+    EXPECT_EQ(dialogs.texts(),
+              (std::vector<std::string>{"Draaien niet toegestaan", "Draaien niet toegestaan"}));
+
+    ASSERT_TRUE(entry.acceptContractFor(1, 2, "3SA", "+1"));
+    entry.clear();
+    for (int p = 1; p <= 8; ++p) {
+        EXPECT_EQ(rec(1, p).Code, 0);
+        EXPECT_EQ(rec(1, p).Score, 0);
+        EXPECT_EQ(rec(1, p).Contract.get(), "");
+    }
+    EXPECT_EQ(rec(1, 5).Flags, ScoreFlag::EastWest);
+    EXPECT_EQ(rec(1, 1).Flags, 0);
+    EXPECT_EQ(entry.focusRow, 0);
+}
+
+TEST_F(EntryFixture, PerTableRowsAreTheBoardsOfTheRoundAtTheTable) {
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerTable));
+    entry.round = 2;
+    entry.table = 3; // round 2, table 3: pair 3 against pair 8 on board group B
+    const auto rows = entry.rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Board, 3);
+    EXPECT_EQ(rows[1].Board, 4);
+    EXPECT_EQ(rows[0].PairRow, 3);
+    EXPECT_EQ(rows[0].OpponentRow, 8);
+    EXPECT_EQ(entry.headerLine(), "Groep  A   Ronde  2   Tafel  3 (Tafel zonder scores)");
+    ASSERT_TRUE(entry.acceptScore(1, "-100"));
+    EXPECT_EQ(rec(4, 3).Score, -100);
+    EXPECT_EQ(rec(4, 8).Score, 100);
+    EXPECT_FALSE(entry.acceptScore(1, "100", true));
+    EXPECT_EQ(dialogs.texts().back(), "Wijzigen niet toegestaan");
+    EXPECT_EQ(entry.headerLine(), "Groep  A   Ronde  2   Tafel  3");
+}
+
+TEST(ScoreEntry, OpeningChecksTheScoreBlockTheBoardsAndTheSchedule) {
+    test::ScriptedDialogs dialogs;
+    {
+        Club club = MakeEntryClub();
+        club.SessionScoreList.front().SessionIndex = 2;
+        ScoreEntry entry(club, Tables(), dialogs);
+        EXPECT_FALSE(entry.open(ScoreEntry::Mode::PerBoard));
+    }
+    {
+        Club club = MakeEntryClub();
+        club.SessionHead.BoardCount = 3;
+        club.SessionScoreList = {NewScoreBlock(1, 3, 16)};
+        ScoreEntry entry(club, Tables(), dialogs);
+        EXPECT_FALSE(entry.open(ScoreEntry::Mode::PerBoard));
+    }
+    Club club = MakeEntryClub();
+    club.SessionScheduleList.front().BaseScheduleNames[1].set("2*8*Mitchell");
+    ScoreEntry entry(club, Tables(), dialogs);
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    EXPECT_FALSE(entry.nextGroup());
+    EXPECT_EQ(entry.group, 1);
+    EXPECT_EQ(
+        dialogs.texts(),
+        (std::vector<std::string>{
+            "ScoreRecords niet aanwezig",
+            "Aantalspellen is kleiner dan aantal rondes x spellen per tafel, corrigeer Zittinggegevens!",
+            "SchemaNaam: 2*8*Mitchell Groep:2"}));
+}
+
+TEST(ScoreEntry, SavingAGroupReportsTheSitOutAndWritesTheScoreFile) {
+    test::TempFolder folder;
+    Club club = MakeEntryClub();
+    club.ScoreFilePath = folder.file("club_1.sco");
+    test::ScriptedDialogs dialogs;
+    std::vector<int> counted;
+    ScoreEntryHooks hooks;
+    hooks.countUnplayed = [&](int g) { counted.push_back(g); };
+    hooks.detectSitOut = [](int) { return 3; };
+    ScoreEntry entry(club, Tables(), dialogs, hooks);
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420"));
+    dialogs.answerNo();
+    EXPECT_FALSE(entry.saveGroup(true));
+    EXPECT_FALSE(std::filesystem::exists(club.ScoreFilePath));
+    dialogs.answerYes();
+    ASSERT_TRUE(entry.saveGroup(true));
+    EXPECT_EQ(counted, std::vector<int>{1});
+    EXPECT_EQ(dialogs.texts(),
+              (std::vector<std::string>{"Scores bewaren van groep A", "Scores bewaren van groep A",
+                                        "Er is een zitttafel voor Groep: A Paar: 3"}));
+    EXPECT_FALSE(entry.dirty);
+    const auto bytes = test::ReadBytes(club.ScoreFilePath);
+    ASSERT_EQ(bytes.size(), 4u + (16u * 8u + 1u) * 17u);
+    // Record 1 (group A, board 1, pair 1): score 420 at offset 12, code 14 at 15.
+    const std::size_t at = 4 + 1 * 17;
+    EXPECT_EQ(bytes[at + 12] | (bytes[at + 13] << 8), 420);
+    EXPECT_EQ(bytes[at + 15], 14);
+    // Record 5 (pair 5): -420, East-West, flag 8.
+    const std::size_t ew = 4 + 5 * 17;
+    EXPECT_EQ(static_cast<std::int16_t>(bytes[ew + 12] | (bytes[ew + 13] << 8)), -420);
+    EXPECT_EQ(bytes[ew + 14], 1);
+    EXPECT_EQ(bytes[ew + 16], 8);
+
+    // A failed write is reported and keeps the records.
+    club.ScoreFilePath = folder.file("missing/club_1.sco");
+    EXPECT_FALSE(entry.saveScoreFile());
+    EXPECT_EQ(dialogs.texts().back(), "Redden van scores mislukt");
+    EXPECT_EQ(entry.record(1, 1).Score, 420);
+}
