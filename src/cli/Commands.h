@@ -14,6 +14,7 @@ int RunNew(const Args& args);
 int RunSession(const Args& args);
 int RunSort(const Args& args);
 int RunConvert(const Args& args);
+int RunScores(const Args& args);
 int RunSchedule(const Args& args);
 int RunCompute(const Args& args);
 int RunMatchPoints(const Args& args);

@@ -19,7 +19,8 @@ void Usage() {
                  "  schedule read|show|check   leest, toont of controleert schema's\n"
                  "  compute BESTAND.dba [--session N] [--groups *|A|A-C]   verwerkt de matchpunten\n"
                  "  results BESTAND.dba [--session N] --format csv      uitslag per paar\n"
-                 "  matchpoints BESTAND.dba [--session N] --format csv  matchpunten per score\n";
+                 "  matchpoints BESTAND.dba [--session N] --format csv  matchpunten per score\n"
+                 "  scores enter|show BESTAND.dba   voert scores in vanaf standaardinvoer, of toont ze\n";
 }
 
 } // namespace
@@ -27,11 +28,17 @@ void Usage() {
 int main(int argc, char** argv) {
     using namespace velk::cli;
     const std::map<std::string, std::function<int(const Args&)>> commands = {
-        {"check", RunCheck},       {"dump", RunDump},
-        {"new", RunNew},           {"session", RunSession},
-        {"sort", RunSort},         {"convert", RunConvert},
-        {"schedule", RunSchedule}, {"compute", RunCompute},
-        {"results", RunResults},   {"matchpoints", RunMatchPoints},
+        {"check", RunCheck},
+        {"dump", RunDump},
+        {"new", RunNew},
+        {"session", RunSession},
+        {"sort", RunSort},
+        {"convert", RunConvert},
+        {"schedule", RunSchedule},
+        {"compute", RunCompute},
+        {"scores", RunScores},
+        {"results", RunResults},
+        {"matchpoints", RunMatchPoints},
     };
     if (argc < 2) {
         Usage();

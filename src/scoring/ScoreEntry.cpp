@@ -392,23 +392,18 @@ bool ScoreEntry::previousBoard() {
 }
 
 bool ScoreEntry::nextGroup() {
-    if (!leaveCell())
-        return false;
-    const int previous = group;
-    group = group % std::max<int>(club_.CompetitionHead.GroupCount, 1) + 1;
-    if (!checkGroup()) {
-        group = previous;
-        return false;
-    }
-    matchPointTexts.clear();
-    return true;
+    return selectGroup(group % std::max<int>(club_.CompetitionHead.GroupCount, 1) + 1);
 }
 
 bool ScoreEntry::previousGroup() {
-    if (!leaveCell())
+    return selectGroup(group == 1 ? std::max<int>(club_.CompetitionHead.GroupCount, 1) : group - 1);
+}
+
+bool ScoreEntry::selectGroup(int g) {
+    if (g < 1 || g > club_.CompetitionHead.GroupCount || !leaveCell())
         return false;
     const int previous = group;
-    group = group == 1 ? std::max<int>(club_.CompetitionHead.GroupCount, 1) : group - 1;
+    group = g;
     if (!checkGroup()) {
         group = previous;
         return false;

@@ -87,6 +87,8 @@ public:
     bool nextRound();
     bool previousRound();
     bool goToBoard(int boardInSession);
+    // Goes to group `g` when its schedule is there (else the message and false).
+    bool selectGroup(int g);
 
     // "Draai": the prompt, then Enter on a row's North-South score turns the table.
     std::string startTurn();
