@@ -1,12 +1,17 @@
+#include "gui/schedules/TNewChangeDlg.h"
+#include "gui/schedules/TSchemaDlg.h"
 #include "gui/schedules/TSchemaForm.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <fstream>
 #include <iterator>
@@ -73,6 +78,8 @@ private slots:
     void reopenedPerTableShowsRowsAndBorrowHints();
     void reopenedWholeViewEditsACell();
     void closeBoxAsksAndYesKeepsTheEditorOpen();
+    void countsAreConfirmedWithTabAndChecked();
+    void newChangeDialogOpensTheChosenView();
 
 private:
     void writeSchedule();
@@ -291,6 +298,71 @@ void TestSchedules::closeBoxAsksAndYesKeepsTheEditorOpen() {
     dialogs.answerNo();
     form.close();
     QVERIFY(!form.isVisible());
+}
+
+void TestSchedules::countsAreConfirmedWithTabAndChecked() {
+    ScriptedDialogs dialogs;
+    velk::Club club;
+    TSchemaDlg dialog(club, dialogs, 1);
+    QCOMPARE(dialog.toolTip(), QStringLiteral("Indeling per zittingronde"));
+    auto* pairs = Child<QComboBox>(&dialog, "parenbox");
+    auto* tables = Child<QComboBox>(&dialog, "tafelsbox");
+    auto* rounds = Child<QComboBox>(&dialog, "rondenbox");
+    auto* groups = Child<QComboBox>(&dialog, "spelgrpnbox");
+    QCOMPARE(Child<QComboBox>(&dialog, "Schmtypebox")->currentText(), QStringLiteral("Free"));
+
+    QTest::keyClick(pairs->lineEdit(), Qt::Key_Return);
+    QVERIFY(dialogs.messages.back().text.find("\r Gebruik Tab toets ! ") != std::string::npos);
+    QTest::keyClick(pairs->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(dialogs.messages.back().text.rfind("Aantal foutief \rAantal Paren = 0  ", 0), 0u);
+    QCOMPARE(dialogs.beeps, 1);
+    QTest::keyClicks(pairs->lineEdit(), QStringLiteral("8"));
+    tables->setEditText(QStringLiteral("300"));
+    rounds->setEditText(QStringLiteral("17"));
+    dialog.VolgendeBtnClick();
+    QCOMPARE(dialogs.messages.back().text.rfind("Aantal foutief \rAantal Tafels te veel: 300 ", 0), 0u);
+    tables->setEditText(QStringLiteral("4"));
+    dialog.VolgendeBtnClick();
+    QCOMPARE(dialogs.messages.back().text.rfind("Aantal foutief \rAantal Ronden te groot: 17 ", 0), 0u);
+    rounds->setEditText(QStringLiteral("7"));
+    groups->setEditText(QStringLiteral("7"));
+
+    // 24 boards are fewer than 7 rounds of 4: the user is asked, and No keeps the dialog open.
+    club.CurrentSession = 1;
+    club.SessionHead.BoardCount = 24;
+    club.SessionHead.BoardsPerRound = 4;
+    dialogs.answerNo();
+    dialog.VolgendeBtnClick();
+    QCOMPARE(dialogs.messages.back().text,
+             std::string("Aantalspellen is kleiner dan aantal rondes x spellen_per_tafel; Doorgaan ?"));
+    QCOMPARE(dialog.result(), 0);
+    dialogs.answerYes();
+    Child<QComboBox>(&dialog, "Schmtypebox")->setEditText(QStringLiteral("Mitch"));
+    dialog.VolgendeBtnClick();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.counts(), (velk::ScheduleCounts{8, 4, 7, 7}));
+    QCOMPARE(dialog.scheduleType(), 3);
+}
+
+void TestSchedules::newChangeDialogOpensTheChosenView() {
+    writeSchedule();
+    ScriptedDialogs dialogs;
+    TSchemaForm form(club_, dialogs);
+    dialogs.files.push_back(path_.toStdString());
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            qFatal("no choice dialog");
+        QCOMPARE(modal->windowTitle(), QStringLiteral("Schema Invoeren / Wijzigen"));
+        QVERIFY(Child<QRadioButton>(modal, "ParenSchema")->isChecked());
+        Child<QRadioButton>(modal, "NewChangeScheme4")->setChecked(true);
+        Child<QPushButton>(modal, "OKBtn")->click();
+    });
+    EditSchedule(nullptr, club_, dialogs, form);
+    QVERIFY(form.isVisible());
+    QCOMPARE(form.windowTitle(), QStringLiteral("Schema wijzigen per Tafel "));
+    QCOMPARE(dialogs.fileChoices.back().filter, std::string("Schema bestand (*.*)|*.*"));
+    form.SchrapBtn3Click();
 }
 
 QTEST_MAIN(TestSchedules)

@@ -110,10 +110,12 @@ void TClubWindow::buildMenus() {
     QMenu* schedules = bar->addMenu(QStringLiteral("&Schema's"));
     addItem(schedules, QStringLiteral("Schema &Lezen"), "ReadSchedule", &TClubWindow::onReadSchedule,
             QStringLiteral("Lees een schema voor de groepen van de zitting"));
-    addItem(schedules, QStringLiteral("Schema &Nieuw/Wijzigen "), "EditSchedule");
+    addItem(schedules, QStringLiteral("Schema &Nieuw/Wijzigen "), "EditSchedule",
+            &TClubWindow::onEditSchedule);
     addItem(schedules, QStringLiteral("Schema &Uitvoer"), "ScheduleOutput");
     addItem(schedules, QStringLiteral("Schema Vernummeren"), "RenumberSchedule");
-    addItem(schedules, QStringLiteral("Schema &Samenstellen"), "ComposeScheduleHelp");
+    addItem(schedules, QStringLiteral("Schema &Samenstellen"), "ComposeScheduleHelp",
+            &TClubWindow::onComposeScheduleHelp);
 
     QMenu* scores = bar->addMenu(QStringLiteral("S&cores"));
     QMenu* entry = scores->addMenu(QStringLiteral("&Invoer"));

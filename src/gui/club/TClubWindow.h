@@ -14,6 +14,7 @@
 #include <memory>
 
 class PairGrid;
+class TSchemaForm;
 class QAction;
 class QButtonGroup;
 class QLineEdit;
@@ -100,6 +101,8 @@ private:
     void onDeleteSession();
     void onTwoLines();
     void onReadSchedule() { readSchedule(); }
+    void onEditSchedule();
+    void onComposeScheduleHelp();
     void onToggleCompetitionLine();
     void onToggleMaximised();
     void onScreenFont();
@@ -129,6 +132,8 @@ private:
     velk::TParenObj spareRecord_;
 
     QMap<QString, QAction*> actions_;
+    // The pairs schedule editor, made on first use and kept for the program's lifetime.
+    TSchemaForm* scheduleForm_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMap<QWidget*, QAction*> windowItems_;
     PairGrid* grid_ = nullptr;

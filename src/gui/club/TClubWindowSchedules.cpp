@@ -1,6 +1,8 @@
 // "Schema &Lezen" from the main window and from the new-file wizard.
 #include "core/ErrorHelpers.h"
 #include "gui/club/TClubWindow.h"
+#include "gui/schedules/TNewChangeDlg.h"
+#include "gui/schedules/TSchemaForm.h"
 #include "gui/selection/TSelectieDlg.h"
 #include "schedules/ReadScheduleIntoSession.h"
 #include "schedules/SchedulesFolder.h"
@@ -40,4 +42,15 @@ bool TClubWindow::readSchedule() {
     // The wizard reads on until every group has its schedule.
     return chosen.SelGroupChar != '*' && chosen.SelGroupChar != ' ' &&
            chosen.SelLastGroup < club_.CompetitionHead.GroupCount;
+}
+
+void TClubWindow::onEditSchedule() {
+    if (!scheduleForm_)
+        scheduleForm_ = new TSchemaForm(club_, dialogs_, this);
+    EditSchedule(this, club_, dialogs_, *scheduleForm_);
+}
+
+// There is no automatic composition: the item opens its help page.
+void TClubWindow::onComposeScheduleHelp() {
+    dialogs_.showHelp(246);
 }

@@ -1,0 +1,35 @@
+#include "gui/schedules/CountBoxKeys.h"
+
+#include "gui/club/FormKeys.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+CountBoxKeys::CountBoxKeys(QComboBox* box, std::function<bool()> confirm, std::function<void()> refuseEnter,
+                           std::function<void()> cancel)
+    : QObject(box), box_(box), confirm_(std::move(confirm)), refuseEnter_(std::move(refuseEnter)),
+      cancel_(std::move(cancel)) {
+    box->installEventFilter(this);
+    if (box->lineEdit())
+        box->lineEdit()->installEventFilter(this);
+}
+
+bool CountBoxKeys::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab) {
+        if (confirm_())
+            box_->nextInFocusChain()->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (IsEnterKey(event)) {
+        refuseEnter_();
+        return true;
+    }
+    if (IsEscapeKey(event)) {
+        cancel_();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
