@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "core/NumberHelpers.h"
 #include "core/TextEncoding.h"
 #include "core/TextHelpers.h"
 
@@ -12,32 +13,6 @@
 namespace velk {
 
 namespace {
-
-// A whole number, or nothing when the text is not one.
-bool ParseCount(const std::string& text, int& value) {
-    const std::string t = std::string(Trim(text));
-    if (t.empty())
-        return false;
-    char* end = nullptr;
-    const long v = std::strtol(t.c_str(), &end, 10);
-    if (*end != '\0' || v < -100000 || v > 100000)
-        return false;
-    value = static_cast<int>(v);
-    return true;
-}
-
-// A decimal number written with "." or "," as decimal sign.
-bool ParseDecimal(const std::string& text, double& value) {
-    std::string t = std::string(Trim(text));
-    for (char& c : t)
-        if (c == ',')
-            c = '.';
-    if (t.empty())
-        return false;
-    char* end = nullptr;
-    value = std::strtod(t.c_str(), &end);
-    return *end == '\0';
-}
 
 std::string PercentText(double v) {
     char buf[32];
@@ -232,12 +207,11 @@ int ConfigDialogModel::validateField(int field) {
         return 0;
     }
     if (field >= FieldPairs && field <= FieldTables) {
-        int value = 0;
         const std::string shown(Trim(text[field]));
-        if (!ParseCount(shown, value)) {
+        const auto parsed = ParseWholeNumber(shown);
+        if (!parsed)
             dialogs_.beep();
-            value = 0;
-        }
+        const int value = parsed.value_or(0);
         int code = 0;
         std::string message;
         auto fail = [&](int c, const std::string& m) {
@@ -305,12 +279,9 @@ int ConfigDialogModel::validateField(int field) {
     }
     if (field == FieldPctOneSub || field == FieldPctTwoSubs) {
         const std::string shown(Trim(text[field]));
-        double value = 0;
-        if (!shown.empty() && !ParseDecimal(shown, value)) {
-            ErrorCode scratch;
-            ShowError(dialogs_, scratch, shown, 39);
-            value = 0;
-        }
+        // Either "." or "," is accepted as decimal sign.
+        ErrorCode scratch;
+        const double value = ReadNumber(shown, 0, false, dialogs_, scratch);
         int code = 0;
         std::string message;
         if (!(value > 0)) {

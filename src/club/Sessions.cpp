@@ -4,6 +4,7 @@
 #include "core/DateHelpers.h"
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "core/NumberHelpers.h"
 #include "core/TextHelpers.h"
 
 #include <algorithm>
@@ -11,18 +12,6 @@
 #include <cstdlib>
 
 namespace velk {
-
-namespace {
-
-int ToInt(const std::string& text, bool& ok) {
-    const std::string t = std::string(Trim(text));
-    char* end = nullptr;
-    const long v = std::strtol(t.c_str(), &end, 10);
-    ok = !t.empty() && *end == '\0' && v > -100000 && v < 100000;
-    return ok ? static_cast<int>(v) : 0;
-}
-
-} // namespace
 
 std::string SessionDateText(int day, int month, int year) {
     return FormatDate(Date{day, month, year});
@@ -213,9 +202,8 @@ void SessionDialogModel::sessionBoxEdited() {
 bool SessionDialogModel::choose() {
     const std::string t(Trim(sessionBoxText));
     const std::size_t take = club_.SessionCount() < 10 ? 1 : 2;
-    bool ok = false;
-    const int n = t.size() >= take ? ToInt(t.substr(t.size() - take), ok) : 0;
-    if (!ok || n <= 0) {
+    const int n = t.size() >= take ? ParseWholeNumber(t.substr(t.size() - take)).value_or(0) : 0;
+    if (n <= 0) {
         ErrorCode scratch;
         ShowFileError(dialogs_, scratch, "Zitting = 0 ", FileError::InvalidValue, Hint::CorrectInput);
         dialogs_.beep();
@@ -247,12 +235,10 @@ int SessionDialogModel::nextField(int field) {
 int SessionDialogModel::validateField(int field) {
     if (field < BoardsField || field > GroupLengthField)
         return 0;
-    bool ok = false;
-    int value = ToInt(text[field], ok);
-    if (!ok) {
+    const auto parsed = ParseWholeNumber(text[field]);
+    if (!parsed)
         dialogs_.beep();
-        value = 0;
-    }
+    const int value = parsed.value_or(0);
     const std::string shown(Trim(text[field]));
     static const char* const zeroTexts[] = {"",
                                             "Aantal Spellen = 0",
@@ -386,9 +372,8 @@ bool SessionPickerModel::validate() {
         result = 0;
         return true;
     }
-    bool ok = false;
-    const int n = ToInt(t, ok);
-    if (!ok || n < 1 || n > club_.SessionCount()) {
+    const int n = ParseWholeNumber(t).value_or(0);
+    if (n < 1 || n > club_.SessionCount()) {
         ShowFileError(dialogs_, scratch, "Zitting " + t, FileError::InvalidValue, Hint::CorrectInput);
         return false;
     }

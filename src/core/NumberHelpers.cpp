@@ -8,6 +8,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace velk {
@@ -143,6 +144,21 @@ std::string FixedText(double value, int decimals, char decimalSeparator) {
 int VisibleRows(int screenWidth, int pairsPerGroup) {
     const int rows = screenWidth > 1200 ? 64 : screenWidth > 1000 ? 32 : 24;
     return pairsPerGroup == 0 ? rows : Min(rows, pairsPerGroup);
+}
+
+} // namespace velk
+
+namespace velk {
+
+std::optional<int> ParseWholeNumber(std::string_view text) {
+    const std::string t(Trim(text));
+    if (t.empty())
+        return std::nullopt;
+    char* end = nullptr;
+    const long v = std::strtol(t.c_str(), &end, 10);
+    if (*end != '\0' || v < -100000 || v > 100000)
+        return std::nullopt;
+    return static_cast<int>(v);
 }
 
 } // namespace velk

@@ -3,6 +3,7 @@
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,10 @@ constexpr int Max(int a, int b) {
 // value is rounded to that many decimals, halves away from zero.
 double ReadNumber(std::string_view text, int decimals, bool tellChange, Dialogs& dialogs,
                   ErrorCode& errorCode, char decimalSeparator = kSystemDecimalSeparator);
+
+// A whole number typed in a box (surrounding blanks allowed); nothing when the text is not one or
+// lies outside +-100000.
+std::optional<int> ParseWholeNumber(std::string_view text);
 
 // The value rounded to 12 significant digits and written with exactly `decimals` decimals
 // (halves away from zero), e.g. FixedText(52.125, 2) is "52,13".

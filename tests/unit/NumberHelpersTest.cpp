@@ -58,3 +58,12 @@ TEST(FixedText, DecimalsAndSignificantDigits) {
     EXPECT_EQ(FixedText(1234567890.123456, 4), "1234567890,1200");
     EXPECT_EQ(FixedText(1.0 / 3.0, 14), "0,33333333333300");
 }
+
+TEST(NumberHelpers, WholeNumbersFromBoxes) {
+    EXPECT_EQ(velk::ParseWholeNumber(" 24 "), 24);
+    EXPECT_EQ(velk::ParseWholeNumber("-3"), -3);
+    EXPECT_FALSE(velk::ParseWholeNumber(""));
+    EXPECT_FALSE(velk::ParseWholeNumber("2x"));
+    EXPECT_FALSE(velk::ParseWholeNumber("4,5"));
+    EXPECT_FALSE(velk::ParseWholeNumber("99999999999"));
+}
