@@ -49,6 +49,13 @@ bool ScheduleEditor::open(const std::string& path, ScheduleView view, Dialogs& d
     return true;
 }
 
+void ScheduleEditor::adopt(WorkSchedule schedule) {
+    schedule_ = std::move(schedule);
+    currentRound_ = 1;
+    currentTable_ = 1;
+    fileName_.clear();
+}
+
 std::string ScheduleEditor::scheduleLine() const {
     return isExistingFile() ? "Schema: " + fileName_ : "Nieuw schema ";
 }

@@ -28,6 +28,8 @@ public:
     void startNew(const ScheduleCounts& counts, ScheduleView view);
     // Reads a base schedule file; false when it could not be read.
     bool open(const std::string& path, ScheduleView view, Dialogs& dialogs, ErrorCode& errorCode);
+    // A schedule made elsewhere (renumbering), taken as a new one.
+    void adopt(WorkSchedule schedule);
 
     const WorkSchedule& schedule() const { return schedule_; }
     ScheduleCounts counts() const { return schedule_.counts(); }

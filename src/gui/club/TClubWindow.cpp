@@ -113,7 +113,8 @@ void TClubWindow::buildMenus() {
     addItem(schedules, QStringLiteral("Schema &Nieuw/Wijzigen "), "EditSchedule",
             &TClubWindow::onEditSchedule);
     addItem(schedules, QStringLiteral("Schema &Uitvoer"), "ScheduleOutput");
-    addItem(schedules, QStringLiteral("Schema Vernummeren"), "RenumberSchedule");
+    addItem(schedules, QStringLiteral("Schema Vernummeren"), "RenumberSchedule",
+            &TClubWindow::onRenumberSchedule);
     addItem(schedules, QStringLiteral("Schema &Samenstellen"), "ComposeScheduleHelp",
             &TClubWindow::onComposeScheduleHelp);
 
@@ -380,7 +381,8 @@ void TClubWindow::applyState() {
                                             "ChooseSessionSpdBtn",
                                             "DeleteSessionSpdBtn",
                                             "CompetitionLine",
-                                            "ReadSchedule"};
+                                            "ReadSchedule",
+                                            "RenumberSchedule"};
     for (const char* name : alwaysOn)
         if (QAction* a = actions_.value(QString::fromLatin1(name)))
             a->setEnabled(true);

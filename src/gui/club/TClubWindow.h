@@ -102,6 +102,7 @@ private:
     void onTwoLines();
     void onReadSchedule() { readSchedule(); }
     void onEditSchedule();
+    void onRenumberSchedule();
     void onComposeScheduleHelp();
     void onToggleCompetitionLine();
     void onToggleMaximised();

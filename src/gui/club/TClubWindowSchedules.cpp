@@ -50,6 +50,13 @@ void TClubWindow::onEditSchedule() {
     EditSchedule(this, club_, dialogs_, *scheduleForm_);
 }
 
+// "Schema Vernummeren": the pairs editor's renumbering view.
+void TClubWindow::onRenumberSchedule() {
+    if (!scheduleForm_)
+        scheduleForm_ = new TSchemaForm(club_, dialogs_, this);
+    scheduleForm_->ChangeSchedule(7);
+}
+
 // There is no automatic composition: the item opens its help page.
 void TClubWindow::onComposeScheduleHelp() {
     dialogs_.showHelp(246);

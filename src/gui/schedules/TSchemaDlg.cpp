@@ -13,19 +13,19 @@
 namespace {
 const char* const kHints[] = {"", "Indeling per zittingronde", "Indeling per tafel", "Indeling Totaal Schema",
                               "Schema lezen van schijf/diskette"};
+} // namespace
 
-QComboBox* NumberBox(QWidget* parent, const char* name, int from, int to) {
+QComboBox* MakeCountBox(QWidget* parent, const char* name, int from, int to, int step) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
-    for (int n = from; n <= to; ++n)
+    for (int n = from; n <= to; n += step)
         box->addItem(QString::number(n));
     box->setCurrentIndex(-1);
     box->setEditText(QString());
     return box;
 }
-} // namespace
 
 QComboBox* MakeScheduleTypeBox(QWidget* parent) {
     auto* box = new QComboBox(parent);
@@ -46,8 +46,8 @@ TSchemaDlg::TSchemaDlg(velk::Club& club, velk::Dialogs& dialogs, int index, QWid
     setToolTip(QString::fromLatin1(kHints[index >= 1 && index <= 4 ? index : 0]));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    boxes_ = {NumberBox(this, "parenbox", 4, 100), NumberBox(this, "tafelsbox", 2, 50),
-              NumberBox(this, "rondenbox", 1, 16), NumberBox(this, "spelgrpnbox", 1, 16)};
+    boxes_ = {MakeCountBox(this, "parenbox", 4, 100, 1), MakeCountBox(this, "tafelsbox", 2, 50, 1),
+              MakeCountBox(this, "rondenbox", 1, 16, 1), MakeCountBox(this, "spelgrpnbox", 1, 16, 1)};
     const char* const labels[] = {"Paren", "Tafels", "Ronden", "Spelgroepen"};
     for (int f = 0; f < 4; ++f) {
         form->addRow(QString::fromLatin1(labels[f]), box(f));

@@ -35,6 +35,9 @@ private:
     int scheduleType_ = 0;
 };
 
+// An editable, empty count box offering from..to in steps of `step`.
+QComboBox* MakeCountBox(QWidget* parent, const char* name, int from, int to, int step);
+
 // The "Schmtypebox" with the five type names, "Free" shown.
 QComboBox* MakeScheduleTypeBox(QWidget* parent);
 

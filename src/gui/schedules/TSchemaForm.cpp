@@ -1,7 +1,11 @@
 #include "gui/schedules/TSchemaForm.h"
 
 #include "gui/club/FormKeys.h"
+#include "gui/schedules/RenumberView.h"
 #include "gui/schedules/SchedulePrinting.h"
+#include "gui/schedules/TVernummerDlg.h"
+#include "schedules/RenumberEditor.h"
+#include "schedules/Renumbering.h"
 #include "schedules/ScheduleFieldCheck.h"
 #include "schedules/SchedulesFolder.h"
 
@@ -79,6 +83,15 @@ TSchemaForm::TSchemaForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* pare
                            QAbstractItemView::EditKeyPressed);
     grid_->installEventFilter(this);
     middle->addWidget(grid_, 1);
+    renumberView_ = new RenumberView(
+        club_, dialogs_, editor_,
+        [this] {
+            closedByButton_ = true;
+            close();
+        },
+        this);
+    renumberView_->hide();
+    middle->addWidget(renumberView_, 1);
 
     auto* side = new QVBoxLayout;
     auto addLabel = [&](QLabel*& label, const char* name) {
@@ -143,6 +156,8 @@ void TSchemaForm::NewSchedule(int view, const velk::ScheduleCounts& counts, int 
 }
 
 bool TSchemaForm::ChangeSchedule(int choice) {
+    if (choice == 7)
+        return openRenumbering();
     if (choice < 4 || choice > 6)
         return false;
     const auto folder = velk::SchedulesFolder(dialogs_);
@@ -164,31 +179,52 @@ bool TSchemaForm::ChangeSchedule(int choice) {
     return true;
 }
 
+bool TSchemaForm::openRenumbering() {
+    if (!velk::RenumberingPossible(club_, dialogs_))
+        return false;
+    TVernummerDlg counts(club_, dialogs_, this);
+    if (counts.exec() != QDialog::Accepted || !velk::HasBaseScheduleToRenumber(club_, dialogs_))
+        return false;
+    editor_.setView(ScheduleView::Renumbering);
+    editor_.scheduleType = counts.scheduleType();
+    renumberView_->start(counts.pairs());
+    showEditor(false);
+    return true;
+}
+
 void TSchemaForm::showEditor(bool changing) {
     changing_ = changing;
     closedByButton_ = false;
-    setWindowTitle(ToQt(velk::ScheduleEditorCaption(changing, editor_.view())));
+    const bool renumbering = editor_.view() == ScheduleView::Renumbering;
+    setWindowTitle(renumbering ? QStringLiteral("Schema Vernummeren")
+                               : ToQt(velk::ScheduleEditorCaption(changing, editor_.view())));
     const bool perTable = editor_.view() == ScheduleView::PerTable;
     prev_->setText(perTable ? QStringLiteral("Tafel -") : QStringLiteral("Ronde -"));
     next_->setText(perTable ? QStringLiteral("Tafel +") : QStringLiteral("Ronde +"));
     prev_->setToolTip(perTable ? QStringLiteral("Vorige tafel") : QString());
     next_->setToolTip(perTable ? QStringLiteral("Volgende tafel") : QString());
     const bool whole = editor_.view() == ScheduleView::Whole;
-    prev_->setVisible(!whole);
-    next_->setVisible(!whole);
+    prev_->setVisible(!whole && !renumbering);
+    next_->setVisible(!whole && !renumbering);
     editPanel_->setVisible(whole);
+    grid_->setVisible(!renumbering);
+    renumberView_->setVisible(renumbering);
+    for (QLabel* label : {tables_, rounds_, groups_})
+        label->setVisible(!renumbering);
     setEditFieldsEnabled(false);
     fillCounts();
     fillGrid();
     show();
     raise();
-    grid_->setFocus();
+    (renumbering ? renumberView_->grid() : grid_)->setFocus();
 }
 
 void TSchemaForm::fillCounts() {
     const velk::ScheduleCounts c = editor_.counts();
-    scheduleLine_->setText(ToQt(editor_.scheduleLine()));
-    pairs_->setText(QString::number(c.Pairs) + QStringLiteral(" Paren"));
+    const bool renumbering = editor_.view() == ScheduleView::Renumbering;
+    scheduleLine_->setText(ToQt(renumbering ? velk::RenumberScheduleLine(club_) : editor_.scheduleLine()));
+    pairs_->setText(QString::number(renumbering ? renumberView_->pairs() : c.Pairs) +
+                    QStringLiteral(" Paren"));
     tables_->setText(QString::number(c.Tables) + QStringLiteral(" Tafels"));
     rounds_->setText(QString::number(c.Rounds) + QStringLiteral(" Ronden"));
     groups_->setText(QString::number(c.BoardGroups) + QStringLiteral(" SpelGrpn"));
@@ -343,18 +379,19 @@ void TSchemaForm::SchrapBtn3Click() {
 void TSchemaForm::UitvoerBtnClick() {
     if (!editor_.schedule().isComplete())
         return;
+    const QTableWidget* grid = editor_.view() == ScheduleView::Renumbering ? renumberView_->grid() : grid_;
     QStringList header;
     std::vector<int> widths;
-    for (int c = 0; c < grid_->columnCount(); ++c) {
-        const QTableWidgetItem* item = grid_->horizontalHeaderItem(c);
+    for (int c = 0; c < grid->columnCount(); ++c) {
+        const QTableWidgetItem* item = grid->horizontalHeaderItem(c);
         header << (item ? item->text() : QString());
-        widths.push_back(grid_->columnWidth(c));
+        widths.push_back(grid->columnWidth(c));
     }
     std::vector<QStringList> rows;
-    for (int r = 0; r < grid_->rowCount(); ++r) {
+    for (int r = 0; r < grid->rowCount(); ++r) {
         QStringList row;
-        for (int c = 0; c < grid_->columnCount(); ++c)
-            row << CellText(grid_, r, c);
+        for (int c = 0; c < grid->columnCount(); ++c)
+            row << CellText(grid, r, c);
         rows.push_back(row);
     }
     PrintScheduleGrid(dialogs_, (club_.ConfigRecord.OptionFlags & velk::OptionFlag::Landscape) != 0,

@@ -11,6 +11,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
+class RenumberView;
 
 // "Schema invoeren / wijzigen": the grid editor of a pairs base schedule, per round, per table or
 // whole. ScheduleEditor holds the schedule and the checks; the form copies grid text in and out.
@@ -22,7 +23,8 @@ public:
 
     // A new, empty schedule of `counts` in view 1..3.
     void NewSchedule(int view, const velk::ScheduleCounts& counts, int scheduleType);
-    // Choice 4..6: open a base schedule and show it in view choice - 3. False when nothing opened.
+    // Choice 4..6: open a base schedule and show it in view choice - 3; choice 7: the renumbering
+    // view. False when nothing was shown.
     bool ChangeSchedule(int choice);
 
     const velk::ScheduleEditor& editor() const { return editor_; }
@@ -39,6 +41,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool openRenumbering();
     void move(int delta);
     void showEditor(bool changing);
     void fillGrid();
@@ -62,6 +65,7 @@ private:
     int editColumn_ = -1;
 
     QTableWidget* grid_ = nullptr;
+    RenumberView* renumberView_ = nullptr;
     QLabel* position_ = nullptr;
     QLabel* scheduleLine_ = nullptr;
     QLabel* pairs_ = nullptr;
