@@ -291,6 +291,15 @@ void TestRenumbering::opensTheViewAndATable() {
     TypeCell(grid, 0, 7, QStringLiteral("x9"));
     QCOMPARE(Cell(grid, 0, 7), QStringLiteral("9"));
 
+    // A second table replaces the first one whole: session 2 of the first is gone.
+    velk::test::WriteContents(file("een.vnm"), TableBytes({{1, 10}, kSwapped}));
+    dialogs.files.push_back(file("een.vnm"));
+    dialogs.messages.clear();
+    open->click();
+    QCOMPARE(dialogs.texts(), std::vector<std::string>{"Bridge Vernummeren bestand\r Openen van\reen.vnm"});
+    QCOMPARE(Cell(grid, 0, 1), QStringLiteral("2"));
+    QCOMPARE(Cell(grid, 1, 10), QString());
+
     // The editor's own "O&k" does nothing here; "&Schrap" closes.
     Child<QPushButton>(&form, "SluitBtn3")->click();
     QVERIFY(form.isVisible());

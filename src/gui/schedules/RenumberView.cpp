@@ -114,6 +114,10 @@ void RenumberView::OpenTabelClick() {
     const auto rows = model_.openTable(club_, dialogs_);
     if (!rows)
         return;
+    // Nothing of an earlier table may stay behind to be saved with this one.
+    for (int r = 0; r < grid_->rowCount(); ++r)
+        for (int p = 1; p <= model_.pairs() && p < grid_->columnCount(); ++p)
+            grid_->item(r, p)->setText(QString());
     for (int r = 0; r < static_cast<int>(rows->size()) && r < grid_->rowCount(); ++r) {
         const auto& row = (*rows)[static_cast<std::size_t>(r)];
         for (int p = 1; p <= static_cast<int>(row.size()) && p < grid_->columnCount(); ++p) {
