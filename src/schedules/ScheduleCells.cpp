@@ -1,12 +1,10 @@
 #include "schedules/ScheduleCells.h"
 
-#include "core/ErrorHelpers.h"
-#include "core/Messages.h"
 #include "core/TextHelpers.h"
+#include "schedules/SeatRowCheck.h"
 
 #include <algorithm>
 #include <cctype>
-#include <set>
 
 namespace velk {
 
@@ -57,106 +55,46 @@ std::string NormaliseGroupCell(const std::string& text) {
 
 namespace {
 
-enum class ViewKind { Round, Table };
-
-// Shows the failure and says where it is.
-std::optional<CellPosition> Fail(Dialogs& dialogs, const std::string& cellText, int code, int row,
-                                 ScheduleField field) {
-    dialogs.error(cellText + CellCheckText(code));
-    return CellPosition{row, field, 0};
-}
-
-struct ReadRow {
-    int NS = 0;
-    int EW = 0;
-    std::string Group;
-};
-
-// The checks of one row that need no other row.
-std::optional<CellPosition> CheckRow(const ScheduleRow& row, int index, const ScheduleCounts& counts,
-                                     Dialogs& dialogs, ReadRow& out) {
-    const std::pair<const std::string*, ScheduleField> pairCells[] = {{&row.NS, ScheduleField::NS},
-                                                                      {&row.EW, ScheduleField::EW}};
-    int values[2] = {0, 0};
-    for (int i = 0; i < 2; ++i) {
-        const auto value = ReadPairCell(*pairCells[i].first);
-        if (!value) {
-            dialogs.error(FileErrorText(*pairCells[i].first, FileError::InvalidValue, Hint::CorrectInput));
-            return CellPosition{index, pairCells[i].second, 0};
-        }
-        if (*value > counts.Pairs)
-            return Fail(dialogs, *pairCells[i].first, CellCheckCode::PairTooLarge, index,
-                        pairCells[i].second);
-        values[i] = *value;
+ScheduleField FieldOf(int cell) {
+    switch (cell) {
+    case kTableCell:
+        return ScheduleField::Table;
+    case kGroupCell:
+        return ScheduleField::Group;
+    case 1:
+        return ScheduleField::EW;
+    default:
+        return ScheduleField::NS;
     }
-    out.NS = values[0];
-    out.EW = values[1];
-    out.Group = NormaliseGroupCell(row.Group);
-    if (!out.Group.empty()) {
-        const int value = BoardGroupValue(static_cast<std::uint8_t>(out.Group.front()));
-        if (value < 1 || value > counts.BoardGroups)
-            return Fail(dialogs, out.Group, CellCheckCode::UnusedBoardGroup, index, ScheduleField::Group);
-        return std::nullopt;
-    }
-    if (out.NS != 0 && Trim(row.NS) == Trim(row.EW))
-        return Fail(dialogs, row.NS, CellCheckCode::PlaysItself, index, ScheduleField::NS);
-    if (out.NS != 0)
-        return Fail(dialogs, row.NS, CellCheckCode::EmptyBoardGroup, index, ScheduleField::Group);
-    const bool nsEmpty = out.NS == 0;
-    return Fail(dialogs, nsEmpty ? row.NS : row.EW, CellCheckCode::PairZero, index,
-                nsEmpty ? ScheduleField::NS : ScheduleField::EW);
 }
 
-// View 1: a pair at two tables of the round. Views 2 and 3: a pair meeting the same board group
-// again at this table.
-bool Conflicts(ViewKind kind, int pair, const std::string& group, const ReadRow& other) {
-    if (pair == 0 || (other.NS != pair && other.EW != pair))
-        return false;
-    return kind == ViewKind::Round || (!group.empty() && group == other.Group);
-}
-
-std::optional<CellPosition> CheckRows(ViewKind kind, const std::vector<ScheduleRow>& rows,
+std::optional<CellPosition> CheckRows(bool perRound, const std::vector<ScheduleRow>& rows,
                                       const ScheduleCounts& counts, Dialogs& dialogs) {
-    std::vector<ReadRow> read;
-    std::set<int> tables;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ScheduleRow& row = rows[i];
-        const int index = static_cast<int>(i);
-        if (kind == ViewKind::Round) {
-            const auto table = ReadPairCell(row.Table);
-            if (!table || *table < 1 || *table > 256 || !tables.insert(*table).second)
-                return Fail(dialogs, row.Table, CellCheckCode::TableNumbers, index, ScheduleField::Table);
-        }
-        ReadRow current;
-        if (auto failure = CheckRow(row, index, counts, dialogs, current))
-            return failure;
-        for (const ReadRow& earlier : read) {
-            if (Conflicts(kind, current.NS, current.Group, earlier))
-                return Fail(dialogs, row.NS, CellCheckCode::PlaysElsewhere, index, ScheduleField::NS);
-            if (Conflicts(kind, current.EW, current.Group, earlier))
-                return Fail(dialogs, row.EW, CellCheckCode::PlaysElsewhere, index, ScheduleField::EW);
-        }
-        read.push_back(current);
-    }
-    return std::nullopt;
+    std::vector<SeatRowCells> cells;
+    for (const ScheduleRow& row : rows)
+        cells.push_back({&row.Table, {&row.NS, &row.EW}, &row.Group});
+    const auto failure = CheckSeatRows(perRound, cells, counts, dialogs);
+    if (!failure)
+        return std::nullopt;
+    return CellPosition{failure->Row, FieldOf(failure->Cell), 0};
 }
 
 } // namespace
 
 std::optional<CellPosition> CheckRoundView(const std::vector<ScheduleRow>& tables,
                                            const ScheduleCounts& counts, Dialogs& dialogs) {
-    return CheckRows(ViewKind::Round, tables, counts, dialogs);
+    return CheckRows(true, tables, counts, dialogs);
 }
 
 std::optional<CellPosition> CheckTableView(const std::vector<ScheduleRow>& rounds,
                                            const ScheduleCounts& counts, Dialogs& dialogs) {
-    return CheckRows(ViewKind::Table, rounds, counts, dialogs);
+    return CheckRows(false, rounds, counts, dialogs);
 }
 
 std::optional<CellPosition> CheckWholeView(const std::vector<std::vector<ScheduleRow>>& tableColumns,
                                            const ScheduleCounts& counts, Dialogs& dialogs) {
     for (std::size_t t = 0; t < tableColumns.size(); ++t)
-        if (auto failure = CheckRows(ViewKind::Table, tableColumns[t], counts, dialogs)) {
+        if (auto failure = CheckRows(false, tableColumns[t], counts, dialogs)) {
             failure->TableColumn = static_cast<int>(t) + 1;
             return failure;
         }
@@ -178,18 +116,23 @@ std::string WholeViewCellText(const TWSObj& entry) {
     return PairText(entry.NS) + " - " + PairText(entry.EW) + " :" + letter;
 }
 
+void SplitWholeViewLine(const std::string& line, std::string& first, std::string& second,
+                        std::string& group) {
+    const auto dash = line.find('-');
+    if (dash == std::string::npos) {
+        first = Trim(line);
+        return;
+    }
+    first = Trim(line.substr(0, dash));
+    const auto colon = line.find(':', dash + 1);
+    second = Trim(line.substr(dash + 1, colon == std::string::npos ? std::string::npos : colon - dash - 1));
+    if (colon != std::string::npos && group.empty())
+        group = NormaliseGroupCell(Trim(line.substr(colon + 1)));
+}
+
 ScheduleRow ParseWholeViewCell(const std::string& text) {
     ScheduleRow row;
-    const auto dash = text.find('-');
-    if (dash == std::string::npos) {
-        row.NS = Trim(text);
-        return row;
-    }
-    row.NS = Trim(text.substr(0, dash));
-    const auto colon = text.find(':', dash + 1);
-    row.EW = Trim(text.substr(dash + 1, colon == std::string::npos ? std::string::npos : colon - dash - 1));
-    if (colon != std::string::npos)
-        row.Group = NormaliseGroupCell(Trim(text.substr(colon + 1)));
+    SplitWholeViewLine(text, row.NS, row.EW, row.Group);
     return row;
 }
 

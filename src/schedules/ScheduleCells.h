@@ -62,6 +62,9 @@ std::optional<CellPosition> CheckWholeView(const std::vector<std::vector<Schedul
 // and back: NZ before the first "-", OW up to the next ":", the trimmed upper-cased rest.
 std::string WholeViewCellText(const TWSObj& entry);
 ScheduleRow ParseWholeViewCell(const std::string& text);
+// One line of a view-3 cell: the seat before the first "-", the seat up to the next ":", and the
+// trimmed, upper-cased rest as the board group (left alone when `group` is already set).
+void SplitWholeViewLine(const std::string& line, std::string& first, std::string& second, std::string& group);
 
 // The grid rows of a view from WorkSchedule, and a typed row back into an entry (unreadable pairs
 // become 0; the cell check refuses them first).

@@ -3,6 +3,7 @@
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
 #include "schedules/ScheduleCells.h"
+#include "schedules/ScheduleEditorFlow.h"
 #include "schedules/WorkSchedule.h"
 
 #include <optional>
@@ -61,12 +62,7 @@ public:
     // "O&k" after the shown view passed its cell check: the whole-schedule check, then saving in
     // "Schemas" when the user wants. False when the editor stays open; `cursor` is where a failed
     // view-3 check stopped (round, table).
-    struct Closing {
-        bool Close = false;
-        int Round = 0;
-        int Table = 0;
-        std::string SavedPath;
-    };
+    using Closing = EditorClosing;
     Closing confirm(int tablesPerGroup, Dialogs& dialogs, ErrorCode& errorCode);
 
     // Writes the schedule after the save question; the chosen path when it was written.

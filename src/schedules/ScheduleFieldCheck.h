@@ -18,4 +18,13 @@ std::optional<EditField> CheckEditFields(const std::string& ns, const std::strin
                                          const std::string& group, const ScheduleCounts& counts,
                                          Dialogs& dialogs);
 
+// The individual editor's fields, in the order they are checked.
+enum class PlayerEditField { N, O, Z, W, Group };
+
+// The same check for the four players N, O, Z, W and the board group.
+std::optional<PlayerEditField> CheckPlayerEditFields(const std::string& n, const std::string& o,
+                                                     const std::string& z, const std::string& w,
+                                                     const std::string& group, const ScheduleCounts& counts,
+                                                     Dialogs& dialogs);
+
 } // namespace velk

@@ -1,5 +1,6 @@
 #include "schedules/WholeScheduleCheck.h"
 
+#include <array>
 #include <cstdio>
 #include <string>
 
@@ -13,22 +14,48 @@ std::string Printf(const char* format, int a, int b, int c, int d) {
     return buffer;
 }
 
-bool Has(const TWSObj& e, int pair) {
-    return pair != 0 && (e.NS == pair || e.EW == pair);
+std::array<int, 2> Seats(const TWSObj& e) {
+    return {e.NS, e.EW};
+}
+std::array<int, 4> Seats(const TWSObj1& e) {
+    return {e.N, e.Z, e.O, e.W};
 }
 
-class Checker {
+template <typename Item> bool Has(const Item& e, int seat) {
+    if (seat == 0)
+        return false;
+    for (const int s : Seats(e))
+        if (s == seat)
+            return true;
+    return false;
+}
+
+// The texts that name a pair or a player.
+struct CheckTexts {
+    const char* PlaysAlready;
+    const char* Incomplete;
+};
+constexpr CheckTexts kPairTexts{
+    "Ronde %d :\rPaar  %d Speelt al in ronde %d,\raan Tafel %d",
+    "Schema is niet compleet, pas op !\rEr zijn %d paren te weinig\rin  %d rondes"};
+constexpr CheckTexts kPlayerTexts{
+    "Ronde %d :\rSpeler  %d Speelt al in ronde %d,\raan Tafel %d",
+    "Schema is niet compleet, pas op !\rEr zijn %d spelers te weinig\rin  %d rondes"};
+
+template <typename Item> class Checker {
 public:
-    Checker(const WorkSchedule& s, int tablesPerGroup, Dialogs& dialogs)
-        : s_(s), counts_(s.counts()), tablesPerGroup_(tablesPerGroup), dialogs_(dialogs) {}
+    using Schedule = BasicWorkSchedule<Item>;
+
+    Checker(const Schedule& s, const CheckTexts& texts, int tablesPerGroup, Dialogs& dialogs)
+        : s_(s), texts_(texts), counts_(s.counts()), tablesPerGroup_(tablesPerGroup), dialogs_(dialogs) {}
 
     // View 1: a pair meeting the same board group again at the same table in a later round.
     bool sameTableLaterRounds() {
         for (int t = 1; t <= counts_.Tables; ++t)
             for (int r = 1; r <= counts_.Rounds; ++r) {
-                const TWSObj& e = s_.at(r, t);
+                const Item& e = s_.at(r, t);
                 count(e);
-                for (const int pair : {int(e.NS), int(e.EW)})
+                for (const int pair : Seats(e))
                     for (int j = r + 1; j <= counts_.Rounds; ++j)
                         if (Has(s_.at(j, t), pair) && s_.at(j, t).Letter == e.Letter)
                             return playsAlready(j, pair, r, e.Table);
@@ -40,9 +67,9 @@ public:
     bool sameRoundHigherTables() {
         for (int r = 1; r <= counts_.Rounds; ++r)
             for (int t = 1; t <= counts_.Tables; ++t) {
-                const TWSObj& e = s_.at(r, t);
+                const Item& e = s_.at(r, t);
                 count(e);
-                for (const int pair : {int(e.NS), int(e.EW)})
+                for (const int pair : Seats(e))
                     for (int k = t + 1; k <= counts_.Tables; ++k)
                         if (Has(s_.at(r, k), pair) && s_.at(r, k).Letter == e.Letter)
                             return playsAlready(r, pair, r, s_.at(r, k).Table);
@@ -57,7 +84,7 @@ public:
                 int seen = 0;
                 for (int r = 1; r <= counts_.Rounds; ++r)
                     for (int t = 1; t <= counts_.Tables; ++t) {
-                        const TWSObj& e = s_.at(r, t);
+                        const Item& e = s_.at(r, t);
                         if (!Has(e, p) || BoardGroupValue(e.Letter) != g)
                             continue;
                         if (++seen > 1) {
@@ -75,32 +102,32 @@ public:
     void reportIncomplete() {
         const int missing = counts_.Tables * counts_.Pairs - filledPlaces_;
         if (missing > 0)
-            dialogs_.error(
-                Printf("Schema is niet compleet, pas op !\rEr zijn %d paren te weinig\rin  %d rondes",
-                       missing, counts_.Rounds, 0, 0));
+            dialogs_.error(Printf(texts_.Incomplete, missing, counts_.Rounds, 0, 0));
     }
 
 private:
-    void count(const TWSObj& e) { filledPlaces_ += (e.NS != 0) + (e.EW != 0); }
+    void count(const Item& e) {
+        for (const int seat : Seats(e))
+            filledPlaces_ += seat != 0;
+    }
 
     bool playsAlready(int round, int pair, int earlierRound, int table) {
         const int within = tablesPerGroup_ > 0 ? (table - 1) % tablesPerGroup_ + 1 : table;
-        dialogs_.error(Printf("Ronde %d :\rPaar  %d Speelt al in ronde %d,\raan Tafel %d", round, pair,
-                              earlierRound, within));
+        dialogs_.error(Printf(texts_.PlaysAlready, round, pair, earlierRound, within));
         return false;
     }
 
-    const WorkSchedule& s_;
+    const Schedule& s_;
+    const CheckTexts& texts_;
     const ScheduleCounts counts_;
     const int tablesPerGroup_;
     Dialogs& dialogs_;
     int filledPlaces_ = 0;
 };
 
-} // namespace
-
-WholeCheckResult CheckWholeSchedule(const WorkSchedule& schedule, int viewMode, int tablesPerGroup,
-                                    Dialogs& dialogs) {
+template <typename Item>
+WholeCheckResult CheckWhole(const BasicWorkSchedule<Item>& schedule, const CheckTexts& texts, int viewMode,
+                            int tablesPerGroup, Dialogs& dialogs) {
     WholeCheckResult result;
     if (!schedule.isComplete()) {
         dialogs.error(viewMode == 1 ? "Schema niet correct voor Tafel 1"
@@ -108,13 +135,25 @@ WholeCheckResult CheckWholeSchedule(const WorkSchedule& schedule, int viewMode, 
         result.Passed = false;
         return result;
     }
-    Checker checker(schedule, tablesPerGroup, dialogs);
+    Checker<Item> checker(schedule, texts, tablesPerGroup, dialogs);
     result.Passed = viewMode == 1 ? checker.sameTableLaterRounds() : checker.sameRoundHigherTables();
     if (result.Passed && viewMode == 3)
         result.Passed = checker.boardGroupsOncePerPair(result);
     if (!result.Passed)
         checker.reportIncomplete();
     return result;
+}
+
+} // namespace
+
+WholeCheckResult CheckWholeSchedule(const WorkSchedule& schedule, int viewMode, int tablesPerGroup,
+                                    Dialogs& dialogs) {
+    return CheckWhole(schedule, kPairTexts, viewMode, tablesPerGroup, dialogs);
+}
+
+WholeCheckResult CheckWholeSchedule(const WorkSchedule1& schedule, int viewMode, int tablesPerGroup,
+                                    Dialogs& dialogs) {
+    return CheckWhole(schedule, kPlayerTexts, viewMode, tablesPerGroup, dialogs);
 }
 
 } // namespace velk

@@ -17,5 +17,8 @@ struct WholeCheckResult {
 // within its group in the messages (0: the table as it is).
 WholeCheckResult CheckWholeSchedule(const WorkSchedule& schedule, int viewMode, int tablesPerGroup,
                                     Dialogs& dialogs);
+// The same for an individual schedule: four players per table, the texts naming a "Speler".
+WholeCheckResult CheckWholeSchedule(const WorkSchedule1& schedule, int viewMode, int tablesPerGroup,
+                                    Dialogs& dialogs);
 
 } // namespace velk

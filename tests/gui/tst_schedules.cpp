@@ -1,6 +1,7 @@
 #include "gui/schedules/TNewChangeDlg.h"
 #include "gui/schedules/TSchemaDlg.h"
 #include "gui/schedules/TSchemaForm.h"
+#include "gui/schedules/TSchemaFormE.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
@@ -348,6 +349,7 @@ void TestSchedules::newChangeDialogOpensTheChosenView() {
     writeSchedule();
     ScriptedDialogs dialogs;
     TSchemaForm form(club_, dialogs);
+    TSchemaFormE individual(club_, dialogs);
     dialogs.files.push_back(path_.toStdString());
     QTimer::singleShot(0, [] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -358,7 +360,7 @@ void TestSchedules::newChangeDialogOpensTheChosenView() {
         Child<QRadioButton>(modal, "NewChangeScheme4")->setChecked(true);
         Child<QPushButton>(modal, "OKBtn")->click();
     });
-    EditSchedule(nullptr, club_, dialogs, form);
+    EditSchedule(nullptr, club_, dialogs, form, individual);
     QVERIFY(form.isVisible());
     QCOMPARE(form.windowTitle(), QStringLiteral("Schema wijzigen per Tafel "));
     QCOMPARE(dialogs.fileChoices.back().filter, std::string("Schema bestand (*.*)|*.*"));

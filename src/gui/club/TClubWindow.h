@@ -15,6 +15,7 @@
 
 class PairGrid;
 class TSchemaForm;
+class TSchemaFormE;
 class QAction;
 class QButtonGroup;
 class QLineEdit;
@@ -135,6 +136,8 @@ private:
     QMap<QString, QAction*> actions_;
     // The pairs schedule editor, made on first use and kept for the program's lifetime.
     TSchemaForm* scheduleForm_ = nullptr;
+    // The individual schedule editor, likewise.
+    TSchemaFormE* individualScheduleForm_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QMap<QWidget*, QAction*> windowItems_;
     PairGrid* grid_ = nullptr;

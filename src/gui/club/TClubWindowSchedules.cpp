@@ -3,6 +3,7 @@
 #include "gui/club/TClubWindow.h"
 #include "gui/schedules/TNewChangeDlg.h"
 #include "gui/schedules/TSchemaForm.h"
+#include "gui/schedules/TSchemaFormE.h"
 #include "gui/selection/TSelectieDlg.h"
 #include "schedules/ReadScheduleIntoSession.h"
 #include "schedules/SchedulesFolder.h"
@@ -47,7 +48,9 @@ bool TClubWindow::readSchedule() {
 void TClubWindow::onEditSchedule() {
     if (!scheduleForm_)
         scheduleForm_ = new TSchemaForm(club_, dialogs_, this);
-    EditSchedule(this, club_, dialogs_, *scheduleForm_);
+    if (!individualScheduleForm_)
+        individualScheduleForm_ = new TSchemaFormE(club_, dialogs_, this);
+    EditSchedule(this, club_, dialogs_, *scheduleForm_, *individualScheduleForm_);
 }
 
 // "Schema Vernummeren": the pairs editor's renumbering view.

@@ -2,6 +2,7 @@
 
 #include "gui/schedules/TSchemaDlg.h"
 #include "gui/schedules/TSchemaForm.h"
+#include "gui/schedules/TSchemaFormE.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -23,8 +24,6 @@ TNewChangeDlg::TNewChangeDlg(QWidget* parent) : QDialog(parent) {
     pairs_->setChecked(true);
     players_ = new QRadioButton(QStringLiteral("Spelers Schema"), kind);
     players_->setObjectName(QStringLiteral("SpelersSchema"));
-    // The individual editor is not there yet.
-    players_->setEnabled(false);
     kindLayout->addWidget(pairs_);
     kindLayout->addWidget(players_);
     layout->addWidget(kind);
@@ -62,16 +61,30 @@ bool TNewChangeDlg::individual() const {
     return players_->isChecked();
 }
 
-void EditSchedule(QWidget* parent, velk::Club& club, velk::Dialogs& dialogs, TSchemaForm& form) {
+void EditSchedule(QWidget* parent, velk::Club& club, velk::Dialogs& dialogs, TSchemaForm& form,
+                  TSchemaFormE& individualForm) {
     TNewChangeDlg choice(parent);
     if (choice.exec() != QDialog::Accepted)
         return;
+    const bool individual = choice.individual();
+    // An open competition's form follows its scoring mode: its session schedules and scores are
+    // read and written by that flag, so the editor chosen here must not change it.
+    if (club.ClubFileName == "N_N")
+        club.IsIndividual = individual;
     const int i = choice.choice();
     if (i >= 3) {
-        form.ChangeSchedule(i + 1);
+        if (individual)
+            individualForm.ChangeSchedule(i + 1);
+        else
+            form.ChangeSchedule(i + 1);
         return;
     }
     int type = 0;
-    if (const auto counts = AskScheduleCounts(parent, club, dialogs, i + 1, &type))
+    const auto counts = AskScheduleCounts(parent, club, dialogs, i + 1, &type);
+    if (!counts)
+        return;
+    if (individual)
+        individualForm.NewSchedule(i + 1, *counts, type);
+    else
         form.NewSchedule(i + 1, *counts, type);
 }

@@ -8,6 +8,7 @@
 class QButtonGroup;
 class QRadioButton;
 class TSchemaForm;
+class TSchemaFormE;
 
 // "Schema Invoeren / Wijzigen": pairs or individual schedule, and entering a new one or changing
 // one, per round, per table or whole.
@@ -28,5 +29,6 @@ private:
 };
 
 // "Schema &Nieuw/Wijzigen ": the choice, then the counts of a new schedule or the file to change,
-// and the editor shown in the chosen view.
-void EditSchedule(QWidget* parent, velk::Club& club, velk::Dialogs& dialogs, TSchemaForm& form);
+// and the pairs or individual editor shown in the chosen view.
+void EditSchedule(QWidget* parent, velk::Club& club, velk::Dialogs& dialogs, TSchemaForm& form,
+                  TSchemaFormE& individualForm);

@@ -2,12 +2,11 @@
 
 #include "gui/club/FormKeys.h"
 #include "gui/schedules/RenumberView.h"
-#include "gui/schedules/SchedulePrinting.h"
+#include "gui/schedules/ScheduleGridItems.h"
 #include "gui/schedules/TVernummerDlg.h"
 #include "schedules/RenumberEditor.h"
 #include "schedules/Renumbering.h"
 #include "schedules/ScheduleFieldCheck.h"
-#include "schedules/SchedulesFolder.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -16,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -25,38 +23,9 @@ namespace {
 
 using velk::ScheduleView;
 
-// Board group cells take letters only and show them in upper case.
-class GroupCellDelegate : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
-        auto* edit = new QLineEdit(parent);
-        edit->setMaxLength(4);
-        edit->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[A-Za-z ]*")), edit));
-        QObject::connect(edit, &QLineEdit::textEdited, edit, [edit](const QString& text) {
-            const int at = edit->cursorPosition();
-            edit->setText(text.toUpper());
-            edit->setCursorPosition(at);
-        });
-        return edit;
-    }
-};
-
 // Grid columns of views 1 and 2.
 constexpr int kRoundViewFirstPair = 2;
 constexpr int kTableViewFirstPair = 1;
-
-QTableWidgetItem* FixedItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
-}
-
-QString CellText(const QTableWidget* grid, int row, int column) {
-    const QTableWidgetItem* item = grid->item(row, column);
-    return item ? item->text() : QString();
-}
 
 } // namespace
 
@@ -160,18 +129,7 @@ bool TSchemaForm::ChangeSchedule(int choice) {
         return openRenumbering();
     if (choice < 4 || choice > 6)
         return false;
-    const auto folder = velk::SchedulesFolder(dialogs_);
-    if (!folder)
-        return false;
-    const velk::ScheduleCounts known = editor_.counts();
-    velk::FileChoice fileChoice;
-    fileChoice.title = "Schema Lezen";
-    fileChoice.filter = "Schema bestand (*.*)|*.*";
-    fileChoice.initialPath = *folder + "/" +
-                             (known.Rounds > 0 && known.Pairs > 0
-                                  ? std::to_string(known.Rounds) + "*" + std::to_string(known.Pairs) + "*.*"
-                                  : std::string("*.*"));
-    const auto path = dialogs_.openFileName(fileChoice);
+    const auto path = velk::ChooseBaseScheduleToChange(editor_.counts(), dialogs_);
     if (!path || !editor_.open(*path, static_cast<ScheduleView>(choice - 3), dialogs_, club_.ErrorCode))
         return false;
     club_.BaseScheduleFile = *path;
@@ -380,22 +338,8 @@ void TSchemaForm::UitvoerBtnClick() {
     if (!editor_.schedule().isComplete())
         return;
     const QTableWidget* grid = editor_.view() == ScheduleView::Renumbering ? renumberView_->grid() : grid_;
-    QStringList header;
-    std::vector<int> widths;
-    for (int c = 0; c < grid->columnCount(); ++c) {
-        const QTableWidgetItem* item = grid->horizontalHeaderItem(c);
-        header << (item ? item->text() : QString());
-        widths.push_back(grid->columnWidth(c));
-    }
-    std::vector<QStringList> rows;
-    for (int r = 0; r < grid->rowCount(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->columnCount(); ++c)
-            row << CellText(grid, r, c);
-        rows.push_back(row);
-    }
-    PrintScheduleGrid(dialogs_, (club_.ConfigRecord.OptionFlags & velk::OptionFlag::Landscape) != 0,
-                      windowTitle(), ToQt(editor_.fileName()), header, widths, rows);
+    PrintScheduleTable(dialogs_, (club_.ConfigRecord.OptionFlags & velk::OptionFlag::Landscape) != 0,
+                       windowTitle(), ToQt(editor_.fileName()), *grid);
 }
 
 void TSchemaForm::HelpBitBtnClick() {

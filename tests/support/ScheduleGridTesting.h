@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QtTest>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+// Driving the schedule editors' grids from a GUI test.
+namespace velk::test {
+
+template <typename T> T* Child(QWidget* parent, const char* name) {
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+// Types into a grid cell the way a user does: open its editor, type, confirm with Enter.
+inline void TypeCell(QTableWidget* grid, int row, int column, const QString& text) {
+    grid->setCurrentCell(row, column);
+    grid->editItem(grid->item(row, column));
+    auto* editor = grid->viewport()->findChild<QLineEdit*>();
+    if (!editor)
+        qFatal("no cell editor at %d,%d", row, column);
+    editor->selectAll();
+    QTest::keyClick(editor, Qt::Key_Delete);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The view commits and closes the editor from a queued call.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline QString Cell(const QTableWidget* grid, int row, int column) {
+    return grid->item(row, column) ? grid->item(row, column)->text() : QString();
+}
+
+// The header row as comma text.
+inline QString HeaderText(const QTableWidget* grid) {
+    QStringList header;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        header << (grid->horizontalHeaderItem(c) ? grid->horizontalHeaderItem(c)->text() : QString());
+    return header.join(QLatin1Char(','));
+}
+
+inline std::vector<std::uint8_t> FileBytes(const QString& path) {
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace velk::test
