@@ -18,7 +18,9 @@ bool OpenCompetition::Open(const std::string& path, int session) {
 }
 
 bool OpenCompetition::Save() {
-    return file.writeTo(club.ClubFilePath, false);
+    if (!file.writeTo(club.ClubFilePath, false))
+        return false;
+    return companions.saveUnder(club, club.ClubFilePath) == 0;
 }
 
 } // namespace velk::cli

@@ -21,8 +21,8 @@ struct OpenCompetition {
 
     // Reads `path` and selects `session` (0: the last one). False with the messages on stderr.
     bool Open(const std::string& path, int session = 0);
-    // Writes the competition file back where it came from, without a report; the schedule, score
-    // and slam files are written by the commands that change them.
+    // Writes the competition file back where it came from, without a report, and then its schedule,
+    // score and slam files, so a new or changed session has its entries in all of them.
     bool Save();
 
     SystemClock clock;

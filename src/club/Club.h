@@ -70,6 +70,8 @@ struct Club : CompetitionFileData {
         virtual void sessionCreated(Club&, int session) = 0;
         virtual void sessionRemoved(Club&, int session) = 0;
         virtual void sessionSelected(Club&, int session) = 0;
+        // The session record was written from SessionHead (its boards or rounds may have changed).
+        virtual void sessionStored(Club&, int /*session*/) {}
         // After a competition file was read: load the companion files of the same base name.
         virtual void fileOpened(Club&) {}
         // The lists are gone with the file.

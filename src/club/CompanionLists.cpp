@@ -23,6 +23,21 @@ bool BlockIsBlank(const TZitScoreObj& block) {
     return true;
 }
 
+bool ScheduleIsBlank(const TZitSchemaObj& schedule) {
+    for (const auto& name : schedule.BaseScheduleNames)
+        if (!name.get().empty())
+            return false;
+    for (std::size_t i = 1; i < schedule.Entries.size(); ++i)
+        if (schedule.Entries[i].NS != 0 || schedule.Entries[i].EW != 0)
+            return false;
+    for (std::size_t i = 1; i < schedule.PlayerEntries.size(); ++i) {
+        const auto& e = schedule.PlayerEntries[i];
+        if (e.N != 0 || e.Z != 0 || e.O != 0 || e.W != 0)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void CompanionLists::sessionCreated(Club& club, int session) {
@@ -47,15 +62,33 @@ void CompanionLists::sessionRemoved(Club& club, int session) {
 }
 
 void CompanionLists::sessionSelected(Club& club, int session) {
-    // A session whose board count changed before any score was typed gets a block of its new size.
-    if (session < 1 || session > static_cast<int>(club.SessionScoreList.size()))
+    fitBlankEntries(club, session);
+}
+
+void CompanionLists::sessionStored(Club& club, int session) {
+    fitBlankEntries(club, session);
+}
+
+void CompanionLists::fitBlankEntries(Club& club, int session) {
+    // A session whose counts changed before anything was read or typed into it gets entries of its
+    // new size; filled entries are never thrown away.
+    if (session < 1 || session > club.SessionCount())
         return;
-    TZitScoreObj& block = club.SessionScoreList[static_cast<std::size_t>(session - 1)];
-    const int boards = club.SessionHead.BoardCount;
-    const int pairs = club.CompetitionHead.PairCount;
-    const std::size_t wanted = static_cast<std::size_t>(pairs) * static_cast<std::size_t>(boards) + 1;
-    if (block.Records.size() != wanted && BlockIsBlank(block))
-        block = NewScoreBlock(session, boards, pairs);
+    const auto index = static_cast<std::size_t>(session - 1);
+    const TZitCalcObj& record = club.SessionList[index];
+    if (index < club.SessionScoreList.size()) {
+        TZitScoreObj& block = club.SessionScoreList[index];
+        const int pairs = club.CompetitionHead.PairCount;
+        const std::size_t wanted =
+            static_cast<std::size_t>(pairs) * static_cast<std::size_t>(record.BoardCount) + 1;
+        if (block.Records.size() != wanted && BlockIsBlank(block))
+            block = NewScoreBlock(session, record.BoardCount, pairs);
+    }
+    if (index < club.SessionScheduleList.size()) {
+        TZitSchemaObj& schedule = club.SessionScheduleList[index];
+        if (schedule.RoundCount != record.RoundCount && ScheduleIsBlank(schedule))
+            schedule = MakeEmptySessionSchedule(club, session, dialogs_);
+    }
 }
 
 void CompanionLists::fileOpened(Club& club) {

@@ -14,11 +14,15 @@ public:
     void sessionCreated(Club& club, int session) override;
     void sessionRemoved(Club& club, int session) override;
     void sessionSelected(Club& club, int session) override;
+    void sessionStored(Club& club, int session) override;
     void fileOpened(Club& club) override;
     void fileClosed(Club& club) override;
     int saveUnder(Club& club, const std::string& competitionPath) override;
 
 private:
+    // Blank entries of a session take its current board and round counts.
+    void fitBlankEntries(Club& club, int session);
+
     Dialogs& dialogs_;
 };
 

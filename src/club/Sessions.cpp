@@ -68,6 +68,8 @@ bool StoreSession(Club& club, int n) {
     std::vector<TCalcObj> rows = std::move(record.Rows);
     record = club.SessionHead;
     record.Rows = std::move(rows);
+    if (club.Companions)
+        club.Companions->sessionStored(club, n);
     return true;
 }
 

@@ -38,6 +38,10 @@ cmp -s before.dba club2026_1.dba || fail "a refused session changed the file"
   --active A=12/6,B=10/5 >out.txt 2>err.txt || fail "session new: $(cat err.txt)"
 grep -q "zitting=2 competitie=1 spellen=27 ronden=9 spelgroepen=9 eerste=1 lengte=3 datum=15-12-2026 lijnen=0 A=12/6 B=10/5" out.txt \
   || fail "session 2: $(cat out.txt)"
+# Its schedule and score entries are written with it, in its own size.
+"$cli" schedule show club2026_1.dba --session 2 >show.txt 2>err.txt || fail "schedule show: $(cat err.txt)"
+[ "$(cut -d' ' -f2 show.txt | sort -u | wc -l)" -eq 9 ] || fail "session 2 schedule rounds"
+if grep -q "bestaat niet" err.txt; then fail "companion list missing: $(cat err.txt)"; fi
 
 # Only the last session can go.
 "$cli" session club2026_1.dba delete >/dev/null 2>err.txt || fail "delete: $(cat err.txt)"

@@ -53,3 +53,27 @@ TEST(CompanionLists, FollowTheSessionsAndTheFile) {
     reader.resetToEmpty();
     EXPECT_TRUE(reopened.SessionScoreList.empty());
 }
+
+// Changing the rounds of a session before a schedule was read gives its schedule the new size, so
+// a base schedule of that many rounds can be read into it; a read schedule is never dropped.
+TEST(CompanionLists, BlankScheduleFollowsTheRoundsOfItsSession) {
+    velk::test::ScriptedDialogs dialogs;
+    CompanionLists companions(dialogs);
+    Club club = velk::test::MakeClub(16, 2, 8, 1);
+    club.Companions = &companions;
+    companions.sessionCreated(club, 1);
+    AppendNewSession(club);
+    const int before = club.SessionScheduleList[1].RoundCount;
+    const int wanted = before == 5 ? 6 : 5;
+
+    club.SessionHead.RoundCount = static_cast<std::int16_t>(wanted);
+    StoreSession(club, 2);
+    ASSERT_EQ(club.SessionScheduleList[1].RoundCount, wanted);
+    EXPECT_EQ(club.SessionScheduleList[1].Entries.size(), 1u + 8u * static_cast<std::size_t>(wanted));
+
+    club.SessionScheduleList[1].Entries[1].NS = 3;
+    club.SessionHead.RoundCount = static_cast<std::int16_t>(before);
+    StoreSession(club, 2);
+    EXPECT_EQ(club.SessionScheduleList[1].RoundCount, wanted);
+    EXPECT_EQ(club.SessionScheduleList[1].Entries[1].NS, 3);
+}
