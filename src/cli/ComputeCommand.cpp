@@ -6,6 +6,7 @@
 #include "cli/SessionScores.h"
 #include "core/PairRecord.h"
 #include "core/ProgramFolder.h"
+#include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
 #include "scoring/ScoreFile.h"
 #include "selection/SelectionText.h"
@@ -80,6 +81,7 @@ int RunCompute(const Args& raw) {
     MatchPointCalculation calc(MatchPointSettings::Of(club), records, p.scores.tables, p.open.dialogs);
     CopyMatchPointsOptions options;
     options.askFirst = false;
+    options.opponents = ScheduleOpponents(club);
     options.save = [&] { return p.open.Save(); };
     if (!CopyMatchPoints(club, calc, p.scores.tables, p.open.dialogs, range->first, range->second, options))
         return 1;

@@ -42,4 +42,20 @@ int OpponentRow(const Club& club, int group, int board, int pairRow) {
     return seat ? seat->OpponentRow : 0;
 }
 
+namespace {
+bool GroupHasSchedule(const Club& club, int group) {
+    for (int r = 1; r <= club.SessionHead.RoundCount; ++r)
+        for (int t = 1; t <= club.TablesPerGroup; ++t)
+            if (const TSchemaObj* e = ScheduleEntry(club, group, r, t); e && (e->NS != 0 || e->EW != 0))
+                return true;
+    return false;
+}
+} // namespace
+
+OpponentLookup ScheduleOpponents(const Club& club) {
+    return [&club](int group, int board, int row) {
+        return GroupHasSchedule(club, group) ? OpponentRow(club, group, board, row) : kOpponentUnknown;
+    };
+}
+
 } // namespace velk

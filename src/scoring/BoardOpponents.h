@@ -1,6 +1,7 @@
 #pragma once
 
 #include "club/Club.h"
+#include "scoring/SessionResults.h"
 
 #include <optional>
 
@@ -23,5 +24,9 @@ std::optional<BoardSeat> FindBoardSeat(const Club& club, int group, int board, i
 
 // The opponents' pair row, 0 when none.
 int OpponentRow(const Club& club, int group, int board, int pairRow);
+
+// Who met whom for the sit-out detection, from the current session's schedule. A group whose
+// schedule is still blank answers kOpponentUnknown, so the opponents are inferred from the scores.
+OpponentLookup ScheduleOpponents(const Club& club);
 
 } // namespace velk

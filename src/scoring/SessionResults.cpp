@@ -99,8 +99,11 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
             if (!NotPlayedCode(r.Code))
                 continue;
             int opponent = 0;
-            if (d.sitOutRow != 0)
-                opponent = opponents ? opponents(group, b, k) : InferredOpponent(calc, d, group, b, k);
+            if (d.sitOutRow != 0) {
+                opponent = opponents ? opponents(group, b, k) : kOpponentUnknown;
+                if (opponent == kOpponentUnknown)
+                    opponent = InferredOpponent(calc, d, group, b, k);
+            }
             if (d.sitOutRow != 0 && opponent == d.sitOutRow) {
                 r.Code = d.granted ? ScoreCode::ZeroPercentage : ScoreCode::None;
                 r.Score = 0;

@@ -11,8 +11,10 @@
 namespace velk {
 
 // The pair row that sat opposite `row` of `group` on `board`, 0 when not known. The session
-// schedule answers it; without one the sit-out opponent is inferred from the empty records.
+// schedule answers it; without one (or when it answers kOpponentUnknown) the sit-out opponent is
+// inferred from the empty records.
 using OpponentLookup = std::function<int(int group, int board, int row)>;
+inline constexpr int kOpponentUnknown = -1;
 
 // Values of the status byte of a pair's session record.
 namespace PairStatus {

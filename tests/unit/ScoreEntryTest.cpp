@@ -4,6 +4,7 @@
 #include "core/ProgramFolder.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/ScoreCode.h"
+#include "scoring/ScoreEntryCalculation.h"
 #include "support/ClubBuilder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
@@ -344,4 +345,53 @@ TEST(ScoreEntry, SavingAGroupReportsTheSitOutAndWritesTheScoreFile) {
     EXPECT_FALSE(entry.saveScoreFile());
     EXPECT_EQ(dialogs.texts().back(), "Redden van scores mislukt");
     EXPECT_EQ(entry.record(1, 1).Score, 420);
+}
+
+TEST(ScoreEntry, CalculationHooksShowTheBoardAndCountTheGroupOnSaving) {
+    test::TempFolder folder;
+    Club club = MakeEntryClub();
+    club.ScoreFilePath = folder.file("club_1.sco");
+    club.CompetitionHead.NeubergMode = NeubergOff;
+    test::ScriptedDialogs dialogs;
+    MatchPointCalculation calc(MatchPointSettings::Of(club), club.SessionScoreList[0].Records, Tables(),
+                               dialogs);
+    ScoreEntry entry(club, Tables(), dialogs, CalculationHooks(club, calc, dialogs));
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    // Board 1 is played at two tables: 1 v 5 and 2 v 7; the top drops from 6 to 2.
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420"));
+    ASSERT_TRUE(entry.acceptScoreFor(1, 2, "400"));
+    dialogs.answerYes();
+    ASSERT_TRUE(entry.compute());
+    EXPECT_EQ(dialogs.texts().back(), "Spel: 1 is  2 keer niet gespeeld;\rBerekening toch uitvoeren");
+    const auto rows = entry.rows();
+    ASSERT_EQ(entry.matchPointTexts.size(), rows.size());
+    const std::string top = MatchPointColumnText(20, false);
+    const std::string zero = MatchPointColumnText(0, false);
+    const std::string none = MatchPointColumnText(kNoMatchPointsShown, false);
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const auto& texts = entry.matchPointTexts[i];
+        switch (rows[i].PairRow) {
+        case 1:
+            EXPECT_EQ(texts, (std::array<std::string, 2>{top, none}));
+            break;
+        case 2:
+            EXPECT_EQ(texts, (std::array<std::string, 2>{zero, none}));
+            break;
+        case 5:
+            EXPECT_EQ(texts, (std::array<std::string, 2>{none, zero}));
+            break;
+        case 7:
+            EXPECT_EQ(texts, (std::array<std::string, 2>{none, top}));
+            break;
+        default:
+            EXPECT_EQ(texts, (std::array<std::string, 2>{none, none})) << rows[i].PairRow;
+        }
+    }
+    // Display only: the stored match points stay untouched.
+    EXPECT_EQ(calc.BoardMatchPoints()[static_cast<std::size_t>(calc.recordIndex(1, 1, 1))].MatchPoints, 0);
+
+    // Saving counts the unplayed boards with the report; four pairs without boards are no sit-out.
+    ASSERT_TRUE(entry.saveGroup(false));
+    EXPECT_EQ(dialogs.texts().back(), "Aantal niet gespeelde spellen :8 in Groep: A");
+    EXPECT_TRUE(std::filesystem::exists(club.ScoreFilePath));
 }

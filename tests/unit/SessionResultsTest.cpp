@@ -1,6 +1,8 @@
 #include "scoring/SessionResults.h"
 
+#include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
+#include "scoring/ScoreCode.h"
 #include "support/ClubBuilder.h"
 #include "support/ScoreListBuilder.h"
 #include "support/ScriptedDialogs.h"
@@ -223,6 +225,72 @@ TEST(SessionResults, SitOutPairGetsTheArbitralScore) {
     ASSERT_TRUE(CopyMatchPoints(s.club, calc2, tables, again, 1, 1, NoQuestion()));
     EXPECT_EQ(s.list.at(1, 1, 3).Code, ScoreCode::None);
     EXPECT_EQ(s.row(6).Status, PairStatus::SitOutWithout);
+}
+
+TEST(SessionResults, ScheduleNamesTheSitOutOpponentWhereTheScoresCannot) {
+    // 6 pairs, 3 rounds of one board, pair 6 absent. Round r plays board r at every table:
+    // round 1 1v2 4v5 3v6, round 2 4v6 1v5 2v3, round 3 5v6 1v3 2v4. Table 4v5 did not play
+    // board 1, so on it pairs 3, 4 and 5 all lack a record and only the schedule tells that pair 3
+    // met the absent pair.
+    Session s(1, 6, 3, 3);
+    Club& club = s.club;
+    club.CurrentSession = 1;
+    club.SessionHead.BoardsPerRound = 1;
+    club.SessionHead.BoardGroupCount = 3;
+    ASSERT_EQ(club.TablesPerGroup, 3);
+    const int tables[3][3][2] = {
+        {{1, 2}, {4, 5}, {3, 6}}, {{4, 6}, {1, 5}, {2, 3}}, {{5, 6}, {1, 3}, {2, 4}}};
+    TZitSchemaObj schedule;
+    schedule.GroupCount = 1;
+    schedule.RoundCount = 3;
+    schedule.Entries.resize(1 + 3 * 3);
+    for (int r = 1; r <= 3; ++r)
+        for (int t = 1; t <= 3; ++t) {
+            TSchemaObj& e = schedule.Entries[static_cast<std::size_t>((r - 1) * 3 + t)];
+            e.Table = static_cast<std::int16_t>(t);
+            e.NS = static_cast<std::int16_t>(tables[r - 1][t - 1][0]);
+            e.EW = static_cast<std::int16_t>(tables[r - 1][t - 1][1]);
+            e.Letter = static_cast<std::uint8_t>('A' + r - 1);
+        }
+    club.SessionScheduleList = {schedule};
+    ASSERT_EQ(OpponentRow(club, 1, 1, 3), 6);
+    s.list.table(1, 1, 1, 2, 420);
+    s.list.table(1, 2, 1, 5, 420);
+    s.list.table(1, 2, 2, 3, 400);
+    s.list.table(1, 3, 1, 3, 420);
+    s.list.table(1, 3, 2, 4, 400);
+    const std::vector<TScoreObj> scores = s.list.scores;
+    const ScoreTables tables3;
+
+    // From the scores alone board 1 is ambiguous: all three get the unplayed code.
+    ScriptedDialogs inferred;
+    auto calc = s.calc(inferred, tables3);
+    inferred.answerYes();
+    ASSERT_TRUE(CopyMatchPoints(club, calc, tables3, inferred, 1, 1, NoQuestion()));
+    EXPECT_EQ(inferred.texts().front(),
+              "Zittafel gedetecteerd voor paar: 6\rArbitrale score toekennen? (zie Help)");
+    EXPECT_EQ(s.list.at(1, 1, 3).Code, ScoreCode::Absent);
+    EXPECT_EQ(s.list.at(1, 2, 4).Code, ScoreCode::ZeroPercentage);
+
+    s.list.scores = scores;
+    ScriptedDialogs scheduled;
+    auto calc2 = s.calc(scheduled, tables3);
+    scheduled.answerYes();
+    CopyMatchPointsOptions options = NoQuestion();
+    options.opponents = ScheduleOpponents(club);
+    ASSERT_TRUE(CopyMatchPoints(club, calc2, tables3, scheduled, 1, 1, options));
+    EXPECT_EQ(s.list.at(1, 1, 3).Code, ScoreCode::ZeroPercentage);
+    EXPECT_EQ(s.list.at(1, 1, 4).Code, ScoreCode::Absent);
+    EXPECT_EQ(s.list.at(1, 1, 5).Code, ScoreCode::Absent);
+    EXPECT_EQ(s.list.at(1, 2, 4).Code, ScoreCode::ZeroPercentage);
+    EXPECT_EQ(s.list.at(1, 3, 5).Code, ScoreCode::ZeroPercentage);
+    EXPECT_EQ(s.row(6).Status, PairStatus::SitOutArbitral);
+    EXPECT_EQ(s.row(3).BoardsPlayed, 2);
+
+    // A group whose schedule is blank falls back on the scores.
+    for (auto& e : club.SessionScheduleList.front().Entries)
+        e.NS = e.EW = 0;
+    EXPECT_EQ(ScheduleOpponents(club)(1, 1, 3), kOpponentUnknown);
 }
 
 TEST(CopyMatchPoints, RefusalsAndQuestions) {
