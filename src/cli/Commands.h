@@ -19,5 +19,6 @@ int RunSchedule(const Args& args);
 int RunCompute(const Args& args);
 int RunMatchPoints(const Args& args);
 int RunResults(const Args& args);
+int RunDemo(const Args& args);
 
 } // namespace velk::cli

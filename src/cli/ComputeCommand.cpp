@@ -112,9 +112,10 @@ int RunMatchPoints(const Args& raw) {
         std::cerr << "scorelijst past niet bij zitting " << club.CurrentSession << '\n';
         return 1;
     }
+    // The same steps and answers as compute, so the list shows what compute summed.
     const auto& s = calc.settings();
     for (int g = 1; g <= s.GroupCount; ++g)
-        calc.ComputeBoards(g, 1, s.BoardCount);
+        ComputeGroupBoards(calc, g, p.open.dialogs, ScheduleOpponents(club));
     std::cout << "group,board,pair,direction,code,score,flags,mp\n";
     for (int g = 1; g <= s.GroupCount; ++g)
         for (int b = 1; b <= s.BoardCount; ++b)

@@ -2,6 +2,7 @@
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
+#include "cli/ScoreLines.h"
 #include "core/PairRecord.h"
 #include "core/ProgramFolder.h"
 #include "scoring/ScoreEntry.h"
@@ -119,21 +120,30 @@ int RunScores(const Args& raw) {
     OpenCompetition competition(args.answerYes());
     if (!competition.Open(pos[1], session))
         return 1;
+    if (pos[0] == "enter")
+        return EnterScoreLines(competition, std::cin, args.has("wijzig-ow"));
     Club& club = competition.club;
     ErrorCode tableError;
     const ScoreTables tables = LoadScoreTables(DataFolder(), competition.dialogs, tableError);
     ScoreEntry entry(club, tables, competition.dialogs);
     if (!entry.open(ScoreEntry::Mode::PerBoard))
         return 1;
-    if (pos[0] == "show")
-        return Show(entry, club);
+    return Show(entry, club);
+}
 
-    if (args.has("wijzig-ow"))
+int EnterScoreLines(OpenCompetition& competition, std::istream& in, bool changeEastWest) {
+    Club& club = competition.club;
+    ErrorCode tableError;
+    const ScoreTables tables = LoadScoreTables(DataFolder(), competition.dialogs, tableError);
+    ScoreEntry entry(club, tables, competition.dialogs);
+    if (!entry.open(ScoreEntry::Mode::PerBoard))
+        return 1;
+    if (changeEastWest)
         entry.startChangeEastWest();
     int entered = 0;
     int refused = 0;
     int lineNumber = 0;
-    for (std::string line; std::getline(std::cin, line);) {
+    for (std::string line; std::getline(in, line);) {
         ++lineNumber;
         const auto first = line.find_first_not_of(" \t\r");
         if (first == std::string::npos || line[first] == '#')

@@ -54,7 +54,10 @@ bool GroupHasSchedule(const Club& club, int group) {
 
 OpponentLookup ScheduleOpponents(const Club& club) {
     return [&club](int group, int board, int row) {
-        return GroupHasSchedule(club, group) ? OpponentRow(club, group, board, row) : kOpponentUnknown;
+        if (!GroupHasSchedule(club, group))
+            return BoardOpponent{};
+        const auto seat = FindBoardSeat(club, group, board, row);
+        return seat ? BoardOpponent{seat->OpponentRow, !seat->NorthSouth} : BoardOpponent{0, false};
     };
 }
 

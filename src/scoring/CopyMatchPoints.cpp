@@ -32,6 +32,20 @@ bool IsStandardPairOrder(const Club& club) {
     return true;
 }
 
+std::optional<SitOutDecision> ComputeGroupBoards(MatchPointCalculation& calc, int group, Dialogs& dialogs,
+                                                 const OpponentLookup& opponents) {
+    const int boards = calc.settings().BoardCount;
+    SitOutDecision sitOut = DetectSitOut(calc, group, dialogs, opponents);
+    calc.CountUnplayed(group, 1, boards, true, sitOut.granted);
+    if (calc.expectedResults(group) <= 0) {
+        dialogs.warning("Geen spel gespeeld in deze groep, Kopie wordt gestopt");
+        return std::nullopt;
+    }
+    // A stop keeps what was computed; the sums take it as it is.
+    calc.ComputeBoards(group, 1, boards);
+    return sitOut;
+}
+
 bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables& tables, Dialogs& dialogs,
                      int firstGroup, int lastGroup, const CopyMatchPointsOptions& options) {
     if (club.CurrentSession < 1 || club.CurrentSession > club.SessionCount() || !calc.fits()) {
@@ -47,17 +61,11 @@ bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables&
         return false;
     firstGroup = std::max(firstGroup, 1);
     lastGroup = std::min(lastGroup, calc.settings().GroupCount);
-    const int boards = calc.settings().BoardCount;
     for (int g = firstGroup; g <= lastGroup; ++g) {
-        const SitOutDecision sitOut = DetectSitOut(calc, g, dialogs, options.opponents);
-        calc.CountUnplayed(g, 1, boards, true, sitOut.granted);
-        if (calc.expectedResults(g) <= 0) {
-            dialogs.warning("Geen spel gespeeld in deze groep, Kopie wordt gestopt");
+        const auto sitOut = ComputeGroupBoards(calc, g, dialogs, options.opponents);
+        if (!sitOut)
             continue;
-        }
-        // A stop keeps what was computed; the sums take it as it is.
-        calc.ComputeBoards(g, 1, boards);
-        SumMatchPoints(club, calc, g, sitOut);
+        SumMatchPoints(club, calc, g, *sitOut);
         ComputePercentages(club, tables, g);
         ComputeRanks(club, club.CurrentSession, g);
     }

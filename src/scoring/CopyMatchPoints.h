@@ -8,6 +8,7 @@
 #include "scoring/SessionResults.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace velk {
@@ -24,6 +25,12 @@ struct CopyMatchPointsOptions {
     // Saves the competition file; empty leaves the saving to the caller.
     std::function<bool()> save;
 };
+
+// The match points of every board of a group as the copy computes them: the sit-out detection,
+// the unplayed boards with their report and questions, then the boards. Nothing (after the
+// message) when the group played no board.
+std::optional<SitOutDecision> ComputeGroupBoards(MatchPointCalculation& calc, int group, Dialogs& dialogs,
+                                                 const OpponentLookup& opponents);
 
 // "Verwerken M.P.in Competitie" for groups first..last of the current session: for each group the
 // sit-out detection, the unplayed boards, the match points of every board, the sums, percentages

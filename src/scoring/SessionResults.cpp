@@ -98,19 +98,23 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
             TScoreObj& r = calc.mutableRecord(group, b, k);
             if (!NotPlayedCode(r.Code))
                 continue;
+            const BoardOpponent seat = opponents ? opponents(group, b, k) : BoardOpponent{};
+            // An empty record has no side yet; the code it gets must count for the pair's side.
+            const auto give = [&](std::uint8_t code) {
+                r.Code = code;
+                r.Score = 0;
+                if (seat.row > 0) {
+                    r.Direction = seat.eastWest ? 1 : 0;
+                    r.Flags = seat.eastWest ? std::uint8_t{ScoreFlag::EastWest} : std::uint8_t{0};
+                }
+            };
             int opponent = 0;
-            if (d.sitOutRow != 0) {
-                opponent = opponents ? opponents(group, b, k) : kOpponentUnknown;
-                if (opponent == kOpponentUnknown)
-                    opponent = InferredOpponent(calc, d, group, b, k);
-            }
-            if (d.sitOutRow != 0 && opponent == d.sitOutRow) {
-                r.Code = d.granted ? ScoreCode::ZeroPercentage : ScoreCode::None;
-                r.Score = 0;
-            } else if (r.Code == ScoreCode::None && calc.unplayed(b, group) > 0) {
-                r.Code = ScoreCode::Absent;
-                r.Score = 0;
-            }
+            if (d.sitOutRow != 0)
+                opponent = seat.row == kOpponentUnknown ? InferredOpponent(calc, d, group, b, k) : seat.row;
+            if (d.sitOutRow != 0 && opponent == d.sitOutRow)
+                give(d.granted ? ScoreCode::ZeroPercentage : ScoreCode::None);
+            else if (r.Code == ScoreCode::None && calc.unplayed(b, group) > 0)
+                give(ScoreCode::Absent);
         }
     }
     if (d.incompleteCount > 0 && d.incompleteCount < s.RoundCount)

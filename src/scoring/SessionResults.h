@@ -10,11 +10,17 @@
 
 namespace velk {
 
-// The pair row that sat opposite `row` of `group` on `board`, 0 when not known. The session
-// schedule answers it; without one (or when it answers kOpponentUnknown) the sit-out opponent is
-// inferred from the empty records.
-using OpponentLookup = std::function<int(int group, int board, int row)>;
+// Where a pair row sat on a board: the row opposite (0 when none) and its side.
 inline constexpr int kOpponentUnknown = -1;
+struct BoardOpponent {
+    int row = kOpponentUnknown; // kOpponentUnknown: the lookup cannot tell
+    bool eastWest = false;
+};
+
+// Who met whom on a board. The session schedule answers it; without one (or when it answers
+// kOpponentUnknown) the sit-out opponent is inferred from the empty records and the side of an
+// empty record is left as it is.
+using OpponentLookup = std::function<BoardOpponent(int group, int board, int row)>;
 
 // Values of the status byte of a pair's session record.
 namespace PairStatus {

@@ -282,6 +282,10 @@ TEST(SessionResults, ScheduleNamesTheSitOutOpponentWhereTheScoresCannot) {
     EXPECT_EQ(s.list.at(1, 1, 3).Code, ScoreCode::ZeroPercentage);
     EXPECT_EQ(s.list.at(1, 1, 4).Code, ScoreCode::Absent);
     EXPECT_EQ(s.list.at(1, 1, 5).Code, ScoreCode::Absent);
+    // The unplayed table's records count for their own sides: 4 North-South, 5 East-West.
+    EXPECT_EQ(s.list.at(1, 1, 4).Flags, 0);
+    EXPECT_EQ(s.list.at(1, 1, 5).Flags, ScoreFlag::EastWest);
+    EXPECT_EQ(s.list.at(1, 1, 5).Direction, 1);
     EXPECT_EQ(s.list.at(1, 2, 4).Code, ScoreCode::ZeroPercentage);
     EXPECT_EQ(s.list.at(1, 3, 5).Code, ScoreCode::ZeroPercentage);
     EXPECT_EQ(s.row(6).Status, PairStatus::SitOutArbitral);
@@ -290,7 +294,7 @@ TEST(SessionResults, ScheduleNamesTheSitOutOpponentWhereTheScoresCannot) {
     // A group whose schedule is blank falls back on the scores.
     for (auto& e : club.SessionScheduleList.front().Entries)
         e.NS = e.EW = 0;
-    EXPECT_EQ(ScheduleOpponents(club)(1, 1, 3), kOpponentUnknown);
+    EXPECT_EQ(ScheduleOpponents(club)(1, 1, 3).row, kOpponentUnknown);
 }
 
 TEST(CopyMatchPoints, RefusalsAndQuestions) {
