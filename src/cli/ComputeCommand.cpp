@@ -8,7 +8,6 @@
 #include "core/ProgramFolder.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
-#include "scoring/ScoreFile.h"
 #include "selection/SelectionText.h"
 
 #include <iostream>
@@ -17,13 +16,13 @@ namespace velk::cli {
 
 bool SessionScores::Load(OpenCompetition& open) {
     Club& club = open.club;
-    ErrorCode errorCode;
-    if (!ReadScoreFile(club.ClubFilePath, ShapeOf(club.CompetitionHead.PairCount, club.SessionList), true,
-                       blocks, open.dialogs, errorCode) ||
-        club.CurrentSession < 1 || club.CurrentSession > static_cast<int>(blocks.size())) {
+    const auto index = static_cast<std::size_t>(club.CurrentSession - 1);
+    // The score file came with the competition; its block must reach the session's numbering.
+    if (club.CurrentSession < 1 || index >= club.SessionScoreList.size()) {
         std::cerr << "geen scores voor zitting " << club.CurrentSession << '\n';
         return false;
     }
+    ErrorCode errorCode;
     tables = LoadScoreTables(DataFolder(), open.dialogs, errorCode, false);
     return true;
 }
@@ -76,22 +75,15 @@ int RunCompute(const Args& raw) {
     const auto range = ParseGroupRange(args.value("groups").value_or("*"), club.CompetitionHead.GroupCount);
     if (!range)
         return 2;
-    auto& records = p.scores.Current(club);
-    const std::vector<TScoreObj> before = records;
-    MatchPointCalculation calc(MatchPointSettings::Of(club), records, p.scores.tables, p.open.dialogs);
+    MatchPointCalculation calc(MatchPointSettings::Of(club), p.scores.Current(club), p.scores.tables,
+                               p.open.dialogs);
     CopyMatchPointsOptions options;
     options.askFirst = false;
     options.opponents = ScheduleOpponents(club);
+    // The save writes the score file too: the sit-out detection may have given records a code.
     options.save = [&] { return p.open.Save(); };
     if (!CopyMatchPoints(club, calc, p.scores.tables, p.open.dialogs, range->first, range->second, options))
         return 1;
-    // The sit-out detection may have given records a code; the score file keeps them.
-    if (records != before) {
-        ErrorCode errorCode;
-        if (!WriteScoreFile(club.ScoreFilePath, p.scores.blocks, club.CompetitionHead.PairCount, true,
-                            p.open.dialogs, errorCode))
-            return 1;
-    }
     return p.open.dialogs.errorCount() == 0 ? 0 : 1;
 }
 

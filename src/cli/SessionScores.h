@@ -10,16 +10,17 @@
 
 namespace velk::cli {
 
-// The score blocks of an open competition, read from the score file beside it, and the tables.
+// The current session's scores of an open competition (read with it from the score file beside
+// it) and the data tables.
 struct SessionScores {
-    std::vector<TZitScoreObj> blocks;
     ScoreTables tables;
 
-    // Reads the score file and the data tables; false with the messages on stderr.
+    // Checks that the session has its score block and reads the data tables; false with the
+    // message on stderr.
     bool Load(OpenCompetition& open);
     // The current session's records.
-    std::vector<TScoreObj>& Current(const Club& club) {
-        return blocks[static_cast<std::size_t>(club.CurrentSession - 1)].Records;
+    static std::vector<TScoreObj>& Current(Club& club) {
+        return club.SessionScoreList[static_cast<std::size_t>(club.CurrentSession - 1)].Records;
     }
 };
 
