@@ -2,6 +2,7 @@
 #include "gui/QtDialogs.h"
 #include "gui/TBerichtForm.h"
 #include "gui/TInputTextDlg.h"
+#include "support/WidgetTesting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,19 +13,9 @@
 #include <QtTest>
 #include <functional>
 
-namespace {
+using velk::test::WhenModal;
 
-// Runs `answer` on the modal dialog as soon as it is up; gives up after a while so that a dialog
-// that never opens fails the test instead of waiting.
-void WhenModal(std::function<void(QWidget*)> answer, int triesLeft = 200) {
-    QTimer::singleShot(10, [answer, triesLeft] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            answer(modal);
-        } else if (triesLeft > 0) {
-            WhenModal(answer, triesLeft - 1);
-        }
-    });
-}
+namespace {
 
 QWidget* FocusOrSelf(QWidget* w) {
     return w->focusWidget() ? w->focusWidget() : w;

@@ -7,7 +7,9 @@
 #include "schedules/SessionSchedules.h"
 #include "support/ClubBuilder.h"
 #include "support/ScheduleFixtures.h"
+#include "support/ScheduleGridTesting.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WidgetTesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,47 +24,14 @@
 #include <QtTest>
 #include <functional>
 
+using velk::test::Canceller;
+using velk::test::Cell;
+using velk::test::Child;
 using velk::test::ScriptedDialogs;
+using velk::test::TypeCell;
+using velk::test::WhenModal;
 
 namespace {
-
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
-
-// Acts on the modal window named `name` as soon as it is up.
-void WhenModal(const char* name, std::function<void(QWidget*)> act, int triesLeft = 500) {
-    QTimer::singleShot(10, [name, act, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == QLatin1String(name)) {
-            act(modal);
-            return;
-        }
-        if (triesLeft == 0)
-            qFatal("no modal %s", name);
-        WhenModal(name, act, triesLeft - 1);
-    });
-}
-
-// Cancels the modal window named `name` whenever it comes up, for as long as it lives.
-class Canceller : public QObject {
-public:
-    explicit Canceller(const char* name) : name_(QString::fromLatin1(name)) {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal->objectName() == name_)
-                QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        timer_.start(20);
-    }
-
-private:
-    QString name_;
-    QTimer timer_;
-};
 
 void ChoosePairs(const QString& pairs) {
     WhenModal("VernummerDlg", [pairs](QWidget* dialog) {
@@ -78,27 +47,9 @@ void ChooseSessionInBox(const QString& text) {
     });
 }
 
-void TypeCell(QTableWidget* grid, int row, int column, const QString& text) {
-    grid->setCurrentCell(row, column);
-    grid->editItem(grid->item(row, column));
-    auto* editor = grid->viewport()->findChild<QLineEdit*>();
-    if (!editor)
-        qFatal("no cell editor at %d,%d", row, column);
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Delete);
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 QString Header(QTableWidget* grid, int column) {
     const QTableWidgetItem* item = grid->horizontalHeaderItem(column);
     return item ? item->text() : QString();
-}
-
-QString Cell(QTableWidget* grid, int row, int column) {
-    return grid->item(row, column) ? grid->item(row, column)->text() : QString();
 }
 
 // The base schedule of session 1: 10 pairs at 5 tables, 3 rounds, 3 board groups.

@@ -2,6 +2,7 @@
 #include "gui/schedules/TSchemaDlg.h"
 #include "gui/schedules/TSchemaForm.h"
 #include "gui/schedules/TSchemaFormE.h"
+#include "support/ScheduleGridTesting.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
@@ -17,41 +18,13 @@
 #include <fstream>
 #include <iterator>
 
+using velk::test::Cell;
+using velk::test::Child;
+using velk::test::FileBytes;
 using velk::test::ScriptedDialogs;
+using velk::test::TypeCell;
 
 namespace {
-
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
-
-// Types into a grid cell the way a user does: open its editor, type, confirm with Enter.
-void TypeCell(QTableWidget* grid, int row, int column, const QString& text) {
-    grid->setCurrentCell(row, column);
-    grid->editItem(grid->item(row, column));
-    auto* editor = grid->viewport()->findChild<QLineEdit*>();
-    if (!editor)
-        qFatal("no cell editor at %d,%d", row, column);
-    editor->selectAll();
-    QTest::keyClick(editor, Qt::Key_Delete);
-    QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
-    // The view commits and closes the editor from a queued call.
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-QString Cell(QTableWidget* grid, int row, int column) {
-    return grid->item(row, column) ? grid->item(row, column)->text() : QString();
-}
-
-std::vector<std::uint8_t> FileBytes(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // Per round: table, NZ, OW and board group of both tables. Round 2 shares group C between the
 // tables, so nobody meets the same boards twice.

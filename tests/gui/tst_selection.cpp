@@ -3,6 +3,7 @@
 #include "gui/selection/TGroepenDlg.h"
 #include "gui/selection/TSelectieDlg.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WidgetTesting.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -14,18 +15,9 @@
 #include <QtTest>
 #include <functional>
 
-namespace {
+using velk::test::WhenModal;
 
-// Runs `answer` on the modal dialog as soon as it is up; gives up after a while so that a dialog
-// that never opens fails the test instead of waiting.
-void WhenModal(std::function<void(QWidget*)> answer, int triesLeft = 200) {
-    QTimer::singleShot(10, [answer, triesLeft] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            answer(modal);
-        else if (triesLeft > 0)
-            WhenModal(answer, triesLeft - 1);
-    });
-}
+namespace {
 
 velk::Club MakeClub(int groups) {
     velk::Club club;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/WidgetTesting.h"
+
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -11,13 +13,6 @@
 
 // Driving the schedule editors' grids from a GUI test.
 namespace velk::test {
-
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
 
 // Types into a grid cell the way a user does: open its editor, type, confirm with Enter.
 inline void TypeCell(QTableWidget* grid, int row, int column, const QString& text) {

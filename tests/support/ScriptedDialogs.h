@@ -1,12 +1,12 @@
 #pragma once
 
+#include "core/Dialogs.h"
+
 #include <deque>
 #include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "core/Dialogs.h"
 
 namespace velk::test {
 

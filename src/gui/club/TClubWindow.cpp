@@ -123,8 +123,10 @@ void TClubWindow::buildMenus() {
     addItem(entry, QStringLiteral("per spel met schema"), "ScoreEntryPerBoard");
     addItem(entry, QStringLiteral("per ronde met schema"), "ScoreEntryPerRound");
     addItem(scores, QStringLiteral("&Uitvoer"), "ScoreOutput");
-    addItem(scores, QStringLiteral("Verwerken M.P.in Competitie"), "CopyMatchPoints");
-    addItem(scores, QStringLiteral("Kopie  M.P naar andere &Groep"), "CopyGroupScores");
+    addItem(scores, QStringLiteral("Verwerken M.P.in Competitie"), "CopyMatchPoints",
+            &TClubWindow::onCopyMatchPoints, QStringLiteral("Matchpunten van de zitting in de competitie"));
+    addItem(scores, QStringLiteral("Kopie  M.P naar andere &Groep"), "CopyGroupScores",
+            &TClubWindow::onCopyGroupScores, QStringLiteral("Scores van een groep naar een andere groep"));
     addItem(scores, QStringLiteral("Verificatie Slem's"), "SlamCheck");
     QMenu* data = scores->addMenu(QStringLiteral("Score &Data"));
     addItem(data, QStringLiteral("&Alle Scores bestand"), "ScoreTableList");
@@ -382,7 +384,9 @@ void TClubWindow::applyState() {
                                             "DeleteSessionSpdBtn",
                                             "CompetitionLine",
                                             "ReadSchedule",
-                                            "RenumberSchedule"};
+                                            "RenumberSchedule",
+                                            "CopyMatchPoints",
+                                            "CopyGroupScores"};
     for (const char* name : alwaysOn)
         if (QAction* a = actions_.value(QString::fromLatin1(name)))
             a->setEnabled(true);

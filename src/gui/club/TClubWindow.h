@@ -105,6 +105,9 @@ private:
     void onEditSchedule();
     void onRenumberSchedule();
     void onComposeScheduleHelp();
+    void onCopyMatchPoints();
+    void onCopyGroupScores();
+    std::vector<velk::TScoreObj>* sessionScores();
     void onToggleCompetitionLine();
     void onToggleMaximised();
     void onScreenFont();

@@ -1,0 +1,61 @@
+// "Verwerken M.P.in Competitie" and "Kopie  M.P naar andere &Groep" from the main window.
+#include "core/ErrorHelpers.h"
+#include "core/ProgramFolder.h"
+#include "gui/club/PairGrid.h"
+#include "gui/club/TClubWindow.h"
+#include "gui/selection/TGroepenDlg.h"
+#include "gui/selection/TSelectieDlg.h"
+#include "scoring/BoardOpponents.h"
+#include "scoring/CopyMatchPoints.h"
+#include "scoring/ScoreFile.h"
+
+namespace {
+constexpr int kMatchPointSelectionKind = 30;
+constexpr int kNoMatchPointsComputed = 23;
+} // namespace
+
+// The current session's score records, or null (after the shared error) when there are none.
+std::vector<velk::TScoreObj>* TClubWindow::sessionScores() {
+    const auto index = static_cast<std::size_t>(club_.CurrentSession - 1);
+    if (state_ != FileState::Open || club_.CurrentSession < 1 || index >= club_.SessionScoreList.size()) {
+        velk::ShowError(dialogs_, club_.ErrorCode, "", kNoMatchPointsComputed);
+        return nullptr;
+    }
+    return &club_.SessionScoreList[index].Records;
+}
+
+void TClubWindow::onCopyMatchPoints() {
+    std::vector<velk::TScoreObj>* records = sessionScores();
+    if (!records)
+        return;
+    TSelectieDlg selection(club_, dialogs_, this);
+    if (!selection.ChooseGroups(kMatchPointSelectionKind))
+        return;
+    const velk::GroupSelection& chosen = selection.selection();
+    velk::ErrorCode tableError;
+    const velk::ScoreTables tables = velk::LoadScoreTables(velk::DataFolder(), dialogs_, tableError, false);
+    const std::vector<velk::TScoreObj> before = *records;
+    velk::MatchPointCalculation calc(velk::MatchPointSettings::Of(club_), *records, tables, dialogs_);
+    velk::CopyMatchPointsOptions options;
+    options.opponents = velk::ScheduleOpponents(club_);
+    options.save = [this] { return saveFile(); };
+    const bool copied = velk::CopyMatchPoints(club_, calc, tables, dialogs_, chosen.SelFirstGroup,
+                                              chosen.SelLastGroup, options);
+    // The sit-out detection may have given records a code; the score file keeps them.
+    if (*records != before)
+        velk::WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount,
+                             true, dialogs_, club_.ErrorCode);
+    if (copied)
+        grid_->showPairs(club_);
+}
+
+void TClubWindow::onCopyGroupScores() {
+    std::vector<velk::TScoreObj>* records = sessionScores();
+    if (!records)
+        return;
+    TGroepenDlg groups(club_, dialogs_, this);
+    if (!groups.ChooseCopyGroups())
+        return;
+    for (const int target : groups.targetGroups())
+        velk::CopyGroupScores(club_, *records, dialogs_, groups.sourceGroup(), target);
+}
