@@ -206,7 +206,7 @@ void TestIndividualSchedule::newChangeDialogOpensTheIndividualEditorPerTable() {
     QCOMPARE(Cell(grid, 1, 1), QStringLiteral("1"));
     QCOMPARE(Cell(grid, 1, 2), QStringLiteral("5"));
     QCOMPARE(Cell(grid, 1, 6), QStringLiteral(" L C"));
-    form.SchrapBtnClick();
+    Child<QPushButton>(&form, "SchrapBtn")->click();
     QVERIFY(!form.isVisible());
 }
 

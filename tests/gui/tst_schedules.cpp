@@ -337,7 +337,7 @@ void TestSchedules::newChangeDialogOpensTheChosenView() {
     QVERIFY(form.isVisible());
     QCOMPARE(form.windowTitle(), QStringLiteral("Schema wijzigen per Tafel "));
     QCOMPARE(dialogs.fileChoices.back().filter, std::string("Schema bestand (*.*)|*.*"));
-    form.SchrapBtn3Click();
+    Child<QPushButton>(&form, "SchrapBtn3")->click();
 }
 
 QTEST_MAIN(TestSchedules)

@@ -8,16 +8,11 @@
 #include "schedules/Renumbering.h"
 #include "schedules/ScheduleFieldCheck.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -30,92 +25,19 @@ constexpr int kTableViewFirstPair = 1;
 } // namespace
 
 TSchemaForm::TSchemaForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), club_(club), dialogs_(dialogs) {
-    setObjectName(QStringLiteral("SchemaForm"));
-    auto* layout = new QVBoxLayout(this);
-
-    scheduleLine_ = new QLabel(this);
-    scheduleLine_->setObjectName(QStringLiteral("SchemaLabel"));
-    position_ = new QLabel(this);
-    position_->setObjectName(QStringLiteral("PositieLabel"));
-    auto* top = new QHBoxLayout;
-    top->addWidget(scheduleLine_);
-    top->addStretch();
-    top->addWidget(position_);
-    layout->addLayout(top);
-
-    auto* middle = new QHBoxLayout;
-    grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("SchemaGrid"));
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                           QAbstractItemView::EditKeyPressed);
-    grid_->installEventFilter(this);
-    middle->addWidget(grid_, 1);
+    : ScheduleFormBase(club, dialogs,
+                       {"SchemaForm",
+                        "ParenLabel",
+                        {"NZEdit", "OWEdit", "SPEdit"},
+                        "SluitBtn3",
+                        "SchrapBtn3",
+                        "UitvoerBtn"},
+                       parent),
+      nsEdit_(edits_[0]), ewEdit_(edits_[1]), groupEdit_(edits_[2]) {
     renumberView_ = new RenumberView(
-        club_, dialogs_, editor_,
-        [this] {
-            closedByButton_ = true;
-            close();
-        },
-        this);
+        club_, dialogs_, editor_, [this] { closeByButton(); }, this);
     renumberView_->hide();
-    middle->addWidget(renumberView_, 1);
-
-    auto* side = new QVBoxLayout;
-    auto addLabel = [&](QLabel*& label, const char* name) {
-        label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        side->addWidget(label);
-    };
-    addLabel(pairs_, "ParenLabel");
-    addLabel(tables_, "TafelsLabel");
-    addLabel(rounds_, "RondenLabel");
-    addLabel(groups_, "SpelgrpLabel");
-    addLabel(type_, "SchematypeLabel");
-    side->addStretch();
-    middle->addLayout(side);
-    layout->addLayout(middle);
-
-    editPanel_ = new QWidget(this);
-    auto* edits = new QHBoxLayout(editPanel_);
-    editRound_ = new QLabel(editPanel_);
-    editTable_ = new QLabel(editPanel_);
-    auto addEdit = [&](QLineEdit*& edit, const char* name) {
-        edit = new QLineEdit(editPanel_);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setMaxLength(4);
-        edits->addWidget(edit);
-    };
-    edits->addWidget(editRound_);
-    edits->addWidget(editTable_);
-    addEdit(nsEdit_, "NZEdit");
-    addEdit(ewEdit_, "OWEdit");
-    addEdit(groupEdit_, "SPEdit");
-    layout->addWidget(editPanel_);
-    connect(groupEdit_, &QLineEdit::returnPressed, this, &TSchemaForm::SPEditReturn);
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int, int) { editWholeCell(); });
-
-    auto* buttons = new QHBoxLayout;
-    auto addButton = [&](const QString& text, const char* name) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(QString::fromLatin1(name));
-        buttons->addWidget(button);
-        return button;
-    };
-    prev_ = addButton(QStringLiteral("Ronde -"), "PrevBitBtn");
-    next_ = addButton(QStringLiteral("Ronde +"), "NextBitBtn");
-    auto* ok = addButton(QStringLiteral("O&k"), "SluitBtn3");
-    auto* cancel = addButton(QStringLiteral("&Schrap"), "SchrapBtn3");
-    auto* print = addButton(QStringLiteral("Print"), "UitvoerBtn");
-    auto* help = addButton(QStringLiteral("&Help"), "HelpBitBtn");
-    layout->addLayout(buttons);
-    connect(prev_, &QPushButton::clicked, this, &TSchemaForm::PrevBitBtnClick);
-    connect(next_, &QPushButton::clicked, this, &TSchemaForm::NextBitBtnClick);
-    connect(ok, &QPushButton::clicked, this, &TSchemaForm::SluitBtn3Click);
-    connect(cancel, &QPushButton::clicked, this, &TSchemaForm::SchrapBtn3Click);
-    connect(print, &QPushButton::clicked, this, &TSchemaForm::UitvoerBtnClick);
-    connect(help, &QPushButton::clicked, this, &TSchemaForm::HelpBitBtnClick);
+    gridRow_->addWidget(renumberView_, 1);
 }
 
 void TSchemaForm::NewSchedule(int view, const velk::ScheduleCounts& counts, int scheduleType) {
@@ -152,24 +74,14 @@ bool TSchemaForm::openRenumbering() {
 
 void TSchemaForm::showEditor(bool changing) {
     changing_ = changing;
-    closedByButton_ = false;
     const bool renumbering = editor_.view() == ScheduleView::Renumbering;
     setWindowTitle(renumbering ? QStringLiteral("Schema Vernummeren")
                                : ToQt(velk::ScheduleEditorCaption(changing, editor_.view())));
-    const bool perTable = editor_.view() == ScheduleView::PerTable;
-    prev_->setText(perTable ? QStringLiteral("Tafel -") : QStringLiteral("Ronde -"));
-    next_->setText(perTable ? QStringLiteral("Tafel +") : QStringLiteral("Ronde +"));
-    prev_->setToolTip(perTable ? QStringLiteral("Vorige tafel") : QString());
-    next_->setToolTip(perTable ? QStringLiteral("Volgende tafel") : QString());
-    const bool whole = editor_.view() == ScheduleView::Whole;
-    prev_->setVisible(!whole && !renumbering);
-    next_->setVisible(!whole && !renumbering);
-    editPanel_->setVisible(whole);
+    showSteps(renumbering);
     grid_->setVisible(!renumbering);
     renumberView_->setVisible(renumbering);
     for (QLabel* label : {tables_, rounds_, groups_})
         label->setVisible(!renumbering);
-    setEditFieldsEnabled(false);
     fillCounts();
     fillGrid();
     show();
@@ -181,7 +93,7 @@ void TSchemaForm::fillCounts() {
     const velk::ScheduleCounts c = editor_.counts();
     const bool renumbering = editor_.view() == ScheduleView::Renumbering;
     scheduleLine_->setText(ToQt(renumbering ? velk::RenumberScheduleLine(club_) : editor_.scheduleLine()));
-    pairs_->setText(QString::number(renumbering ? renumberView_->pairs() : c.Pairs) +
+    count_->setText(QString::number(renumbering ? renumberView_->pairs() : c.Pairs) +
                     QStringLiteral(" Paren"));
     tables_->setText(QString::number(c.Tables) + QStringLiteral(" Tafels"));
     rounds_->setText(QString::number(c.Rounds) + QStringLiteral(" Ronden"));
@@ -221,25 +133,11 @@ void TSchemaForm::fillGrid() {
         }
         break;
     }
-    case ScheduleView::Whole: {
-        position_->clear();
-        QStringList header{QStringLiteral("Ronde")};
-        for (int t = 1; t <= c.Tables; ++t)
-            header << QStringLiteral("Tafel%1 ").arg(t);
-        grid_->setColumnCount(c.Tables + 1);
-        grid_->setHorizontalHeaderLabels(header);
-        grid_->setRowCount(c.Rounds);
-        grid_->setColumnWidth(0, 50);
-        for (int r = 1; r <= c.Rounds; ++r) {
-            grid_->setItem(r - 1, 0, FixedItem(QString::number(r)));
-            for (int t = 1; t <= c.Tables; ++t) {
-                grid_->setColumnWidth(t, 65);
-                grid_->setItem(r - 1, t,
-                               FixedItem(ToQt(velk::WholeViewCellText(editor_.schedule().at(r, t)))));
-            }
-        }
+    case ScheduleView::Whole:
+        fillWholeView(c.Rounds, c.Tables, [this](int r, int t) {
+            return ToQt(velk::WholeViewCellText(editor_.schedule().at(r, t)));
+        });
         break;
-    }
     case ScheduleView::Renumbering:
         break;
     }
@@ -261,20 +159,10 @@ std::vector<velk::ScheduleRow> TSchemaForm::gridRows() const {
     return rows;
 }
 
-std::vector<std::vector<velk::ScheduleRow>> TSchemaForm::gridColumns() const {
-    std::vector<std::vector<velk::ScheduleRow>> columns;
-    for (int t = 1; t < grid_->columnCount(); ++t) {
-        std::vector<velk::ScheduleRow> column;
-        for (int r = 0; r < grid_->rowCount(); ++r)
-            column.push_back(velk::ParseWholeViewCell(FromQt(CellText(grid_, r, t))));
-        columns.push_back(std::move(column));
-    }
-    return columns;
-}
-
 bool TSchemaForm::storeView() {
-    const auto failure = editor_.view() == ScheduleView::Whole ? editor_.storeColumns(gridColumns(), dialogs_)
-                                                               : editor_.storeRows(gridRows(), dialogs_);
+    const auto failure = editor_.view() == ScheduleView::Whole
+                             ? editor_.storeColumns(wholeViewColumns(velk::ParseWholeViewCell), dialogs_)
+                             : editor_.storeRows(gridRows(), dialogs_);
     if (failure)
         putCursor(*failure);
     return !failure;
@@ -306,35 +194,13 @@ void TSchemaForm::putCursor(const velk::CellPosition& at) {
     grid_->setFocus();
 }
 
-void TSchemaForm::move(int delta) {
-    if (editor_.view() == ScheduleView::Whole || !storeView())
-        return;
-    editor_.step(delta);
-    fillGrid();
-    grid_->setFocus();
-}
-
-void TSchemaForm::SluitBtn3Click() {
+void TSchemaForm::okClicked() {
     if (editor_.view() == ScheduleView::Renumbering || !storeView())
         return;
-    const auto closing = editor_.confirm(club_.TablesPerGroup, dialogs_, club_.ErrorCode);
-    if (!closing.Close) {
-        if (closing.Round > 0 && editor_.view() == ScheduleView::Whole)
-            grid_->setCurrentCell(closing.Round - 1, closing.Table);
-        return;
-    }
-    if (!closing.SavedPath.empty())
-        club_.BaseScheduleFile = closing.SavedPath;
-    closedByButton_ = true;
-    close();
+    finishClosing(editor_.confirm(club_.TablesPerGroup, dialogs_, club_.ErrorCode));
 }
 
-void TSchemaForm::SchrapBtn3Click() {
-    closedByButton_ = true;
-    close();
-}
-
-void TSchemaForm::UitvoerBtnClick() {
+void TSchemaForm::printClicked() {
     if (!editor_.schedule().isComplete())
         return;
     const QTableWidget* grid = editor_.view() == ScheduleView::Renumbering ? renumberView_->grid() : grid_;
@@ -342,43 +208,21 @@ void TSchemaForm::UitvoerBtnClick() {
                        windowTitle(), ToQt(editor_.fileName()), *grid);
 }
 
-void TSchemaForm::HelpBitBtnClick() {
+void TSchemaForm::helpClicked() {
     static const int topics[] = {2411, 2412, 2413, 245};
     dialogs_.showHelp(topics[static_cast<int>(editor_.view()) - 1]);
 }
 
-bool TSchemaForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp) {
-            move(key->key() == Qt::Key_PageDown ? +1 : -1);
-            return true;
-        }
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & Qt::ControlModifier) && editor_.view() == ScheduleView::Whole) {
-            editWholeCell();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void TSchemaForm::editWholeCell() {
-    if (editor_.view() != ScheduleView::Whole || grid_->currentColumn() < 1 || grid_->currentRow() < 0)
+    if (!beginWholeCellEdit())
         return;
-    editRow_ = grid_->currentRow();
-    editColumn_ = grid_->currentColumn();
     const velk::ScheduleRow cell = velk::ParseWholeViewCell(FromQt(CellText(grid_, editRow_, editColumn_)));
     nsEdit_->setText(ToQt(cell.NS));
     ewEdit_->setText(ToQt(cell.EW));
     groupEdit_->setText(ToQt(cell.Group));
-    editRound_->setText(QStringLiteral("Ronde %1").arg(editRow_ + 1));
-    editTable_->setText(QStringLiteral("Tafel %1").arg(editColumn_));
-    setEditFieldsEnabled(true);
-    nsEdit_->setFocus();
 }
 
-void TSchemaForm::SPEditReturn() {
+void TSchemaForm::wholeCellEdited() {
     if (editRow_ < 0)
         return;
     const std::string ns = FromQt(nsEdit_->text().trimmed());
@@ -390,26 +234,5 @@ void TSchemaForm::SPEditReturn() {
         return;
     }
     velk::ScheduleRow row{std::to_string(editColumn_), ns, ew, group};
-    const QString text = ToQt(velk::WholeViewCellText(velk::EntryOf(row, editColumn_)));
-    grid_->item(editRow_, editColumn_)->setText(text);
-    setEditFieldsEnabled(false);
-    editRow_ = editColumn_ = -1;
-    grid_->setFocus();
-}
-
-void TSchemaForm::setEditFieldsEnabled(bool enabled) {
-    for (QLineEdit* edit : {nsEdit_, ewEdit_, groupEdit_}) {
-        edit->setEnabled(enabled);
-        if (!enabled)
-            edit->clear();
-    }
-}
-
-void TSchemaForm::closeEvent(QCloseEvent* event) {
-    if (!closedByButton_ && dialogs_.askYesNo("Bestand nog redden\r gebruik dan <Ok>")) {
-        event->ignore();
-        return;
-    }
-    closedByButton_ = false;
-    event->accept();
+    finishWholeCellEdit(ToQt(velk::WholeViewCellText(velk::EntryOf(row, editColumn_))));
 }

@@ -5,15 +5,10 @@
 #include "schedules/ScheduleCells.h"
 #include "schedules/ScheduleFieldCheck.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -30,86 +25,16 @@ constexpr int kWholeViewRowHeight = 40;
 } // namespace
 
 TSchemaFormE::TSchemaFormE(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent, Qt::Window), club_(club), dialogs_(dialogs) {
-    setObjectName(QStringLiteral("SchemaFormE"));
+    : ScheduleFormBase(club, dialogs,
+                       {"SchemaFormE",
+                        "SpelersLabel",
+                        {"NEdit", "OEdit", "ZEdit", "WEdit", "SPEdit"},
+                        "SluitBtn",
+                        "SchrapBtn",
+                        "PrintBtn"},
+                       parent),
+      nEdit_(edits_[0]), oEdit_(edits_[1]), zEdit_(edits_[2]), wEdit_(edits_[3]), groupEdit_(edits_[4]) {
     setWindowTitle(QStringLiteral("Schema Invoeren"));
-    auto* layout = new QVBoxLayout(this);
-
-    scheduleLine_ = new QLabel(this);
-    scheduleLine_->setObjectName(QStringLiteral("SchemaLabel"));
-    position_ = new QLabel(this);
-    position_->setObjectName(QStringLiteral("PositieLabel"));
-    auto* top = new QHBoxLayout;
-    top->addWidget(scheduleLine_);
-    top->addStretch();
-    top->addWidget(position_);
-    layout->addLayout(top);
-
-    auto* middle = new QHBoxLayout;
-    grid_ = new QTableWidget(this);
-    grid_->setObjectName(QStringLiteral("SchemaGrid"));
-    grid_->verticalHeader()->hide();
-    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                           QAbstractItemView::EditKeyPressed);
-    grid_->installEventFilter(this);
-    middle->addWidget(grid_, 1);
-
-    auto* side = new QVBoxLayout;
-    auto addLabel = [&](QLabel*& label, const char* name) {
-        label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(name));
-        side->addWidget(label);
-    };
-    addLabel(players_, "SpelersLabel");
-    addLabel(tables_, "TafelsLabel");
-    addLabel(rounds_, "RondenLabel");
-    addLabel(groups_, "SpelgrpLabel");
-    addLabel(type_, "SchematypeLabel");
-    side->addStretch();
-    middle->addLayout(side);
-    layout->addLayout(middle);
-
-    editPanel_ = new QWidget(this);
-    auto* edits = new QHBoxLayout(editPanel_);
-    editRound_ = new QLabel(editPanel_);
-    editTable_ = new QLabel(editPanel_);
-    edits->addWidget(editRound_);
-    edits->addWidget(editTable_);
-    auto addEdit = [&](QLineEdit*& edit, const char* name) {
-        edit = new QLineEdit(editPanel_);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setMaxLength(4);
-        edits->addWidget(edit);
-    };
-    addEdit(nEdit_, "NEdit");
-    addEdit(oEdit_, "OEdit");
-    addEdit(zEdit_, "ZEdit");
-    addEdit(wEdit_, "WEdit");
-    addEdit(groupEdit_, "SPEdit");
-    layout->addWidget(editPanel_);
-    connect(groupEdit_, &QLineEdit::returnPressed, this, &TSchemaFormE::SPEditReturn);
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int, int) { editWholeCell(); });
-
-    auto* buttons = new QHBoxLayout;
-    auto addButton = [&](const QString& text, const char* name) {
-        auto* button = new QPushButton(text, this);
-        button->setObjectName(QString::fromLatin1(name));
-        buttons->addWidget(button);
-        return button;
-    };
-    prev_ = addButton(QStringLiteral("Ronde -"), "PrevBitBtn");
-    next_ = addButton(QStringLiteral("Ronde +"), "NextBitBtn");
-    auto* ok = addButton(QStringLiteral("O&k"), "SluitBtn");
-    auto* cancel = addButton(QStringLiteral("&Schrap"), "SchrapBtn");
-    auto* print = addButton(QStringLiteral("Print"), "PrintBtn");
-    auto* help = addButton(QStringLiteral("&Help"), "HelpBitBtn");
-    layout->addLayout(buttons);
-    connect(prev_, &QPushButton::clicked, this, &TSchemaFormE::PrevBitBtnClick);
-    connect(next_, &QPushButton::clicked, this, &TSchemaFormE::NextBitBtnClick);
-    connect(ok, &QPushButton::clicked, this, &TSchemaFormE::SluitBtnClick);
-    connect(cancel, &QPushButton::clicked, this, &TSchemaFormE::SchrapBtnClick);
-    connect(print, &QPushButton::clicked, this, &TSchemaFormE::PrintBtnClick);
-    connect(help, &QPushButton::clicked, this, &TSchemaFormE::HelpBitBtnClick);
 }
 
 void TSchemaFormE::NewSchedule(int view, const velk::ScheduleCounts& counts, int scheduleType) {
@@ -131,18 +56,8 @@ bool TSchemaFormE::ChangeSchedule(int choice) {
 }
 
 void TSchemaFormE::showEditor(bool changing) {
-    closedByButton_ = false;
     setWindowTitle(ToQt(velk::IndividualEditorCaption(changing, editor_.view())));
-    const bool perTable = editor_.view() == ScheduleView::PerTable;
-    prev_->setText(perTable ? QStringLiteral("Tafel -") : QStringLiteral("Ronde -"));
-    next_->setText(perTable ? QStringLiteral("Tafel +") : QStringLiteral("Ronde +"));
-    prev_->setToolTip(perTable ? QStringLiteral("Vorige tafel") : QString());
-    next_->setToolTip(perTable ? QStringLiteral("Volgende tafel") : QString());
-    const bool whole = editor_.view() == ScheduleView::Whole;
-    prev_->setVisible(!whole);
-    next_->setVisible(!whole);
-    editPanel_->setVisible(whole);
-    setEditFieldsEnabled(false);
+    showSteps();
     fillCounts();
     fillGrid();
     show();
@@ -153,7 +68,7 @@ void TSchemaFormE::showEditor(bool changing) {
 void TSchemaFormE::fillCounts() {
     const velk::ScheduleCounts c = editor_.counts();
     scheduleLine_->setText(ToQt(editor_.scheduleLine()));
-    players_->setText(QString::number(c.Pairs) + QStringLiteral("        Spelers"));
+    count_->setText(QString::number(c.Pairs) + QStringLiteral("        Spelers"));
     tables_->setText(QString::number(c.Tables) + QStringLiteral("        Tafels"));
     rounds_->setText(QString::number(c.Rounds) + QStringLiteral("        Ronden"));
     groups_->setText(QString::number(c.BoardGroups) + QStringLiteral("        Spelgrpn"));
@@ -204,22 +119,10 @@ void TSchemaFormE::fillRowsView() {
 
 void TSchemaFormE::fillWholeView() {
     const velk::ScheduleCounts c = editor_.counts();
-    position_->clear();
-    QStringList header{QStringLiteral("Ronde")};
-    for (int t = 1; t <= c.Tables; ++t)
-        header << QStringLiteral("Tafel%1 ").arg(t);
-    grid_->setColumnCount(c.Tables + 1);
-    grid_->setHorizontalHeaderLabels(header);
-    grid_->setRowCount(c.Rounds);
-    grid_->setColumnWidth(0, 50);
-    for (int r = 1; r <= c.Rounds; ++r) {
-        grid_->setRowHeight(r - 1, kWholeViewRowHeight);
-        grid_->setItem(r - 1, 0, FixedItem(QString::number(r)));
-        for (int t = 1; t <= c.Tables; ++t) {
-            grid_->setColumnWidth(t, 65);
-            grid_->setItem(r - 1, t, FixedItem(ToQt(velk::WholeViewCellText(editor_.schedule().at(r, t)))));
-        }
-    }
+    ScheduleFormBase::fillWholeView(
+        c.Rounds, c.Tables,
+        [this](int r, int t) { return ToQt(velk::WholeViewCellText(editor_.schedule().at(r, t))); },
+        kWholeViewRowHeight);
 }
 
 std::vector<velk::PlayerRow> TSchemaFormE::gridRows() const {
@@ -240,20 +143,11 @@ std::vector<velk::PlayerRow> TSchemaFormE::gridRows() const {
     return rows;
 }
 
-std::vector<std::vector<velk::PlayerRow>> TSchemaFormE::gridColumns() const {
-    std::vector<std::vector<velk::PlayerRow>> columns;
-    for (int t = 1; t < grid_->columnCount(); ++t) {
-        std::vector<velk::PlayerRow> column;
-        for (int r = 0; r < grid_->rowCount(); ++r)
-            column.push_back(velk::ParsePlayerWholeViewCell(FromQt(CellText(grid_, r, t))));
-        columns.push_back(std::move(column));
-    }
-    return columns;
-}
-
 bool TSchemaFormE::storeView() {
-    const auto failure = editor_.view() == ScheduleView::Whole ? editor_.storeColumns(gridColumns(), dialogs_)
-                                                               : editor_.storeRows(gridRows(), dialogs_);
+    const auto failure =
+        editor_.view() == ScheduleView::Whole
+            ? editor_.storeColumns(wholeViewColumns(velk::ParsePlayerWholeViewCell), dialogs_)
+            : editor_.storeRows(gridRows(), dialogs_);
     if (failure)
         putCursor(*failure);
     return !failure;
@@ -279,67 +173,27 @@ void TSchemaFormE::putCursor(const velk::PlayerCellPosition& at) {
     grid_->setFocus();
 }
 
-void TSchemaFormE::move(int delta) {
-    if (editor_.view() == ScheduleView::Whole || !storeView())
-        return;
-    editor_.step(delta);
-    fillGrid();
-    grid_->setFocus();
-}
-
-void TSchemaFormE::SluitBtnClick() {
+void TSchemaFormE::okClicked() {
     if (!storeView())
         return;
-    const auto closing = editor_.confirm(club_.TablesPerGroup, dialogs_, club_.ErrorCode);
-    if (!closing.Close) {
-        if (closing.Round > 0 && editor_.view() == ScheduleView::Whole)
-            grid_->setCurrentCell(closing.Round - 1, closing.Table);
-        return;
-    }
-    if (!closing.SavedPath.empty())
-        club_.BaseScheduleFile = closing.SavedPath;
-    closedByButton_ = true;
-    close();
+    finishClosing(editor_.confirm(club_.TablesPerGroup, dialogs_, club_.ErrorCode));
 }
 
-void TSchemaFormE::SchrapBtnClick() {
-    closedByButton_ = true;
-    close();
-}
-
-void TSchemaFormE::PrintBtnClick() {
+void TSchemaFormE::printClicked() {
     if (!editor_.schedule().isComplete())
         return;
     PrintScheduleTable(dialogs_, (club_.ConfigRecord.OptionFlags & velk::OptionFlag::Landscape) != 0,
                        windowTitle(), ToQt(editor_.fileName()), *grid_);
 }
 
-void TSchemaFormE::HelpBitBtnClick() {
+void TSchemaFormE::helpClicked() {
     static const int topics[] = {2411, 2412, 2413};
     dialogs_.showHelp(topics[static_cast<int>(editor_.view()) - 1]);
 }
 
-bool TSchemaFormE::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_PageDown || key->key() == Qt::Key_PageUp) {
-            move(key->key() == Qt::Key_PageDown ? +1 : -1);
-            return true;
-        }
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            (key->modifiers() & Qt::ControlModifier) && editor_.view() == ScheduleView::Whole) {
-            editWholeCell();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 void TSchemaFormE::editWholeCell() {
-    if (editor_.view() != ScheduleView::Whole || grid_->currentColumn() < 1 || grid_->currentRow() < 0)
+    if (!beginWholeCellEdit())
         return;
-    editRow_ = grid_->currentRow();
-    editColumn_ = grid_->currentColumn();
     const velk::PlayerRow cell =
         velk::ParsePlayerWholeViewCell(FromQt(CellText(grid_, editRow_, editColumn_)));
     nEdit_->setText(ToQt(cell.N));
@@ -347,13 +201,9 @@ void TSchemaFormE::editWholeCell() {
     zEdit_->setText(ToQt(cell.Z));
     wEdit_->setText(ToQt(cell.W));
     groupEdit_->setText(ToQt(cell.Group));
-    editRound_->setText(QStringLiteral("Ronde %1").arg(editRow_ + 1));
-    editTable_->setText(QStringLiteral("Tafel %1").arg(editColumn_));
-    setEditFieldsEnabled(true);
-    nEdit_->setFocus();
 }
 
-void TSchemaFormE::SPEditReturn() {
+void TSchemaFormE::wholeCellEdited() {
     if (editRow_ < 0)
         return;
     const auto text = [](const QLineEdit* edit) { return FromQt(edit->text().trimmed()); };
@@ -369,26 +219,5 @@ void TSchemaFormE::SPEditReturn() {
         fields[static_cast<int>(*wrong)]->setFocus();
         return;
     }
-    grid_->item(editRow_, editColumn_)
-        ->setText(ToQt(velk::WholeViewCellText(velk::EntryOf(row, editColumn_))));
-    setEditFieldsEnabled(false);
-    editRow_ = editColumn_ = -1;
-    grid_->setFocus();
-}
-
-void TSchemaFormE::setEditFieldsEnabled(bool enabled) {
-    for (QLineEdit* edit : {nEdit_, oEdit_, zEdit_, wEdit_, groupEdit_}) {
-        edit->setEnabled(enabled);
-        if (!enabled)
-            edit->clear();
-    }
-}
-
-void TSchemaFormE::closeEvent(QCloseEvent* event) {
-    if (!closedByButton_ && dialogs_.askYesNo("Bestand nog redden\r gebruik dan <Ok>")) {
-        event->ignore();
-        return;
-    }
-    closedByButton_ = false;
-    event->accept();
+    finishWholeCellEdit(ToQt(velk::WholeViewCellText(velk::EntryOf(row, editColumn_))));
 }
