@@ -136,6 +136,7 @@ void TestScoreCopies::copiesMatchPointsIntoTheCompetitionAndSaves() {
             QCOMPARE(int(window.club().PairList[i].Rang), kResults[k].rank);
             QCOMPARE(savedRows[i].Percentage, rows[i].Percentage);
             QCOMPARE(int(savedRows[i].CompetitionRank), kResults[k].rank);
+            QCOMPARE(int(saved.PairList[i].Rang), kResults[k].rank);
         }
 }
 
