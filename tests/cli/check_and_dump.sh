@@ -1,15 +1,8 @@
 #!/usr/bin/env bash
 # velk-cli check and dump on competition files made straight from the record layouts.
 set -euo pipefail
-cli="$1"
-scratch="$2"
-here="$(cd "$(dirname "$0")" && pwd)"
+source "$(dirname "$0")/preamble.bash" "$@"
 make_file() { python3 "$here/make_competition_file.py" "$@"; }
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch"
 
 # A sound file loads.
 make_file good.dba --pairs 4 --sessions 2

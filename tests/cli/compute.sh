@@ -1,14 +1,7 @@
 #!/usr/bin/env bash
 # velk-cli compute, results and matchpoints on a small session made from scratch.
 set -euo pipefail
-cli="$1"
-scratch="$2"
-here="$(cd "$(dirname "$0")" && pwd)"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch"
+source "$(dirname "$0")/preamble.bash" "$@"
 
 "$cli" new club.dba --pairs 8 --groups 1 --tables 4 --neuberg niet >/dev/null 2>err.txt || fail "new: $(cat err.txt)"
 "$cli" session club_1.dba set --session 1 --boards 3 --rounds 3 --boardgroups 3 --length 1 >/dev/null 2>err.txt \

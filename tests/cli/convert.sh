@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
 # velk-cli convert: contracts and typed scores, one line each, messages on stderr.
 set -euo pipefail
-cli="$1"
-scratch="$2"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch"
+source "$(dirname "$0")/preamble.bash" "$@"
 
 expect() { # expected-line expected-status args...
     local line="$1" status="$2"

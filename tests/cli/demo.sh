@@ -2,14 +2,7 @@
 # velk-cli demo: a two-group session made, scored and computed; its results are checked against
 # match points computed here from the stored scores and the schedule alone.
 set -euo pipefail
-cli="$1"
-scratch="$2"
-here="$(cd "$(dirname "$0")" && pwd)"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch"
+source "$(dirname "$0")/preamble.bash" "$@"
 
 "$cli" demo yes >yes.txt 2>err.txt || fail "demo: $(cat err.txt)"
 head -1 yes.txt | grep -qx "Demo, zitting 1: 14 spellen, schema 7r-8p-howell-4t.ws0" || fail "title: $(head -1 yes.txt)"

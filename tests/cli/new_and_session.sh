@@ -1,13 +1,7 @@
 #!/usr/bin/env bash
 # velk-cli new and session: a competition made as the wizard makes it, then its sessions.
 set -euo pipefail
-cli="$1"
-scratch="$2"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch"
+source "$(dirname "$0")/preamble.bash" "$@"
 
 # The first competition gets "_1" in its name; the file reads back with its data.
 "$cli" new club2026.dba --name "BC De Troef" --pairs 24 --groups 2 --tables 12 >out.txt 2>err.txt \

@@ -1,14 +1,7 @@
 #!/usr/bin/env bash
 # velk-cli schedule: a library schedule read into every group of a session, shown, and checked.
 set -euo pipefail
-cli="$1"
-scratch="$2"
-schemas="$(cd "$(dirname "$0")/../../Schemas" && pwd)"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch"
+source "$(dirname "$0")/preamble.bash" "$@"
 
 "$cli" new club.dba --pairs 24 --groups 2 --tables 12 >/dev/null 2>&1 || fail "new"
 "$cli" session club_1.dba new --boards 24 --rounds 5 --boardgroups 6 --length 4 >/dev/null 2>&1 \

@@ -1,14 +1,7 @@
 #!/usr/bin/env bash
 # velk-cli scores: lines from standard input stored as the score entry form stores them.
 set -euo pipefail
-cli="$1"
-scratch="$2"
-schemas="$(cd "$(dirname "$0")/../../Schemas" && pwd)"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch"
+source "$(dirname "$0")/preamble.bash" "$@"
 
 "$cli" new club.dba --pairs 16 --groups 2 --tables 8 >/dev/null 2>&1 || fail "new"
 "$cli" session club_1.dba new --boards 28 --rounds 7 --boardgroups 7 --length 4 >/dev/null 2>&1 \

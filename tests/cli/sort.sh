@@ -1,14 +1,7 @@
 #!/usr/bin/env bash
 # velk-cli sort: the pair list sorted with its result rows, and saved only in group order.
 set -euo pipefail
-cli="$1"
-scratch="$2"
-here="$(cd "$(dirname "$0")" && pwd)"
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-rm -rf "$scratch"
-mkdir -p "$scratch"
-cd "$scratch"
+source "$(dirname "$0")/preamble.bash" "$@"
 
 # Six pairs in groups A and B (ClubNr 101..106), two sessions; the numbers within each group are
 # then written in reverse, so the file is no longer in GrpNr order.
