@@ -8,7 +8,7 @@
 // North-South pairs stay, East-West pairs move up a table and the boards down a table each round; with an
 // even number of tables the East-West pairs skip a table halfway and one round fewer is played.
 
-#include "schedules/BaseScheduleFile.h"
+#include "core/files/BaseScheduleFile.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -4,7 +4,7 @@
 //   velk-make-tables --check DIR     exits 1 when the tables in DIR differ from what the rules give
 
 #include "core/ByteCodec.h"
-#include "scoring/ContractScoreRecord.h"
+#include "core/records/ContractScoreRecord.h"
 
 #include <algorithm>
 #include <cstdint>

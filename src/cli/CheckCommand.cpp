@@ -1,7 +1,7 @@
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
 #include "cli/CompetitionJson.h"
-#include "core/CompetitionFile.h"
+#include "core/files/CompetitionFile.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/CompetitionFile.h"
+#include "core/files/CompetitionFile.h"
 
 #include <string>
 

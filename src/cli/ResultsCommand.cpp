@@ -2,7 +2,7 @@
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
-#include "core/PairRecord.h"
+#include "core/records/PairRecord.h"
 
 #include <cstdio>
 #include <iostream>

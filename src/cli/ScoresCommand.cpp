@@ -3,8 +3,8 @@
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/ScoreLines.h"
-#include "core/PairRecord.h"
 #include "core/ProgramFolder.h"
+#include "core/records/PairRecord.h"
 #include "scoring/ScoreEntry.h"
 #include "scoring/ScoreFormat.h"
 

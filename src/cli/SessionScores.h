@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/OpenCompetition.h"
-#include "scoring/ScoreRecord.h"
+#include "core/records/ScoreRecord.h"
 #include "scoring/ScoreTables.h"
 
 #include <optional>

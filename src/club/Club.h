@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/CompetitionFile.h"
 #include "core/ErrorCode.h"
-#include "schedules/ScheduleRecords.h"
-#include "scoring/ScoreRecord.h"
-#include "scoring/SlamRecord.h"
+#include "core/files/CompetitionFile.h"
+#include "core/records/ScheduleRecords.h"
+#include "core/records/ScoreRecord.h"
+#include "core/records/SlamRecord.h"
 
 #include <string>
 #include <vector>

@@ -3,10 +3,10 @@
 #include "club/CompetitionData.h"
 #include "club/PairSorting.h"
 #include "club/Sessions.h"
-#include "core/CompetitionFile.h"
 #include "core/CompetitionNaming.h"
 #include "core/ErrorHelpers.h"
 #include "core/PathText.h"
+#include "core/files/CompetitionFile.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,9 +1,9 @@
 #include "club/CompanionLists.h"
 
+#include "club/SessionSchedules.h"
 #include "core/CompetitionNaming.h"
-#include "schedules/SessionSchedules.h"
-#include "scoring/ScoreFile.h"
-#include "scoring/SlamFile.h"
+#include "core/files/ScoreFile.h"
+#include "core/files/SlamFile.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "club/PairSorting.h"
 
 #include "core/NumberHelpers.h"
-#include "core/PairRecord.h"
+#include "core/records/PairRecord.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/ConfigRecord.h"
+#include "core/records/ConfigRecord.h"
 
 #include <string_view>
 

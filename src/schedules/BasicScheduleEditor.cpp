@@ -1,7 +1,7 @@
 #include "schedules/BasicScheduleEditor.h"
 
 #include "core/PathText.h"
-#include "schedules/BaseScheduleFile.h"
+#include "core/files/BaseScheduleFile.h"
 #include "schedules/WholeScheduleCheck.h"
 
 namespace velk {

@@ -2,9 +2,9 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
+#include "core/records/WorkSchedule.h"
 #include "schedules/ScheduleEditorFlow.h"
 #include "schedules/ScheduleViewRows.h"
-#include "schedules/WorkSchedule.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedules/WorkSchedule.h"
+#include "core/records/WorkSchedule.h"
 
 #include <string>
 

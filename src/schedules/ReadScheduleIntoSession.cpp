@@ -1,11 +1,11 @@
 #include "schedules/ReadScheduleIntoSession.h"
 
+#include "club/SessionSchedules.h"
 #include "core/ErrorHelpers.h"
-#include "core/PairRecord.h"
 #include "core/SafeSave.h"
-#include "schedules/BaseScheduleFile.h"
-#include "schedules/ScheduleFileIo.h"
-#include "schedules/SessionSchedules.h"
+#include "core/files/BaseScheduleFile.h"
+#include "core/files/ScheduleFileIo.h"
+#include "core/records/PairRecord.h"
 
 #include <array>
 #include <cstdio>

@@ -3,6 +3,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/PathText.h"
+#include "core/files/RenumberFile.h"
 #include "schedules/SchedulesFolder.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/Dialogs.h"
-#include "schedules/WorkSchedule.h"
+#include "core/records/WorkSchedule.h"
 
 #include <optional>
 #include <string>

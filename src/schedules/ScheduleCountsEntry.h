@@ -2,7 +2,7 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
-#include "schedules/WorkSchedule.h"
+#include "core/records/WorkSchedule.h"
 
 #include <array>
 #include <optional>

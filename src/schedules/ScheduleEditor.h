@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/records/WorkSchedule.h"
 #include "schedules/BasicScheduleEditor.h"
-#include "schedules/WorkSchedule.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
+#include "core/records/WorkSchedule.h"
 #include "schedules/WholeScheduleCheck.h"
-#include "schedules/WorkSchedule.h"
 
 #include <functional>
 #include <optional>

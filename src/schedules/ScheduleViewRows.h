@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/records/WorkSchedule.h"
 #include "schedules/BorrowHints.h"
 #include "schedules/IndividualScheduleCells.h"
 #include "schedules/ScheduleCells.h"
-#include "schedules/WorkSchedule.h"
 
 #include <string>
 #include <vector>

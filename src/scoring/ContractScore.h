@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoring/ContractScoreRecord.h"
+#include "core/records/ContractScoreRecord.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,7 @@
 #include "scoring/CopyMatchPoints.h"
 
 #include "core/ErrorHelpers.h"
-#include "core/PairRecord.h"
+#include "core/records/PairRecord.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #include "scoring/MatchPointCalculation.h"
 
-#include "core/ConfigRecord.h"
-#include "core/PairRecord.h"
+#include "core/records/ConfigRecord.h"
+#include "core/records/PairRecord.h"
 #include "scoring/ImpScale.h"
 #include "scoring/ScoreCode.h"
 

@@ -2,8 +2,8 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "core/records/ScoreRecord.h"
 #include "scoring/MatchPointRules.h"
-#include "scoring/ScoreRecord.h"
 #include "scoring/ScoreTables.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "scoring/MatchPointRules.h"
 
-#include "core/ConfigRecord.h"
+#include "core/records/ConfigRecord.h"
 #include "scoring/ScoreCode.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "scoring/Plausibility.h"
 
+#include "core/records/ScoreRecord.h"
 #include "scoring/ConversionError.h"
-#include "scoring/ScoreRecord.h"
 #include "scoring/TypedScore.h"
 #include "scoring/Vulnerability.h"
 

@@ -2,7 +2,7 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
-#include "scoring/ScoreRecord.h"
+#include "core/records/ScoreRecord.h"
 #include "scoring/ScoreTables.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scoring/ScoreRecord.h"
+#include "core/records/ScoreRecord.h"
 
 #include <string>
 

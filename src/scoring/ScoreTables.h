@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
-#include "scoring/ContractScoreRecord.h"
+#include "core/records/ContractScoreRecord.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "scoring/SessionResults.h"
 
-#include "core/ConfigRecord.h"
-#include "core/PairRecord.h"
+#include "core/records/ConfigRecord.h"
+#include "core/records/PairRecord.h"
 #include "scoring/ScoreCode.h"
 
 #include <algorithm>

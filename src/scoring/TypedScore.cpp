@@ -1,7 +1,7 @@
 #include "scoring/TypedScore.h"
 
+#include "core/records/ScoreRecord.h"
 #include "scoring/ConversionError.h"
-#include "scoring/ScoreRecord.h"
 #include "scoring/ScoreText.h"
 
 #include <string>

@@ -2,8 +2,8 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
-#include "core/PairRecord.h"
 #include "core/TextHelpers.h"
+#include "core/records/PairRecord.h"
 #include "selection/SelectionText.h"
 
 namespace velk {

@@ -2,7 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
-#include "core/PairRecord.h"
+#include "core/records/PairRecord.h"
 #include "selection/SelectionText.h"
 
 #include <algorithm>

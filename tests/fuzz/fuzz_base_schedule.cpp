@@ -1,6 +1,6 @@
 // Any bytes as a base schedule of either form: the readers must never crash, and what they accept
 // must be written back to the very same leading bytes.
-#include "schedules/BaseScheduleFile.h"
+#include "core/files/BaseScheduleFile.h"
 
 #include <cstdlib>
 #include <span>

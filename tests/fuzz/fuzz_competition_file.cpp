@@ -1,6 +1,6 @@
 // Any bytes given to the competition file reader: it must never crash, and what it accepts must
 // survive a write and a second read unchanged.
-#include "core/CompetitionFile.h"
+#include "core/files/CompetitionFile.h"
 #include "support/NullDialogs.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any bytes as a renumbering table: the reader must never crash, and what it accepts must be
 // written back to the very same leading bytes.
-#include "schedules/Renumbering.h"
+#include "core/files/RenumberFile.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 // The score file reader on any bytes; the first three bytes choose the competition's shape. Every
 // record read is also converted and shown as the score form would.
 #include "FuzzDialogs.h"
+#include "core/files/ScoreFile.h"
 #include "scoring/ContractScore.h"
-#include "scoring/ScoreFile.h"
 #include "scoring/ScoreFormat.h"
 #include "scoring/TypedScore.h"
 

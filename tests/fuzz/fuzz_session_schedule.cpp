@@ -1,6 +1,6 @@
 // Any bytes as a ".sma" file; the first three bytes choose tables, sessions and form. Every
 // session read must be written back to the bytes it came from.
-#include "schedules/SessionScheduleFile.h"
+#include "core/files/SessionScheduleFile.h"
 
 #include <cstdlib>
 #include <span>

@@ -1,6 +1,6 @@
 // The slam file reader on any bytes; the first two bytes choose the competition's shape.
 #include "FuzzDialogs.h"
-#include "scoring/SlamFile.h"
+#include "core/files/SlamFile.h"
 
 #include <cstdlib>
 

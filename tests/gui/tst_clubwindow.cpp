@@ -1,5 +1,5 @@
 #include "club/CompetitionData.h"
-#include "core/CompetitionFile.h"
+#include "core/files/CompetitionFile.h"
 #include "gui/club/PairGrid.h"
 #include "gui/club/TClubWindow.h"
 #include "support/ClubBuilder.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "club/Club.h"
-#include "schedules/WorkSchedule.h"
+#include "core/records/WorkSchedule.h"
 
 #include <filesystem>
 #include <fstream>

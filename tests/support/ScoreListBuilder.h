@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/records/ScoreRecord.h"
 #include "scoring/MatchPointCalculation.h"
 #include "scoring/ScoreCode.h"
-#include "scoring/ScoreRecord.h"
 
 #include <vector>
 

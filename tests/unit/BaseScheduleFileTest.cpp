@@ -1,6 +1,6 @@
-#include "schedules/BaseScheduleFile.h"
+#include "core/files/BaseScheduleFile.h"
 
-#include "schedules/ScheduleRecords.h"
+#include "core/records/ScheduleRecords.h"
 #include "schedules/SchedulesFolder.h"
 #include "support/ScheduleFixtures.h"
 #include "support/ScriptedDialogs.h"

@@ -3,7 +3,7 @@
 #include "club/ClubListPrint.h"
 #include "club/NewFileWizard.h"
 #include "club/Sessions.h"
-#include "core/CompetitionFile.h"
+#include "core/files/CompetitionFile.h"
 #include "support/ClubBuilder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "core/CompetitionFile.h"
+#include "core/files/CompetitionFile.h"
 
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"

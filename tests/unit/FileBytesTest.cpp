@@ -1,6 +1,6 @@
 #include "core/FileBytes.h"
 
-#include "core/CompetitionFile.h"
+#include "core/files/CompetitionFile.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 

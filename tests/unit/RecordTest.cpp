@@ -1,6 +1,6 @@
-#include "core/ConfigRecord.h"
-#include "core/PairRecord.h"
-#include "core/SessionRecord.h"
+#include "core/records/ConfigRecord.h"
+#include "core/records/PairRecord.h"
+#include "core/records/SessionRecord.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "schedules/RenumberEditor.h"
 
+#include "core/files/RenumberFile.h"
 #include "support/ScheduleFixtures.h"
 #include "support/ScriptedDialogs.h"
 

@@ -1,5 +1,6 @@
 #include "schedules/Renumbering.h"
 
+#include "core/files/RenumberFile.h"
 #include "support/ScheduleFixtures.h"
 #include "support/ScriptedDialogs.h"
 

@@ -1,4 +1,4 @@
-#include "schedules/BaseScheduleFile.h"
+#include "core/files/BaseScheduleFile.h"
 #include "schedules/ScheduleCells.h"
 #include "schedules/WholeScheduleCheck.h"
 #include "support/ScriptedDialogs.h"

@@ -1,7 +1,7 @@
 #include "scoring/ScoreEntry.h"
 
-#include "core/ConfigRecord.h"
 #include "core/ProgramFolder.h"
+#include "core/records/ConfigRecord.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/ScoreCode.h"
 #include "scoring/ScoreEntryCalculation.h"

@@ -1,7 +1,7 @@
-#include "scoring/ScoreFile.h"
+#include "core/files/ScoreFile.h"
 
-#include "scoring/ContractScoreRecord.h"
-#include "scoring/SlamFile.h"
+#include "core/files/SlamFile.h"
+#include "core/records/ContractScoreRecord.h"
 #include "support/ScriptedDialogs.h"
 
 #include <filesystem>

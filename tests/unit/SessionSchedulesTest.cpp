@@ -1,9 +1,9 @@
-#include "schedules/SessionSchedules.h"
+#include "club/SessionSchedules.h"
 
-#include "schedules/BaseScheduleFile.h"
+#include "core/files/BaseScheduleFile.h"
+#include "core/files/SessionScheduleFile.h"
 #include "schedules/ReadScheduleIntoSession.h"
 #include "schedules/ScheduleLookup.h"
-#include "schedules/SessionScheduleFile.h"
 #include "support/ScheduleFixtures.h"
 #include "support/ScriptedDialogs.h"
 

@@ -1,6 +1,6 @@
 #include "gui/club/PairGrid.h"
 
-#include "core/PairRecord.h"
+#include "core/records/PairRecord.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

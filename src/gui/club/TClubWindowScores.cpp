@@ -1,13 +1,13 @@
 // "Verwerken M.P.in Competitie" and "Kopie  M.P naar andere &Groep" from the main window.
 #include "core/ErrorHelpers.h"
 #include "core/ProgramFolder.h"
+#include "core/files/ScoreFile.h"
 #include "gui/club/PairGrid.h"
 #include "gui/club/TClubWindow.h"
 #include "gui/selection/TGroepenDlg.h"
 #include "gui/selection/TSelectieDlg.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
-#include "scoring/ScoreFile.h"
 
 namespace {
 constexpr int kMatchPointSelectionKind = 30;

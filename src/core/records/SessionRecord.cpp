@@ -1,4 +1,4 @@
-#include "core/SessionRecord.h"
+#include "core/records/SessionRecord.h"
 
 namespace velk {
 

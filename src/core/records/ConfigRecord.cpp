@@ -1,4 +1,4 @@
-#include "core/ConfigRecord.h"
+#include "core/records/ConfigRecord.h"
 
 namespace velk {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/ConfigRecord.h"
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
-#include "core/PairRecord.h"
-#include "core/SessionRecord.h"
+#include "core/records/ConfigRecord.h"
+#include "core/records/PairRecord.h"
+#include "core/records/SessionRecord.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,11 +1,11 @@
-#include "schedules/SessionSchedules.h"
+#include "club/SessionSchedules.h"
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
-#include "core/PairRecord.h"
 #include "core/SafeSave.h"
-#include "schedules/ScheduleFileIo.h"
-#include "schedules/SessionScheduleFile.h"
+#include "core/files/ScheduleFileIo.h"
+#include "core/files/SessionScheduleFile.h"
+#include "core/records/PairRecord.h"
 
 #include <string>
 #include <utility>

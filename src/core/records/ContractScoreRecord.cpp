@@ -1,4 +1,4 @@
-#include "scoring/ContractScoreRecord.h"
+#include "core/records/ContractScoreRecord.h"
 
 namespace velk {
 

@@ -1,11 +1,11 @@
-#include "scoring/SlamFile.h"
+#include "core/files/SlamFile.h"
 
 #include "core/ErrorHelpers.h"
 #include "core/FileBytes.h"
 #include "core/Messages.h"
 #include "core/PathText.h"
 #include "core/SafeSave.h"
-#include "scoring/FileSpelling.h"
+#include "core/files/FileSpelling.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "scoring/SlamRecord.h"
+#include "core/records/SlamRecord.h"
 
 namespace velk {
 

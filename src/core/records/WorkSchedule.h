@@ -1,6 +1,6 @@
 #pragma once
 
-#include "schedules/ScheduleRecords.h"
+#include "core/records/ScheduleRecords.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "scoring/ScoreRecord.h"
+#include "core/records/ScoreRecord.h"
 
 namespace velk {
 

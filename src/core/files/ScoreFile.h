@@ -2,8 +2,8 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
-#include "core/SessionRecord.h"
-#include "scoring/ScoreRecord.h"
+#include "core/records/ScoreRecord.h"
+#include "core/records/SessionRecord.h"
 
 #include <cstdint>
 #include <span>

@@ -1,4 +1,4 @@
-#include "scoring/FileSpelling.h"
+#include "core/files/FileSpelling.h"
 
 #include <algorithm>
 #include <cctype>

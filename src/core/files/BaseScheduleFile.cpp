@@ -1,10 +1,10 @@
-#include "schedules/BaseScheduleFile.h"
+#include "core/files/BaseScheduleFile.h"
 
 #include "core/ByteCodec.h"
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/SafeSave.h"
-#include "schedules/ScheduleFileIo.h"
+#include "core/files/ScheduleFileIo.h"
 
 namespace velk {
 

@@ -1,4 +1,4 @@
-#include "schedules/WorkSchedule.h"
+#include "core/records/WorkSchedule.h"
 
 namespace velk {
 

@@ -2,7 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
-#include "schedules/WorkSchedule.h"
+#include "core/records/WorkSchedule.h"
 
 #include <cstdint>
 #include <optional>

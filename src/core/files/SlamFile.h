@@ -2,8 +2,8 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
-#include "scoring/ScoreFile.h"
-#include "scoring/SlamRecord.h"
+#include "core/files/ScoreFile.h"
+#include "core/records/SlamRecord.h"
 
 #include <cstdint>
 #include <span>

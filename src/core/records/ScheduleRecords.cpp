@@ -1,4 +1,4 @@
-#include "schedules/ScheduleRecords.h"
+#include "core/records/ScheduleRecords.h"
 
 namespace velk {
 

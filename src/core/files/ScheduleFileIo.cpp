@@ -1,4 +1,4 @@
-#include "schedules/ScheduleFileIo.h"
+#include "core/files/ScheduleFileIo.h"
 
 #include "core/FileBytes.h"
 

@@ -1,4 +1,4 @@
-#include "core/PairRecord.h"
+#include "core/records/PairRecord.h"
 
 #include "core/TextEncoding.h"
 

@@ -1,11 +1,11 @@
-#include "scoring/ScoreFile.h"
+#include "core/files/ScoreFile.h"
 
 #include "core/ErrorHelpers.h"
 #include "core/FileBytes.h"
 #include "core/FileNameHelpers.h"
 #include "core/Messages.h"
 #include "core/SafeSave.h"
-#include "scoring/FileSpelling.h"
+#include "core/files/FileSpelling.h"
 
 #include <algorithm>
 #include <string_view>

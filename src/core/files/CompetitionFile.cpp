@@ -1,4 +1,4 @@
-#include "core/CompetitionFile.h"
+#include "core/files/CompetitionFile.h"
 
 #include "core/ErrorHelpers.h"
 #include "core/FileBytes.h"

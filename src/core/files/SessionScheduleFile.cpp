@@ -1,4 +1,4 @@
-#include "schedules/SessionScheduleFile.h"
+#include "core/files/SessionScheduleFile.h"
 
 #include "core/ByteCodec.h"
 
