@@ -409,7 +409,7 @@ bool CheckAcceptedConfig(Club& club, Dialogs& dialogs) {
     DeriveValues(club, nullptr);
     if (club.TablesPerGroup > kMaxTablesPerGroup) {
         ErrorCode scratch;
-        ShowError(dialogs, scratch, club.ClubFileName, 37);
+        ShowError(dialogs, scratch, club.ClubFileName, ErrorMessage::TooManyTablesPerGroup);
         return false;
     }
     return true;

@@ -70,7 +70,7 @@ TZitSchemaObj MakeEmptySessionSchedule(Club& club, int session, Dialogs& dialogs
     const auto& head = club.CompetitionHead;
     club.TablesPerGroup = StrideTablesPerGroup(club);
     if (head.GroupCount > 0 && head.TableCount % head.GroupCount != 0)
-        ShowError(dialogs, club.ErrorCode, "", 41);
+        ShowError(dialogs, club.ErrorCode, "", ErrorMessage::GroupsNotDivisorOfTables);
 
     const int rounds = RoundsOfSession(club, session);
     const int groups = head.GroupCount > 0 ? head.GroupCount : 0;
@@ -128,7 +128,7 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
     const std::string path = SessionScheduleFilePath(competitionPath);
     if (!ScheduleFileExists(path)) {
         if (club.ClubFileName == "N_N") {
-            ShowError(dialogs, club.ErrorCode, club.ClubFileName, 13);
+            ShowError(dialogs, club.ErrorCode, club.ClubFileName, ErrorMessage::PairFileIncorrect);
             return false;
         }
         BuildTableLabels(club, dialogs);
@@ -156,7 +156,8 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
         dialogs.error(" SchemaRecord niet correct zitting: " + std::to_string(z) + "\r Lees nieuwschema");
     if (parsed.ShortFromSession > 0)
         ShowError(dialogs, club.ErrorCode,
-                  "Record-index buiten bereik :" + std::to_string(parsed.ShortFromSession), 28);
+                  "Record-index buiten bereik :" + std::to_string(parsed.ShortFromSession),
+                  ErrorMessage::DataFileFault);
 
     std::vector<TZitSchemaObj> list;
     for (int z = 1; z <= club.SessionCount(); ++z) {

@@ -76,7 +76,7 @@ bool StoreSession(Club& club, int n) {
 bool DeleteLastSession(Club& club, Dialogs& dialogs, const std::function<bool()>& save) {
     const int last = club.SessionCount();
     if (last == 0 || club.CurrentSession < last) {
-        ShowError(dialogs, club.ErrorCode, "", 43);
+        ShowError(dialogs, club.ErrorCode, "", ErrorMessage::SessionCannotDelete);
         return false;
     }
     // The record goes with all its result rows, so nothing of it can come back.
@@ -147,14 +147,15 @@ bool SessionDialogModel::open(int requestedMode, const std::string& openWindow) 
     newSessionNumber = 0;
     mode = requestedMode;
     if (!openWindow.empty()) {
-        ShowError(dialogs_, club_.ErrorCode, openWindow, 0);
+        ShowError(dialogs_, club_.ErrorCode, openWindow, ErrorMessage::CloseWindowsFirst);
         return false;
     }
     if (club_.IsCompetition) {
         sessionBoxVisible = true;
         if (mode == NewSession) {
             if (club_.SessionCount() >= club_.CompetitionHead.SessionsPerCompetition) {
-                ShowError(dialogs_, club_.ErrorCode, "Gebruik lagere zitting index", 14);
+                ShowError(dialogs_, club_.ErrorCode, "Gebruik lagere zitting index",
+                          ErrorMessage::SessionCannotOpenIndex);
                 return false;
             }
             AppendNewSession(club_);
@@ -213,13 +214,13 @@ bool SessionDialogModel::choose() {
     }
     if (n > club_.CompetitionHead.SessionsPerCompetition) {
         ErrorCode scratch;
-        ShowError(dialogs_, scratch, "gebruik lagere zitting index", 14);
+        ShowError(dialogs_, scratch, "gebruik lagere zitting index", ErrorMessage::SessionCannotOpenIndex);
         dialogs_.beep();
         return false;
     }
     if (n > club_.SessionCount()) {
         ErrorCode scratch;
-        ShowError(dialogs_, scratch, "voor nieuwe zitting", 9);
+        ShowError(dialogs_, scratch, "voor nieuwe zitting", ErrorMessage::SessionCannotOpen);
         dialogs_.beep();
         return false;
     }
@@ -341,11 +342,11 @@ bool SessionDialogModel::finish() {
         }
     }
     if (club_.CurrentSession > 0 && club_.SessionHead.CompetitionNr != club_.CompetitionNumber) {
-        ShowError(dialogs_, club_.ErrorCode, club_.ClubFileName, 8);
+        ShowError(dialogs_, club_.ErrorCode, club_.ClubFileName, ErrorMessage::OtherCompetition);
     } else if (club_.CurrentSession > 0) {
         const TZitCalcObj& stored = club_.SessionList[static_cast<std::size_t>(club_.CurrentSession - 1)];
         if (stored.CompetitionNr != club_.CompetitionNumber && club_.IsCompetition)
-            ShowError(dialogs_, club_.ErrorCode, club_.ClubFileName, 8);
+            ShowError(dialogs_, club_.ErrorCode, club_.ClubFileName, ErrorMessage::OtherCompetition);
     }
     state = Idle;
     return openPoints;

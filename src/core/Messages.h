@@ -16,6 +16,57 @@ std::string_view FileErrorSuffix(int code);
 std::string_view FileErrorHint(int code);
 
 // File-error codes by meaning, where the code says more than the number.
+// Index into kErrorPrefixes: the message ShowError puts before its text.
+namespace ErrorMessage {
+enum : int {
+    CloseWindowsFirst = 0,
+    NoPairs = 1,
+    TooFewGroups = 2,
+    NoPointsEntered = 3,
+    NoPercentagesComputed = 4,
+    PrinterOff = 5,
+    ChangeNotAllowed = 6,
+    FileMissing = 7,
+    OtherCompetition = 8,
+    SessionCannotOpen = 9,
+    DiskAccessDenied = 10,
+    CompetitionIndexMismatch = 11,
+    WrongChange = 12,
+    PairFileIncorrect = 13,
+    SessionCannotOpenIndex = 14,
+    NoSessionOpen = 15,
+    CompetitionNotDone = 16,
+    NoCompetitionIndex = 17,
+    FolderInaccessible = 18,
+    ScheduleCountIncorrect = 19,
+    NoScheduleAvailable = 20,
+    SchedulePairNotFound = 21,
+    NoScoreFile = 22,
+    NoMatchPoints = 23,
+    PrinterOutOfPaper = 24,
+    PrinterNotReady = 25,
+    PathMissing = 26,
+    NoPairsInGroup = 27,
+    DataFileFault = 28,
+    NoPercentagesForImps = 29,
+    NoSlamRegistration = 30,
+    ScoresIncomplete = 31,
+    PairDidNotPlay = 32,
+    PairMissing = 33,
+    BoardNotPlayed = 34,
+    SaveFirstThenAgain = 35,
+    PrinterFontFault = 36,
+    TooManyTablesPerGroup = 37,
+    CloseWindowsBeforeColours = 38,
+    InvalidNumber = 39,
+    ScheduleFileFault = 40,
+    GroupsNotDivisorOfTables = 41,
+    GroupMissing = 42,
+    SessionCannotDelete = 43,
+    ParametersIncomplete = 44,
+};
+}
+
 namespace FileError {
 enum : int {
     InvalidCharacter = 0,

@@ -1,6 +1,7 @@
 #include "core/NumberHelpers.h"
 
 #include "core/ErrorHelpers.h"
+#include "core/Messages.h"
 #include "core/TextHelpers.h"
 
 #include <cctype>
@@ -88,7 +89,7 @@ double ReadNumber(std::string_view text, int decimals, bool tellChange, Dialogs&
     }
     const auto value = ParseDecimal(Trim(typed), decimalSeparator);
     if (!value) {
-        ShowError(dialogs, errorCode, std::string(text), 39);
+        ShowError(dialogs, errorCode, std::string(text), ErrorMessage::InvalidNumber);
         return 0;
     }
     return decimals > 0 ? RoundTo(*value, decimals) : *value;

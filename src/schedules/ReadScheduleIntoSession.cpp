@@ -2,6 +2,7 @@
 
 #include "club/SessionSchedules.h"
 #include "core/ErrorHelpers.h"
+#include "core/Messages.h"
 #include "core/SafeSave.h"
 #include "core/files/BaseScheduleFile.h"
 #include "core/files/ScheduleFileIo.h"
@@ -163,7 +164,7 @@ bool ReadIntoSession(Club& club, int group, const Base& base, int scoreBoardCoun
     const std::string letter(1, GroupLetter(group));
     TZitSchemaObj* schedule = club.CurrentSchedule();
     if (schedule == nullptr) {
-        ShowError(dialogs, club.ErrorCode, "", 15);
+        ShowError(dialogs, club.ErrorCode, "", ErrorMessage::NoSessionOpen);
         return false;
     }
     if (schedule->PairCount == 0) {
@@ -185,7 +186,7 @@ bool ReadIntoSession(Club& club, int group, const Base& base, int scoreBoardCoun
     const int tables = expected.Expected.Tables;
     // A group with more tables than slots cannot be stored without running into the next group.
     if (tables > stride) {
-        ShowError(dialogs, club.ErrorCode, letter, 37);
+        ShowError(dialogs, club.ErrorCode, letter, ErrorMessage::TooManyTablesPerGroup);
         return false;
     }
     auto& entries = EntriesOf(*schedule, base);
@@ -236,22 +237,23 @@ bool ReadBaseScheduleIntoSession(Club& club, int group, const WorkSchedule1& bas
 bool ReadScheduleIntoGroups(Club& club, int firstGroup, int lastGroup, const std::string& basePath,
                             int scoreBoardCount, Dialogs& dialogs) {
     if (club.ClubFileName == "N_N") {
-        ShowError(dialogs, club.ErrorCode, "Schema lezen", 35);
+        ShowError(dialogs, club.ErrorCode, "Schema lezen", ErrorMessage::SaveFirstThenAgain);
         return false;
     }
     if (club.CurrentSchedule() == nullptr) {
-        ShowError(dialogs, club.ErrorCode, "", 15);
+        ShowError(dialogs, club.ErrorCode, "", ErrorMessage::NoSessionOpen);
         return false;
     }
     const int groups = club.CompetitionHead.GroupCount;
     if (firstGroup < 1 || lastGroup > groups || firstGroup > lastGroup || lastGroup > 16) {
-        ShowError(dialogs, club.ErrorCode, std::string(1, GroupLetter(firstGroup < 1 ? 0 : lastGroup)), 42);
+        ShowError(dialogs, club.ErrorCode, std::string(1, GroupLetter(firstGroup < 1 ? 0 : lastGroup)),
+                  ErrorMessage::GroupMissing);
         return false;
     }
     const std::string name = FileNameOf(basePath);
     dialogs.information("Bridge Schema bestand\rLees Schema, Openen van\r" + name);
     if (!ScheduleFileExists(basePath)) {
-        ShowError(dialogs, club.ErrorCode, basePath, 7);
+        ShowError(dialogs, club.ErrorCode, basePath, ErrorMessage::FileMissing);
         return false;
     }
     const auto bytes = ReadScheduleFileBytes(basePath);

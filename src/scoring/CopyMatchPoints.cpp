@@ -1,6 +1,7 @@
 #include "scoring/CopyMatchPoints.h"
 
 #include "core/ErrorHelpers.h"
+#include "core/Messages.h"
 #include "core/records/PairRecord.h"
 
 #include <algorithm>
@@ -9,7 +10,6 @@
 namespace velk {
 
 namespace {
-constexpr int kNoMatchPointsComputed = 23;
 
 std::string Letter(int group) {
     return std::string(1, GroupLetter(group));
@@ -49,7 +49,7 @@ std::optional<SitOutDecision> ComputeGroupBoards(MatchPointCalculation& calc, in
 bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables& tables, Dialogs& dialogs,
                      int firstGroup, int lastGroup, const CopyMatchPointsOptions& options) {
     if (club.CurrentSession < 1 || club.CurrentSession > club.SessionCount() || !calc.fits()) {
-        ShowError(dialogs, club.ErrorCode, "", kNoMatchPointsComputed);
+        ShowError(dialogs, club.ErrorCode, "", ErrorMessage::NoMatchPoints);
         return false;
     }
     if (!IsStandardPairOrder(club)) {

@@ -9,8 +9,6 @@
 namespace velk {
 
 namespace {
-// The error-prefix code of a missing file.
-constexpr int kMissingFile = 7;
 // No table is larger than this; a bigger file is not one of ours.
 constexpr std::size_t kMaxTableBytes = 64 * 1024;
 
@@ -20,7 +18,7 @@ Parsed LoadTable(const std::filesystem::path& folder, const char* fileName, cons
     const std::string path = (folder / fileName).string();
     const FileBytes file = ReadFileBytes(path, kMaxTableBytes);
     if (file.status == FileReadStatus::Missing) {
-        ShowError(dialogs, errorCode, description, kMissingFile);
+        ShowError(dialogs, errorCode, description, ErrorMessage::FileMissing);
         return {};
     }
     Parsed parsed = file.ok() ? parse(file.bytes) : Parsed{};
@@ -87,7 +85,7 @@ ScoreTables LoadScoreTables(const std::filesystem::path& folder, Dialogs& dialog
         const std::string path = (folder / "ContractScors.dab").string();
         const FileBytes file = ReadFileBytes(path, kMaxTableBytes);
         if (file.status == FileReadStatus::Missing)
-            ShowError(dialogs, errorCode, " ContractScors.dab", kMissingFile);
+            ShowError(dialogs, errorCode, " ContractScors.dab", ErrorMessage::FileMissing);
         else if (!file.ok())
             ShowFileError(dialogs, errorCode, " ContractScors.dab", FileError::ReadFailed, Hint::CheckFile);
         else

@@ -8,11 +8,6 @@
 
 namespace velk {
 
-namespace {
-// "Groep bestaat niet : "
-constexpr int kNoSuchGroupError = 42;
-} // namespace
-
 CopyGroupsModel::CopyGroupsModel(Club& club, Dialogs& dialogs) : club_(club), dialogs_(dialogs) {}
 
 void CopyGroupsModel::setUp() {
@@ -61,7 +56,7 @@ bool CopyGroupsModel::check(CopyField field) {
             return false;
         }
         if (group > groupCount_) {
-            ShowError(dialogs_, club_.ErrorCode, " kies lagere Groep ", kNoSuchGroupError);
+            ShowError(dialogs_, club_.ErrorCode, " kies lagere Groep ", ErrorMessage::GroupMissing);
             focus_ = field;
             return false;
         }

@@ -140,7 +140,7 @@ template <typename Schedule, typename Parse>
 std::optional<Schedule> ReadBase(const std::string& path, Dialogs& dialogs, ErrorCode& errorCode,
                                  Parse parse) {
     if (!ScheduleFileExists(path)) {
-        ShowError(dialogs, errorCode, path, 7);
+        ShowError(dialogs, errorCode, path, ErrorMessage::FileMissing);
         return std::nullopt;
     }
     const auto bytes = ReadScheduleFileBytes(path);

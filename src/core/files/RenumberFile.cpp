@@ -53,7 +53,7 @@ std::optional<std::vector<TReNumOBj>> ReadRenumberFile(const std::string& path, 
                                                        int pairs, int groupPairs, Dialogs& dialogs,
                                                        ErrorCode& errorCode) {
     if (!ScheduleFileExists(path)) {
-        ShowError(dialogs, errorCode, path, 7);
+        ShowError(dialogs, errorCode, path, ErrorMessage::FileMissing);
         return std::nullopt;
     }
     const auto bytes = ReadScheduleFileBytes(path);

@@ -13,7 +13,6 @@
 namespace velk {
 
 namespace {
-constexpr int kMissingFile = 7;
 // 512 pairs x 48 boards x 12 sessions of 17 bytes fit well within this.
 constexpr std::size_t kMaxScoreFileBytes = 64u * 1024 * 1024;
 
@@ -89,7 +88,7 @@ bool ReadScoreFile(const std::string& competitionPath, const ScoreFileShape& sha
     const FileBytes file = ReadFileBytes(path, kMaxScoreFileBytes);
     if (file.status == FileReadStatus::Missing) {
         if (!competitionOpen) {
-            ShowError(dialogs, errorCode, path, kMissingFile);
+            ShowError(dialogs, errorCode, path, ErrorMessage::FileMissing);
             return false;
         }
         std::vector<TZitScoreObj> blank;

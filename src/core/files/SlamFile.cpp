@@ -12,7 +12,6 @@
 namespace velk {
 
 namespace {
-constexpr int kMissingFile = 7;
 constexpr std::size_t kMaxSlamFileBytes = 16u * 1024 * 1024;
 } // namespace
 
@@ -46,7 +45,7 @@ bool ReadSlamFile(const std::string& competitionPath, const ScoreFileShape& shap
     const FileBytes file = ReadFileBytes(path, kMaxSlamFileBytes);
     if (file.status == FileReadStatus::Missing) {
         if (!competitionOpen) {
-            ShowError(dialogs, errorCode, path, kMissingFile);
+            ShowError(dialogs, errorCode, path, ErrorMessage::FileMissing);
             return false;
         }
         std::vector<TZitSlemObj> fresh;
