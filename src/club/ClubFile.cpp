@@ -129,6 +129,10 @@ void ClubFile::afterPathChosen(const std::string& path) {
 bool ClubFile::writeTo(const std::string& path, bool report) {
     StoreHead(club_);
     StoreSession(club_, club_.CurrentSession);
+    // Asked before anything is written, so "Nee" leaves the file on disk as it was.
+    if (club_.CompetitionHead.PairCount % 2 != 0 &&
+        !dialogs_.askYesNo("Aantal paren is NIET even, toch doorgaan?"))
+        return false;
     ErrorCode error;
     const std::string fileName = FileNameOf(path);
     const bool ok = WriteCompetitionFile(path, club_, club_.CompetitionHead, fileName, club_.SeasonYear,

@@ -30,7 +30,8 @@ public:
     bool save(bool confirm = false, bool report = true);
     // "Bewaren &als...": always asks a path; the companion files follow under the new name.
     bool saveAs();
-    // Writes the file at `path` and, on success, takes the path as the file's own.
+    // Writes the file at `path` and, on success, takes the path as the file's own. An odd pair count
+    // is confirmed first; "Nee" returns false with nothing written.
     bool writeTo(const std::string& path, bool report);
     // Asks for a path with the save dialog and its overwrite question; empty when none accepted.
     std::string askSavePath(const std::string& startPath);

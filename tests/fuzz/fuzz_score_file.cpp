@@ -1,6 +1,5 @@
 // The score file reader on any bytes; the first three bytes choose the competition's shape. Every
 // record read is also converted and shown as the score form would.
-#include "FuzzDialogs.h"
 #include "core/files/ScoreFile.h"
 #include "scoring/ContractScore.h"
 #include "scoring/ScoreFormat.h"
@@ -14,10 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     velk::ScoreFileShape shape;
     shape.PairCount = data[0] % 33;
     shape.BoardCounts.assign(data[1] % 4, data[2] % 9);
-    FuzzDialogs dialogs;
-    velk::ErrorCode errorCode;
     std::vector<velk::TZitScoreObj> blocks;
-    if (!velk::ParseScoreFile({data + 3, size - 3}, shape, blocks, dialogs, errorCode))
+    if (!velk::ParseScoreFile({data + 3, size - 3}, shape, blocks).ok())
         return 0;
     for (const auto& block : blocks)
         for (const auto& record : block.Records) {
@@ -30,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // second read: only the first two dashes of a text become "=" each time.)
     const auto bytes = velk::SerializeScoreFile(blocks, shape.PairCount);
     std::vector<velk::TZitScoreObj> again;
-    if (!velk::ParseScoreFile(bytes, shape, again, dialogs, errorCode) || again.size() != blocks.size())
+    if (!velk::ParseScoreFile(bytes, shape, again).ok() || again.size() != blocks.size())
         std::abort();
     for (std::size_t i = 0; i < blocks.size(); ++i)
         if (again[i].Records.size() != blocks[i].Records.size() ||

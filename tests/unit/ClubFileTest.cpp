@@ -13,6 +13,7 @@
 using namespace velk;
 using velk::test::MakeClub;
 using velk::test::ScriptedDialogs;
+using velk::test::ReadBytes;
 using velk::test::TempFolder;
 
 namespace {
@@ -89,6 +90,36 @@ TEST(ClubFile, OverwriteQuestionNeeAbandonsTheSave) {
     EXPECT_EQ(f.dialogs.texts().back(),
               "Bestand bestaat al\rbestand:" + folder.file("x_1.dba") + " overschrijven?");
     EXPECT_EQ(velk::test::ReadBytes(folder.file("x_1.dba")), (std::vector<std::uint8_t>{1, 2, 3}));
+}
+
+TEST(ClubFile, OddPairCountAnsweredNeeLeavesTheFileAsItWas) {
+    TempFolder folder;
+    Fixture even;
+    const std::string path = folder.file("club_1.dba");
+    ASSERT_TRUE(even.file.writeTo(path, false));
+    const auto before = ReadBytes(path);
+
+    Club club = MakeClub(21, 1, 11, 1);
+    ScriptedDialogs dialogs;
+    ClubFile file{club, dialogs, kClock};
+    dialogs.answerNo();
+    EXPECT_FALSE(file.writeTo(path, false));
+    EXPECT_TRUE(club.ErrorCode.ok());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Aantal paren is NIET even, toch doorgaan?");
+    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(dialogs.messages[0].buttons, Button::JaNee);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("club_1.~db")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+
+    dialogs.answerYes();
+    EXPECT_TRUE(file.writeTo(path, false));
+    CompetitionFileData reread;
+    ErrorCode error;
+    ASSERT_TRUE(ReadCompetitionFile(path, reread, dialogs, error));
+    EXPECT_EQ(reread.ConfigRecord.Head.PairCount, 21);
+    EXPECT_EQ(ReadBytes(folder.file("club_1.~db")), before);
 }
 
 TEST(ClubFile, FailedOpenKeepsWhatWasLoaded) {

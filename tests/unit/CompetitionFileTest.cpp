@@ -153,7 +153,7 @@ void ExpectUntouched(const CompetitionFileData& data) {
 class CompetitionFileTest : public ::testing::Test {
 protected:
     bool read(const std::vector<std::uint8_t>& bytes, CompetitionFileData& out) {
-        return ParseCompetitionFile(bytes, out, dialogs, errorCode);
+        return ReadCompetitionBytes(bytes, out, dialogs, errorCode);
     }
     CompetitionFileData load(const std::vector<std::uint8_t>& bytes) {
         CompetitionFileData data;
@@ -360,30 +360,6 @@ TEST_F(CompetitionFileTest, HeaderKindTellsCompetitionFromDrive) {
     EXPECT_FALSE(data.IsCompetition);
     const auto bytes = SerializeCompetitionFile(data, data.ConfigRecord.Head, "club.dba", 2026);
     EXPECT_EQ(bytes, drive.build());
-}
-
-TEST_F(CompetitionFileTest, OddPairCountAnsweredNeeLeavesTheFileAsItWas) {
-    const std::string path = folder.file("club.dba");
-    const auto before = FileImage{}.build();
-    WriteBytes(path, before);
-
-    FileImage odd;
-    odd.pairCount = 3;
-    const CompetitionFileData data = load(odd.build());
-    dialogs.answerNo();
-    EXPECT_FALSE(write(path, data));
-    EXPECT_TRUE(errorCode.ok());
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "Aantal paren is NIET even, toch doorgaan?");
-    EXPECT_EQ(dialogs.messages[0].kind, MessageKind::Confirmation);
-    EXPECT_EQ(dialogs.messages[0].buttons, Button::JaNee);
-    EXPECT_EQ(ReadBytes(path), before);
-    EXPECT_FALSE(std::filesystem::exists(folder.file("club.~db")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
-
-    dialogs.answerYes();
-    EXPECT_TRUE(write(path, data));
-    EXPECT_EQ(ReadBytes(path), odd.build());
 }
 
 TEST_F(CompetitionFileTest, SecondSaveKeepsThePreviousFileAsBackup) {

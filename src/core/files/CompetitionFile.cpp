@@ -15,8 +15,8 @@ namespace {
 // about to allocate against the bytes that are left.
 class CompetitionFileParser {
 public:
-    CompetitionFileParser(std::span<const std::uint8_t> bytes, Dialogs& dialogs, ErrorCode& errorCode)
-        : in_(bytes), dialogs_(dialogs), errorCode_(errorCode) {}
+    CompetitionFileParser(std::span<const std::uint8_t> bytes, CompetitionFileRead& result)
+        : in_(bytes), result_(result) {}
 
     bool parse(CompetitionFileData& data) {
         if (!readConfig(data) || !readPairs(data))
@@ -24,6 +24,8 @@ public:
         readSessions(data);
         return errorCode_.ok();
     }
+
+    std::int16_t code() const { return errorCode_.value(); }
 
 private:
     bool fits(std::size_t count, std::size_t recordSize) const {
@@ -73,7 +75,6 @@ private:
             return;
         }
         if (sessionCount > data.ConfigRecord.Head.SessionsPerCompetition) {
-            dialogs_.error("Aantal Zittingen te groot,programma corrupt of wijzig aantal Zittingen");
             fail(CompetitionFileError::TooManySessions);
             return;
         }
@@ -90,7 +91,7 @@ private:
                 return;
             }
             if (session.SessionNr == 0) {
-                dialogs_.error("Zitting: " + std::to_string(b) + " bestaat niet; Zitting verwijderd");
+                result_.RemovedSessions.push_back(b);
                 // The removed session's rows are still in the file; the next session follows them.
                 in_.skip(rows * TCalcObj::Size);
                 continue;
@@ -107,8 +108,8 @@ private:
     }
 
     ByteReader in_;
-    Dialogs& dialogs_;
-    ErrorCode& errorCode_;
+    CompetitionFileRead& result_;
+    ErrorCode errorCode_;
     int pairCount_ = 0;
 };
 
@@ -129,15 +130,31 @@ std::int16_t InconsistencyCode(const CompetitionFileData& data, const Competitio
 
 } // namespace
 
-bool ParseCompetitionFile(std::span<const std::uint8_t> bytes, CompetitionFileData& out, Dialogs& dialogs,
+CompetitionFileRead ParseCompetitionFile(std::span<const std::uint8_t> bytes, CompetitionFileData& out) {
+    CompetitionFileRead result;
+    CompetitionFileData fresh;
+    CompetitionFileParser parser(bytes, result);
+    const bool ok = parser.parse(fresh);
+    result.Code = parser.code();
+    if (ok)
+        out = std::move(fresh);
+    return result;
+}
+
+void ShowCompetitionFileNotes(const CompetitionFileRead& read, Dialogs& dialogs) {
+    for (int session : read.RemovedSessions)
+        dialogs.error("Zitting: " + std::to_string(session) + " bestaat niet; Zitting verwijderd");
+    if (read.Code == CompetitionFileError::TooManySessions)
+        dialogs.error("Aantal Zittingen te groot,programma corrupt of wijzig aantal Zittingen");
+}
+
+bool ReadCompetitionBytes(std::span<const std::uint8_t> bytes, CompetitionFileData& out, Dialogs& dialogs,
                           ErrorCode& errorCode) {
     errorCode.clear();
-    CompetitionFileData fresh;
-    CompetitionFileParser parser(bytes, dialogs, errorCode);
-    if (!parser.parse(fresh))
-        return false;
-    out = std::move(fresh);
-    return true;
+    const CompetitionFileRead read = ParseCompetitionFile(bytes, out);
+    ShowCompetitionFileNotes(read, dialogs);
+    errorCode.report(read.Code);
+    return read.ok();
 }
 
 bool ReadCompetitionFile(const std::string& path, CompetitionFileData& out, Dialogs& dialogs,
@@ -153,7 +170,7 @@ bool ReadCompetitionFile(const std::string& path, CompetitionFileData& out, Dial
         errorCode.report(CompetitionFileError::ConfigRecord);
         return false;
     }
-    return ParseCompetitionFile(file.bytes, out, dialogs, errorCode);
+    return ReadCompetitionBytes(file.bytes, out, dialogs, errorCode);
 }
 
 void ReportCompetitionFileError(Dialogs& dialogs, int errorCode, const std::string& fileName) {
@@ -219,9 +236,6 @@ bool WriteCompetitionFile(const std::string& path, const CompetitionFileData& da
     if (const std::int16_t code = InconsistencyCode(data, head); code != 0) {
         errorCode.report(code);
     } else {
-        // Asked before anything is written, so "Nee" leaves the file on disk as it was.
-        if (head.PairCount % 2 != 0 && !dialogs.askYesNo("Aantal paren is NIET even, toch doorgaan?"))
-            return false;
         const std::vector<std::uint8_t> bytes =
             SerializeCompetitionFile(data, head, clubFileName, seasonYear);
         saved = SaveFileAtomically(path, bytes, BackupExtension(BackupKind::Competition));

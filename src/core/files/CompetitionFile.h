@@ -43,13 +43,30 @@ enum : std::int16_t {
 // No real competition file comes near this; a larger one is not read at all.
 inline constexpr std::size_t kMaxCompetitionFileBytes = 64u << 20;
 
-// Parses the bytes of a competition file into `out`. Messages of the reading (a removed session,
-// too many sessions) go to `dialogs`. On any failure `out` is left as it was, `errorCode` holds
-// the code of the first failing stage and false is returned.
-bool ParseCompetitionFile(std::span<const std::uint8_t> bytes, CompetitionFileData& out, Dialogs& dialogs,
+// What parsing a competition file found besides the data: the code of the first failing stage
+// (0 when the file was read whole) and the sessions it skipped on the way.
+struct CompetitionFileRead {
+    std::int16_t Code = 0;
+    // Sessions stored with number 0: their rows are skipped and the sessions after them kept.
+    std::vector<int> RemovedSessions;
+
+    bool ok() const { return Code == 0; }
+};
+
+// Parses the bytes of a competition file into `out`; shows nothing. On any failure `out` is left
+// as it was.
+CompetitionFileRead ParseCompetitionFile(std::span<const std::uint8_t> bytes, CompetitionFileData& out);
+
+// The messages of a parse, in the order the reading met them: each removed session, then too many
+// sessions. The caller reports a failing stage with ReportCompetitionFileError.
+void ShowCompetitionFileNotes(const CompetitionFileRead& read, Dialogs& dialogs);
+
+// ParseCompetitionFile with its messages shown; `errorCode` holds the code of the first failing
+// stage and false is returned on failure.
+bool ReadCompetitionBytes(std::span<const std::uint8_t> bytes, CompetitionFileData& out, Dialogs& dialogs,
                           ErrorCode& errorCode);
 
-// Reads a competition file into `out`, as ParseCompetitionFile; a missing file is warned about
+// Reads a competition file into `out`, as ReadCompetitionBytes; a missing file is warned about
 // here ("Geen Paren bestand ", ErrorCode 5).
 bool ReadCompetitionFile(const std::string& path, CompetitionFileData& out, Dialogs& dialogs,
                          ErrorCode& errorCode);
@@ -65,9 +82,8 @@ std::vector<std::uint8_t> SerializeCompetitionFile(const CompetitionFileData& da
 
 enum class SaveReport { Silent, Report };
 
-// Writes `data` to `path` (see SerializeCompetitionFile). An odd pair count is confirmed first;
-// "Nee" returns false with ErrorCode 0 and nothing written. The previous file survives until the
-// new one is complete and then becomes the ".~db" backup.
+// Writes `data` to `path` (see SerializeCompetitionFile). The previous file survives until the
+// new one is complete and then becomes the ".~db" backup. A failure is reported.
 bool WriteCompetitionFile(const std::string& path, const CompetitionFileData& data,
                           const CompetitionHead& head, const std::string& clubFileName, int seasonYear,
                           Dialogs& dialogs, ErrorCode& errorCode, SaveReport report = SaveReport::Silent);

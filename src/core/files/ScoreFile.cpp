@@ -46,8 +46,9 @@ ScoreFileShape ShapeOf(int pairCount, const std::vector<TZitCalcObj>& sessions) 
     return shape;
 }
 
-bool ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
-                    std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
+ScoreFileRead ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                             std::vector<TZitScoreObj>& out) {
+    ScoreFileRead result;
     ByteReader in(bytes);
     std::vector<TZitScoreObj> blocks;
     for (int session = 1; session <= shape.SessionCount(); ++session) {
@@ -59,17 +60,14 @@ bool ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& s
             block.SessionIndex = static_cast<std::int16_t>(session);
         }
         if (in.ok() && block.BoardsInList != boardCount)
-            dialogs.error("Aantal spellen in Scorelist: " + std::to_string(block.BoardsInList) +
-                          " Aantal spellen voor Zitting: " + std::to_string(boardCount) +
-                          " komt niet overeen" + " kies zittingggegevens");
+            result.BoardCountMismatches.push_back({session, block.BoardsInList, boardCount});
         // The count is checked against the bytes left before anything is allocated.
         const long long records = static_cast<long long>(shape.PairCount) * block.BoardsInList + 1;
         const bool fits = in.ok() && block.BoardsInList >= 0 && shape.PairCount >= 0 &&
                           static_cast<unsigned long long>(records) * TScoreObj::Size <= in.remaining();
         if (!fits) {
-            dialogs.error("Scorelijst bestaat niet zitting: " + SessionText(session));
-            errorCode.report(ScoreFileError::ReadFailed);
-            return false;
+            result.ShortSession = session;
+            return result;
         }
         block.Records.resize(static_cast<std::size_t>(records));
         for (auto& record : block.Records) {
@@ -79,7 +77,21 @@ bool ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& s
         blocks.push_back(std::move(block));
     }
     out = std::move(blocks);
-    return true;
+    return result;
+}
+
+bool ReadScoreBytes(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                    std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
+    const ScoreFileRead read = ParseScoreFile(bytes, shape, out);
+    for (const auto& m : read.BoardCountMismatches)
+        dialogs.error("Aantal spellen in Scorelist: " + std::to_string(m.BoardsInList) +
+                      " Aantal spellen voor Zitting: " + std::to_string(m.BoardCount) + " komt niet overeen" +
+                      " kies zittingggegevens");
+    if (read.ok())
+        return true;
+    dialogs.error("Scorelijst bestaat niet zitting: " + SessionText(read.ShortSession));
+    errorCode.report(ScoreFileError::ReadFailed);
+    return false;
 }
 
 bool ReadScoreFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
@@ -102,7 +114,7 @@ bool ReadScoreFile(const std::string& competitionPath, const ScoreFileShape& sha
         ShowFileError(dialogs, errorCode, path, FileError::ReadFailed, Hint::CheckFile);
         return false;
     }
-    return ParseScoreFile(file.bytes, shape, out, dialogs, errorCode);
+    return ReadScoreBytes(file.bytes, shape, out, dialogs, errorCode);
 }
 
 std::vector<std::uint8_t> SerializeScoreFile(const std::vector<TZitScoreObj>& blocks, int pairCount) {

@@ -33,8 +33,28 @@ enum : int { ReadFailed = 6, WriteFailed = 7 };
 bool ReadScoreFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
                    std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
 
-// The blocks held in a score file's bytes; false (with the message) when they run short.
-bool ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+// What parsing a score file found besides its blocks.
+struct ScoreFileRead {
+    // A block whose board count differs from its session's; it is read with its own count.
+    struct BoardCountMismatch {
+        int Session = 0;
+        int BoardsInList = 0;
+        int BoardCount = 0;
+    };
+    std::vector<BoardCountMismatch> BoardCountMismatches;
+    // The first session whose block runs past the end of the bytes; 0 when every block was read.
+    int ShortSession = 0;
+
+    bool ok() const { return ShortSession == 0; }
+};
+
+// The blocks held in a score file's bytes; shows nothing. `out` is replaced only when every block
+// was read.
+ScoreFileRead ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                             std::vector<TZitScoreObj>& out);
+
+// ParseScoreFile with its messages; false (with the message and ErrorCode) when the blocks run short.
+bool ReadScoreBytes(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
                     std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
 
 // The bytes of a score file: each block's head and exactly PairCount x BoardsInList + 1 records.

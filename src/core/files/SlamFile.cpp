@@ -15,8 +15,8 @@ namespace {
 constexpr std::size_t kMaxSlamFileBytes = 16u * 1024 * 1024;
 } // namespace
 
-bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
-                   std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
+int ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                  std::vector<TZitSlemObj>& out) {
     ByteReader in(bytes);
     std::vector<TZitSlemObj> blocks;
     const long long records = static_cast<long long>(shape.PairCount) + 1;
@@ -25,18 +25,25 @@ bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& sh
         block.ReadFrom(in);
         const bool fits = in.ok() && records > 0 &&
                           static_cast<unsigned long long>(records) * TSLemObj::Size <= in.remaining();
-        if (!fits) {
-            dialogs.error("Slemlijst bestaat niet; zitting: " + std::to_string(session));
-            errorCode.report(ScoreFileError::ReadFailed);
-            return false;
-        }
+        if (!fits)
+            return session;
         block.Records.resize(static_cast<std::size_t>(records));
         for (auto& record : block.Records)
             record.ReadFrom(in);
         blocks.push_back(std::move(block));
     }
     out = std::move(blocks);
-    return true;
+    return 0;
+}
+
+bool ReadSlamBytes(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                   std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
+    const int shortSession = ParseSlamFile(bytes, shape, out);
+    if (shortSession == 0)
+        return true;
+    dialogs.error("Slemlijst bestaat niet; zitting: " + std::to_string(shortSession));
+    errorCode.report(ScoreFileError::ReadFailed);
+    return false;
 }
 
 bool ReadSlamFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
@@ -58,7 +65,7 @@ bool ReadSlamFile(const std::string& competitionPath, const ScoreFileShape& shap
         ShowFileError(dialogs, errorCode, path, FileError::ReadFailed, Hint::CheckFile);
         return false;
     }
-    return ParseSlamFile(file.bytes, shape, out, dialogs, errorCode);
+    return ReadSlamBytes(file.bytes, shape, out, dialogs, errorCode);
 }
 
 std::vector<std::uint8_t> SerializeSlamFile(const std::vector<TZitSlemObj>& blocks, int pairCount) {

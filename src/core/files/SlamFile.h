@@ -20,7 +20,13 @@ inline constexpr const char* kSlamBackupExtension = ".~sl";
 bool ReadSlamFile(const std::string& competitionPath, const ScoreFileShape& shape, bool competitionOpen,
                   std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
 
-bool ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+// The blocks held in a slam file's bytes; shows nothing. Returns the first session whose block runs
+// past the end (`out` untouched then), or 0 when every block was read.
+int ParseSlamFile(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
+                  std::vector<TZitSlemObj>& out);
+
+// ParseSlamFile with its message; false (with the message and ErrorCode) when the blocks run short.
+bool ReadSlamBytes(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
                    std::vector<TZitSlemObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
 
 // Each block's head and exactly PairCount + 1 records.
