@@ -7,6 +7,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/PathText.h"
 #include "core/files/CompetitionFile.h"
+#include "core/files/DamagedFile.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -44,6 +45,7 @@ void ClubFile::resetToEmpty() {
     club_.SeasonYear = today.year;
     club_.ClubFileName = "N_N";
     loaded_ = false;
+    protectedPath_.clear();
     NeedSortFirst = false;
     PairListSnapshot.clear();
 }
@@ -51,13 +53,18 @@ void ClubFile::resetToEmpty() {
 bool ClubFile::open(const std::string& path) {
     CompetitionFileData data;
     ErrorCode error;
-    if (!ReadCompetitionFile(path, data, dialogs_, error)) {
+    CompetitionFileRead notes;
+    if (!ReadCompetitionFile(path, data, dialogs_, error, &notes)) {
         if (error.value() != CompetitionFileError::Missing)
             ReportCompetitionFileError(dialogs_, error.value(), FileNameOf(path));
         club_.ErrorCode.report(error.value());
         return false;
     }
+    // Sessions were dropped on reading: the file on disk keeps them until a save, so its bytes are
+    // put aside first; without a copy the file is never written over.
+    const bool keepOffDisk = !notes.RemovedSessions.empty() && !SetAsideAndReport(path, dialogs_);
     resetToEmpty();
+    protectedPath_ = keepOffDisk ? path : std::string();
     static_cast<CompetitionFileData&>(club_) = std::move(data);
     LoadHead(club_);
     DeriveValues(club_, &dialogs_);
@@ -129,6 +136,11 @@ void ClubFile::afterPathChosen(const std::string& path) {
 bool ClubFile::writeTo(const std::string& path, bool report) {
     StoreHead(club_);
     StoreSession(club_, club_.CurrentSession);
+    if (!protectedPath_.empty() && path == protectedPath_) {
+        dialogs_.error("Bestand " + path +
+                       " niet bewaard: het was beschadigd gelezen.\rBewaar onder een andere naam.");
+        return false;
+    }
     // Asked before anything is written, so "Nee" leaves the file on disk as it was.
     if (club_.CompetitionHead.PairCount % 2 != 0 &&
         !dialogs_.askYesNo("Aantal paren is NIET even, toch doorgaan?"))

@@ -89,6 +89,8 @@ private:
     Dialogs& dialogs_;
     const Clock& clock_;
     bool loaded_ = false;
+    // A file read damaged whose bytes could not be put aside: never written over.
+    std::string protectedPath_;
 };
 
 } // namespace velk

@@ -2,6 +2,8 @@
 
 #include "club/SessionSchedules.h"
 #include "core/CompetitionNaming.h"
+#include "core/files/DamagedFile.h"
+#include "core/files/FileSpelling.h"
 #include "core/files/ScoreFile.h"
 #include "core/files/SlamFile.h"
 
@@ -92,22 +94,43 @@ void CompanionLists::fitBlankEntries(Club& club, int session) {
 }
 
 void CompanionLists::fileOpened(Club& club) {
-    if (!LoadSessionSchedules(club, club.ClubFilePath, dialogs_))
+    unsafeToOverwrite_.clear();
+    if (!LoadSessionSchedules(club, club.ClubFilePath, dialogs_, &unsafeToOverwrite_))
         dialogs_.warning("Geen schema`s geladen.!");
     const ScoreFileShape shape = ShapeOf(club.CompetitionHead.PairCount, club.SessionList);
     ErrorCode error;
+    // A score or slam file that could not be read keeps its bytes aside before anything is saved;
+    // the lists start blank.
     std::vector<TZitScoreObj> scores;
     if (ReadScoreFile(club.ClubFilePath, shape, true, scores, dialogs_, error))
         club.SessionScoreList = std::move(scores);
+    else
+        keepDamaged(ExistingSpelling(ScoreFilePathFor(club.ClubFilePath)));
     std::vector<TZitSlemObj> slams;
     if (ReadSlamFile(club.ClubFilePath, shape, true, slams, dialogs_, error))
         club.SessionSlamList = std::move(slams);
+    else
+        keepDamaged(SlamFileWritePath(SlamFilePathFor(club.ClubFilePath)));
     // Every session has its entries, also when a file was missing or damaged.
     for (int n = 1; n <= club.SessionCount(); ++n)
         sessionCreated(club, n);
 }
 
+void CompanionLists::keepDamaged(const std::string& path) {
+    if (!SetAsideAndReport(path, dialogs_))
+        unsafeToOverwrite_.insert(path);
+}
+
+bool CompanionLists::mayWrite(const std::string& path, const char* what) {
+    if (unsafeToOverwrite_.count(path) == 0)
+        return true;
+    dialogs_.error(std::string(what) + " " + path +
+                   " niet bewaard: het was beschadigd gelezen.\rBewaar onder een andere naam.");
+    return false;
+}
+
 void CompanionLists::fileClosed(Club& club) {
+    unsafeToOverwrite_.clear();
     club.SessionScheduleList.clear();
     club.TableLabelList.clear();
     club.SessionScoreList.clear();
@@ -122,14 +145,17 @@ int CompanionLists::saveUnder(Club& club, const std::string& competitionPath) {
     if (club.TableLabelList.size() !=
         static_cast<std::size_t>(std::max<int>(club.CompetitionHead.TableCount, 0)) + 1)
         BuildTableLabels(club, dialogs_);
-    if (club.SessionScheduleList.empty() ||
-        !SaveSessionSchedules(club, ScheduleFilePathFor(competitionPath), dialogs_))
+    const std::string schedulePath = ScheduleFilePathFor(competitionPath);
+    if (club.SessionScheduleList.empty() || !mayWrite(schedulePath, "Schemabestand") ||
+        !SaveSessionSchedules(club, schedulePath, dialogs_))
         missing |= 1;
-    if (club.SessionScoreList.empty() || !WriteScoreFile(ScoreFilePathFor(competitionPath),
-                                                         club.SessionScoreList, pairs, true, dialogs_, error))
+    const std::string scorePath = ExistingSpelling(ScoreFilePathFor(competitionPath));
+    if (club.SessionScoreList.empty() || !mayWrite(scorePath, "Scorebestand") ||
+        !WriteScoreFile(scorePath, club.SessionScoreList, pairs, true, dialogs_, error))
         missing |= 2;
-    if (club.SessionSlamList.empty() || !WriteSlamFile(SlamFileWritePath(SlamFilePathFor(competitionPath)),
-                                                       club.SessionSlamList, pairs, true, dialogs_, error))
+    const std::string slamPath = SlamFileWritePath(SlamFilePathFor(competitionPath));
+    if (club.SessionSlamList.empty() || !mayWrite(slamPath, "Slembestand") ||
+        !WriteSlamFile(slamPath, club.SessionSlamList, pairs, true, dialogs_, error))
         missing |= 4;
     return missing;
 }

@@ -3,6 +3,9 @@
 #include "club/Club.h"
 #include "core/Dialogs.h"
 
+#include <set>
+#include <string>
+
 namespace velk {
 
 // Keeps the schedule, score and slam lists in step with the sessions, and reads and writes their
@@ -22,8 +25,12 @@ public:
 private:
     // Blank entries of a session take its current board and round counts.
     void fitBlankEntries(Club& club, int session);
+    // A companion file read damaged: its bytes are put aside, or it is never written over.
+    void keepDamaged(const std::string& path);
+    bool mayWrite(const std::string& path, const char* what);
 
     Dialogs& dialogs_;
+    std::set<std::string> unsafeToOverwrite_;
 };
 
 } // namespace velk

@@ -3,6 +3,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/SafeSave.h"
+#include "core/files/DamagedFile.h"
 #include "core/files/ScheduleFileIo.h"
 #include "core/files/SessionScheduleFile.h"
 #include "core/records/PairRecord.h"
@@ -124,7 +125,8 @@ std::vector<TZitSchemaObj> EmptySchedules(Club& club, Dialogs& dialogs) {
 
 } // namespace
 
-bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs) {
+bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs,
+                          std::set<std::string>* unsafeToOverwrite) {
     const std::string path = SessionScheduleFilePath(competitionPath);
     if (!ScheduleFileExists(path)) {
         if (club.ClubFileName == "N_N") {
@@ -143,10 +145,20 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
         parsed = ParseSessionScheduleFile(*bytes, club.CompetitionHead.TableCount, club.SessionCount(),
                                           club.IsIndividual);
     club.ScheduleFilePath = path;
+    // A damaged file keeps its bytes aside before anything is written; without a copy it is never
+    // written over.
+    const auto keepDamaged = [&] {
+        if (SetAsideAndReport(path, dialogs))
+            return true;
+        if (unsafeToOverwrite)
+            unsafeToOverwrite->insert(path);
+        return false;
+    };
     if (!parsed.LabelsRead) {
-        // Nothing of the file is usable; the file itself stays for inspection until the next save.
+        // Nothing of the file is usable.
         ShowFileError(dialogs, club.ErrorCode, path, bytes ? FileError::ScheduleList : FileError::ReadFailed,
                       Hint::CheckSchedules);
+        keepDamaged();
         BuildTableLabels(club, dialogs);
         club.SessionScheduleList = EmptySchedules(club, dialogs);
         return false;
@@ -159,6 +171,9 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
                   "Record-index buiten bereik :" + std::to_string(parsed.ShortFromSession),
                   ErrorMessage::DataFileFault);
 
+    const bool damaged = !parsed.RejectedHeads.empty() || parsed.ShortFromSession > 0;
+    const bool mayRewrite = !damaged || keepDamaged();
+
     std::vector<TZitSchemaObj> list;
     for (int z = 1; z <= club.SessionCount(); ++z) {
         auto& read = parsed.Sessions[static_cast<std::size_t>(z - 1)];
@@ -169,10 +184,10 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
     club.TablesPerGroup = StrideTablesPerGroup(club);
     if (!parsed.RejectedHeads.empty()) {
         BuildTableLabels(club, dialogs);
-        return SaveSessionSchedules(club, path, dialogs);
+        return mayRewrite && SaveSessionSchedules(club, path, dialogs);
     }
     // Sessions added after the file was last written get their empty schedules on file too.
-    if (parsed.MissingFromSession > 0)
+    if (parsed.MissingFromSession > 0 && mayRewrite)
         return SaveSessionSchedules(club, path, dialogs);
     return parsed.ShortFromSession == 0;
 }

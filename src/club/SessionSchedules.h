@@ -3,6 +3,7 @@
 #include "club/Club.h"
 #include "core/Dialogs.h"
 
+#include <set>
 #include <string>
 
 namespace velk {
@@ -27,7 +28,11 @@ void NewSessionSchedule(Club& club, int session, Dialogs& dialogs);
 // `competitionPath`. A head out of range gets an empty schedule and the file is written again;
 // sessions the file ends before get empty schedules and the file is written again; a session
 // whose bytes run out part way gets an empty schedule and the file is kept as it is.
-bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs);
+// A damaged file (labels, a head or a session's bytes unusable) keeps its bytes aside as
+// "<name>.~bad" first; when no copy can be made, nothing is written over it and its path goes
+// into `unsafeToOverwrite`.
+bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs,
+                          std::set<std::string>* unsafeToOverwrite = nullptr);
 
 // Writes TableLabelList and every session schedule; the previous file becomes ".~sm".
 bool SaveSessionSchedules(Club& club, const std::string& path, Dialogs& dialogs);

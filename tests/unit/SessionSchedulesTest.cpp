@@ -94,10 +94,15 @@ TEST(SessionScheduleFile, HeadOutOfRangeIsReplacedAndOthersKept) {
     club.SessionScheduleList[0].Entries.resize(SessionEntryCount(17, 12));
     ASSERT_TRUE(SaveSessionSchedules(club, club.ScheduleFilePath, dialogs));
 
+    const auto damaged = test::FileContents(club.ScheduleFilePath);
     Club again = MakeScheduleClub(2, 12, 6, 3, 2);
     EXPECT_TRUE(LoadSessionSchedules(again, club.ClubFilePath, dialogs));
-    ASSERT_EQ(dialogs.texts().size(), 1u);
+    ASSERT_EQ(dialogs.texts().size(), 2u);
     EXPECT_EQ(dialogs.texts()[0], " SchemaRecord niet correct zitting: 1\r Lees nieuwschema");
+    // Before the file is written again, its bytes are put aside.
+    EXPECT_EQ(dialogs.texts()[1], "Beschadigd bestand " + club.ScheduleFilePath +
+                                      " is ongewijzigd bewaard als:\r" + club.ScheduleFilePath + ".~bad");
+    EXPECT_EQ(test::FileContents(club.ScheduleFilePath + ".~bad"), damaged);
     ASSERT_EQ(again.SessionScheduleList.size(), 2u);
     EXPECT_EQ(again.SessionScheduleList[0].RoundCount, 3);
     EXPECT_EQ(again.SessionScheduleList[0].Entries.size(), 37u);
@@ -120,8 +125,9 @@ TEST(SessionScheduleFile, TruncatedFileLoadsNoSessionHalfWay) {
 
     Club again = MakeScheduleClub(2, 12, 6, 3, 2);
     EXPECT_FALSE(LoadSessionSchedules(again, club.ClubFilePath, dialogs));
-    ASSERT_EQ(dialogs.texts().size(), 1u);
+    ASSERT_EQ(dialogs.texts().size(), 2u);
     EXPECT_EQ(dialogs.texts()[0], "Fout in data bestandRecord-index buiten bereik :2");
+    EXPECT_EQ(test::FileContents(club.ScheduleFilePath + ".~bad"), bytes);
     EXPECT_EQ(again.SessionScheduleList[0].Entries[1].NS, 4);
     EXPECT_EQ(again.SessionScheduleList[1].Entries[1].NS, 0);
     EXPECT_EQ(again.SessionScheduleList[1].Entries.size(), 37u);

@@ -149,16 +149,18 @@ void ShowCompetitionFileNotes(const CompetitionFileRead& read, Dialogs& dialogs)
 }
 
 bool ReadCompetitionBytes(std::span<const std::uint8_t> bytes, CompetitionFileData& out, Dialogs& dialogs,
-                          ErrorCode& errorCode) {
+                          ErrorCode& errorCode, CompetitionFileRead* notes) {
     errorCode.clear();
     const CompetitionFileRead read = ParseCompetitionFile(bytes, out);
     ShowCompetitionFileNotes(read, dialogs);
     errorCode.report(read.Code);
+    if (notes)
+        *notes = read;
     return read.ok();
 }
 
 bool ReadCompetitionFile(const std::string& path, CompetitionFileData& out, Dialogs& dialogs,
-                         ErrorCode& errorCode) {
+                         ErrorCode& errorCode, CompetitionFileRead* notes) {
     errorCode.clear();
     FileBytes file = ReadFileBytes(path, kMaxCompetitionFileBytes);
     if (file.status == FileReadStatus::Missing) {
@@ -170,7 +172,7 @@ bool ReadCompetitionFile(const std::string& path, CompetitionFileData& out, Dial
         errorCode.report(CompetitionFileError::ConfigRecord);
         return false;
     }
-    return ReadCompetitionBytes(file.bytes, out, dialogs, errorCode);
+    return ReadCompetitionBytes(file.bytes, out, dialogs, errorCode, notes);
 }
 
 void ReportCompetitionFileError(Dialogs& dialogs, int errorCode, const std::string& fileName) {

@@ -62,14 +62,14 @@ CompetitionFileRead ParseCompetitionFile(std::span<const std::uint8_t> bytes, Co
 void ShowCompetitionFileNotes(const CompetitionFileRead& read, Dialogs& dialogs);
 
 // ParseCompetitionFile with its messages shown; `errorCode` holds the code of the first failing
-// stage and false is returned on failure.
+// stage and false is returned on failure. `notes`, when given, receives what the parse found.
 bool ReadCompetitionBytes(std::span<const std::uint8_t> bytes, CompetitionFileData& out, Dialogs& dialogs,
-                          ErrorCode& errorCode);
+                          ErrorCode& errorCode, CompetitionFileRead* notes = nullptr);
 
 // Reads a competition file into `out`, as ReadCompetitionBytes; a missing file is warned about
 // here ("Geen Paren bestand ", ErrorCode 5).
 bool ReadCompetitionFile(const std::string& path, CompetitionFileData& out, Dialogs& dialogs,
-                         ErrorCode& errorCode);
+                         ErrorCode& errorCode, CompetitionFileRead* notes = nullptr);
 
 // The messages a caller shows for the ErrorCode of a failed read of `fileName`.
 void ReportCompetitionFileError(Dialogs& dialogs, int errorCode, const std::string& fileName);
