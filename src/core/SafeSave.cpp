@@ -23,7 +23,7 @@ bool WriteNewFile(const std::string& path, std::span<const std::uint8_t> bytes) 
     ok = std::fflush(f) == 0 && ok;
 #ifdef VELK_HAVE_FSYNC
     // The rename below must not publish a file whose contents are still only in the cache.
-    ok = ::fsync(::fileno(f)) == 0 && ok;
+    ok = ok && ::fsync(::fileno(f)) == 0;
 #endif
     ok = std::fclose(f) == 0 && ok;
     return ok;
@@ -56,9 +56,13 @@ bool SaveFileAtomically(const std::string& path, std::span<const std::uint8_t> b
     const std::string backup = ChangeFileExt(path, backupExtension);
     bool movedAside = false;
     if (targetExists && !backupExtension.empty() && backup != path) {
-        // A failed backup rename is not fatal: the new file still replaces the old one whole.
+        // The previous file must survive as the backup; if it cannot move there, nothing changes.
         fs::rename(path, backup, ec);
-        movedAside = !ec;
+        if (ec) {
+            fs::remove(temp, ec);
+            return false;
+        }
+        movedAside = true;
     }
     fs::rename(temp, path, ec);
     if (ec) {
