@@ -177,7 +177,7 @@ bool ClubFile::save(bool confirm, bool report) {
 }
 
 bool ClubFile::saveAs() {
-    if (!FileExists(club_.ClubFilePath))
+    if (!isOnDisk())
         return false;
     if (duplicateCheck() != 0 || refuseUnsorted())
         return false;
@@ -187,7 +187,7 @@ bool ClubFile::saveAs() {
     afterPathChosen(path);
     if (!writeTo(path, true))
         return false;
-    const int missing = club_.Companions ? club_.Companions->saveUnder(club_, path) : 7;
+    const int missing = saveCompanionsUnder(path);
     static const char* const texts[8] = {"",
                                          "Geen SchemaList ",
                                          "Geen ScoreList ",
@@ -198,6 +198,66 @@ bool ClubFile::saveAs() {
                                          "Geen ScemaList, geen ScoreList, geen Slemlist"};
     if (missing > 0 && missing < 8)
         dialogs_.error(texts[missing]);
+    return true;
+}
+
+int ClubFile::saveCompanionsUnder(const std::string& competitionPath) {
+    return club_.Companions ? club_.Companions->saveUnder(club_, competitionPath) : 7;
+}
+
+bool ClubFile::isOnDisk() const {
+    return FileExists(club_.ClubFilePath);
+}
+
+std::array<ClubFile::CompanionFile, 3> ClubFile::CompanionFilesOf(const std::string& competitionPath) {
+    return {CompanionFile{"Schemabestand", ScheduleFilePathFor(competitionPath)},
+            CompanionFile{"Scorebestand", ScoreFilePathFor(competitionPath)},
+            CompanionFile{"Slembestand", SlamFilePathFor(competitionPath)}};
+}
+
+std::string ClubFile::ImportTarget(const std::string& source, const std::string& folder) {
+    const std::string name = FileNameOf(source);
+    if (folder.empty())
+        return name;
+    return folder.back() == '/' ? folder + name : folder + "/" + name;
+}
+
+bool ClubFile::importFrom(const std::string& source, const std::string& folder) {
+    if (!open(source))
+        return false;
+    const std::string target = ImportTarget(source, folder);
+    if (FileExists(target) &&
+        !dialogs_.askYesNo("Bestand bestaat al :" + FileNameOf(target) + "\rwilt u dit overschrijven"))
+        return true;
+    if (!writeTo(target, false))
+        return true;
+    const int missing = saveCompanionsUnder(target);
+    if (missing == 0) {
+        dialogs_.information("Velk. Alle bestanden bewaard");
+        return true;
+    }
+    const auto companions = CompanionFilesOf(target);
+    for (std::size_t k = 0; k < companions.size(); ++k)
+        if (missing & (1 << k))
+            dialogs_.error("Fout bij bewaren: " + companions[k].path);
+    return true;
+}
+
+bool ClubFile::exportTo(const std::string& path) {
+    // The open file keeps its own name; the copy goes elsewhere.
+    const std::string own = club_.ClubFilePath;
+    const std::string ownName = club_.ClubFileName;
+    if (!writeTo(path, true))
+        return false;
+    const int missing = saveCompanionsUnder(path);
+    if (missing == 0)
+        dialogs_.information("velk, Alle bestanden bewaard");
+    const auto companions = CompanionFilesOf(path);
+    for (std::size_t k = 0; k < companions.size(); ++k)
+        if (missing & (1 << k))
+            dialogs_.information(std::string("velk : ") + companions[k].kind + "Niet bewaard");
+    writeTo(own, false);
+    club_.ClubFileName = ownName;
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/Clock.h"
 #include "core/Dialogs.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,31 @@ public:
     bool writeTo(const std::string& path, bool report);
     // Asks for a path with the save dialog and its overwrite question; empty when none accepted.
     std::string askSavePath(const std::string& startPath);
+
+    // "&Importeren": reads the competition at `source` and copies it, with its companion files, into
+    // `folder` under the same name; an existing file there is only overwritten when the user agrees.
+    // False when the file could not be read (nothing changed); true once it is open, whether or not
+    // the copy was made.
+    bool importFrom(const std::string& source, const std::string& folder);
+    // "E&xporteren": writes a copy of the open file and its companions at `path`; the open file keeps
+    // its own name and is written there again. False when the copy could not be written.
+    bool exportTo(const std::string& path);
+    // The open file exists on disk (export and "Bewaren &als..." need it).
+    bool isOnDisk() const;
+    // The sort check before a save or an export: shows the warning and returns true when the list
+    // must be sorted on GrpNr first.
+    bool refuseUnsorted();
+
+    // A file that travels with the competition file; `kind` is its name in the messages.
+    struct CompanionFile {
+        const char* kind;
+        std::string path;
+    };
+    // The companions of the competition at `competitionPath`, in the order of the bits
+    // Club::SessionCompanions::saveUnder reports missing ones with: schedules, scores, slams.
+    static std::array<CompanionFile, 3> CompanionFilesOf(const std::string& competitionPath);
+    // Where "&Importeren" puts the file at `source`: `folder` with the same file name.
+    static std::string ImportTarget(const std::string& source, const std::string& folder);
 
     // "&Sluit": asks "Bestand bewaren ", saves on Ja, then clears the file. False when the
     // duplicate check or the save stopped it.
@@ -83,7 +109,8 @@ private:
     void afterPathChosen(const std::string& path);
     void removePairAt(int row);
     void askSaveAfterPairCountChange();
-    bool refuseUnsorted();
+    // Writes the companions under `competitionPath`; returns the missing ones as saveUnder's bits.
+    int saveCompanionsUnder(const std::string& competitionPath);
 
     Club& club_;
     Dialogs& dialogs_;

@@ -7,11 +7,13 @@
 #include "club/PairSorting.h"
 #include "core/Clock.h"
 #include "core/Dialogs.h"
+#include "gui/club/TClubWindowMenus.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QMap>
 #include <memory>
+#include <span>
 
 class PairGrid;
 class TSchemaForm;
@@ -38,7 +40,10 @@ public:
     velk::Club& club() { return club_; }
     velk::ClubFile& clubFile() { return file_; }
     PairGrid* grid() const { return grid_; }
-    QAction* action(const QString& objectName) const { return actions_.value(objectName); }
+    // The menu item or button of that object name; a name not in menuTable() stops the program.
+    QAction* action(const QString& objectName) const;
+    // Every row of the menus and the tool bar, in order.
+    static std::span<const MenuEntry> menuTable();
     FileState fileState() const { return state_; }
     int currentGroup() const { return currentGroup_; }
 
@@ -70,9 +75,16 @@ private:
     void buildToolBar();
     void buildCentralArea();
     void buildStatusBar();
-    QAction* addItem(QMenu* menu, const QString& caption, const QString& name,
-                     void (TClubWindow::*slot)() = nullptr, const QString& hint = {});
+    // Names, connects and registers the action made for a row of the table.
+    void addEntry(QAction* action, const MenuEntry& entry);
     void applyState();
+    // The enabled state and the state-dependent captions of every item.
+    void applyMenuState();
+    bool isAvailable(const MenuEntry& entry) const;
+    // "Nieuwe Comp.Zitting": a competition with sessions to go, not while the wizard runs.
+    bool canAddSession() const;
+    // "&Volgende Competitie": every session of the competition is there.
+    bool competitionComplete() const;
     void updateStatus();
     void updateCompetitionLine();
     void tick();

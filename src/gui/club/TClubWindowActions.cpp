@@ -1,25 +1,21 @@
 // The menu and button handlers of the main window.
-#include "club/ClubListPrint.h"
 #include "club/CompetitionData.h"
 #include "club/PairSorting.h"
 #include "club/Sessions.h"
-#include "core/PathText.h"
+#include "core/HelpContext.h"
 #include "core/files/CompetitionFile.h"
 #include "gui/club/ClubWindowForms.h"
 #include "gui/club/PairGrid.h"
 #include "gui/club/TClubWindow.h"
 #include "gui/club/TSortLidDlg.h"
+#include "gui/schedules/ClubListPrinting.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QDir>
-#include <QFileInfo>
 #include <QFontDatabase>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QTimer>
 
@@ -103,7 +99,7 @@ bool TClubWindow::closeWithSave() {
     state_ = FileState::NoFile;
     pairWindowVisible_ = false;
     grid_->setRowCount(0);
-    actions_.value("CompetitionLine")->setChecked(false);
+    action("CompetitionLine")->setChecked(false);
     applyState();
     return true;
 }
@@ -113,14 +109,14 @@ void TClubWindow::showPairWindow() {
     refreshPairWindow();
     grid_->selectPair(1);
     currentGroup_ = 1;
-    actions_.value("CompetitionLine")->setChecked(true);
-    actions_.value("SchrapSpdBtn")->setStatusTip(QStringLiteral("Sluiten van Parenvenster"));
+    action("CompetitionLine")->setChecked(true);
+    action("SchrapSpdBtn")->setStatusTip(QStringLiteral("Sluiten van Parenvenster"));
     applyState();
 }
 
 void TClubWindow::hidePairWindow() {
     pairWindowVisible_ = false;
-    actions_.value("SchrapSpdBtn")->setStatusTip(QStringLiteral("Openen van Parenvenster"));
+    action("SchrapSpdBtn")->setStatusTip(QStringLiteral("Openen van Parenvenster"));
     applyState();
 }
 
@@ -174,105 +170,29 @@ void TClubWindow::onImport() {
     choice.filter = "VELK bestand (*.dba)|*.dba";
     choice.defaultExtension = "dba";
     const auto source = dialogs_.openFileName(choice);
-    if (!source)
-        return;
-    if (!file_.open(*source))
+    if (!source || !file_.importFrom(*source, QDir::currentPath().toStdString()))
         return;
     state_ = FileState::Open;
-    const std::string target =
-        QDir::current().filePath(QString::fromStdString(velk::FileNameOf(*source))).toStdString();
-    if (QFileInfo::exists(QString::fromStdString(target)) &&
-        !dialogs_.askYesNo("Bestand bestaat al :" + velk::FileNameOf(target) +
-                           "\rwilt u dit overschrijven")) {
-        showPairWindow();
-        return;
-    }
-    if (file_.writeTo(target, false)) {
-        const int missing = club_.Companions ? club_.Companions->saveUnder(club_, target) : 7;
-        if (missing == 0) {
-            dialogs_.information("Velk. Alle bestanden bewaard");
-        } else {
-            const std::string paths[3] = {club_.ScheduleFilePath, club_.ScoreFilePath, club_.SlamFilePath};
-            for (int k = 0; k < 3; ++k)
-                if (missing & (1 << k))
-                    dialogs_.error("Fout bij bewaren: " + paths[k]);
-        }
-    }
     showPairWindow();
 }
 
 void TClubWindow::onExport() {
-    if (!QFileInfo::exists(QString::fromStdString(club_.ClubFilePath)))
+    if (!file_.isOnDisk())
         return;
     if (!dialogs_.askYesNo("Velk\rExporteren van Alle bestanden, bijv. naar schijf: \"A\", \"D\", enz\r"))
         return;
     copyGridToRecords();
-    if (file_.NeedSortFirst) {
-        dialogs_.warning("Sorteer eerst het bestand op GroepNr.!");
+    if (file_.refuseUnsorted())
         return;
-    }
     const std::string path = file_.askSavePath(QDir::homePath().toStdString());
-    if (path.empty())
+    if (path.empty() || !file_.exportTo(path))
         return;
-    // The open file keeps its own name; the copy goes elsewhere.
-    const std::string own = club_.ClubFilePath;
-    const std::string ownName = club_.ClubFileName;
-    if (!file_.writeTo(path, true))
-        return;
-    const int missing = club_.Companions ? club_.Companions->saveUnder(club_, path) : 7;
-    static const char* const kinds[3] = {"Schemabestand", "Scorebestand", "Slembestand"};
-    if (missing == 0)
-        dialogs_.information("velk, Alle bestanden bewaard");
-    for (int k = 0; k < 3; ++k)
-        if (missing & (1 << k))
-            dialogs_.information(std::string("velk : ") + kinds[k] + "Niet bewaard");
-    file_.writeTo(own, false);
-    club_.ClubFileName = ownName;
     applyState();
 }
 
 void TClubWindow::onPrintClubList() {
     copyGridToRecords();
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        dialogs_.information("Geen Printer aanwezig");
-        return;
-    }
-    if (dialogs_.messageBox("Afdrukken op printer: \r" + info.printerName().toStdString(),
-                            velk::MessageKind::Information, velk::Button::JaNee) != velk::Result::Yes)
-        return;
-    QPrinter printer(info);
-    printer.setPageOrientation((club_.ConfigRecord.OptionFlags & velk::OptionFlag::Landscape)
-                                   ? QPageLayout::Landscape
-                                   : QPageLayout::Portrait);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        dialogs_.error("P R I N T E R  N I E T  K L A A R");
-        return;
-    }
-    const QFont font(QString::fromStdString(club_.ConfigRecord.PrinterFontName.get()), 10);
-    painter.setFont(font);
-    const QFontMetrics metrics(font, &printer);
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const int pageChars =
-        std::max(40, page.width() / std::max(1, metrics.horizontalAdvance(QLatin1Char('M'))));
-    const int lineHeight = std::max(1, metrics.lineSpacing());
-    const int lines =
-        std::min<int>(club_.ConfigRecord.LinesPerPage > 0 ? club_.ConfigRecord.LinesPerPage : 60,
-                      page.height() / lineHeight);
-    const auto pages = velk::ClubListPages(club_, windowTitle().toStdString() + "  " + club_.ClubFileName,
-                                           velk::ClubListColumns(pageChars), lines,
-                                           club_.PairList.size() > 1 && club_.PairList[1].Rang != 0);
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0)
-            printer.newPage();
-        int y = metrics.ascent();
-        for (const auto& line : pages[p]) {
-            painter.drawText(0, y, QString::fromStdString(line));
-            y += lineHeight;
-        }
-    }
-    painter.end();
+    PrintClubList(dialogs_, club_, windowTitle().toStdString() + "  " + club_.ClubFileName);
 }
 
 void TClubWindow::onInsertPair() {
@@ -335,7 +255,7 @@ void TClubWindow::onSearchTextChanged(const QString& text) {
 }
 
 void TClubWindow::onMoveHelp() {
-    dialogs_.showHelp(226);
+    dialogs_.showHelp(velk::HelpContext::MovePair);
 }
 
 bool TClubWindow::runSessionDialog(int mode) {

@@ -1,5 +1,7 @@
 // "Schema &Lezen" from the main window and from the new-file wizard.
 #include "core/ErrorHelpers.h"
+#include "core/HelpContext.h"
+#include "core/Messages.h"
 #include "gui/club/TClubWindow.h"
 #include "gui/schedules/TNewChangeDlg.h"
 #include "gui/schedules/TSchemaForm.h"
@@ -14,7 +16,7 @@ constexpr int kScheduleReadingKind = 40;
 
 bool TClubWindow::readSchedule() {
     if (state_ == FileState::NoFile || club_.CurrentSession < 1) {
-        velk::ShowError(dialogs_, club_.ErrorCode, "Schema lezen", 35);
+        velk::ShowError(dialogs_, club_.ErrorCode, "Schema lezen", velk::ErrorMessage::SaveFirstThenAgain);
         return false;
     }
     TSelectieDlg selection(club_, dialogs_, this);
@@ -62,5 +64,5 @@ void TClubWindow::onRenumberSchedule() {
 
 // There is no automatic composition: the item opens its help page.
 void TClubWindow::onComposeScheduleHelp() {
-    dialogs_.showHelp(246);
+    dialogs_.showHelp(velk::HelpContext::ComposeSchedule);
 }

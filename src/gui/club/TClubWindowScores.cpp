@@ -1,5 +1,6 @@
 // "Verwerken M.P.in Competitie" and "Kopie  M.P naar andere &Groep" from the main window.
 #include "core/ErrorHelpers.h"
+#include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "core/files/ScoreFile.h"
 #include "gui/club/PairGrid.h"
@@ -11,14 +12,13 @@
 
 namespace {
 constexpr int kMatchPointSelectionKind = 30;
-constexpr int kNoMatchPointsComputed = 23;
 } // namespace
 
 // The current session's score records, or null (after the shared error) when there are none.
 std::vector<velk::TScoreObj>* TClubWindow::sessionScores() {
     const auto index = static_cast<std::size_t>(club_.CurrentSession - 1);
     if (state_ != FileState::Open || club_.CurrentSession < 1 || index >= club_.SessionScoreList.size()) {
-        velk::ShowError(dialogs_, club_.ErrorCode, "", kNoMatchPointsComputed);
+        velk::ShowError(dialogs_, club_.ErrorCode, "", velk::ErrorMessage::NoMatchPoints);
         return nullptr;
     }
     return &club_.SessionScoreList[index].Records;

@@ -1,11 +1,9 @@
 #include "gui/schedules/SchedulePrinting.h"
 
+#include "gui/schedules/DefaultPrinter.h"
 #include "schedules/ScheduleGridLines.h"
 
 #include <QFontMetrics>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 
 namespace {
 std::vector<std::string> Texts(const QStringList& list) {
@@ -19,24 +17,14 @@ std::vector<std::string> Texts(const QStringList& list) {
 void PrintScheduleGrid(velk::Dialogs& dialogs, bool landscape, const QString& caption,
                        const QString& fileName, const QStringList& header,
                        const std::vector<int>& pixelWidths, const std::vector<QStringList>& rows) {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull()) {
-        dialogs.information("Geen Printer aanwezig");
+    DefaultPrintJob job(dialogs, landscape);
+    if (!job.started())
         return;
-    }
-    if (dialogs.messageBox("Afdrukken op printer: \r" + info.printerName().toStdString(),
-                           velk::MessageKind::Information, velk::Button::JaNee) == velk::Result::No)
-        return;
-    QPrinter printer(info);
-    printer.setPageOrientation(landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        dialogs.error("P R I N T E R  N I E T  K L A A R");
-        return;
-    }
+    QPrinter& printer = job.printer();
+    QPainter& painter = job.painter();
     QFont font(QStringLiteral("Courier New"), 10);
     const QFontMetrics metrics(font, &printer);
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRect page = job.page();
     const int charWidth = std::max(1, metrics.horizontalAdvance(QLatin1Char('M')));
     // Grid widths scale to the page as the screen's 640 pixels (the first column's 800) do.
     std::vector<int> widths;
@@ -63,5 +51,4 @@ void PrintScheduleGrid(velk::Dialogs& dialogs, bool landscape, const QString& ca
         painter.drawText(0, y, QString::fromStdString(line));
         y += lineHeight;
     }
-    painter.end();
 }

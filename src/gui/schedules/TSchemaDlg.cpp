@@ -1,6 +1,7 @@
 #include "gui/schedules/TSchemaDlg.h"
 
 #include "core/ErrorHelpers.h"
+#include "core/Messages.h"
 #include "gui/club/FormKeys.h"
 #include "gui/schedules/CountBoxKeys.h"
 
@@ -53,7 +54,10 @@ TSchemaDlg::TSchemaDlg(velk::Club& club, velk::Dialogs& dialogs, int index, QWid
         form->addRow(QString::fromLatin1(labels[f]), box(f));
         new CountBoxKeys(
             box(f), [this, f] { return confirmField(f); },
-            [this] { velk::ShowError(dialogs_, club_.ErrorCode, "\r Gebruik Tab toets ! ", 44); },
+            [this] {
+                velk::ShowError(dialogs_, club_.ErrorCode, "\r Gebruik Tab toets ! ",
+                                velk::ErrorMessage::ParametersIncomplete);
+            },
             [this] { reject(); });
     }
     typeBox_ = MakeScheduleTypeBox(this);

@@ -1,5 +1,6 @@
 #include "gui/schedules/TSchemaForm.h"
 
+#include "core/HelpContext.h"
 #include "gui/club/FormKeys.h"
 #include "gui/schedules/RenumberView.h"
 #include "gui/schedules/ScheduleGridItems.h"
@@ -209,7 +210,8 @@ void TSchemaForm::printClicked() {
 }
 
 void TSchemaForm::helpClicked() {
-    static const int topics[] = {2411, 2412, 2413, 245};
+    static const int topics[] = {velk::HelpContext::ScheduleEntryView1, velk::HelpContext::ScheduleEntryView2,
+                                 velk::HelpContext::ScheduleEntryView3, velk::HelpContext::RenumberView};
     dialogs_.showHelp(topics[static_cast<int>(editor_.view()) - 1]);
 }
 

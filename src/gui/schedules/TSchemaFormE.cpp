@@ -1,5 +1,6 @@
 #include "gui/schedules/TSchemaFormE.h"
 
+#include "core/HelpContext.h"
 #include "gui/club/FormKeys.h"
 #include "gui/schedules/ScheduleGridItems.h"
 #include "schedules/ScheduleCells.h"
@@ -187,7 +188,8 @@ void TSchemaFormE::printClicked() {
 }
 
 void TSchemaFormE::helpClicked() {
-    static const int topics[] = {2411, 2412, 2413};
+    static const int topics[] = {velk::HelpContext::ScheduleEntryView1, velk::HelpContext::ScheduleEntryView2,
+                                 velk::HelpContext::ScheduleEntryView3};
     dialogs_.showHelp(topics[static_cast<int>(editor_.view()) - 1]);
 }
 

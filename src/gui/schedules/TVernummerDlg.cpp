@@ -1,6 +1,7 @@
 #include "gui/schedules/TVernummerDlg.h"
 
 #include "core/ErrorHelpers.h"
+#include "core/Messages.h"
 #include "gui/club/FormKeys.h"
 #include "gui/schedules/CountBoxKeys.h"
 #include "gui/schedules/TSchemaDlg.h"
@@ -47,7 +48,8 @@ bool TVernummerDlg::confirmPairs() {
 }
 
 void TVernummerDlg::refuseEnter() {
-    velk::ShowError(dialogs_, club_.ErrorCode, "\r Gebruik Tab toets ! ", 44);
+    velk::ShowError(dialogs_, club_.ErrorCode, "\r Gebruik Tab toets ! ",
+                    velk::ErrorMessage::ParametersIncomplete);
 }
 
 void TVernummerDlg::VolgendeBtnClick() {

@@ -1,0 +1,346 @@
+// The main window's menus and tool bar: one table of every item with its place, handler, hint and
+// availability; the menus, the buttons and their enabled state are built from it.
+#include "gui/club/TClubWindowMenus.h"
+
+#include "gui/club/TClubWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+#include <cstring>
+#include <map>
+
+namespace {
+
+using W = TClubWindow;
+using A = Availability;
+using Kind = MenuEntry::Kind;
+
+struct Place {
+    const char* menu;
+    const char* submenu = nullptr;
+};
+constexpr Place kFile{"&Bestand"};
+constexpr Place kEdit{"Be&werken"};
+constexpr Place kSession{"&Zitting"};
+constexpr Place kSchedules{"&Schema's"};
+constexpr Place kScores{"S&cores"};
+constexpr Place kScoreEntry{"S&cores", "&Invoer"};
+constexpr Place kScoreData{"S&cores", "Score &Data"};
+constexpr Place kOutput{"&Uitvoer"};
+// Open child windows add themselves below this menu's items.
+constexpr Place kView{"Beel&d"};
+constexpr Place kOptions{"&Opties"};
+constexpr Place kData{"&Databeheer"};
+constexpr Place kMembers{"&Databeheer", "Club Leden"};
+constexpr Place kHelp{"&Help"};
+
+constexpr const char* kNotYetBuilt = "Nog niet beschikbaar in deze versie";
+
+constexpr MenuEntry Item(Place place, const char* caption, const char* name, MenuEntry::Handler handler,
+                         const char* hint, Availability availability,
+                         MenuEntry::Condition condition = nullptr) {
+    MenuEntry entry;
+    entry.menu = place.menu;
+    entry.submenu = place.submenu;
+    entry.caption = caption;
+    entry.name = name;
+    entry.handler = handler;
+    entry.hint = hint;
+    entry.availability = availability;
+    entry.condition = condition;
+    return entry;
+}
+// An item whose window comes with a later release.
+constexpr MenuEntry Later(Place place, const char* caption, const char* name, const char* hint = nullptr) {
+    return Item(place, caption, name, nullptr, hint, A::NotYetBuilt);
+}
+constexpr MenuEntry Checkable(MenuEntry entry) {
+    entry.checkable = true;
+    return entry;
+}
+constexpr MenuEntry Separator(Place place) {
+    MenuEntry entry;
+    entry.kind = Kind::Separator;
+    entry.menu = place.menu;
+    entry.submenu = place.submenu;
+    return entry;
+}
+constexpr MenuEntry Button(QStyle::StandardPixmap icon, const char* text, const char* name,
+                           MenuEntry::Handler handler, Availability availability) {
+    MenuEntry entry;
+    entry.kind = Kind::Button;
+    entry.caption = text;
+    entry.name = name;
+    entry.handler = handler;
+    entry.hint = text;
+    entry.availability = availability;
+    entry.icon = icon;
+    return entry;
+}
+// A button that repeats the menu item `mirrors`.
+constexpr MenuEntry Mirror(QStyle::StandardPixmap icon, const char* text, const char* name,
+                           const char* mirrors) {
+    MenuEntry entry = Button(icon, text, name, nullptr, A::Always);
+    entry.mirrors = mirrors;
+    return entry;
+}
+constexpr MenuEntry ButtonSeparator() {
+    MenuEntry entry;
+    entry.kind = Kind::ButtonSeparator;
+    return entry;
+}
+
+QString Text(const char* text) {
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+} // namespace
+
+std::span<const MenuEntry> TClubWindow::menuTable() {
+    static const MenuEntry table[] = {
+        Item(kFile, "&Nieuwe Competitie", "NewCompetition", &W::onNewCompetition,
+             "Maak een nieuw competitiebestand", A::WithoutFile),
+        Item(kFile, "Nieuwe Comp.Zitting", "NewSession", &W::onNewSession, "Nieuwe zitting van de competitie",
+             A::WithFile, &W::canAddSession),
+        Item(kFile, "Nieuwe Drive/Zitring", "NewDrive", &W::onNewDrive,
+             "Maak een nieuw bestand voor een drive of zitting", A::WithoutFile),
+        Item(kFile, "&Openen", "Open", &W::onOpen, "Open een Bridgebestand", A::WithoutFile),
+        Item(kFile, "&Bewaren", "Save", &W::onSave, "Bewaar het Bridgebestand", A::WithFile),
+        Item(kFile, "Bewaren &als...", "SaveAs", &W::onSaveAs,
+             "Bewaar het Bridgebestand onder een andere naam", A::WithFile),
+        Item(kFile, "&Clubdata", "ClubData", &W::onClubData, "Competitie gegevens wijzigen", A::WithFile),
+        Item(kFile, "&Volgende Competitie", "NextCompetition", &W::onNextCompetition,
+             "Promotie en degradatie, volgende competitie", A::WithFile, &W::competitionComplete),
+        Item(kFile, "&Importeren", "Import", &W::onImport, "Importeren van alle Velk bestanden", A::Always),
+        Item(kFile, "E&xporteren", "Export", &W::onExport, "Exporteren van alle Velk bestanden", A::WithFile),
+        Item(kFile, "&Afdrukken Clublijst", "PrintClubList", &W::onPrintClubList,
+             "Afdrukken van de parenlijst", A::WithFile),
+        Separator(kFile),
+        Item(kFile, "&Einde", "Quit", &W::onQuit, "Einde programma", A::Always),
+
+        Item(kEdit, "&Toevoegen", "InsertPair", &W::onInsertPair, "Paar toevoegen", A::WithFile),
+        Item(kEdit, "&Verwijderen", "DeletePair", &W::onDeletePair, "Paar verwijderen", A::WithFile),
+        Item(kEdit, "&Sorteren", "SortPairs", &W::onSortPairs, "Sorteren van de paren", A::WithFile),
+        Item(kEdit, "&Zoeken", "Search", &W::onSearch, "Zoeken van een paar", A::WithFile),
+        Item(kEdit, "&Verplaatsen", "MoveHelp", &W::onMoveHelp, "Verplaatsen van een paar", A::WithFile),
+
+        Item(kSession, "&Kiezen", "ChooseSession", &W::onChooseSession, "Kies een zitting", A::WithFile),
+        Later(kSession, "Openen", "OpenPoints", "Punten en invallers"),
+        Later(kSession, "&Corrigeren", "Correct", "Procenten corrigeren"),
+        Item(kSession, "&Verwijderen", "DeleteSession", &W::onDeleteSession, "Verwijder de laatste zitting",
+             A::WithFile),
+        Item(kSession, "&Rangorde in 'Lijnen'", "TwoLines", &W::onTwoLines,
+             "Rangorde in twee lijnen (NZ en OW)", A::WithFile),
+
+        Item(kSchedules, "Schema &Lezen", "ReadSchedule", &W::onReadSchedule,
+             "Lees een schema voor de groepen van de zitting", A::WithFile),
+        Item(kSchedules, "Schema &Nieuw/Wijzigen ", "EditSchedule", &W::onEditSchedule, nullptr, A::Always),
+        Later(kSchedules, "Schema &Uitvoer", "ScheduleOutput"),
+        Item(kSchedules, "Schema Vernummeren", "RenumberSchedule", &W::onRenumberSchedule, nullptr,
+             A::WithFile),
+        Item(kSchedules, "Schema &Samenstellen", "ComposeScheduleHelp", &W::onComposeScheduleHelp, nullptr,
+             A::Always),
+
+        Later(kScoreEntry, "per spel met schema", "ScoreEntryPerBoard"),
+        Later(kScoreEntry, "per ronde met schema", "ScoreEntryPerRound"),
+        Later(kScores, "&Uitvoer", "ScoreOutput"),
+        Item(kScores, "Verwerken M.P.in Competitie", "CopyMatchPoints", &W::onCopyMatchPoints,
+             "Matchpunten van de zitting in de competitie", A::WithFile),
+        Item(kScores, "Kopie  M.P naar andere &Groep", "CopyGroupScores", &W::onCopyGroupScores,
+             "Scores van een groep naar een andere groep", A::WithFile),
+        Later(kScores, "Verificatie Slem's", "SlamCheck"),
+        Later(kScoreData, "&Alle Scores bestand", "ScoreTableList"),
+        Later(kScoreData, "Arbittraal Scores", "ArbitralScoreList"),
+        Later(kScoreData, "Contract / Score bestand", "ContractScoreList"),
+
+        Later(kOutput, "&Punten", "OutputPoints"),
+        Later(kOutput, "P&rocenten", "OutputPercentages"),
+        Later(kOutput, "&Matchpunten", "OutputMatchPoints"),
+        Later(kOutput, "Frequentie staten", "OutputFrequencies"),
+        Later(kOutput, "&Totalen Competities", "OutputTotals"),
+        Later(kOutput, "Totaal aantal Slems", "OutputSlams"),
+        Later(kOutput, "P&aren", "OutputPairs"),
+
+        Checkable(Item(kView, "Zittingparameters", "CompetitionLine", &W::onToggleCompetitionLine,
+                       "Toon de zittingparameters", A::WithFile)),
+        Item(kView, "Maximaal scherm", "Maximise", &W::onToggleMaximised, "Maximaal of normaal scherm",
+             A::Always),
+        Separator(kView),
+
+        Item(kOptions, "Lettertype", "ScreenFont", &W::onScreenFont, "Lettertype van het scherm", A::Always),
+        Later(kOptions, "Persoon&Gegevens", "OptionsPersonal"),
+        Later(kOptions, "&PrintOpties", "OptionsPrint"),
+        Later(kOptions, "Slembonus", "OptionsSlamBonus"),
+        Later(kOptions, "&Instellingen", "OptionsSettings"),
+
+        Later(kMembers, "Nieuw", "MembersNew"),
+        Later(kMembers, "Openen", "MembersOpen"),
+        Later(kData, "Paren Samenstellen", "ComposePairs"),
+        Later(kData, "Kaartix  Scores", "ImportScores"),
+        Later(kData, "Kaartixleden", "ImportMembers"),
+
+        Later(kHelp, "Gebruik Help", "HelpUse"),
+        Later(kHelp, "Inhoud Help", "HelpContents"),
+        Later(kHelp, "Zoeken in Help", "HelpSearch"),
+        Later(kHelp, "&Gebruik VELK", "HelpVelk"),
+        Later(kHelp, "Calculator", "Calculator"),
+        Item(kHelp, "&Info", "About", &W::onAbout, "Over Velk", A::Always),
+
+        Button(QStyle::SP_FileIcon, "Nieuw bestand", "NewSpdBtn", &W::onNewAsk, A::WithoutFile),
+        Mirror(QStyle::SP_DialogOpenButton, "Openen", "OpenSpdBtn", "Open"),
+        Mirror(QStyle::SP_DialogSaveButton, "Bewaren", "SaveSpdBtn", "Save"),
+        Mirror(QStyle::SP_DriveFDIcon, "Bewaren als", "SaveAsSpdBtn", "SaveAs"),
+        Mirror(QStyle::SP_FileDialogDetailedView, "Afdrukken Clublijst", "PrintSpdBtn", "PrintClubList"),
+        Mirror(QStyle::SP_FileDialogContentsView, "Zoeken", "SearchSpdBtn", "Search"),
+        Mirror(QStyle::SP_ArrowDown, "Sorteren", "SortSpdBtn", "SortPairs"),
+        Button(QStyle::SP_DialogCloseButton, "Sluiten met bewaren", "SluitSpdBtn", &W::onClose, A::WithFile),
+        Button(QStyle::SP_TitleBarShadeButton, "Sluiten van Parenvenster", "SchrapSpdBtn",
+               &W::onTogglePairWindow, A::WithFile),
+        ButtonSeparator(),
+        Mirror(QStyle::SP_FileDialogNewFolder, "Nieuwe zitting", "NewSessionSpdBtn", "NewSession"),
+        Mirror(QStyle::SP_DirOpenIcon, "Zitting openen", "OpenSessionSpdBtn", "OpenPoints"),
+        Mirror(QStyle::SP_FileDialogListView, "Kies zitting", "ChooseSessionSpdBtn", "ChooseSession"),
+        Mirror(QStyle::SP_BrowserReload, "Corrigeren", "CorrectSpdBtn", "Correct"),
+        Mirror(QStyle::SP_TrashIcon, "Verwijder laatste zitting", "DeleteSessionSpdBtn", "DeleteSession"),
+    };
+    return table;
+}
+
+const MenuEntry& MenuEntryNamed(const char* name) {
+    for (const MenuEntry& entry : TClubWindow::menuTable())
+        if (entry.name && std::strcmp(entry.name, name) == 0)
+            return entry;
+    qFatal("TClubWindow: no menu item or button named \"%s\"", name);
+}
+
+const MenuEntry& RuleOf(const MenuEntry& entry) {
+    if (!entry.mirrors)
+        return entry;
+    const MenuEntry& item = MenuEntryNamed(entry.mirrors);
+    if (item.kind != Kind::Item)
+        qFatal("TClubWindow: button \"%s\" repeats \"%s\", which is not a menu item", entry.name,
+               entry.mirrors);
+    return item;
+}
+
+QString StatusTipOf(const MenuEntry& entry, const QString& hint) {
+    if (RuleOf(entry).availability != A::NotYetBuilt)
+        return hint;
+    const QString note = QString::fromUtf8(kNotYetBuilt);
+    return hint.isEmpty() ? note : hint + QStringLiteral(" (") + note.toLower() + QLatin1Char(')');
+}
+
+QAction* TClubWindow::action(const QString& objectName) const {
+    QAction* found = actions_.value(objectName);
+    if (!found)
+        qFatal("TClubWindow: no menu item or button named \"%s\"", qPrintable(objectName));
+    return found;
+}
+
+void TClubWindow::addEntry(QAction* action, const MenuEntry& entry) {
+    const MenuEntry& rule = RuleOf(entry);
+    if ((rule.handler == nullptr) != (rule.availability == A::NotYetBuilt))
+        qFatal("TClubWindow: \"%s\" needs a handler exactly when it is built", entry.name);
+    if (actions_.contains(QString::fromLatin1(entry.name)))
+        qFatal("TClubWindow: \"%s\" is in the menu table twice", entry.name);
+    action->setObjectName(QString::fromLatin1(entry.name));
+    const QString tip = StatusTipOf(entry, Text(entry.hint));
+    if (!tip.isEmpty())
+        action->setStatusTip(tip);
+    action->setCheckable(entry.checkable);
+    if (rule.handler)
+        connect(action, &QAction::triggered, this, rule.handler);
+    action->setEnabled(rule.availability != A::NotYetBuilt);
+    actions_.insert(action->objectName(), action);
+}
+
+void TClubWindow::buildMenus() {
+    // Menus and submenus appear where the table first names them.
+    std::map<std::string, QMenu*> menus;
+    auto menuOf = [&](const MenuEntry& entry) {
+        QMenu*& top = menus[entry.menu];
+        if (!top)
+            top = menuBar()->addMenu(Text(entry.menu));
+        if (!entry.submenu)
+            return top;
+        QMenu*& sub = menus[std::string(entry.menu) + '\n' + entry.submenu];
+        if (!sub)
+            sub = top->addMenu(Text(entry.submenu));
+        return sub;
+    };
+    for (const MenuEntry& entry : menuTable()) {
+        if (entry.kind == Kind::Separator)
+            menuOf(entry)->addSeparator();
+        else if (entry.kind == Kind::Item)
+            addEntry(menuOf(entry)->addAction(Text(entry.caption)), entry);
+    }
+    viewMenu_ = menus.at(kView.menu);
+}
+
+void TClubWindow::buildToolBar() {
+    QToolBar* tools = addToolBar(QStringLiteral("Knoppen"));
+    tools->setObjectName(QStringLiteral("ToolBar"));
+    tools->setMovable(false);
+    for (const MenuEntry& entry : menuTable()) {
+        if (entry.kind == Kind::ButtonSeparator)
+            tools->addSeparator();
+        else if (entry.kind == Kind::Button)
+            addEntry(tools->addAction(style()->standardIcon(entry.icon), Text(entry.caption)), entry);
+    }
+}
+
+bool TClubWindow::isAvailable(const MenuEntry& entry) const {
+    const MenuEntry& rule = RuleOf(entry);
+    const bool open = state_ != FileState::NoFile;
+    bool available = false;
+    switch (rule.availability) {
+    case A::Always:
+        available = true;
+        break;
+    case A::WithFile:
+        available = open;
+        break;
+    case A::WithoutFile:
+        available = !open;
+        break;
+    case A::WithSession:
+        available = open && club_.CurrentSession >= 1;
+        break;
+    case A::NotYetBuilt:
+        available = false;
+        break;
+    }
+    return available && (!rule.condition || (this->*rule.condition)());
+}
+
+bool TClubWindow::canAddSession() const {
+    return club_.IsCompetition && club_.SessionCount() < club_.CompetitionHead.SessionsPerCompetition &&
+           state_ != FileState::Wizard;
+}
+
+bool TClubWindow::competitionComplete() const {
+    return club_.IsCompetition && state_ == FileState::Open &&
+           club_.SessionCount() >= club_.CompetitionHead.SessionsPerCompetition;
+}
+
+void TClubWindow::applyMenuState() {
+    for (const MenuEntry& entry : menuTable())
+        if (entry.name)
+            action(QString::fromLatin1(entry.name))->setEnabled(isAvailable(entry));
+    // The captions that follow the state.
+    action("ChooseSession")
+        ->setText(state_ == FileState::Wizard ? QStringLiteral("&Select data") : QStringLiteral("&Kiezen"));
+    if (state_ == FileState::NoFile)
+        return;
+    QAction* totals = action("OutputTotals");
+    const MenuEntry& entry = MenuEntryNamed("OutputTotals");
+    if (club_.CompetitionHead.CalcMethod == velk::CalcTopIntegral) {
+        totals->setText(QStringLiteral("&Totaal Topintegraal"));
+        totals->setStatusTip(StatusTipOf(entry, QStringLiteral("Uitslag TopIntegraal op rangorde")));
+    } else {
+        totals->setText(QStringLiteral("&Totalen van Competities"));
+        totals->setStatusTip(StatusTipOf(entry, QStringLiteral("Overzicht van jaartotaal")));
+    }
+}
