@@ -115,6 +115,11 @@ EditorClosing BasicScheduleEditor<Item>::confirm(int tablesPerGroup, Dialogs& di
 
 template <typename Item>
 std::optional<std::string> BasicScheduleEditor<Item>::saveAs(Dialogs& dialogs, ErrorCode& errorCode) {
+    // Refused before a name is asked: the file format cannot hold it under any name.
+    if (const std::string problem = BaseScheduleOverflow(schedule_); !problem.empty()) {
+        dialogs.error(problem);
+        return std::nullopt;
+    }
     auto path = SaveBaseScheduleAs(dialogs, errorCode,
                                    [this](const std::string& p) { return WriteForm(p, schedule_); });
     if (path)

@@ -3,6 +3,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/TextHelpers.h"
+#include "core/files/BaseScheduleFile.h"
 
 #include <algorithm>
 #include <cctype>
@@ -28,7 +29,7 @@ struct CountRule {
 };
 
 constexpr CountRule kRules[] = {{"Aantal Paren = 0 ", "Aantal Paren te veel: ", 512},
-                                {"Aantal Tafels = 0 ", "Aantal Tafels te veel: ", 256},
+                                {"Aantal Tafels = 0 ", "Aantal Tafels te veel: ", kMaxScheduleByte},
                                 {"Aantal Ronden = 0 ", "Aantal Ronden te groot: ", 16},
                                 {"Aantal Spelgroepen = 0", "Aantal Spelgroepen te groot: ", 26}};
 

@@ -51,7 +51,7 @@ EditorClosing ConfirmClosing(const WholeCheckResult& check, Dialogs& dialogs,
             closing.Table = check.Table;
             return closing;
         }
-        dialogs.warning("Schema misschien niet correct, waarschijnlijk wel bewaard  ");
+        dialogs.warning("Schema niet correct en niet bewaard");
         closing.Close = true;
         return closing;
     }

@@ -126,3 +126,35 @@ TEST(SchedulesFolderTest, BesideTheProgramElseSourceElseCreated) {
     EXPECT_EQ(FindSchedulesFolder(bare.file(""), ""), bare.file("Schemas"));
     EXPECT_TRUE(std::filesystem::is_directory(bare.file("Schemas")));
 }
+
+TEST(BaseScheduleFileTest, CountsAboveAByteAreRefusedNotCut) {
+    TempFolder folder("base-big");
+    const std::string path = folder.file("1r-200p.ws0");
+    // 256 tables: the count would be written as 0.
+    const WorkSchedule wide = WorkSchedule::Empty({200, 256, 1, 1});
+    EXPECT_EQ(BaseScheduleOverflow(wide),
+              "Schema niet bewaard:\rAantal tafels 256 past niet in een schemabestand (hoogstens 255)");
+    EXPECT_FALSE(WriteBaseSchedule(path, wide));
+    EXPECT_FALSE(test::ScheduleFileExistsForTest(path));
+    WorkSchedule highPair = WorkSchedule::Empty({4, 2, 1, 1});
+    highPair.Items[1].NS = 300;
+    EXPECT_EQ(BaseScheduleOverflow(highPair),
+              "Schema niet bewaard:\rPaarnummer 300 past niet in een schemabestand (hoogstens 255)");
+
+    // 255 of everything still fits, byte for byte.
+    const WorkSchedule full = WorkSchedule::Empty({255, 255, 1, 1});
+    EXPECT_EQ(BaseScheduleOverflow(full), "");
+    ASSERT_TRUE(WriteBaseSchedule(path, full));
+    const auto bytes = test::FileContents(path);
+    ASSERT_EQ(bytes.size(), 4u + 255u * 4u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4),
+              (std::vector<std::uint8_t>{1, 255, 255, 1}));
+    EXPECT_EQ(bytes[4 + 254 * 4], 255); // the last table's number
+
+    // The individual form holds players in two bytes, but table numbers in one.
+    const WorkSchedule1 players = WorkSchedule1::Empty({1024, 256, 1, 1});
+    EXPECT_EQ(BaseScheduleOverflow(players),
+              "Schema niet bewaard:\rTafelnummer 256 past niet in een schemabestand (hoogstens 255)");
+    EXPECT_FALSE(WriteBaseSchedule1(path, players));
+    EXPECT_EQ(BaseScheduleOverflow(WorkSchedule1::Empty({1020, 255, 1, 1})), "");
+}

@@ -1,5 +1,6 @@
 #include "schedules/ScheduleEditor.h"
 
+#include "schedules/ScheduleCountsEntry.h"
 #include "schedules/ScheduleGridLines.h"
 #include "support/ScriptedDialogs.h"
 
@@ -59,8 +60,29 @@ TEST(ScheduleEditor, FailedWholeCheckClosesWithoutSavingOnNo) {
     EXPECT_EQ(texts[0], "Ronde 2 :\rPaar  1 Speelt al in ronde 1,\raan Tafel 1");
     EXPECT_EQ(texts[texts.size() - 3], " Schema niet correct, wordt niet bewaard");
     EXPECT_EQ(texts[texts.size() - 2], "Doorgaan met Schema inlezen ?");
-    EXPECT_EQ(texts.back(), "Schema misschien niet correct, waarschijnlijk wel bewaard  ");
+    EXPECT_EQ(texts.back(), "Schema niet correct en niet bewaard");
     EXPECT_TRUE(dialogs.fileChoices.empty());
+}
+
+TEST(ScheduleEditor, AScheduleTheFileCannotHoldIsRefusedBeforeANameIsAsked) {
+    test::ScriptedDialogs dialogs;
+    ErrorCode errorCode;
+    ScheduleEditor editor;
+    editor.startNew({300, 150, 1, 1}, ScheduleView::PerRound);
+    EXPECT_FALSE(editor.saveAs(dialogs, errorCode).has_value());
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{"Schema niet bewaard:\rAantal paren 300 past niet in een "
+                                       "schemabestand (hoogstens 255)"});
+    EXPECT_TRUE(dialogs.fileChoices.empty());
+}
+
+TEST(ScheduleEditor, TheCountDialogOffersNoMoreTablesThanTheFileHolds) {
+    test::ScriptedDialogs dialogs;
+    ErrorCode errorCode;
+    EXPECT_EQ(CheckCount(CountField::Tables, "255", dialogs, errorCode), 255);
+    EXPECT_FALSE(CheckCount(CountField::Tables, "256", dialogs, errorCode).has_value());
+    ASSERT_EQ(dialogs.texts().size(), 1u);
+    EXPECT_EQ(dialogs.texts()[0].rfind("Aantal foutief \rAantal Tafels te veel: 256 ", 0), 0u);
 }
 
 TEST(ScheduleGridLines, FramesEveryColumnAndRules) {

@@ -31,6 +31,19 @@ std::int16_t Low(int v) {
     return static_cast<std::int16_t>(v & 0xFF);
 }
 
+std::string Overflow(const char* what, int value) {
+    return "Schema niet bewaard:\r" + std::string(what) + " " + std::to_string(value) +
+           " past niet in een schemabestand (hoogstens " + std::to_string(kMaxScheduleByte) + ")";
+}
+
+// The first of `counts` (name, value) above the byte limit, as its message.
+std::string FirstOverflow(std::initializer_list<std::pair<const char*, int>> counts) {
+    for (const auto& [what, value] : counts)
+        if (value > kMaxScheduleByte || value < 0)
+            return Overflow(what, value);
+    return {};
+}
+
 } // namespace
 
 std::optional<WorkSchedule> ParseBaseSchedule(std::span<const std::uint8_t> bytes) {
@@ -79,6 +92,27 @@ std::optional<WorkSchedule1> ParseBaseSchedule1(std::span<const std::uint8_t> by
         s.Items.push_back(e);
     }
     return s;
+}
+
+std::string BaseScheduleOverflow(const WorkSchedule& schedule) {
+    const ScheduleCounts c = schedule.counts();
+    std::string problem = FirstOverflow({{"Aantal ronden", c.Rounds},
+                                         {"Aantal paren", c.Pairs},
+                                         {"Aantal tafels", c.Tables},
+                                         {"Aantal spelgroepen", c.BoardGroups}});
+    for (std::size_t i = 1; i < schedule.Items.size() && problem.empty(); ++i) {
+        const TWSObj& e = schedule.Items[i];
+        problem = FirstOverflow({{"Tafelnummer", e.Table}, {"Paarnummer", e.NS}, {"Paarnummer", e.EW}});
+    }
+    return problem;
+}
+
+std::string BaseScheduleOverflow(const WorkSchedule1& schedule) {
+    const ScheduleCounts c = schedule.counts();
+    std::string problem = FirstOverflow({{"Aantal ronden", c.Rounds}, {"Aantal spelgroepen", c.BoardGroups}});
+    for (std::size_t i = 1; i < schedule.Items.size() && problem.empty(); ++i)
+        problem = FirstOverflow({{"Tafelnummer", schedule.Items[i].Table}});
+    return problem;
 }
 
 std::vector<std::uint8_t> SerializeBaseSchedule(const WorkSchedule& schedule) {
@@ -179,11 +213,15 @@ std::optional<WorkSchedule1> ReadBaseSchedule1(const std::string& path, Dialogs&
 }
 
 bool WriteBaseSchedule(const std::string& path, const WorkSchedule& schedule) {
+    if (!BaseScheduleOverflow(schedule).empty())
+        return false;
     const auto bytes = SerializeBaseSchedule(schedule);
     return SaveFileAtomically(path, bytes, {});
 }
 
 bool WriteBaseSchedule1(const std::string& path, const WorkSchedule1& schedule) {
+    if (!BaseScheduleOverflow(schedule).empty())
+        return false;
     const auto bytes = SerializeBaseSchedule1(schedule);
     return SaveFileAtomically(path, bytes, {});
 }

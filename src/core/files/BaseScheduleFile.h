@@ -43,7 +43,16 @@ std::optional<WorkSchedule> ReadBaseSchedule(const std::string& path, Dialogs& d
 std::optional<WorkSchedule1> ReadBaseSchedule1(const std::string& path, Dialogs& dialogs,
                                                ErrorCode& errorCode);
 
+// The largest count or number a base schedule file holds in one byte: the pairs form's rounds, pairs,
+// tables, board groups and pair numbers, the individual form's rounds, board groups and table numbers.
+constexpr int kMaxScheduleByte = 255;
+
+// What of `schedule` its file cannot hold, as the message that refuses the save; empty when it fits.
+std::string BaseScheduleOverflow(const WorkSchedule& schedule);
+std::string BaseScheduleOverflow(const WorkSchedule1& schedule);
+
 // Writes the header and items 1..rounds x tables; the old file stays until the new one is whole.
+// A schedule with an overflow is not written at all.
 bool WriteBaseSchedule(const std::string& path, const WorkSchedule& schedule);
 bool WriteBaseSchedule1(const std::string& path, const WorkSchedule1& schedule);
 
