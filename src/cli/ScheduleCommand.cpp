@@ -8,8 +8,10 @@
 #include "core/records/PairRecord.h"
 #include "schedules/ReadScheduleIntoSession.h"
 #include "schedules/ScheduleCells.h"
+#include "schedules/SchedulesFolder.h"
 #include "schedules/WholeScheduleCheck.h"
 
+#include <filesystem>
 #include <iostream>
 
 namespace velk::cli {
@@ -19,7 +21,8 @@ void Usage() {
     std::cerr
         << "gebruik: velk-cli schedule read BESTAND.dba --groups *|A|A-C BASISSCHEMA [--session N] [--yes]\n"
            "         velk-cli schedule show BESTAND.dba [--session N]\n"
-           "         velk-cli schedule check BASISSCHEMA [--yes]\n";
+           "         velk-cli schedule check BASISSCHEMA [--yes]\n"
+           "BASISSCHEMA: een bestand, of de naam van een meegeleverd schema (map Schemas)\n";
 }
 
 // "*" is every group, "B" one group, "A-C" a range.
@@ -45,6 +48,19 @@ int ScoreBoardCount(const Club& club) {
     return index < club.SessionScoreList.size() ? club.SessionScoreList[index].BoardsInList : 0;
 }
 
+// A bare name that is no file here names a movement of the shipped library.
+std::string MovementPath(const std::string& given, Dialogs& dialogs) {
+    std::error_code ec;
+    if (given.find('/') != std::string::npos || std::filesystem::exists(given, ec))
+        return given;
+    if (const auto folder = SchedulesFolder(dialogs)) {
+        const std::string shipped = *folder + "/" + given;
+        if (std::filesystem::exists(shipped, ec))
+            return shipped;
+    }
+    return given;
+}
+
 // The schedules come with the competition file.
 bool OpenWithSchedules(OpenCompetition& open, const std::string& path, int session) {
     return open.Open(path, session) && open.club.CurrentSchedule() != nullptr;
@@ -66,7 +82,10 @@ int Read(const ArgParser& args, int session) {
         std::cerr << "--groups: " << *groups << " " << kScheduleSelectionCancelled << '\n';
         return 1;
     }
-    return ReadScheduleIntoGroups(club, first, last, pos[2], ScoreBoardCount(club), open.dialogs) ? 0 : 1;
+    return ReadScheduleIntoGroups(club, first, last, MovementPath(pos[2], open.dialogs),
+                                  ScoreBoardCount(club), open.dialogs)
+               ? 0
+               : 1;
 }
 
 int Show(const ArgParser& args, int session) {
