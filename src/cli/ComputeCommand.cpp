@@ -4,13 +4,19 @@
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/SessionScores.h"
+#include "core/CompetitionNaming.h"
+#include "core/FileBytes.h"
+#include "core/PathText.h"
 #include "core/ProgramFolder.h"
+#include "core/SafeSave.h"
+#include "core/files/ScoreFile.h"
 #include "core/records/PairRecord.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
 #include "selection/SelectionText.h"
 
 #include <iostream>
+#include <sstream>
 
 namespace velk::cli {
 
@@ -41,12 +47,18 @@ std::optional<std::pair<int, int>> ParseGroupRange(const std::string& text, int 
     return std::pair{first, last};
 }
 
+std::string MatchPointFilePath(const std::string& competitionPath, int session) {
+    return ChangeFileExt(competitionPath, "") + "_mp" + std::to_string(session) + ".csv";
+}
+
 namespace {
+
+constexpr const char* kMatchPointHeader = "group,board,pair,direction,code,score,flags,mp\n";
 
 struct Prepared {
     OpenCompetition open;
     SessionScores scores;
-    explicit Prepared(bool yes) : open(yes) {}
+    Prepared(bool yes, CompanionFiles files) : open(yes, files) {}
 };
 
 // Opens the file at the session asked for and loads its scores; 0 when ready, else the status.
@@ -55,19 +67,79 @@ int Prepare(const ArgParser& args, Prepared& p, const char* usage) {
         std::cerr << usage;
         return 2;
     }
-    int session = 0;
-    if (args.value("session") && !args.intValue("session", session))
-        return 2;
-    if (!p.open.Open(args.positional()[0], session) || !p.scores.Load(p.open))
-        return 1;
-    return 0;
+    if (const int status = p.open.OpenNamed(args))
+        return status;
+    return p.scores.Load(p.open) ? 0 : 1;
+}
+
+// The lines of the match-point list of groups first..last, as computed.
+std::string MatchPointLines(const MatchPointCalculation& calc, int first, int last) {
+    const auto& s = calc.settings();
+    std::string out;
+    out.reserve(static_cast<std::size_t>(s.PairCount * s.BoardCount) * 32);
+    for (int g = first; g <= last; ++g)
+        for (int b = 1; b <= s.BoardCount; ++b)
+            for (int k = 1; k <= s.groupPairs(g); ++k) {
+                const TScoreObj& r = calc.record(g, b, k);
+                const int mp =
+                    calc.BoardMatchPoints()[static_cast<std::size_t>(calc.recordIndex(g, b, k))].MatchPoints;
+                out += GroupLetter(g);
+                out += ',' + std::to_string(b) + ',' + std::to_string(k) + ',' + (r.Direction ? "OW" : "NZ") +
+                       ',' + static_cast<char>(r.Code + 64) + ',' + std::to_string(r.Score) + ',' +
+                       std::to_string(int(r.Flags)) + ',' + std::to_string(mp) + '\n';
+            }
+    return out;
+}
+
+// The stored list with the lines of groups first..last replaced by the ones just computed; the
+// groups are in order, so the lines of earlier groups come first.
+std::string MergedMatchPointList(const std::string& path, const MatchPointCalculation& calc, int first,
+                                 int last) {
+    std::string before;
+    std::string after;
+    const FileBytes old = ReadFileBytes(path, 64u * 1024 * 1024);
+    if (old.ok()) {
+        std::istringstream lines(std::string(old.bytes.begin(), old.bytes.end()));
+        std::string line;
+        std::getline(lines, line); // the header
+        while (std::getline(lines, line)) {
+            const int group = line.empty() ? 0 : GroupOrdinal(line[0]);
+            if (group >= 1 && group < first)
+                before += line + '\n';
+            else if (group > last)
+                after += line + '\n';
+        }
+    }
+    return kMatchPointHeader + before + MatchPointLines(calc, first, last) + after;
+}
+
+// Writes what the computation changed: the competition file, the score file only when the
+// sit-out detection or an arbitral score gave records a code, and the list of match points.
+bool SaveComputed(Prepared& p, const std::vector<TScoreObj>& before, const MatchPointCalculation& calc,
+                  int first, int last) {
+    Club& club = p.open.club;
+    if (!p.open.file.writeTo(club.ClubFilePath, false))
+        return false;
+    ErrorCode error;
+    if (SessionScores::Current(club) != before &&
+        !WriteScoreFile(ScoreFilePathFor(club.ClubFilePath), club.SessionScoreList,
+                        club.CompetitionHead.PairCount, true, p.open.dialogs, error))
+        return false;
+    const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
+    const std::string list = MergedMatchPointList(path, calc, first, last);
+    if (!SaveFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(list.data()), list.size()),
+                            {})) {
+        std::cerr << "matchpunten niet bewaard: " << path << '\n';
+        return false;
+    }
+    return true;
 }
 
 } // namespace
 
 int RunCompute(const Args& raw) {
     const ArgParser args(raw, {"session", "groups"});
-    Prepared p(args.answerYes());
+    Prepared p(args.answerYes(), CompanionFiles::SchedulesAndScores);
     if (const int status = Prepare(
             args, p, "gebruik: velk-cli compute BESTAND.dba [--session N] [--groups *|A|A-C] [--yes|--no]\n"))
         return status;
@@ -77,11 +149,11 @@ int RunCompute(const Args& raw) {
         return 2;
     MatchPointCalculation calc(MatchPointSettings::Of(club), p.scores.Current(club), p.scores.tables,
                                p.open.dialogs);
+    const std::vector<TScoreObj> before = p.scores.Current(club);
     CopyMatchPointsOptions options;
     options.askFirst = false;
     options.opponents = ScheduleOpponents(club);
-    // The save writes the score file too: the sit-out detection may have given records a code.
-    options.save = [&] { return p.open.Save(); };
+    options.save = [&] { return SaveComputed(p, before, calc, range->first, range->second); };
     if (!CopyMatchPoints(club, calc, p.scores.tables, p.open.dialogs, range->first, range->second, options))
         return 1;
     return p.open.dialogs.errorCount() == 0 ? 0 : 1;
@@ -89,38 +161,27 @@ int RunCompute(const Args& raw) {
 
 int RunMatchPoints(const Args& raw) {
     const ArgParser args(raw, {"session", "format"});
-    Prepared p(args.answerYes());
-    if (const int status = Prepare(
-            args, p, "gebruik: velk-cli matchpoints BESTAND.dba [--session N] --format csv [--yes|--no]\n"))
-        return status;
+    if (args.positional().size() != 1 || !args.unknown({"yes", "no"}).empty()) {
+        std::cerr << "gebruik: velk-cli matchpoints BESTAND.dba [--session N] --format csv\n";
+        return 2;
+    }
     if (args.value("format").value_or("") != "csv") {
         std::cerr << "--format: alleen csv\n";
         return 2;
     }
-    Club& club = p.open.club;
-    MatchPointCalculation calc(MatchPointSettings::Of(club), p.scores.Current(club), p.scores.tables,
-                               p.open.dialogs);
-    if (!calc.fits()) {
-        std::cerr << "scorelijst past niet bij zitting " << club.CurrentSession << '\n';
+    // What compute summed, as it stored it: the answers of that run, not of this one.
+    OpenCompetition open(false, CompanionFiles::None);
+    if (const int status = open.OpenNamed(args))
+        return status;
+    const std::string path = MatchPointFilePath(open.club.ClubFilePath, open.club.CurrentSession);
+    const FileBytes stored = ReadFileBytes(path, 64u * 1024 * 1024);
+    if (!stored.ok()) {
+        std::cerr << "geen matchpunten berekend voor zitting " << open.club.CurrentSession << '\n';
         return 1;
     }
-    // The same steps and answers as compute, so the list shows what compute summed.
-    const auto& s = calc.settings();
-    for (int g = 1; g <= s.GroupCount; ++g)
-        ComputeGroupBoards(calc, g, p.open.dialogs, ScheduleOpponents(club));
-    std::cout << "group,board,pair,direction,code,score,flags,mp\n";
-    for (int g = 1; g <= s.GroupCount; ++g)
-        for (int b = 1; b <= s.BoardCount; ++b)
-            for (int k = 1; k <= s.groupPairs(g); ++k) {
-                const TScoreObj& r = calc.record(g, b, k);
-                std::cout << GroupLetter(g) << ',' << b << ',' << k << ',' << (r.Direction ? "OW" : "NZ")
-                          << ',' << static_cast<char>(r.Code + 64) << ',' << r.Score << ',' << int(r.Flags)
-                          << ','
-                          << calc.BoardMatchPoints()[static_cast<std::size_t>(calc.recordIndex(g, b, k))]
-                                 .MatchPoints
-                          << '\n';
-            }
-    return p.open.dialogs.errorCount() == 0 ? 0 : 1;
+    std::cout.write(reinterpret_cast<const char*>(stored.bytes.data()),
+                    static_cast<std::streamsize>(stored.bytes.size()));
+    return std::cout.good() ? 0 : 1;
 }
 
 } // namespace velk::cli

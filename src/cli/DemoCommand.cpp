@@ -216,7 +216,7 @@ int RunDemo(const Args& raw) {
         Quietly(RunSchedule, {"read", path, "--groups", "*", schedule, "--yes"}) != 0 || !EnterScores(path) ||
         Quietly(RunCompute, {path, answer}) != 0)
         return 1;
-    OpenCompetition open(false);
+    OpenCompetition open(false, CompanionFiles::None);
     if (!open.Open(path, 1))
         return 1;
     PrintResults(open.club);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/ArgParser.h"
 #include "cli/CliDialogs.h"
 #include "club/Club.h"
 #include "club/ClubFile.h"
@@ -11,24 +12,47 @@
 
 namespace velk::cli {
 
+// Which files beside the competition file a command reads.
+enum class CompanionFiles {
+    All,                // schedules, scores and slams, kept in step with the sessions
+    SchedulesAndScores, // what the match points need
+    None                // the competition file alone
+};
+
 // An open competition for one command: the club, its file lifecycle and the answers of the
 // command line. Open() reads the file and selects the session asked for.
 struct OpenCompetition {
-    explicit OpenCompetition(bool answerYes)
-        : dialogs(answerYes), companions(dialogs), file(club, dialogs, clock) {
-        club.Companions = &companions;
+    explicit OpenCompetition(bool answerYes, CompanionFiles files = CompanionFiles::All)
+        : dialogs(answerYes), companions(dialogs, files), file(club, dialogs, clock) {
+        if (files != CompanionFiles::None)
+            club.Companions = &companions;
     }
 
     // Reads `path` and selects `session` (0: the last one). False with the messages on stderr.
     bool Open(const std::string& path, int session = 0);
+    // Open() of the file the command names at its --session: 0 when open, 2 for a bad --session,
+    // 1 when the file or the session could not be opened.
+    int OpenNamed(const ArgParser& args);
     // Writes the competition file back where it came from, without a report, and then its schedule,
     // score and slam files, so a new or changed session has its entries in all of them.
     bool Save();
 
+    // The companion lists, reading only the files the command asked for.
+    class Companions : public CompanionLists {
+    public:
+        Companions(Dialogs& dialogs, CompanionFiles files)
+            : CompanionLists(dialogs), dialogs_(dialogs), files_(files) {}
+        void fileOpened(Club& club) override;
+
+    private:
+        Dialogs& dialogs_;
+        CompanionFiles files_;
+    };
+
     SystemClock clock;
     CliDialogs dialogs;
     Club club;
-    CompanionLists companions;
+    Companions companions;
     ClubFile file;
 };
 

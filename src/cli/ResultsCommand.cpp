@@ -39,12 +39,10 @@ int RunResults(const Args& raw) {
         std::cerr << "gebruik: velk-cli results BESTAND.dba [--session N] --format csv\n";
         return 2;
     }
-    int session = 0;
-    if (args.value("session") && !args.intValue("session", session))
-        return 2;
-    OpenCompetition open(false);
-    if (!open.Open(args.positional()[0], session))
-        return 1;
+    // The table is held in the competition file; its companions are not read.
+    OpenCompetition open(false, CompanionFiles::None);
+    if (const int status = open.OpenNamed(args))
+        return status;
     const Club& club = open.club;
     const auto& rows = club.SessionList[static_cast<std::size_t>(club.CurrentSession - 1)].Rows;
     std::cout << "group,grpnr,clubnr,name,points,substitutes,percentage,correction,total,status,boards,rank,"

@@ -28,4 +28,8 @@ struct SessionScores {
 // it names no group of the competition.
 std::optional<std::pair<int, int>> ParseGroupRange(const std::string& text, int groupCount);
 
+// Where compute stores the match points of a session, which matchpoints lists: beside the
+// competition file, "club_1.dba" session 2 in "club_1_mp2.csv".
+std::string MatchPointFilePath(const std::string& competitionPath, int session);
+
 } // namespace velk::cli

@@ -37,6 +37,12 @@ std::optional<SitOutDecision> ComputeGroupBoards(MatchPointCalculation& calc, in
     const int boards = calc.settings().BoardCount;
     SitOutDecision sitOut = DetectSitOut(calc, group, dialogs, opponents);
     calc.CountUnplayed(group, 1, boards, true, sitOut.granted);
+    // An arbitral score given to a board a pair missed makes it a board the pair played.
+    for (std::size_t k = 1; k < sitOut.boardsPlayed.size(); ++k) {
+        sitOut.boardsPlayed[k] = BoardsPlayedBy(calc, group, static_cast<int>(k));
+        if (sitOut.status[k] == PairStatus::Incomplete && sitOut.boardsPlayed[k] == boards)
+            sitOut.status[k] = PairStatus::Normal;
+    }
     if (calc.expectedResults(group) <= 0) {
         dialogs.warning("Geen spel gespeeld in deze groep, Kopie wordt gestopt");
         return std::nullopt;

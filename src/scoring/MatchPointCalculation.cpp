@@ -50,6 +50,7 @@ const TScoreObj& MatchPointCalculation::record(int group, int board, int row) co
 }
 
 TScoreObj& MatchPointCalculation::mutableRecord(int group, int board, int row) {
+    ++version_;
     return scores_[static_cast<std::size_t>(recordIndex(group, board, row))];
 }
 
@@ -99,9 +100,18 @@ int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoar
         return n;
     for (const int b : boards) {
         dialogs_.information("Ongespeeld spel: " + std::to_string(b) + " in Groep: " + letter);
-        if (settings_.NeubergMode != NeubergOff &&
-            !dialogs_.askYesNo("Arbitrale score voor dit spel: " + std::to_string(b) + "?"))
-            unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + b - 1)] = 0;
+        if (settings_.NeubergMode == NeubergOff)
+            continue;
+        // Either answer keeps the full top, so Neuberg gives the pairs who played the board their
+        // share of it; "Ja" gives the pairs who could not play it the average as arbitral score.
+        if (dialogs_.askYesNo("Arbitrale score voor dit spel: " + std::to_string(b) + "?"))
+            for (int k = 1; k <= pairs; ++k)
+                if (record(group, b, k).Code == ScoreCode::Absent) {
+                    TScoreObj& r = mutableRecord(group, b, k);
+                    r.Code = ScoreCode::Percentage;
+                    r.Score = kArbitralPercentage;
+                }
+        unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + b - 1)] = 0;
     }
     return n;
 }
@@ -111,48 +121,72 @@ void MatchPointCalculation::ensureCounted(int group) {
         CountUnplayed(group, 1, settings_.BoardCount, false);
 }
 
-int MatchPointCalculation::rawScore(int group, int row, int board, int score, int side, RecordClass cls,
-                                    int code) const {
-    int r = 0;
-    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h) {
-        const int pairs = settings_.groupPairs(h);
-        for (int k = 1; k <= pairs; ++k) {
-            if (h == group && k == row)
-                continue;
-            const TScoreObj& other = record(h, board, k);
-            const bool comparable = cls == RecordClass::Fragment
-                                        ? other.Code == code
-                                        : ClassOfCode(other.Code) == RecordClass::Normal;
-            if (!comparable || ComparisonSide(other.Flags) != side)
-                continue;
-            r += other.Score < score ? 2 : other.Score == score ? 1 : 0;
-        }
-    }
-    return r;
-}
-
-std::array<std::optional<int>, 2> MatchPointCalculation::datums(int group, int board) const {
-    std::array<std::vector<int>, 2> scores;
+void MatchPointCalculation::compare(int group, int board, BoardComparison& out) {
+    for (auto& v : collected_)
+        v.clear();
+    out.counts = {};
+    const bool pairsMode = settings_.ScoringMode == ModePairs;
     for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
         for (int k = 1; k <= settings_.groupPairs(h); ++k) {
             const TScoreObj& r = record(h, board, k);
-            if (ClassOfCode(r.Code) == RecordClass::Normal)
-                scores[static_cast<std::size_t>(ComparisonSide(r.Flags))].push_back(r.Score);
+            SideCounts& c = out.counts[static_cast<std::size_t>(CountingSide(r.Flags))];
+            const auto side = static_cast<std::size_t>(ComparisonSide(r.Flags));
+            switch (ClassOfCode(r.Code)) {
+            case RecordClass::Normal:
+                ++c.NormalCount;
+                collected_[side].push_back(r.Score);
+                break;
+            case RecordClass::Fragment: {
+                const auto f = static_cast<std::size_t>(r.Code - ScoreCode::Fragment1);
+                if (pairsMode)
+                    ++c.FragCount[f];
+                collected_[2 + 3 * side + f].push_back(r.Score);
+                break;
+            }
+            case RecordClass::FixedPercentage:
+            case RecordClass::FixedPoints:
+                ++c.FixedCount;
+                break;
+            case RecordClass::None:
+                break;
+            }
         }
-    return {ButlerDatum(scores[0], tables_.DatumDrops), ButlerDatum(scores[1], tables_.DatumDrops)};
+    const bool imps = settings_.ScoringMode == ModeButler || settings_.ScoringMode == ModeCrossImp;
+    for (std::size_t side = 0; side < 2; ++side) {
+        out.normal[side].assign(collected_[side]);
+        for (std::size_t f = 0; f < 3; ++f)
+            out.fragments[side][f].assign(collected_[2 + 3 * side + f]);
+        out.datum[side] =
+            imps ? ButlerDatumOfSorted(out.normal[side].sorted(), tables_.DatumDrops) : std::nullopt;
+    }
 }
 
-WorkingValue MatchPointCalculation::workingValue(int group, int board, int row, int top,
-                                                 const std::array<std::optional<int>, 2>& datum) {
-    const TScoreObj& r = record(group, board, row);
+const BoardComparison& MatchPointCalculation::comparison(int group, int board, Target target) {
+    if (!settings_.TopIntegral || target == Target::DisplayOnly) {
+        compare(group, board, scratch_);
+        return scratch_;
+    }
+    const auto b = static_cast<std::size_t>(board - 1);
+    if (cache_.size() != static_cast<std::size_t>(settings_.BoardCount)) {
+        cache_.assign(static_cast<std::size_t>(settings_.BoardCount), {});
+        cacheVersion_.assign(cache_.size(), 0);
+    }
+    if (cacheVersion_[b] != version_ + 1) {
+        compare(group, board, cache_[b]);
+        cacheVersion_[b] = version_ + 1;
+    }
+    return cache_[b];
+}
+
+WorkingValue MatchPointCalculation::workingValue(const TScoreObj& r, int top, const BoardComparison& c) {
     const int mode = settings_.ScoringMode;
     const bool pairsForm = mode == ModePairs || mode == ModeIndividual;
+    const auto side = static_cast<std::size_t>(ComparisonSide(r.Flags));
     switch (ClassOfCode(r.Code)) {
     case RecordClass::Normal: {
         if (pairsForm)
-            return WorkingValue::Compared(
-                rawScore(group, row, board, r.Score, ComparisonSide(r.Flags), RecordClass::Normal, r.Code));
-        const auto& d = datum[static_cast<std::size_t>(ComparisonSide(r.Flags))];
+            return WorkingValue::Compared(c.normal[side].rawScore(r.Score));
+        const auto& d = c.datum[side];
         if (!d)
             return {};
         const int imps = ImpsForDifference(r.Score - *d);
@@ -164,7 +198,7 @@ WorkingValue MatchPointCalculation::workingValue(int group, int board, int row, 
             return {};
         }
         return WorkingValue::Compared(
-            rawScore(group, row, board, r.Score, ComparisonSide(r.Flags), RecordClass::Fragment, r.Code));
+            c.fragments[side][static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)].rawScore(r.Score));
     case RecordClass::FixedPercentage: {
         const bool zero = r.Code == ScoreCode::Absent || r.Code == ScoreCode::ZeroPercentage;
         const int percentage = zero ? 0 : r.Score;
@@ -190,7 +224,6 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
     for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
         ensureCounted(h);
     const int pairs = settings_.groupPairs(group);
-    const bool imps = settings_.ScoringMode == ModeButler || settings_.ScoringMode == ModeCrossImp;
 
     for (int b = firstBoard; b <= lastBoard; ++b) {
         if (target == Target::Store)
@@ -205,37 +238,14 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
             continue;
         }
 
-        // The counters cover the same groups as the comparison.
-        std::array<SideCounts, 2> counts{};
-        for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
-            for (int k = 1; k <= settings_.groupPairs(h); ++k) {
-                const TScoreObj& r = record(h, b, k);
-                SideCounts& c = counts[static_cast<std::size_t>(CountingSide(r.Flags))];
-                switch (ClassOfCode(r.Code)) {
-                case RecordClass::Normal:
-                    ++c.NormalCount;
-                    break;
-                case RecordClass::Fragment:
-                    if (settings_.ScoringMode == ModePairs)
-                        ++c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)];
-                    break;
-                case RecordClass::FixedPercentage:
-                case RecordClass::FixedPoints:
-                    ++c.FixedCount;
-                    break;
-                case RecordClass::None:
-                    break;
-                }
-            }
-        const auto datum = imps ? datums(group, b) : std::array<std::optional<int>, 2>{};
-
+        const BoardComparison& comparison = this->comparison(group, b, target);
         for (int k = 1; k <= pairs; ++k) {
             const TScoreObj& r = record(group, b, k);
-            const WorkingValue v = workingValue(group, b, k, top, datum);
+            const WorkingValue v = workingValue(r, top, comparison);
             if (v.kind == WorkingValue::Kind::Empty)
                 continue;
             const int side = CountingSide(r.Flags);
-            const SideCounts& c = counts[static_cast<std::size_t>(side)];
+            const SideCounts& c = comparison.counts[static_cast<std::size_t>(side)];
             FinishContext context;
             context.scoringMode = settings_.ScoringMode;
             context.neubergMode = settings_.NeubergMode;

@@ -4,6 +4,7 @@
 #include "core/Dialogs.h"
 #include "core/records/ScoreRecord.h"
 #include "scoring/MatchPointRules.h"
+#include "scoring/ScoreRanking.h"
 #include "scoring/ScoreTables.h"
 
 #include <array>
@@ -18,6 +19,9 @@ struct TMatchPObj {
     std::int32_t MatchPoints = 0;
     bool operator==(const TMatchPObj&) const = default;
 };
+
+// The arbitral score of a pair that could not play a board: the average.
+inline constexpr int kArbitralPercentage = 50;
 
 // The competition and session values a calculation reads, taken once from the open competition.
 struct MatchPointSettings {
@@ -37,8 +41,20 @@ struct MatchPointSettings {
     int lastGroupOfRange(int group) const { return TopIntegral ? GroupCount : group; }
 };
 
+// What every row of one board needs from its comparison range, gathered in one pass: the ordered
+// scores of each comparison set, the counters of each side and the datums.
+struct BoardComparison {
+    std::array<ScoreRanking, 2> normal;                   // by comparison side
+    std::array<std::array<ScoreRanking, 3>, 2> fragments; // [side]['F', 'G', 'H']
+    std::array<SideCounts, 2> counts;                     // by counting side
+    std::array<std::optional<int>, 2> datum;              // "Butler" and "Cross Imp"
+};
+
 // Match points of the boards of a session: the unplayed boards (step U) and the comparison of
 // every board (step M), into BoardMatchPoints and the display array of the last board.
+// With "Topintegraal" the comparison of a board is made once and every group takes its rows from
+// it; records changed through mutableRecord() make it again, records changed behind the
+// calculation's back need invalidate() (display-only boards are always compared afresh).
 class MatchPointCalculation {
 public:
     MatchPointCalculation(const MatchPointSettings& settings, std::vector<TScoreObj>& scores,
@@ -48,8 +64,9 @@ public:
     bool fits() const;
 
     // Step U for boards first..last of a group; returns the number of unplayed boards. With
-    // `report` the boards are shown and, with Neuberg on, the user may take a board's mark away
-    // (not asked when the sit-out pairs get an arbitral score).
+    // `report` the boards are shown and, with Neuberg on, each is asked about (not when the
+    // sit-out pairs get an arbitral score): either answer takes the mark away, so the board keeps
+    // its full top; "Ja" also gives its 'O' records the arbitral percentage.
     int CountUnplayed(int group, int firstBoard, int lastBoard, bool report, bool sitOutGranted = false);
 
     enum class Target { Store, DisplayOnly };
@@ -68,14 +85,14 @@ public:
     int recordIndex(int group, int board, int row) const;
     const TScoreObj& record(int group, int board, int row) const;
     TScoreObj& mutableRecord(int group, int board, int row);
+    void invalidate() { ++version_; }
     const MatchPointSettings& settings() const { return settings_; }
 
 private:
     void ensureCounted(int group);
-    int rawScore(int group, int row, int board, int score, int side, RecordClass cls, int code) const;
-    std::array<std::optional<int>, 2> datums(int group, int board) const;
-    WorkingValue workingValue(int group, int board, int row, int top,
-                              const std::array<std::optional<int>, 2>& datum);
+    void compare(int group, int board, BoardComparison& out);
+    const BoardComparison& comparison(int group, int board, Target target);
+    WorkingValue workingValue(const TScoreObj& r, int top, const BoardComparison& c);
 
     MatchPointSettings settings_;
     std::vector<TScoreObj>& scores_;
@@ -86,6 +103,12 @@ private:
     std::vector<int> unplayed_; // [(g-1) * BoardCount + (b-1)]
     std::array<int, 16> expected_{};
     std::array<bool, 16> counted_{};
+    // "Topintegraal": the comparison of every board, made at version cacheVersion_[b - 1] - 1.
+    std::vector<BoardComparison> cache_;
+    std::vector<unsigned> cacheVersion_;
+    unsigned version_ = 0;
+    BoardComparison scratch_;
+    std::array<std::vector<int>, 8> collected_; // scores of the comparison sets while gathering
 };
 
 } // namespace velk

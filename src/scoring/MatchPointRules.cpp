@@ -89,10 +89,16 @@ int FinishValue(const WorkingValue& value, const FinishContext& c) {
 std::optional<int>
 ButlerDatum(std::vector<int> scores,
             const std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>& drops) {
+    std::sort(scores.begin(), scores.end());
+    return ButlerDatumOfSorted(scores, drops);
+}
+
+std::optional<int>
+ButlerDatumOfSorted(const std::vector<int>& scores,
+                    const std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>& drops) {
     const int k = static_cast<int>(scores.size());
     if (k == 0)
         return std::nullopt;
-    std::sort(scores.begin(), scores.end());
     // More results than the table knows take its last byte.
     const int m =
         drops ? (*drops)[static_cast<std::size_t>(std::min(k, int(ScoreTables::DatumDropCount)) - 1)] : 0;

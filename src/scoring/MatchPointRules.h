@@ -66,6 +66,10 @@ int FinishValue(const WorkingValue& value, const FinishContext& context);
 std::optional<int>
 ButlerDatum(std::vector<int> scores,
             const std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>& drops);
+// The same of scores already in ascending order.
+std::optional<int>
+ButlerDatumOfSorted(const std::vector<int>& sorted,
+                    const std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>& drops);
 
 // The arbitral value of a percentage in an IMP form (clamped to 0..100); 0 without the table.
 int ArbitralImpValue(const ScoreTables& tables, int percentage, int scoringMode);

@@ -95,9 +95,9 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
         if (d.status[static_cast<std::size_t>(k)] != PairStatus::Incomplete)
             continue;
         for (int b = 1; b <= s.BoardCount; ++b) {
-            TScoreObj& r = calc.mutableRecord(group, b, k);
-            if (!NotPlayedCode(r.Code))
+            if (!NotPlayedCode(calc.record(group, b, k).Code))
                 continue;
+            TScoreObj& r = calc.mutableRecord(group, b, k);
             const BoardOpponent seat = opponents ? opponents(group, b, k) : BoardOpponent{};
             // An empty record has no side yet; the code it gets must count for the pair's side.
             const auto give = [&](std::uint8_t code) {

@@ -28,6 +28,26 @@ for run in yes no; do
   "$cli" results "$f" --format csv >"$run.csv" 2>/dev/null || fail "results $run"
   "$cli" scores show "$f" >"$run.scores" 2>/dev/null || fail "scores show $run"
   "$cli" schedule show "$f" >"$run.schedule" 2>/dev/null || fail "schedule show $run"
+done
+# The "yes" run finds the table that did not play board 5 in the "no" run's scores.
+for run in yes no; do
   python3 "$here/independent_results.py" "$run" || fail "independent computation ($run)"
+done
+
+# Both answers give the pairs who played the board their share of the full top.
+grep -q '^B,1,.*,53.10,' yes.csv && grep -q '^B,1,.*,53.10,' no.csv || fail "de Wit - Dijkstra: $(grep '^B,1,' yes.csv no.csv)"
+
+# matchpoints lists what compute stored and results summed, whatever it is asked now.
+for run in yes no; do
+  "$cli" matchpoints "$run/demo_1.dba" --format csv --no >"$run.mp" 2>/dev/null || fail "matchpoints $run"
+  python3 - "$run.mp" "$run.csv" <<'PY' || fail "matchpoints $run do not add up to the results"
+import csv, sys
+mp = list(csv.DictReader(open(sys.argv[1])))
+results = list(csv.DictReader(open(sys.argv[2])))
+assert len(mp) == 2 * 14 * 8, len(mp)
+for r in results:
+    tenths = sum(int(m["mp"]) for m in mp if m["group"] == r["group"] and m["pair"] == r["grpnr"] and int(m["mp"]) > -10000)
+    assert abs(tenths / 10 - float(r["points"])) < 1e-6, (r["group"], r["grpnr"], tenths, r["points"])
+PY
 done
 echo ok

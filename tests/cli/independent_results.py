@@ -3,8 +3,11 @@
 scores and the schedule, following the club's rules (Neuberg with one decimal, no Topintegraal),
 and compared with what velk-cli results printed.
 
-Usage: independent_results.py RUN   reads RUN.scores, RUN.schedule and RUN.csv; RUN "yes" means
-the unplayed board kept its mark (lowered top), "no" that the mark was taken away."""
+Usage: independent_results.py RUN   reads RUN.scores, RUN.schedule and RUN.csv. A board a table did
+not play keeps its full top either way: the pairs who played it are factored up by Neuberg. RUN
+"yes" (an arbitral score for the board) gives the table that did not play it 50 % each, and the
+board counts as played for them; RUN "no" leaves it out of their boards. The "yes" run finds that
+table in no.scores, where compute marked it 'O'."""
 import csv
 import sys
 
@@ -18,7 +21,8 @@ FIXED_PCT = {1, 2}  # 'A', 'B'
 NOT_PLAYED = {0, 15, 19}
 
 run = sys.argv[1]
-marked = run == "yes"
+arbitral = run == "yes"
+ARBITRAL_PCT = 50
 
 # Seats from the schedule: (group, board) -> list of (ns row, ew row).
 tables = {}
@@ -32,16 +36,29 @@ for line in open(run + ".schedule"):
         tables.setdefault((g, b), []).append((int(ns) - gi * PAIRS, int(ew) - gi * PAIRS))
 
 # Records typed in: (group, board, row) -> (score, code, east-west).
+def read_scores(name):
+    out = {}
+    for line in open(name + ".scores"):
+        w = line.split()
+        out[(w[0], int(w[1]), int(w[2]))] = (int(w[5]), int(w[7]), int(w[8]))
+    return out
+
+
 records = {}
 absent = {}  # the 'O' records compute gave, with their sides
-for line in open(run + ".scores"):
-    w = line.split()
-    g, b, row, score, code, flags = w[0], int(w[1]), int(w[2]), int(w[5]), int(w[7]), int(w[8])
+unplayed_table = {k for k, (_, code, _) in read_scores("no").items() if code == 15} if arbitral else set()
+for key, (score, code, flags) in read_scores(run).items():
+    if key in unplayed_table:
+        # compute gave the table that did not play the arbitral score
+        assert (score, code) == (ARBITRAL_PCT, 1), ("arbitral record", key, score, code)
+        absent[key] = bool(flags & 8)
+        continue
     if code == 15:
-        absent[(g, b, row)] = bool(flags & 8)
+        absent[key] = bool(flags & 8)
     if code in NOT_PLAYED:
         continue  # the program's own unplayed codes are derived below, not read
-    records[(g, b, row)] = (score, code, bool(flags & 8) != bool(flags & 1))
+    records[key] = (score, code, bool(flags & 8) != bool(flags & 1))
+assert not arbitral or unplayed_table, "no unplayed table in the no run"
 
 
 def round_tenths(h, top):
@@ -51,14 +68,14 @@ def round_tenths(h, top):
 tenths = {}
 played = {}
 for (g, b), seats in tables.items():
-    missing = [t for t in seats if (g, b, t[0]) not in records]
-    top = 6 - (2 * len(missing) if marked else 0)
+    top = 6  # the full top, whatever the answer
     sides = {False: [], True: []}
     for ns, ew in seats:
         for row, east in ((ns, False), (ew, True)):
             rec = records.get((g, b, row))
             if rec is None:
-                rec = (0, 15, east)  # an unplayed table: 'O' on the pair's own side
+                # an unplayed table, on the pair's own side: the average as arbitral score, else 'O'
+                rec = (ARBITRAL_PCT, 1, east) if arbitral else (0, 15, east)
                 assert absent.get((g, b, row)) == east, ("unplayed record", g, b, row)
             assert rec[2] == east, (g, b, row, rec)
             sides[east].append((row, rec))
