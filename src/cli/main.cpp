@@ -4,6 +4,7 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <string>
 
 namespace {
 
@@ -46,6 +47,11 @@ int main(int argc, char** argv) {
     if (argc < 2) {
         Usage();
         return 2;
+    }
+    // The cost of starting the program, against which the commands are timed.
+    if (std::string(argv[1]) == "--version") {
+        std::cout << "velk-cli " << VELK_VERSION << '\n';
+        return 0;
     }
     const auto it = commands.find(argv[1]);
     if (it == commands.end()) {

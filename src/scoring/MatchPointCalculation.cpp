@@ -6,9 +6,14 @@
 #include "scoring/ScoreCode.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 
 namespace velk {
+
+namespace {
+constexpr int kNotFinished = INT_MIN;
+}
 
 MatchPointSettings MatchPointSettings::Of(const Club& club) {
     MatchPointSettings s;
@@ -153,15 +158,15 @@ void MatchPointCalculation::compare(int group, int board, BoardComparison& out) 
         }
     const bool imps = settings_.ScoringMode == ModeButler || settings_.ScoringMode == ModeCrossImp;
     for (std::size_t side = 0; side < 2; ++side) {
-        out.normal[side].assign(collected_[side]);
+        out.normal[side].assign(collected_[side], imps);
         for (std::size_t f = 0; f < 3; ++f)
-            out.fragments[side][f].assign(collected_[2 + 3 * side + f]);
+            out.fragments[side][f].assign(collected_[2 + 3 * side + f], false);
         out.datum[side] =
             imps ? ButlerDatumOfSorted(out.normal[side].sorted(), tables_.DatumDrops) : std::nullopt;
     }
 }
 
-const BoardComparison& MatchPointCalculation::comparison(int group, int board, Target target) {
+BoardComparison& MatchPointCalculation::comparison(int group, int board, Target target) {
     if (!settings_.TopIntegral || target == Target::DisplayOnly) {
         compare(group, board, scratch_);
         return scratch_;
@@ -173,6 +178,7 @@ const BoardComparison& MatchPointCalculation::comparison(int group, int board, T
     }
     if (cacheVersion_[b] != version_ + 1) {
         compare(group, board, cache_[b]);
+        cache_[b].finishedTop = -1;
         cacheVersion_[b] = version_ + 1;
     }
     return cache_[b];
@@ -226,9 +232,10 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
     const int pairs = settings_.groupPairs(group);
 
     for (int b = firstBoard; b <= lastBoard; ++b) {
-        if (target == Target::Store)
-            for (int k = 1; k <= settings_.PairsPerGroup; ++k)
-                boardMatchPoints_[static_cast<std::size_t>(recordIndex(group, b, k))] = {};
+        if (target == Target::Store) {
+            const auto first = boardMatchPoints_.begin() + recordIndex(group, b, 1);
+            std::fill(first, first + settings_.PairsPerGroup, TMatchPObj{});
+        }
         display_.assign(static_cast<std::size_t>(pairs + 1), {kNoMatchPoints, kNoMatchPoints});
         const int top = boardTop(b, group);
         if (top < 0) {
@@ -238,26 +245,44 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
             continue;
         }
 
-        const BoardComparison& comparison = this->comparison(group, b, target);
+        BoardComparison& comparison = this->comparison(group, b, target);
+        // Shared rows finish each raw score once (a division each) for all groups.
+        const bool memo = &comparison != &scratch_ &&
+                          (settings_.ScoringMode == ModePairs || settings_.ScoringMode == ModeIndividual);
+        if (memo && comparison.finishedTop != top) {
+            const int raws = 2 * std::max(comparison.normal[0].size(), comparison.normal[1].size());
+            for (auto& f : comparison.finished)
+                f.assign(static_cast<std::size_t>(raws), kNotFinished);
+            comparison.finishedTop = top;
+        }
+        // The rows of a board follow each other in the list.
+        const auto first = static_cast<std::size_t>(recordIndex(group, b, 0));
+        FinishContext context;
+        context.scoringMode = settings_.ScoringMode;
+        context.neubergMode = settings_.NeubergMode;
+        context.top = top;
         for (int k = 1; k <= pairs; ++k) {
-            const TScoreObj& r = record(group, b, k);
+            const TScoreObj& r = scores_[first + static_cast<std::size_t>(k)];
             const WorkingValue v = workingValue(r, top, comparison);
             if (v.kind == WorkingValue::Kind::Empty)
                 continue;
             const int side = CountingSide(r.Flags);
             const SideCounts& c = comparison.counts[static_cast<std::size_t>(side)];
-            FinishContext context;
-            context.scoringMode = settings_.ScoringMode;
-            context.neubergMode = settings_.NeubergMode;
-            context.top = top;
-            context.own = ClassOfCode(r.Code) == RecordClass::Fragment
+            const RecordClass cls = ClassOfCode(r.Code);
+            context.own = cls == RecordClass::Fragment
                               ? c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)]
                               : c.NormalCount;
             context.total = c.TotalCount();
-            const int mp = FinishValue(v, context);
+            int* finished =
+                memo && cls == RecordClass::Normal
+                    ? &comparison.finished[static_cast<std::size_t>(side)][static_cast<std::size_t>(v.value)]
+                    : nullptr;
+            if (finished && *finished == kNotFinished)
+                *finished = FinishValue(v, context);
+            const int mp = finished ? *finished : FinishValue(v, context);
             display_[static_cast<std::size_t>(k)][static_cast<std::size_t>(side)] = mp;
             if (target == Target::Store)
-                boardMatchPoints_[static_cast<std::size_t>(recordIndex(group, b, k))].MatchPoints = mp;
+                boardMatchPoints_[first + static_cast<std::size_t>(k)].MatchPoints = mp;
         }
     }
     return true;

@@ -48,6 +48,10 @@ struct BoardComparison {
     std::array<std::array<ScoreRanking, 3>, 2> fragments; // [side]['F', 'G', 'H']
     std::array<SideCounts, 2> counts;                     // by counting side
     std::array<std::optional<int>, 2> datum;              // "Butler" and "Cross Imp"
+    // With "Topintegraal" the finished match points of the normal results of each counting
+    // side by raw score, for the top `finishedTop`, shared by the groups.
+    std::array<std::vector<int>, 2> finished;
+    int finishedTop = -1;
 };
 
 // Match points of the boards of a session: the unplayed boards (step U) and the comparison of
@@ -91,7 +95,7 @@ public:
 private:
     void ensureCounted(int group);
     void compare(int group, int board, BoardComparison& out);
-    const BoardComparison& comparison(int group, int board, Target target);
+    BoardComparison& comparison(int group, int board, Target target);
     WorkingValue workingValue(const TScoreObj& r, int top, const BoardComparison& c);
 
     MatchPointSettings settings_;

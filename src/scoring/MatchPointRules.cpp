@@ -4,49 +4,26 @@
 #include "scoring/ScoreCode.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
 namespace velk {
 
-RecordClass ClassOfCode(int code) {
-    switch (code) {
-    case ScoreCode::Normal:
-    case ScoreCode::Bridge:
-        return RecordClass::Normal;
-    case ScoreCode::Fragment1:
-    case ScoreCode::Fragment2:
-    case ScoreCode::Fragment3:
-        return RecordClass::Fragment;
-    case ScoreCode::Percentage:
-    case ScoreCode::PercentageOnce:
-    case ScoreCode::Absent:
-    case ScoreCode::ZeroPercentage:
-        return RecordClass::FixedPercentage;
-    case ScoreCode::Tenths:
-    case ScoreCode::TenthsOnce:
-    case ScoreCode::TenthsI:
-    case ScoreCode::TenthsIOnce:
-    case ScoreCode::MatchPointsOnce:
-    case ScoreCode::MatchPoints:
-        return RecordClass::FixedPoints;
-    default:
-        return RecordClass::None;
-    }
-}
-
-int CountingSide(std::uint8_t flags) {
-    return ((flags >> 3) ^ flags) & 1;
-}
-
-int ComparisonSide(std::uint8_t flags) {
-    return (flags >> 3) & 1;
-}
-
 namespace {
 // Floor division, so that negative values round the same way as positive ones.
 int FloorDiv10(int v) {
     return v >= 0 ? v / 10 : -((-v + 9) / 10);
+}
+} // namespace
+
+namespace {
+// In 32 bits where the value fits: every record of a board divides once, and a 64-bit division
+// costs about twice as much.
+long long DivideTruncating(long long value, int divisor) {
+    if (value >= INT_MIN && value <= INT_MAX)
+        return static_cast<int>(value) / divisor;
+    return value / divisor;
 }
 } // namespace
 
@@ -82,7 +59,7 @@ int FinishValue(const WorkingValue& value, const FinishContext& c) {
     else if (own == 3 && total - 3 > 6)
         h = 1LL * Frag3[static_cast<std::size_t>(std::clamp(v, 0, 4))] * c.top;
     else
-        h = (v + 1LL) * total * 100 / own - 100;
+        h = DivideTruncating((v + 1LL) * total * 100, own) - 100;
     return RoundToTenths(static_cast<int>(h), neuberg, c.top);
 }
 

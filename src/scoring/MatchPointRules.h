@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoring/ScoreCode.h"
 #include "scoring/ScoreTables.h"
 
 #include <array>
@@ -14,12 +15,41 @@ inline constexpr int kNoMatchPoints = -10000;
 
 // How a record gets its match points, by its code.
 enum class RecordClass { Normal, Fragment, FixedPercentage, FixedPoints, None };
-RecordClass ClassOfCode(int code);
+// Inline: every record of a board asks it, several times.
+inline RecordClass ClassOfCode(int code) {
+    switch (code) {
+    case ScoreCode::Normal:
+    case ScoreCode::Bridge:
+        return RecordClass::Normal;
+    case ScoreCode::Fragment1:
+    case ScoreCode::Fragment2:
+    case ScoreCode::Fragment3:
+        return RecordClass::Fragment;
+    case ScoreCode::Percentage:
+    case ScoreCode::PercentageOnce:
+    case ScoreCode::Absent:
+    case ScoreCode::ZeroPercentage:
+        return RecordClass::FixedPercentage;
+    case ScoreCode::Tenths:
+    case ScoreCode::TenthsOnce:
+    case ScoreCode::TenthsI:
+    case ScoreCode::TenthsIOnce:
+    case ScoreCode::MatchPointsOnce:
+    case ScoreCode::MatchPoints:
+        return RecordClass::FixedPoints;
+    default:
+        return RecordClass::None;
+    }
+}
 
 // The side a record is counted on: the seat it had (bit 3 turned back by bit 0).
-int CountingSide(std::uint8_t flags);
+inline int CountingSide(std::uint8_t flags) {
+    return ((flags >> 3) ^ flags) & 1;
+}
 // The side a record is compared on: bit 3 alone.
-int ComparisonSide(std::uint8_t flags);
+inline int ComparisonSide(std::uint8_t flags) {
+    return (flags >> 3) & 1;
+}
 
 // Percentages of the top for boards with two or three comparable results (Neuberg on).
 inline constexpr std::array<int, 3> Frag2 = {55, 60, 65};

@@ -5,33 +5,43 @@
 namespace velk {
 
 void ScoreRanking::clear() {
+    size_ = 0;
     sorted_.clear();
     below_.clear();
 }
 
-void ScoreRanking::assign(std::vector<int>& scores) {
+void ScoreRanking::assign(std::vector<int>& scores, bool keepOrder) {
     clear();
     if (scores.empty())
         return;
-    const auto [low, high] = std::minmax_element(scores.begin(), scores.end());
-    const bool tens = std::all_of(scores.begin(), scores.end(), [](int v) { return v % 10 == 0; });
-    const long long buckets = (static_cast<long long>(*high) - *low) / 10 + 1;
+    size_ = static_cast<int>(scores.size());
+    int low = scores.front();
+    int high = low;
+    int remainders = 0;
+    for (const int v : scores) {
+        low = std::min(low, v);
+        high = std::max(high, v);
+        remainders |= v % 10 != 0;
+    }
+    const long long buckets = (static_cast<long long>(high) - low) / 10 + 1;
     // Counting beats sorting while the range is not much wider than the set.
-    if (!tens || buckets > 8LL * static_cast<long long>(scores.size()) + 64) {
+    if (remainders != 0 || buckets > 8LL * static_cast<long long>(scores.size()) + 64) {
         sorted_.swap(scores);
         std::sort(sorted_.begin(), sorted_.end());
         return;
     }
-    base_ = *low;
+    base_ = low;
     below_.assign(static_cast<std::size_t>(buckets) + 1, 0);
     for (const int v : scores)
         ++below_[static_cast<std::size_t>((v - base_) / 10) + 1];
-    sorted_.resize(scores.size());
-    auto out = sorted_.begin();
-    for (std::size_t i = 1; i < below_.size(); ++i) {
-        out = std::fill_n(out, below_[i], base_ + 10 * static_cast<int>(i - 1));
-        below_[i] += below_[i - 1];
+    if (keepOrder) {
+        sorted_.resize(scores.size());
+        auto out = sorted_.begin();
+        for (std::size_t i = 1; i < below_.size(); ++i)
+            out = std::fill_n(out, below_[i], base_ + 10 * static_cast<int>(i - 1));
     }
+    for (std::size_t i = 1; i < below_.size(); ++i)
+        below_[i] += below_[i - 1];
 }
 
 int ScoreRanking::rawScore(int score) const {

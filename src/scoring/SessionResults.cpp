@@ -5,6 +5,7 @@
 #include "scoring/ScoreCode.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -237,18 +238,29 @@ void RankSession(Club& club, int session, int group) {
             }
         (*rows)[static_cast<std::size_t>(i)].CompetitionTotal = total;
     }
+    // Rank = 1 + the pairs of the same line with a strictly higher value: counted in the sorted
+    // values of each line, not pair against pair (a field of 512 pairs is ranked once per group).
+    const int lines = twoLines == 1 ? 2 : 1;
+    std::array<std::vector<float>, 2> own;
+    std::array<std::vector<float>, 2> competition;
+    for (int j = first; j <= last; ++j) {
+        const TCalcObj& o = (*rows)[static_cast<std::size_t>(j)];
+        const auto line = static_cast<std::size_t>((j - first) % lines);
+        own[line].push_back(o.Percentage + o.Correction);
+        competition[line].push_back(o.CompetitionTotal);
+    }
+    for (std::size_t line = 0; line < 2; ++line) {
+        std::sort(own[line].begin(), own[line].end());
+        std::sort(competition[line].begin(), competition[line].end());
+    }
+    const auto higher = [](const std::vector<float>& sorted, float value) {
+        return static_cast<int>(sorted.end() - std::upper_bound(sorted.begin(), sorted.end(), value));
+    };
     for (int i = first; i <= last; ++i) {
         TCalcObj& r = (*rows)[static_cast<std::size_t>(i)];
-        const float own = r.Percentage + r.Correction;
-        int rank = 1;
-        int competitionRank = 1;
-        for (int j = first; j <= last; ++j) {
-            if (twoLines == 1 && (i - j) % 2 != 0)
-                continue;
-            const TCalcObj& o = (*rows)[static_cast<std::size_t>(j)];
-            rank += o.Percentage + o.Correction > own;
-            competitionRank += o.CompetitionTotal > r.CompetitionTotal;
-        }
+        const auto line = static_cast<std::size_t>((i - first) % lines);
+        const int rank = 1 + higher(own[line], r.Percentage + r.Correction);
+        const int competitionRank = 1 + higher(competition[line], r.CompetitionTotal);
         r.SessionRank = static_cast<std::int16_t>(rank);
         r.CompetitionRank = static_cast<std::int16_t>(competitionRank);
         if (static_cast<std::size_t>(i) < club.PairList.size())
