@@ -1,29 +1,10 @@
 #include "cli/OpenCompetition.h"
 
-#include "club/SessionSchedules.h"
 #include "club/Sessions.h"
-#include "core/files/ScoreFile.h"
 
 #include <iostream>
 
 namespace velk::cli {
-
-void OpenCompetition::Companions::fileOpened(Club& club) {
-    if (files_ == CompanionFiles::All) {
-        CompanionLists::fileOpened(club);
-        return;
-    }
-    // The slam file is not read: nothing the command does needs it, and it is not written back.
-    if (!LoadSessionSchedules(club, club.ClubFilePath, dialogs_))
-        dialogs_.warning("Geen schema`s geladen.!");
-    ErrorCode error;
-    std::vector<TZitScoreObj> scores;
-    if (ReadScoreFile(club.ClubFilePath, ShapeOf(club.CompetitionHead.PairCount, club.SessionList), true,
-                      scores, dialogs_, error))
-        club.SessionScoreList = std::move(scores);
-    for (int n = 1; n <= club.SessionCount(); ++n)
-        sessionCreated(club, n);
-}
 
 bool OpenCompetition::Open(const std::string& path, int session) {
     if (!file.open(path))

@@ -23,7 +23,7 @@ enum class CompanionFiles {
 // command line. Open() reads the file and selects the session asked for.
 struct OpenCompetition {
     explicit OpenCompetition(bool answerYes, CompanionFiles files = CompanionFiles::All)
-        : dialogs(answerYes), companions(dialogs, files), file(club, dialogs, clock) {
+        : dialogs(answerYes), companions(dialogs, files == CompanionFiles::All), file(club, dialogs, clock) {
         if (files != CompanionFiles::None)
             club.Companions = &companions;
     }
@@ -37,22 +37,10 @@ struct OpenCompetition {
     // score and slam files, so a new or changed session has its entries in all of them.
     bool Save();
 
-    // The companion lists, reading only the files the command asked for.
-    class Companions : public CompanionLists {
-    public:
-        Companions(Dialogs& dialogs, CompanionFiles files)
-            : CompanionLists(dialogs), dialogs_(dialogs), files_(files) {}
-        void fileOpened(Club& club) override;
-
-    private:
-        Dialogs& dialogs_;
-        CompanionFiles files_;
-    };
-
     SystemClock clock;
     CliDialogs dialogs;
     Club club;
-    Companions companions;
+    CompanionLists companions;
     ClubFile file;
 };
 

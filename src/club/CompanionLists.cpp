@@ -107,9 +107,9 @@ void CompanionLists::fileOpened(Club& club) {
     else
         keepDamaged(ExistingSpelling(ScoreFilePathFor(club.ClubFilePath)));
     std::vector<TZitSlemObj> slams;
-    if (ReadSlamFile(club.ClubFilePath, shape, true, slams, dialogs_, error))
+    if (withSlamFile_ && ReadSlamFile(club.ClubFilePath, shape, true, slams, dialogs_, error))
         club.SessionSlamList = std::move(slams);
-    else
+    else if (withSlamFile_)
         keepDamaged(SlamFileWritePath(SlamFilePathFor(club.ClubFilePath)));
     // Every session has its entries, also when a file was missing or damaged.
     for (int n = 1; n <= club.SessionCount(); ++n)
@@ -154,6 +154,8 @@ int CompanionLists::saveUnder(Club& club, const std::string& competitionPath) {
         !WriteScoreFile(scorePath, club.SessionScoreList, pairs, true, dialogs_, error))
         missing |= 2;
     const std::string slamPath = SlamFileWritePath(SlamFilePathFor(competitionPath));
+    if (!withSlamFile_)
+        return missing;
     if (club.SessionSlamList.empty() || !mayWrite(slamPath, "Slembestand") ||
         !WriteSlamFile(slamPath, club.SessionSlamList, pairs, true, dialogs_, error))
         missing |= 4;

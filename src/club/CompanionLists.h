@@ -12,7 +12,10 @@ namespace velk {
 // files beside the competition file.
 class CompanionLists : public Club::SessionCompanions {
 public:
-    explicit CompanionLists(Dialogs& dialogs) : dialogs_(dialogs) {}
+    // Without `withSlamFile` the slam file is neither read nor written (a command that needs no
+    // slams leaves it as it is).
+    explicit CompanionLists(Dialogs& dialogs, bool withSlamFile = true)
+        : dialogs_(dialogs), withSlamFile_(withSlamFile) {}
 
     void sessionCreated(Club& club, int session) override;
     void sessionRemoved(Club& club, int session) override;
@@ -30,6 +33,7 @@ private:
     bool mayWrite(const std::string& path, const char* what);
 
     Dialogs& dialogs_;
+    bool withSlamFile_;
     std::set<std::string> unsafeToOverwrite_;
 };
 
