@@ -6,7 +6,9 @@
 #include "gui/club/TZitKopieDlg.h"
 #include "gui/club/TZittingDlg.h"
 #include "support/ClubBuilder.h"
+#include "support/ModalAnswers.h"
 #include "support/ScriptedDialogs.h"
+#include "support/WidgetTesting.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,72 +21,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
+using velk::test::Child;
+using velk::test::Click;
+using velk::test::FocusName;
 using velk::test::MakeClub;
+using velk::test::ModalAnswers;
 using velk::test::ScriptedDialogs;
+using velk::test::ShowActive;
+using velk::test::TypeAndEnter;
 
 namespace {
 
 const std::string kCorrectInput = "\n\r corrigeer (zonodig) invoer";
-
-// Runs `answer` on the modal dialog as soon as it is up; gives up after a while so that a dialog
-// that never opens fails the test instead of waiting.
-void WhenModal(std::function<void(QWidget*)> answer, int triesLeft = 200) {
-    QTimer::singleShot(10, [answer, triesLeft] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            QApplication::setActiveWindow(modal);
-            if (QTest::qWaitForWindowActive(modal))
-                answer(modal);
-            // Every answer closes its dialog; one that failed part-way must not leave it waiting.
-            if (QApplication::activeModalWidget() == modal) {
-                modal->close();
-                QFAIL("the dialog was still open after the answer");
-            }
-        } else if (triesLeft > 0)
-            WhenModal(answer, triesLeft - 1);
-    });
-}
-
-template <typename T> T* Child(QWidget* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
-
-// Radio buttons and check boxes only take clicks on their indicator and text.
-void Click(QWidget* parent, const char* name) {
-    auto* button = Child<QAbstractButton>(parent, name);
-    const bool narrowHitArea = qobject_cast<QRadioButton*>(button) || qobject_cast<QCheckBox*>(button);
-    const QPoint at = narrowHitArea ? QPoint(4, button->height() / 2) : button->rect().center();
-    QTest::mouseClick(button, Qt::LeftButton, {}, at);
-}
-
-// Replaces the text of a line edit or editable box the way a user does, and presses Enter.
-void TypeAndEnter(QWidget* field, const QString& text) {
-    QLineEdit* edit = qobject_cast<QLineEdit*>(field);
-    if (auto* box = qobject_cast<QComboBox*>(field))
-        edit = box->lineEdit();
-    field->setFocus();
-    edit->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
-    QTest::keyClick(field, Qt::Key_Return);
-}
-
-void ShowActive(QWidget* w) {
-    w->show();
-    QApplication::setActiveWindow(w);
-    QVERIFY(QTest::qWaitForWindowActive(w));
-}
-
-QString FocusName() {
-    QWidget* w = QApplication::focusWidget();
-    return w ? w->objectName() : QString();
-}
 
 } // namespace
 
@@ -203,7 +153,7 @@ private slots:
     void editCompetitionDataCancelLeavesTheFileAsItWas() {
         velk::Club club = MakeClub(40, 4);
         ScriptedDialogs dialogs;
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             TypeAndEnter(Child<QLineEdit>(d, "Edit2"), QStringLiteral("48"));
             Click(d, "PromDegrBtn");
             Child<QSpinBox>(d, "PromDegrEdit")->setValue(3);
@@ -219,7 +169,7 @@ private slots:
     void editCompetitionDataSavesUnderANewPathAfterEnter() {
         velk::Club club = MakeClub(40, 4);
         ScriptedDialogs dialogs;
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             TypeAndEnter(Child<QLineEdit>(d, "Edit2"), QStringLiteral("48"));
             Click(d, "OkConfigBtn");
         });
@@ -282,7 +232,7 @@ private slots:
     void cancelledNewSessionGoesAgain() {
         velk::Club club = MakeClub(40, 4);
         ScriptedDialogs dialogs;
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : d, Qt::Key_Escape);
         });
         bool accepted = true;
@@ -299,7 +249,7 @@ private slots:
         ScriptedDialogs dialogs;
         dialogs.answerYes(); // "Zitting openen ?"
         int saves = 0;
-        WhenModal([](QWidget* d) { Click(d, "OKZitBtn"); });
+        ModalAnswers answer([](QWidget* d) { Click(d, "OKZitBtn"); });
         bool accepted = false;
         QCOMPARE(OpenSessionDialog(
                      nullptr, club, dialogs, velk::SessionDialogModel::NewSession,
@@ -382,14 +332,14 @@ private slots:
     void sessionPickerResults() {
         velk::Club club = MakeClub(40, 4, 0, 3);
         ScriptedDialogs dialogs;
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             TypeAndEnter(Child<QComboBox>(d, "SelZitBox1"), QStringLiteral("* alle"));
             QCOMPARE(FocusName(), QStringLiteral("OkBtn"));
             Click(d, "OkBtn");
         });
         QCOMPARE(ChooseSession(nullptr, club, dialogs, QStringLiteral("Kies Ziting")), 0);
 
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer2([](QWidget* d) {
             TypeAndEnter(Child<QComboBox>(d, "SelZitBox1"), QStringLiteral("4"));
             QCOMPARE(FocusName(), QStringLiteral("SelZitBox1"));
             TypeAndEnter(Child<QComboBox>(d, "SelZitBox1"), QStringLiteral("3"));
@@ -399,21 +349,21 @@ private slots:
         QCOMPARE(dialogs.texts(),
                  std::vector<std::string>{"Zitting 4 is geen geldige waarde" + kCorrectInput});
 
-        WhenModal([](QWidget* d) { Click(d, "SchrapBtn"); });
+        ModalAnswers answer3([](QWidget* d) { Click(d, "SchrapBtn"); });
         QCOMPARE(ChooseSession(nullptr, club, dialogs, QStringLiteral("Kies Ziting")), -1);
     }
 
     void newFileChoice() {
         TNewDlg drive;
         QCOMPARE(drive.windowTitle(), QStringLiteral("Keuze Competitie of Drive"));
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             Click(d, "DriveRadio");
             Click(d, "OKBtn");
         });
         QCOMPARE(drive.choose(), 1);
 
         TNewDlg closed;
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer2([](QWidget* d) {
             Click(d, "DriveRadio");
             QTest::keyClick(d, Qt::Key_Escape);
         });
@@ -426,7 +376,7 @@ private slots:
         QCOMPARE(Child<QPlainTextEdit>(&step, "Memo1")->height(), 320);
         const velk::WizardStepText names{"Competitiegegevens Stap: 2", "Verder", "Kies de namen", false,
                                          true};
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             QVERIFY(Child<QPushButton>(d, "VerderBtn")->isHidden());
             QVERIFY(Child<QPushButton>(d, "LedenBtn")->isHidden());
             Click(d, "LedenNaamRadio");
@@ -439,7 +389,7 @@ private slots:
         QCOMPARE(step.windowTitle(), QStringLiteral("Competitiegegevens Stap: 2"));
 
         // The choice starts afresh in every step with names.
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer2([](QWidget* d) {
             QVERIFY(Child<QPushButton>(d, "VerderBtn")->isHidden());
             Click(d, "PaarNaamRadio");
             Click(d, "VerderBtn");
@@ -454,7 +404,7 @@ private slots:
         step.onMembers = [&] { ++membersOpened; };
         const velk::WizardStepText first{"Drive/Zittinggegevens Stap: 1", "Doorgaan", "Drive/Zitting", true,
                                          false};
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             QCOMPARE(Child<QPushButton>(d, "VerderBtn")->text(), QStringLiteral("Doorgaan"));
             Click(d, "LedenBtn");
         });
@@ -469,7 +419,7 @@ private slots:
         QtWizardHost host(nullptr, club, dialogs);
         QVERIFY(!host.readSchedule()); // no hook: nothing more to read
 
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Competitiegegevens Stap: 2"));
             QVERIFY(Child<QPlainTextEdit>(d, "Memo1")
                         ->toPlainText()
@@ -484,18 +434,18 @@ private slots:
 
         int membersOpened = 0;
         host.onOpenMembers = [&] { ++membersOpened; };
-        WhenModal([](QWidget* d) { Click(d, "LedenBtn"); });
+        ModalAnswers answer2([](QWidget* d) { Click(d, "LedenBtn"); });
         QVERIFY(!host.showStep(11, useMemberNames));
         QCOMPARE(membersOpened, 1);
 
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer3([](QWidget* d) {
             TypeAndEnter(Child<QComboBox>(d, "ZitSelectBox"), QStringLiteral("Zitting: 2"));
             Click(d, "OKZitBtn");
         });
         QVERIFY(host.chooseSession());
         QCOMPARE(club.CurrentSession, 2);
 
-        WhenModal([](QWidget* d) { Click(d, "OkConfigBtn"); });
+        ModalAnswers answer4([](QWidget* d) { Click(d, "OkConfigBtn"); });
         QVERIFY(host.editCompetitionData());
         QVERIFY(dialogs.messages.empty());
     }

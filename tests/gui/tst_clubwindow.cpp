@@ -1,10 +1,10 @@
-#include "club/CompetitionData.h"
-#include "core/files/CompetitionFile.h"
 #include "gui/club/PairGrid.h"
 #include "gui/club/TClubWindow.h"
-#include "support/ClubBuilder.h"
+#include "support/CompetitionOnDisk.h"
+#include "support/ModalAnswers.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
+#include "support/WidgetTesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -13,61 +13,41 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QtTest>
-#include <fstream>
+
+using velk::test::Child;
+using velk::test::Click;
+using velk::test::Clicking;
+using velk::test::ModalAnswers;
+using velk::test::OpenInWindow;
+using velk::test::Pressing;
+using velk::test::Trigger;
 
 namespace {
 
 const velk::FixedClock kClock(velk::DateTime{2026, 12, 8, 20, 15, 0});
 
-// Answers every modal window that opens, as a club administrator walking the wizard would.
-class Answerer : public QObject {
-public:
-    explicit Answerer(bool cancelSessionDialog = false) : cancelSession_(cancelSessionDialog) {
-        connect(&timer_, &QTimer::timeout, this, &Answerer::answer);
-        timer_.start(20);
-    }
-    QStringList seen;
+// The wizard's steps as a club administrator walks them: every step goes on with pair names.
+void NextStep(QWidget* step) {
+    if (auto* names = step->findChild<QRadioButton*>("PaarNaamRadio"); names && names->isVisible())
+        Click(names);
+    Click(step, "VerderBtn");
+}
 
-private:
-    void answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        const QString name = modal->objectName();
-        if (seen.isEmpty() || seen.last() != name || name == QLatin1String("PaarkeuzeDlg"))
-            seen << name;
-        if (name == QLatin1String("PaarkeuzeDlg")) {
-            if (auto* radio = modal->findChild<QRadioButton*>("PaarNaamRadio"); radio && radio->isVisible())
-                radio->click();
-            click(modal, "VerderBtn");
-        } else if (name == QLatin1String("ConfigDial")) {
-            set(modal, "Edit1", "BC De Troef");
-            set(modal, "Edit2", "16");
-            set(modal, "Edit3", "2");
-            set(modal, "Edit6", "8");
-            click(modal, "OkConfigBtn");
-        } else if (name == QLatin1String("SelectieDlg")) {
-            click(modal, "OkBtn");
-        } else if (name == QLatin1String("ZittingDlg")) {
-            if (cancelSession_)
-                QTest::keyClick(modal, Qt::Key_Escape);
-            else
-                click(modal, "OKZitBtn");
-        }
-    }
-    static void set(QWidget* w, const char* name, const char* text) {
-        if (auto* edit = w->findChild<QLineEdit*>(name))
-            edit->setText(QString::fromUtf8(text));
-    }
-    static void click(QWidget* w, const char* name) {
-        if (auto* b = w->findChild<QPushButton*>(name); b && b->isVisible() && b->isEnabled())
-            b->click();
-    }
-    QTimer timer_;
-    bool cancelSession_;
-};
+// The session choice: "Kiezen" takes the session shown, then "OK" closes.
+void TakeTheSession(QWidget* dialog) {
+    Click(dialog, "OKZitBtn");
+    QCOMPARE(Child<QPushButton>(dialog, "OKZitBtn")->text(), QStringLiteral("OK"));
+    Click(dialog, "OKZitBtn");
+}
+
+void CompetitionData(QWidget* dialog) {
+    Child<QLineEdit>(dialog, "Edit1")->setText(QStringLiteral("BC De Troef"));
+    Child<QLineEdit>(dialog, "Edit2")->setText(QStringLiteral("16"));
+    Child<QLineEdit>(dialog, "Edit3")->setText(QStringLiteral("2"));
+    Child<QLineEdit>(dialog, "Edit6")->setText(QStringLiteral("8"));
+    Click(dialog, "OkConfigBtn");
+}
 
 std::int16_t I16(const std::vector<std::uint8_t>& b, std::size_t at) {
     return static_cast<std::int16_t>(b[at] | (b[at + 1] << 8));
@@ -76,23 +56,9 @@ std::string Short(const std::vector<std::uint8_t>& b, std::size_t at) {
     return std::string(reinterpret_cast<const char*>(&b[at + 1]), b[at]);
 }
 
-// A competition on disk, written by the file routines.
-std::string WriteCompetition(const velk::test::TempFolder& folder, const std::string& name, int pairs,
-                             int groups) {
-    velk::Club club = velk::test::MakeClub(pairs, groups, pairs / 2, 1);
-    club.CompetitionHead.CompetitionName.set("BC Velk");
-    velk::StoreHead(club);
-    static const char* const families[] = {
-        "Jansen", "de Vries", "Bakker", "Visser",   "Smit",     "Meijer", "de Boer", "Mulder", "de Groot",
-        "Bos",    "Vos",      "Peters", "Hendriks", "van Dijk", "Dekker", "Brouwer", "de Wit", "Dijkstra"};
-    for (int i = 1; i <= pairs; ++i)
-        club.PairList[static_cast<std::size_t>(i)].Naam.set(std::string(families[i % 18]) + " - " +
-                                                            families[(i * 7 + 3) % 18]);
-    velk::test::ScriptedDialogs dialogs;
-    velk::ErrorCode error;
-    const std::string path = folder.file(name);
-    velk::WriteCompetitionFile(path, club, club.CompetitionHead, name, 2026, dialogs, error);
-    return path;
+// Written as "club_1.dba" of the competition "BC Velk", each pair with a name of its own.
+std::string WriteNamed(velk::test::CompetitionOnDisk& competition) {
+    return competition.competitionName("BC Velk").familyNames().write("club_1.dba");
 }
 
 } // namespace
@@ -108,14 +74,21 @@ private slots:
         dialogs.files.push_back(std::nullopt); // no base schedule chosen: the reading ends
         TClubWindow window(dialogs, kClock);
         window.show();
-        Answerer answerer;
-        window.action("NewCompetition")->trigger();
+        ModalAnswers answerer("PaarkeuzeDlg", NextStep);
+        answerer.then("ConfigDial", CompetitionData)
+            .then("PaarkeuzeDlg", NextStep)
+            .then("PaarkeuzeDlg", NextStep)
+            .then("ZittingDlg", TakeTheSession)
+            .then("PaarkeuzeDlg", NextStep)
+            .then("PaarkeuzeDlg", NextStep)
+            .then("SelectieDlg", Clicking("OkBtn"));
+        Trigger(&window, "NewCompetition");
 
         QCOMPARE(window.fileState(), TClubWindow::FileState::Open);
-        QCOMPARE(answerer.seen.count(QStringLiteral("PaarkeuzeDlg")), 5);
-        QVERIFY(answerer.seen.contains(QStringLiteral("ConfigDial")));
-        QVERIFY(answerer.seen.contains(QStringLiteral("ZittingDlg")));
-        QVERIFY(answerer.seen.contains(QStringLiteral("SelectieDlg")));
+        QCOMPARE(answerer.seen().count(QStringLiteral("PaarkeuzeDlg")), 5);
+        QVERIFY(answerer.seen().contains(QStringLiteral("ConfigDial")));
+        QVERIFY(answerer.seen().contains(QStringLiteral("ZittingDlg")));
+        QVERIFY(answerer.seen().contains(QStringLiteral("SelectieDlg")));
         QCOMPARE(dialogs.fileChoices.back().filter, std::string("Schema bestand (*.*)|*.*"));
         QVERIFY(QFileInfo::exists(QString::fromStdString(folder.file("troef2026_1.sma"))));
         QCOMPARE(window.grid()->rowCount(), 16);
@@ -142,36 +115,34 @@ private slots:
     }
 
     void openEditNameSaveReopen() {
-        velk::test::TempFolder folder;
-        const std::string path = WriteCompetition(folder, "club_1.dba", 16, 2);
+        velk::test::CompetitionOnDisk competition(16, 2, 8);
+        const std::string path = WriteNamed(competition);
         velk::test::ScriptedDialogs dialogs;
         {
             TClubWindow window(dialogs, kClock);
-            Answerer answerer(true);
+            ModalAnswers answerer("ZittingDlg", Pressing(Qt::Key_Escape));
             QVERIFY(window.openFile(QString::fromStdString(path)));
-            QVERIFY(answerer.seen.contains(QStringLiteral("ZittingDlg")));
+            QVERIFY(answerer.seen().contains(QStringLiteral("ZittingDlg")));
             QCOMPARE(window.grid()->item(2, 4)->text(), QStringLiteral("Visser - de Boer"));
             window.grid()->item(2, 4)->setText(QStringLiteral("Jansen - Pietersen"));
-            window.action("Save")->trigger();
+            Trigger(&window, "Save");
             QCOMPARE(dialogs.texts().back(), "Wegschrijven van " + path + " gelukt");
         }
         TClubWindow reopened(dialogs, kClock);
-        Answerer answerer(true);
-        QVERIFY(reopened.openFile(QString::fromStdString(path)));
+        QVERIFY(OpenInWindow(reopened, path));
         QCOMPARE(reopened.grid()->item(2, 4)->text(), QStringLiteral("Jansen - Pietersen"));
         QCOMPARE(reopened.club().PairList[3].Naam.get(), std::string("Jansen - Pietersen"));
     }
 
     void duplicateClubNumberStopsTheSave() {
-        velk::test::TempFolder folder;
-        const std::string path = WriteCompetition(folder, "club_1.dba", 8, 1);
+        velk::test::CompetitionOnDisk competition(8, 1, 4);
+        const std::string path = WriteNamed(competition);
         velk::test::ScriptedDialogs dialogs;
         TClubWindow window(dialogs, kClock);
-        Answerer answerer(true);
-        QVERIFY(window.openFile(QString::fromStdString(path)));
+        QVERIFY(OpenInWindow(window, path));
         const auto before = velk::test::ReadBytes(path);
         window.grid()->item(5, 1)->setText(QStringLiteral("2"));
-        window.action("Save")->trigger();
+        Trigger(&window, "Save");
         QVERIFY(QString::fromStdString(dialogs.texts().back())
                     .startsWith(QStringLiteral("Clubnummer in duplo  :")));
         QCOMPARE(window.grid()->currentRow(), 5);
@@ -182,13 +153,12 @@ private slots:
     }
 
     void pageDownMovesOneGroup() {
-        velk::test::TempFolder folder;
-        const std::string path = WriteCompetition(folder, "club_1.dba", 40, 4);
+        velk::test::CompetitionOnDisk competition(40, 4, 20);
+        const std::string path = WriteNamed(competition);
         velk::test::ScriptedDialogs dialogs;
         TClubWindow window(dialogs, kClock);
         window.show();
-        Answerer answerer(true);
-        QVERIFY(window.openFile(QString::fromStdString(path)));
+        QVERIFY(OpenInWindow(window, path));
         QVERIFY(window.findChild<QPushButton*>("GroepPlus")->isVisible());
         window.grid()->setFocus();
         QTest::keyClick(window.grid(), Qt::Key_PageDown);

@@ -1,6 +1,7 @@
 #include "gui/schedules/TNewChangeDlg.h"
 #include "gui/schedules/TSchemaForm.h"
 #include "gui/schedules/TSchemaFormE.h"
+#include "support/ModalAnswers.h"
 #include "support/ScheduleGridTesting.h"
 #include "support/ScriptedDialogs.h"
 
@@ -10,13 +11,14 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 using velk::test::Cell;
 using velk::test::Child;
 using velk::test::FileBytes;
 using velk::test::HeaderText;
+using velk::test::Modal;
+using velk::test::ModalAnswers;
 using velk::test::ScriptedDialogs;
 using velk::test::TypeCell;
 
@@ -185,10 +187,7 @@ void TestIndividualSchedule::newChangeDialogOpensTheIndividualEditorPerTable() {
     TSchemaForm pairs(club_, dialogs);
     TSchemaFormE form(club_, dialogs);
     dialogs.files.push_back(path_.toStdString());
-    QTimer::singleShot(0, [] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            qFatal("no choice dialog");
+    ModalAnswers choice("NewChangeDlg", [](QWidget* modal) {
         Child<QRadioButton>(modal, "SpelersSchema")->setChecked(true);
         Child<QRadioButton>(modal, "NewChangeScheme4")->setChecked(true);
         Child<QPushButton>(modal, "OKBtn")->click();

@@ -1,16 +1,14 @@
 // The main window's menu table: every row becomes its action in its menu, items not yet built
 // are disabled and say so, and the tool buttons follow the menu items they repeat.
-#include "club/Sessions.h"
-#include "core/files/CompetitionFile.h"
 #include "gui/club/TClubWindow.h"
-#include "support/ClubBuilder.h"
+#include "support/CompetitionOnDisk.h"
+#include "support/ModalAnswers.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WidgetTesting.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
 #include <memory>
@@ -55,11 +53,6 @@ class TestMenuTable : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        dir_ = std::make_unique<QTemporaryDir>();
-        path_ = dir_->filePath(QStringLiteral("club_1.dba")).toStdString();
-    }
-
     void everyRowIsItsActionInItsMenuOrOnTheToolBar() {
         velk::test::ScriptedDialogs dialogs;
         TClubWindow window(dialogs, kClock);
@@ -135,49 +128,37 @@ private slots:
 
     void theWizardKeepsNewAndOpenAway() {
         velk::test::ScriptedDialogs dialogs;
-        dialogs.files.push_back(dir_->filePath(QStringLiteral("w.dba")).toStdString());
+        velk::test::TempFolder folder;
+        dialogs.files.push_back(folder.file("w.dba"));
         dialogs.files.push_back(std::nullopt);
         TClubWindow window(dialogs, kClock);
         bool seen = false;
-        QTimer escaper;
-        connect(&escaper, &QTimer::timeout, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal)
-                return;
-            if (!seen) {
-                seen = true;
-                QVERIFY(!window.action("NewCompetition")->isEnabled());
-                QVERIFY(!window.action("OpenSpdBtn")->isEnabled());
-                QVERIFY(window.action("Save")->isEnabled());
-                QVERIFY(!window.action("NewSession")->isEnabled());
-                QCOMPARE(window.action("ChooseSession")->text(), QStringLiteral("&Select data"));
-                compareMirrors(window);
-            }
+        velk::test::ModalAnswers firstStep([&](QWidget* modal) {
+            seen = true;
+            QVERIFY(!window.action("NewCompetition")->isEnabled());
+            QVERIFY(!window.action("OpenSpdBtn")->isEnabled());
+            QVERIFY(window.action("Save")->isEnabled());
+            QVERIFY(!window.action("NewSession")->isEnabled());
+            QCOMPARE(window.action("ChooseSession")->text(), QStringLiteral("&Select data"));
+            compareMirrors(window);
             QTest::keyClick(modal, Qt::Key_Escape);
         });
-        escaper.start(20);
-        window.action("NewCompetition")->trigger();
+        velk::test::Trigger(&window, "NewCompetition");
         QVERIFY(seen);
     }
 
 private:
     void writeCompetition(int sessions) {
-        velk::Club club = velk::test::MakeClub(16, 2, 8, sessions);
-        velk::test::ScriptedDialogs dialogs;
-        velk::ErrorCode error;
-        QVERIFY(velk::WriteCompetitionFile(path_, club, club.CompetitionHead, "club_1.dba", 2026, dialogs,
-                                           error));
+        competition_ = std::make_unique<velk::test::CompetitionOnDisk>(16, 2, 8, sessions);
+        path_ = competition_->write("club_1.dba");
     }
-    void openFile(TClubWindow& window) {
-        velk::test::Canceller sessionChoice("ZittingDlg");
-        QVERIFY(window.openFile(QString::fromStdString(path_)));
-    }
+    void openFile(TClubWindow& window) { QVERIFY(velk::test::OpenInWindow(window, path_)); }
     static void compareMirrors(TClubWindow& window) {
         for (const auto& pair : kMirrors)
             QVERIFY2(window.action(pair[0])->isEnabled() == window.action(pair[1])->isEnabled(), pair[0]);
     }
 
-    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<velk::test::CompetitionOnDisk> competition_;
     std::string path_;
 };
 

@@ -2,6 +2,7 @@
 #include "gui/QtDialogs.h"
 #include "gui/TBerichtForm.h"
 #include "gui/TInputTextDlg.h"
+#include "support/ModalAnswers.h"
 #include "support/WidgetTesting.h"
 
 #include <QApplication>
@@ -9,29 +10,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
-using velk::test::WhenModal;
-
-namespace {
-
-QWidget* FocusOrSelf(QWidget* w) {
-    return w->focusWidget() ? w->focusWidget() : w;
-}
-
-void Press(QWidget* dialog, Qt::Key key) {
-    QTest::keyClick(FocusOrSelf(dialog), key);
-}
-
-void Click(QWidget* dialog, const QString& buttonName) {
-    auto* b = dialog->findChild<QPushButton*>(buttonName);
-    QVERIFY2(b, qPrintable(buttonName));
-    QTest::mouseClick(b, Qt::LeftButton);
-}
-
-} // namespace
+using velk::test::Click;
+using velk::test::ModalAnswers;
+using velk::test::Press;
 
 class TestMessageDialog : public QObject {
     Q_OBJECT
@@ -39,7 +22,7 @@ class TestMessageDialog : public QObject {
 private slots:
     void escapeOnAQuestionIsNee() {
         QtDialogs dialogs;
-        WhenModal([](QWidget* d) { Press(d, Qt::Key_Escape); });
+        ModalAnswers answer([](QWidget* d) { Press(d, Qt::Key_Escape); });
         QCOMPARE(
             dialogs.messageBox("Zitting verwijderen?", velk::MessageKind::Confirmation, velk::Button::JaNee),
             velk::Result::No);
@@ -47,7 +30,7 @@ private slots:
 
     void enterOnAnErrorIsOK() {
         QtDialogs dialogs;
-        WhenModal([](QWidget* d) { Press(d, Qt::Key_Return); });
+        ModalAnswers answer([](QWidget* d) { Press(d, Qt::Key_Return); });
         QCOMPARE(dialogs.messageBox("Aantal paren = 0 ", velk::MessageKind::Error, velk::Button::OK),
                  velk::Result::OK);
     }
@@ -57,23 +40,23 @@ private slots:
                           velk::Button::Ja | velk::Button::Nee | velk::Button::Schrap);
         QVERIFY(form.button(velk::Button::Ja)->isDefault());
         QVERIFY(!form.button(velk::Button::Nee)->isDefault());
-        WhenModal([](QWidget* d) { Press(d, Qt::Key_Enter); });
+        ModalAnswers answer([](QWidget* d) { Press(d, Qt::Key_Enter); });
         QCOMPARE(form.exec(), velk::Result::Yes);
 
         // Escape takes Schrap before Nee.
         TBerichtForm again("Doorgaan?", velk::MessageKind::Confirmation,
                            velk::Button::Ja | velk::Button::Nee | velk::Button::Schrap);
-        WhenModal([](QWidget* d) { Press(d, Qt::Key_Escape); });
+        ModalAnswers answer2([](QWidget* d) { Press(d, Qt::Key_Escape); });
         QCOMPARE(again.exec(), velk::Result::Cancel);
     }
 
     void clickingNeeVoorAlle() {
         QtDialogs dialogs;
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             auto* b = d->findChild<QPushButton*>(QStringLiteral("Alles Nee"));
             QVERIFY(b);
             QCOMPARE(b->text(), QStringLiteral("N&ee voor Alle"));
-            Click(d, QStringLiteral("Alles Nee"));
+            Click(d, "Alles Nee");
         });
         QCOMPARE(dialogs.messageBox("Overschrijven?", velk::MessageKind::Confirmation,
                                     velk::Button::JaNee | velk::Button::AllesJa | velk::Button::AllesNee),
@@ -132,11 +115,11 @@ private slots:
         QtDialogs dialogs;
         QList<int> requests;
         dialogs.setHelpHandler([&requests](int context) { requests << context; });
-        WhenModal([&requests](QWidget* d) {
-            Click(d, QStringLiteral("Help"));
+        ModalAnswers answer([&requests](QWidget* d) {
+            Click(d, "Help");
             QCOMPARE(requests, QList<int>{120});
             QVERIFY(d->isVisible());
-            Click(d, QStringLiteral("OK"));
+            Click(d, "OK");
         });
         QCOMPARE(dialogs.messageBox("Zie help", velk::MessageKind::Information,
                                     velk::Button::OK | velk::Button::Help, 120),
@@ -145,10 +128,10 @@ private slots:
 
     void escapeWithoutCancelButtonIsIgnored() {
         QtDialogs dialogs;
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             Press(d, Qt::Key_Escape);
             QVERIFY(d->isVisible());
-            Click(d, QStringLiteral("Bij"));
+            Click(d, "Bij");
         });
         QCOMPARE(
             dialogs.messageBox("Bij of af?", velk::MessageKind::Plain, velk::Button::Bij | velk::Button::Af),
@@ -158,7 +141,7 @@ private slots:
     void inputTextAcceptsTheTypedText() {
         QtDialogs dialogs;
         std::string value = "0";
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             QCOMPARE(d->windowTitle(), QStringLiteral("Regels spatie "));
             auto* edit = d->findChild<QLineEdit*>(QStringLiteral("Edit"));
             QVERIFY(edit);
@@ -167,7 +150,7 @@ private slots:
             QCOMPARE(d->findChild<QLabel*>(QStringLiteral("Prompt"))->text(),
                      QStringLiteral("Geef aantal regels: "));
             QTest::keyClicks(edit, QStringLiteral("2"));
-            Click(d, QStringLiteral("OK"));
+            Click(d, "OK");
         });
         QVERIFY(dialogs.inputText("Regels spatie ", "Geef aantal regels: ", value, 10));
         QCOMPARE(value, std::string("2"));
@@ -176,9 +159,9 @@ private slots:
     void inputTextCancelKeepsTheValue() {
         QtDialogs dialogs;
         std::string value = "0";
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             QTest::keyClicks(d->findChild<QLineEdit*>(QStringLiteral("Edit")), QStringLiteral("5"));
-            Click(d, QStringLiteral("Cancel"));
+            Click(d, "Cancel");
         });
         QVERIFY(!dialogs.inputText("Regels spatie ", "Geef aantal regels: ", value, 10));
         QCOMPARE(value, std::string("0"));

@@ -1,11 +1,11 @@
 #include "club/SessionSchedules.h"
 #include "core/files/BaseScheduleFile.h"
-#include "core/files/CompetitionFile.h"
 #include "gui/club/TClubWindow.h"
 #include "gui/schedules/TSchemaForm.h"
 #include "gui/schedules/TVernummerDlg.h"
 #include "schedules/ReadScheduleIntoSession.h"
-#include "support/ClubBuilder.h"
+#include "support/CompetitionOnDisk.h"
+#include "support/ModalAnswers.h"
 #include "support/ScheduleFixtures.h"
 #include "support/ScheduleGridTesting.h"
 #include "support/ScriptedDialogs.h"
@@ -20,31 +20,32 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
-using velk::test::Canceller;
+using velk::test::Answer;
 using velk::test::Cell;
 using velk::test::Child;
+using velk::test::ModalAnswers;
 using velk::test::ScriptedDialogs;
+using velk::test::Trigger;
 using velk::test::TypeCell;
-using velk::test::WhenModal;
 
 namespace {
 
-void ChoosePairs(const QString& pairs) {
-    WhenModal("VernummerDlg", [pairs](QWidget* dialog) {
+// The answer to the counts dialog ("VernummerDlg").
+Answer ChoosingPairs(const QString& pairs) {
+    return [pairs](QWidget* dialog) {
         Child<QComboBox>(dialog, "parenbox")->setEditText(pairs);
         Child<QPushButton>(dialog, "VolgendeBtn")->click();
-    });
+    };
 }
 
-void ChooseSessionInBox(const QString& text) {
-    WhenModal("ZitKopieDlg", [text](QWidget* dialog) {
+// The answer to the session choice ("ZitKopieDlg").
+Answer ChoosingSession(const QString& text) {
+    return [text](QWidget* dialog) {
         Child<QComboBox>(dialog, "SelZitBox1")->setEditText(text);
         Child<QPushButton>(dialog, "OkBtn")->click();
-    });
+    };
 }
 
 QString Header(QTableWidget* grid, int column) {
@@ -125,7 +126,7 @@ void TestRenumbering::init() {
 }
 
 void TestRenumbering::openView(TSchemaForm& form, ScriptedDialogs& dialogs) {
-    ChoosePairs(QStringLiteral("10"));
+    ModalAnswers counts("VernummerDlg", ChoosingPairs(QStringLiteral("10")));
     QVERIFY(form.ChangeSchedule(7));
     QVERIFY(form.isVisible());
     QVERIFY(dialogs.messages.empty());
@@ -178,7 +179,7 @@ void TestRenumbering::countsDialogAndMissingBaseSchedule() {
     club_.CurrentSchedule()->BaseScheduleNames[0].set("");
     dialogs.messages.clear();
     TSchemaForm form(club_, dialogs);
-    ChoosePairs(QStringLiteral("10"));
+    ModalAnswers counts("VernummerDlg", ChoosingPairs(QStringLiteral("10")));
     QVERIFY(!form.ChangeSchedule(7));
     QVERIFY(!form.isVisible());
     QCOMPARE(dialogs.texts(), std::vector<std::string>{"U heeft nog geen Basis schema gelezen"});
@@ -274,8 +275,10 @@ void TestRenumbering::savesTheTableFromTheGrid() {
 
     // Pair 5 twice in session 2: nothing saved and the view stays.
     dialogs.answerYes();
-    ChooseSessionInBox(QStringLiteral("2"));
-    save->click();
+    {
+        ModalAnswers session("ZitKopieDlg", ChoosingSession(QStringLiteral("2")));
+        save->click();
+    }
     QCOMPARE(dialogs.texts(),
              (std::vector<std::string>{"Vernummertabel bewaren ?", "Paar: 5 komt vaker voor"}));
     QVERIFY(dialogs.fileChoices.empty());
@@ -284,9 +287,11 @@ void TestRenumbering::savesTheTableFromTheGrid() {
     TypeCell(grid, 1, 4, QStringLiteral("6"));
     dialogs.messages.clear();
     dialogs.answerYes();
-    ChooseSessionInBox(QStringLiteral("2"));
     dialogs.files.push_back(file("tien.vnm"));
-    save->click();
+    {
+        ModalAnswers session("ZitKopieDlg", ChoosingSession(QStringLiteral("2")));
+        save->click();
+    }
     QCOMPARE(dialogs.texts(),
              (std::vector<std::string>{"Vernummertabel bewaren ?",
                                        "Bridge Vernummeren bestand\r Bewaren van\rtien.vnm"}));
@@ -313,15 +318,15 @@ void TestRenumbering::makesARenumberedSchedule() {
     Child<QPushButton>(&form, "OpenTabelBtn")->click();
     dialogs.messages.clear();
 
-    WhenModal("SchemaDlg", [](QWidget* dialog) {
+    ModalAnswers answers("SchemaDlg", [](QWidget* dialog) {
         QCOMPARE(dialog->toolTip(), QStringLiteral("Schema lezen van schijf/diskette"));
         Child<QComboBox>(dialog, "parenbox")->setEditText(QStringLiteral("10"));
         Child<QComboBox>(dialog, "tafelsbox")->setEditText(QStringLiteral("5"));
         Child<QComboBox>(dialog, "rondenbox")->setEditText(QStringLiteral("3"));
         Child<QComboBox>(dialog, "spelgrpnbox")->setEditText(QStringLiteral("3"));
         Child<QPushButton>(dialog, "VolgendeBtn")->click();
-        ChooseSessionInBox(QStringLiteral("2"));
     });
+    answers.then("ZitKopieDlg", ChoosingSession(QStringLiteral("2")));
     dialogs.files.push_back(file("3r-10p-z2.ws0"));
     Child<QPushButton>(&form, "MaakSchemaBtn")->click();
     QCOMPARE(dialogs.texts(),
@@ -349,23 +354,17 @@ void TestRenumbering::menuItemOpensTheRenumbering() {
     TClubWindow window(dialogs, kClock);
     QVERIFY(!window.action("RenumberSchedule")->isEnabled());
 
-    velk::Club club = velk::test::MakeClub(10, 1, 5, 1);
-    velk::ErrorCode error;
-    const std::string path = file("club_1.dba");
-    QVERIFY(velk::WriteCompetitionFile(path, club, club.CompetitionHead, "club_1.dba", 2026, dialogs, error));
-    {
-        Canceller sessionChoice("ZittingDlg");
-        QVERIFY(window.openFile(QString::fromStdString(path)));
-    }
+    velk::test::CompetitionOnDisk competition(10, 1, 5, 1);
+    QVERIFY(velk::test::OpenInWindow(window, competition.write("club_1.dba")));
     QAction* renumber = window.action("RenumberSchedule");
     QVERIFY(renumber->isEnabled());
     QCOMPARE(renumber->text(), QStringLiteral("Schema Vernummeren"));
     bool asked = false;
-    WhenModal("VernummerDlg", [&asked](QWidget* dialog) {
+    ModalAnswers counts("VernummerDlg", [&asked](QWidget* dialog) {
         asked = true;
         QTest::keyClick(Child<QComboBox>(dialog, "parenbox")->lineEdit(), Qt::Key_Escape);
     });
-    renumber->trigger();
+    Trigger(&window, "RenumberSchedule");
     QVERIFY(asked);
 }
 

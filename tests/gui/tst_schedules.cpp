@@ -2,6 +2,7 @@
 #include "gui/schedules/TSchemaDlg.h"
 #include "gui/schedules/TSchemaForm.h"
 #include "gui/schedules/TSchemaFormE.h"
+#include "support/ModalAnswers.h"
 #include "support/ScheduleGridTesting.h"
 #include "support/ScriptedDialogs.h"
 
@@ -13,14 +14,13 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
-#include <fstream>
-#include <iterator>
 
 using velk::test::Cell;
 using velk::test::Child;
 using velk::test::FileBytes;
+using velk::test::Modal;
+using velk::test::ModalAnswers;
 using velk::test::ScriptedDialogs;
 using velk::test::TypeCell;
 
@@ -324,10 +324,7 @@ void TestSchedules::newChangeDialogOpensTheChosenView() {
     TSchemaForm form(club_, dialogs);
     TSchemaFormE individual(club_, dialogs);
     dialogs.files.push_back(path_.toStdString());
-    QTimer::singleShot(0, [] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            qFatal("no choice dialog");
+    ModalAnswers choice(Modal::Titled(QStringLiteral("Schema Invoeren / Wijzigen")), [](QWidget* modal) {
         QCOMPARE(modal->windowTitle(), QStringLiteral("Schema Invoeren / Wijzigen"));
         QVERIFY(Child<QRadioButton>(modal, "ParenSchema")->isChecked());
         Child<QRadioButton>(modal, "NewChangeScheme4")->setChecked(true);

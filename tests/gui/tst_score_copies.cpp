@@ -1,9 +1,7 @@
-#include "club/Sessions.h"
-#include "core/CompetitionNaming.h"
 #include "core/files/CompetitionFile.h"
-#include "core/files/ScoreFile.h"
 #include "gui/club/TClubWindow.h"
-#include "support/ClubBuilder.h"
+#include "support/CompetitionOnDisk.h"
+#include "support/ModalAnswers.h"
 #include "support/ScheduleGridTesting.h"
 #include "support/ScoreListBuilder.h"
 #include "support/ScriptedDialogs.h"
@@ -13,15 +11,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
-using velk::test::Canceller;
 using velk::test::Child;
+using velk::test::ModalAnswers;
 using velk::test::ScriptedDialogs;
-using velk::test::WhenModal;
+using velk::test::Trigger;
 
 namespace {
 
@@ -51,7 +46,6 @@ class TestScoreCopies : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
     void copiesMatchPointsIntoTheCompetitionAndSaves();
     void cancelledSelectionCopiesNothing();
     void copiesTheScoresOfAGroupToAnother();
@@ -61,43 +55,27 @@ private:
     void writeCompetition(bool onlyA);
     void openWindow(TClubWindow& window);
 
-    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<velk::test::CompetitionOnDisk> competition_;
     std::string path_;
 };
 
-void TestScoreCopies::init() {
-    dir_ = std::make_unique<QTemporaryDir>();
-    path_ = dir_->filePath(QStringLiteral("club_1.dba")).toStdString();
-}
-
 void TestScoreCopies::writeCompetition(bool onlyA) {
-    velk::Club club = velk::test::MakeClub(16, 2, 8, 1);
+    competition_ = std::make_unique<velk::test::CompetitionOnDisk>(16, 2, 8, 1);
+    velk::Club& club = competition_->club;
     club.CompetitionHead.NeubergMode = velk::NeubergOff;
     club.ConfigRecord.Head.NeubergMode = velk::NeubergOff;
-    club.CurrentSession = 1;
-    club.SessionHead = club.SessionList.front();
-    club.SessionHead.BoardCount = 3;
-    club.SessionHead.RoundCount = 3;
-    club.SessionHead.BoardGroupCount = 3;
-    club.SessionHead.BoardsPerRound = 1;
-    velk::StoreSession(club, 1);
+    competition_->sessionBoards(1, 3, 3, 1);
     velk::test::ScoreListBuilder list(2, 8, 3, 3);
     for (int g = 1; g <= (onlyA ? 1 : 2); ++g)
         for (int b = 1; b <= 3; ++b)
             for (int t = 1; t <= 4; ++t)
                 list.table(g, b, t, t + 4, kScores[b - 1][t - 1]);
-    ScriptedDialogs dialogs;
-    velk::ErrorCode error;
-    QVERIFY(
-        velk::WriteCompetitionFile(path_, club, club.CompetitionHead, "club_1.dba", 2026, dialogs, error));
-    velk::TZitScoreObj block = velk::NewScoreBlock(1, 3, 16);
-    block.Records = list.scores;
-    QVERIFY(velk::WriteScoreFile(velk::ScoreFilePathFor(path_), {block}, 16, false, dialogs, error));
+    competition_->scores(1, 3, list.scores);
+    path_ = competition_->write("club_1.dba");
 }
 
 void TestScoreCopies::openWindow(TClubWindow& window) {
-    Canceller sessionChoice("ZittingDlg");
-    QVERIFY(window.openFile(QString::fromStdString(path_)));
+    QVERIFY(velk::test::OpenInWindow(window, path_));
 }
 
 void TestScoreCopies::copiesMatchPointsIntoTheCompetitionAndSaves() {
@@ -111,12 +89,12 @@ void TestScoreCopies::copiesMatchPointsIntoTheCompetitionAndSaves() {
     QCOMPARE(copy->text(), QStringLiteral("Verwerken M.P.in Competitie"));
 
     dialogs.messages.clear();
-    WhenModal("SelectieDlg", [](QWidget* dialog) {
+    ModalAnswers groups("SelectieDlg", [](QWidget* dialog) {
         Child<QComboBox>(dialog, "SelectBox1")->setEditText(QStringLiteral("*"));
         Child<QPushButton>(dialog, "OkBtn")->click();
     });
     dialogs.answerYes();
-    copy->trigger();
+    Trigger(&window, "CopyMatchPoints");
     QCOMPARE(QString::fromStdString(dialogs.texts().front()),
              QStringLiteral("Weet U zeker dat u MatchPunten wilt kopieren en procenten berekenen ?"));
 
@@ -147,8 +125,9 @@ void TestScoreCopies::cancelledSelectionCopiesNothing() {
     openWindow(window);
     const auto before = velk::test::FileBytes(QString::fromStdString(path_));
     dialogs.messages.clear();
-    WhenModal("SelectieDlg", [](QWidget* dialog) { Child<QPushButton>(dialog, "SchrapBtn")->click(); });
-    window.action("CopyMatchPoints")->trigger();
+    ModalAnswers groups("SelectieDlg",
+                        [](QWidget* dialog) { Child<QPushButton>(dialog, "SchrapBtn")->click(); });
+    Trigger(&window, "CopyMatchPoints");
     QVERIFY(dialogs.messages.empty());
     QCOMPARE(window.club().SessionList.front().Rows[1].Points, 0.0f);
     QVERIFY(velk::test::FileBytes(QString::fromStdString(path_)) == before);
@@ -162,13 +141,13 @@ void TestScoreCopies::copiesTheScoresOfAGroupToAnother() {
     QAction* copy = window.action("CopyGroupScores");
     QVERIFY(copy->isEnabled());
     dialogs.messages.clear();
-    WhenModal("GroepenDlg", [](QWidget* dialog) {
+    ModalAnswers groups("GroepenDlg", [](QWidget* dialog) {
         Child<QComboBox>(dialog, "GroepBox1")->setEditText(QStringLiteral("A"));
         Child<QComboBox>(dialog, "GroepBox2")->setEditText(QStringLiteral("B"));
         Child<QPushButton>(dialog, "OkBtn")->click();
     });
     dialogs.answerYes();
-    copy->trigger();
+    Trigger(&window, "CopyGroupScores");
     QCOMPARE(dialogs.texts(),
              (std::vector<std::string>{"Wilt u MatchPunten kopieren van groep A naar B",
                                        "Scores van groep A\rgekopieeerd naar B\rScores zijn nog niet "

@@ -2,6 +2,7 @@
 #include "gui/club/TSortLidDlg.h"
 #include "gui/selection/TGroepenDlg.h"
 #include "gui/selection/TSelectieDlg.h"
+#include "support/ModalAnswers.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WidgetTesting.h"
 
@@ -11,11 +12,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
 
-using velk::test::WhenModal;
+using velk::test::ModalAnswers;
+using velk::test::TypeAndEnter;
 
 namespace {
 
@@ -33,15 +33,6 @@ velk::Club MakeClub(int groups) {
 
 QComboBox* Box(QWidget* dialog, const char* name) {
     return dialog->findChild<QComboBox*>(QString::fromLatin1(name));
-}
-
-// Replaces the text of a box by typing, then presses Enter in it.
-void TypeAndEnter(QWidget* dialog, const char* name, const QString& text) {
-    QComboBox* box = Box(dialog, name);
-    QVERIFY2(box, name);
-    box->clearEditText();
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Return);
 }
 
 const std::string kInvalidValue = velk::FileErrorText("", 5, 8);
@@ -101,7 +92,7 @@ private slots:
         velk::Club club = MakeClub(2);
         velk::test::ScriptedDialogs dialogs;
         TSelectieDlg dlg(club, dialogs);
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             TypeAndEnter(d, "SelectBox3", "3");
             TypeAndEnter(d, "SelectBox4", "30");
             QTest::keyClick(d->focusWidget(), Qt::Key_Return);
@@ -116,7 +107,7 @@ private slots:
         velk::Club club = MakeClub(4);
         velk::test::ScriptedDialogs dialogs;
         TSelectieDlg dlg(club, dialogs);
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             TypeAndEnter(d, "SelectBox1", "C");
             QTest::keyClick(Box(d, "SelectBox2"), Qt::Key_Escape);
         });
@@ -143,7 +134,7 @@ private slots:
         velk::test::ScriptedDialogs dialogs;
         TGroepenDlg dlg(club, dialogs);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Kopieer Matchpunten van groep naar groep"));
-        WhenModal([](QWidget* d) { TypeAndEnter(d, "GroepBox1", "d"); });
+        ModalAnswers answer([](QWidget* d) { TypeAndEnter(d, "GroepBox1", "d"); });
         QVERIFY(!dlg.ChooseCopyGroups());
         QCOMPARE(dialogs.texts(), std::vector<std::string>{"Groep bestaat niet :  kies lagere Groep "});
         QCOMPARE(dialogs.beeps, 1);
@@ -153,7 +144,7 @@ private slots:
         velk::Club club = MakeClub(3);
         velk::test::ScriptedDialogs dialogs;
         TGroepenDlg dlg(club, dialogs);
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             QCOMPARE(Box(d, "GroepBox2")->currentText(), QStringLiteral("  B"));
             TypeAndEnter(d, "GroepBox1", "c");
             QCOMPARE(d->focusWidget(), d->findChild<QPushButton*>("OkBtn"));
@@ -169,7 +160,7 @@ private slots:
     void sortDialogReturnsTheChoiceAndOpensOnTheDefaults() {
         TSortLidDlg dlg;
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Sorteren van Paren"));
-        WhenModal([](QWidget* d) {
+        ModalAnswers answer([](QWidget* d) {
             for (auto* radio : d->findChildren<QRadioButton*>())
                 if (radio->text() == QStringLiteral("Naam") || radio->text() == QStringLiteral("Club"))
                     QTest::mouseClick(radio, Qt::LeftButton);
@@ -180,7 +171,7 @@ private slots:
         QVERIFY(dlg.choice().scope == velk::SortScope::Club);
         QVERIFY(velk::NeedSortFirstAfter(dlg.choice()));
 
-        WhenModal(
+        ModalAnswers answer2(
             [](QWidget* d) { QTest::mouseClick(d->findChild<QPushButton*>("SchrapBtn"), Qt::LeftButton); });
         QVERIFY(!dlg.SortDialog());
         QVERIFY(dlg.choice().key == velk::SortKey::GrpNr);

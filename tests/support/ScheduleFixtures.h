@@ -2,36 +2,16 @@
 
 #include "club/Club.h"
 #include "core/records/WorkSchedule.h"
+#include "support/TempFolder.h"
 
 #include <filesystem>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace velk::test {
 
-// A fresh folder below the system's temporary folder, removed again with the object.
-class TempFolder {
-public:
-    explicit TempFolder(const std::string& name) {
-        path_ = std::filesystem::temp_directory_path() / ("velk-" + name + "-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
-
 inline std::vector<std::uint8_t> FileContents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadBytes(path);
 }
 
 inline bool ScheduleFileExistsForTest(const std::string& path) {
@@ -39,8 +19,7 @@ inline bool ScheduleFileExistsForTest(const std::string& path) {
 }
 
 inline void WriteContents(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    WriteBytes(path, bytes);
 }
 
 // An open competition of `groups` groups with `pairsPerGroup` pairs and `tablesPerGroup` tables

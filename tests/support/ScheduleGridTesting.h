@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/TempFolder.h"
 #include "support/WidgetTesting.h"
 
 #include <QCoreApplication>
@@ -7,8 +8,6 @@
 #include <QTableWidget>
 #include <QtTest>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 // Driving the schedule editors' grids from a GUI test.
@@ -43,8 +42,7 @@ inline QString HeaderText(const QTableWidget* grid) {
 }
 
 inline std::vector<std::uint8_t> FileBytes(const QString& path) {
-    std::ifstream in(path.toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadBytes(path.toStdString());
 }
 
 } // namespace velk::test

@@ -13,9 +13,11 @@ namespace velk::test {
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
 public:
-    TempFolder() {
+    // `name` only helps to tell the folders of a run apart.
+    explicit TempFolder(const std::string& name = "test") {
         std::random_device random;
-        path_ = std::filesystem::temp_directory_path() / ("velk-test-" + std::to_string(random()));
+        path_ = std::filesystem::temp_directory_path() / ("velk-" + name + "-" + std::to_string(random()));
+        std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }
     ~TempFolder() {

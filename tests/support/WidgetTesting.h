@@ -1,62 +1,110 @@
 #pragma once
 
+#include "support/Failing.h"
+
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
-#include <QObject>
-#include <QTimer>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QWidget>
 #include <QtTest>
-#include <functional>
+#include <source_location>
 
-// Finding widgets and answering modal windows from a GUI test.
+// Finding widgets and acting on them from a GUI test the way a user does: clicks, keys, menu items.
 namespace velk::test {
 
+// The child `name` of `parent`; a missing one ends the run, since every caller goes on to use it.
 template <typename T> T* Child(QWidget* parent, const char* name) {
     T* child = parent->findChild<T*>(QString::fromLatin1(name));
     if (!child)
-        qFatal("no child %s", name);
+        qFatal("no child %s in %s", name, qPrintable(parent->objectName()));
     return child;
 }
 
-// Runs `answer` on the modal dialog as soon as it is up; gives up after a while so that a dialog
-// that never opens fails the test instead of waiting.
-inline void WhenModal(std::function<void(QWidget*)> answer, int triesLeft = 200) {
-    QTimer::singleShot(10, [answer, triesLeft] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            answer(modal);
-        else if (triesLeft > 0)
-            WhenModal(answer, triesLeft - 1);
-    });
-}
-
-// Acts on the modal window named `name` as soon as it is up; one that never comes is fatal.
-inline void WhenModal(const char* name, std::function<void(QWidget*)> act, int triesLeft = 500) {
-    QTimer::singleShot(10, [name, act, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal->objectName() == QLatin1String(name)) {
-            act(modal);
-            return;
-        }
-        if (triesLeft == 0)
-            qFatal("no modal %s", name);
-        WhenModal(name, act, triesLeft - 1);
-    });
-}
-
-// Cancels the modal window named `name` whenever it comes up, for as long as it lives.
-class Canceller : public QObject {
-public:
-    explicit Canceller(const char* name) : name_(QString::fromLatin1(name)) {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal->objectName() == name_)
-                QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        timer_.start(20);
+// A left click on `widget`, where a user aims: radio buttons and check boxes only take clicks on
+// their indicator and text, so those are clicked near their left edge, anything else in its
+// middle. A hidden widget cannot be clicked: the test fails and nothing happens. A disabled one
+// takes the click and ignores it, as on screen.
+inline void Click(QWidget* widget, std::source_location where = std::source_location::current()) {
+    if (!widget->isVisible()) {
+        Fail(QStringLiteral("cannot click %1: it is hidden").arg(widget->objectName()), where);
+        return;
     }
+    const bool narrowHitArea = qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget);
+    const QPoint at = narrowHitArea ? QPoint(4, widget->height() / 2) : widget->rect().center();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
 
-private:
-    QString name_;
-    QTimer timer_;
-};
+inline void Click(QWidget* parent, const char* name,
+                  std::source_location where = std::source_location::current()) {
+    Click(Child<QWidget>(parent, name), where);
+}
+
+// Puts the focus in a line edit or an editable box, replaces its text by typing `text` and
+// presses Enter.
+inline void TypeAndEnter(QWidget* field, const QString& text,
+                         std::source_location where = std::source_location::current()) {
+    QLineEdit* edit = qobject_cast<QLineEdit*>(field);
+    if (auto* box = qobject_cast<QComboBox*>(field))
+        edit = box->lineEdit();
+    if (!edit) {
+        Fail(QStringLiteral("cannot type into %1: no text field").arg(field->objectName()), where);
+        return;
+    }
+    field->setFocus();
+    edit->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+inline void TypeAndEnter(QWidget* parent, const char* name, const QString& text,
+                         std::source_location where = std::source_location::current()) {
+    TypeAndEnter(Child<QWidget>(parent, name), text, where);
+}
+
+// A key pressed in `window`: it goes to the window's focus widget, or to the window itself.
+inline void Press(QWidget* window, Qt::Key key) {
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, key);
+}
+
+// Shows `window` and waits until it is the active window, so that focus and keys go to it.
+inline void ShowActive(QWidget* window) {
+    window->show();
+    QApplication::setActiveWindow(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+inline QString FocusName() {
+    QWidget* w = QApplication::focusWidget();
+    return w ? w->objectName() : QString();
+}
+
+// The menu item or tool button `name` of `window`, found by its object name; null, and the test
+// failed, when there is none.
+inline QAction* Action(QWidget* window, const char* name,
+                       std::source_location where = std::source_location::current()) {
+    QAction* action = window->findChild<QAction*>(QString::fromLatin1(name));
+    if (!action)
+        Fail(QStringLiteral("no action %1").arg(QLatin1String(name)), where);
+    return action;
+}
+
+// Chooses the menu item `name` as a user does. One that is missing or disabled fails the test and
+// is not triggered: a user could not choose it either.
+inline void Trigger(QWidget* window, const char* name,
+                    std::source_location where = std::source_location::current()) {
+    QAction* action = Action(window, name, where);
+    if (!action)
+        return;
+    if (!action->isEnabled()) {
+        Fail(QStringLiteral("action %1 is disabled").arg(QLatin1String(name)), where);
+        return;
+    }
+    action->trigger();
+}
 
 } // namespace velk::test
