@@ -1,0 +1,199 @@
+#include "gui/club/TClubWindow.h"
+#include "support/CompetitionOnDisk.h"
+#include "support/ScoreListBuilder.h"
+#include "support/ScriptedDialogs.h"
+#include "support/WidgetTesting.h"
+
+#include <QAction>
+#include <QSet>
+#include <QtTest>
+#include <array>
+#include <memory>
+
+// Which menu items and tool buttons of the main window can be chosen, with no file, with a file
+// just opened, and with a file whose session has scores.
+
+namespace {
+
+const velk::FixedClock kClock(velk::DateTime{2026, 12, 9, 20, 0, 0});
+
+enum Situation { NoFile, FileOpen, SessionWithScores, SituationCount };
+const char* const kSituationNames[SituationCount] = {"no file", "file open", "session with scores"};
+
+struct Item {
+    const char* name;
+    std::array<bool, SituationCount> enabled;
+};
+
+constexpr bool On = true;
+constexpr bool Off = false;
+
+// The competition opened in the last two: 16 pairs in 2 groups, session 1 of 6.
+const Item kItems[] = {
+    // "&Bestand": new and open wait until the open file is closed; "Nieuwe Comp.Zitting" while
+    // the competition has sessions to come; "&Volgende Competitie" once they are all there.
+    {"NewCompetition", {On, Off, Off}},
+    {"NewSession", {Off, On, On}},
+    {"NewDrive", {On, Off, Off}},
+    {"Open", {On, Off, Off}},
+    {"Save", {Off, On, On}},
+    {"SaveAs", {Off, On, On}},
+    {"ClubData", {Off, On, On}},
+    {"NextCompetition", {Off, Off, Off}},
+    {"Import", {On, On, On}},
+    {"Export", {Off, On, On}},
+    {"PrintClubList", {Off, On, On}},
+    {"Quit", {On, On, On}},
+    // "Be&werken"
+    {"InsertPair", {Off, On, On}},
+    {"DeletePair", {Off, On, On}},
+    {"SortPairs", {Off, On, On}},
+    {"Search", {Off, On, On}},
+    {"MoveHelp", {Off, On, On}},
+    // "&Zitting": the points and correction windows are not there yet.
+    {"ChooseSession", {Off, On, On}},
+    {"OpenPoints", {Off, Off, Off}},
+    {"Correct", {Off, Off, Off}},
+    {"DeleteSession", {Off, On, On}},
+    {"TwoLines", {Off, On, On}},
+    // "&Schema's": the editor and the help topic need no file.
+    {"ReadSchedule", {Off, On, On}},
+    {"EditSchedule", {On, On, On}},
+    {"ScheduleOutput", {Off, Off, Off}},
+    {"RenumberSchedule", {Off, On, On}},
+    {"ComposeScheduleHelp", {On, On, On}},
+    // "S&cores": only the two copies of match points so far.
+    {"ScoreEntryPerBoard", {Off, Off, Off}},
+    {"ScoreEntryPerRound", {Off, Off, Off}},
+    {"ScoreOutput", {Off, Off, Off}},
+    {"CopyMatchPoints", {Off, On, On}},
+    {"CopyGroupScores", {Off, On, On}},
+    {"SlamCheck", {Off, Off, Off}},
+    {"ScoreTableList", {Off, Off, Off}},
+    {"ArbitralScoreList", {Off, Off, Off}},
+    {"ContractScoreList", {Off, Off, Off}},
+    // "&Uitvoer": the results window is not there yet.
+    {"OutputPoints", {Off, Off, Off}},
+    {"OutputPercentages", {Off, Off, Off}},
+    {"OutputMatchPoints", {Off, Off, Off}},
+    {"OutputFrequencies", {Off, Off, Off}},
+    {"OutputTotals", {Off, Off, Off}},
+    {"OutputSlams", {Off, Off, Off}},
+    {"OutputPairs", {Off, Off, Off}},
+    // "Beel&d"
+    {"CompetitionLine", {Off, On, On}},
+    {"Maximise", {On, On, On}},
+    // "&Opties": only the screen font so far.
+    {"ScreenFont", {On, On, On}},
+    {"OptionsPersonal", {Off, Off, Off}},
+    {"OptionsPrint", {Off, Off, Off}},
+    {"OptionsSlamBonus", {Off, Off, Off}},
+    {"OptionsSettings", {Off, Off, Off}},
+    // "&Databeheer"
+    {"MembersNew", {Off, Off, Off}},
+    {"MembersOpen", {Off, Off, Off}},
+    {"ComposePairs", {Off, Off, Off}},
+    {"ImportScores", {Off, Off, Off}},
+    {"ImportMembers", {Off, Off, Off}},
+    // "&Help": only the about box so far.
+    {"HelpUse", {Off, Off, Off}},
+    {"HelpContents", {Off, Off, Off}},
+    {"HelpSearch", {Off, Off, Off}},
+    {"HelpVelk", {Off, Off, Off}},
+    {"Calculator", {Off, Off, Off}},
+    {"About", {On, On, On}},
+    // The tool bar follows the menu items it stands for.
+    {"NewSpdBtn", {On, Off, Off}},
+    {"OpenSpdBtn", {On, Off, Off}},
+    {"SaveSpdBtn", {Off, On, On}},
+    {"SaveAsSpdBtn", {Off, On, On}},
+    {"PrintSpdBtn", {Off, On, On}},
+    {"SearchSpdBtn", {Off, On, On}},
+    {"SortSpdBtn", {Off, On, On}},
+    {"SluitSpdBtn", {Off, On, On}},
+    {"SchrapSpdBtn", {Off, On, On}},
+    {"NewSessionSpdBtn", {Off, On, On}},
+    {"OpenSessionSpdBtn", {Off, Off, Off}},
+    {"ChooseSessionSpdBtn", {Off, On, On}},
+    {"CorrectSpdBtn", {Off, Off, Off}},
+    {"DeleteSessionSpdBtn", {Off, On, On}},
+};
+
+} // namespace
+
+class TestMenuState : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void itemEnabled_data();
+    void itemEnabled();
+    void everyItemIsInTheTable();
+
+private:
+    velk::test::ScriptedDialogs dialogs_;
+    std::unique_ptr<velk::test::CompetitionOnDisk> plain_;
+    std::unique_ptr<velk::test::CompetitionOnDisk> scored_;
+    std::array<std::unique_ptr<TClubWindow>, SituationCount> windows_;
+};
+
+void TestMenuState::initTestCase() {
+    for (auto& window : windows_)
+        window = std::make_unique<TClubWindow>(dialogs_, kClock);
+
+    plain_ = std::make_unique<velk::test::CompetitionOnDisk>(16, 2, 8, 1);
+    QVERIFY(velk::test::OpenInWindow(*windows_[FileOpen], plain_->write("club_1.dba")));
+
+    // Group A has played three boards at four tables.
+    scored_ = std::make_unique<velk::test::CompetitionOnDisk>(16, 2, 8, 1);
+    scored_->sessionBoards(1, 3, 3, 1);
+    velk::test::ScoreListBuilder list(2, 8, 3, 3);
+    for (int b = 1; b <= 3; ++b)
+        for (int t = 1; t <= 4; ++t)
+            list.table(1, b, t, t + 4, 100 * t - 50 * b);
+    scored_->scores(1, 3, list.scores);
+    QVERIFY(velk::test::OpenInWindow(*windows_[SessionWithScores], scored_->write("club_1.dba")));
+    QVERIFY(!windows_[SessionWithScores]->club().SessionScoreList.empty());
+    QVERIFY(windows_[SessionWithScores]->club().SessionScoreList.front().Records[1].Code != 0);
+}
+
+void TestMenuState::cleanupTestCase() {
+    for (auto& window : windows_)
+        window.reset();
+}
+
+void TestMenuState::itemEnabled_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("situation");
+    QTest::addColumn<bool>("enabled");
+    for (const Item& item : kItems)
+        for (int s = 0; s < SituationCount; ++s)
+            QTest::addRow("%s, %s", item.name, kSituationNames[s])
+                << QString::fromLatin1(item.name) << s << item.enabled[static_cast<std::size_t>(s)];
+}
+
+void TestMenuState::itemEnabled() {
+    QFETCH(QString, name);
+    QFETCH(int, situation);
+    QFETCH(bool, enabled);
+    QAction* action =
+        velk::test::Action(windows_[static_cast<std::size_t>(situation)].get(), qPrintable(name));
+    QVERIFY(action);
+    QCOMPARE(action->isEnabled(), enabled);
+}
+
+// A new item must get its line in the table.
+void TestMenuState::everyItemIsInTheTable() {
+    QSet<QString> listed;
+    for (const Item& item : kItems)
+        listed.insert(QString::fromLatin1(item.name));
+    QStringList missing;
+    for (const QAction* action : windows_[NoFile]->findChildren<QAction*>())
+        if (!action->objectName().isEmpty() && !listed.contains(action->objectName()))
+            missing << action->objectName();
+    QCOMPARE(missing, QStringList());
+}
+
+QTEST_MAIN(TestMenuState)
+#include "tst_menustate.moc"
