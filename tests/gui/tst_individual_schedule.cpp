@@ -172,13 +172,7 @@ void TestIndividualSchedule::closeBoxAsksAndYesKeepsTheEditorOpen() {
     ScriptedDialogs dialogs;
     TSchemaFormE form(club_, dialogs);
     form.NewSchedule(2, {8, 2, 2, 4}, 0);
-    dialogs.answerYes();
-    form.close();
-    QVERIFY(form.isVisible());
-    QCOMPARE(dialogs.messages.back().text, std::string("Bestand nog redden\r gebruik dan <Ok>"));
-    dialogs.answerNo();
-    form.close();
-    QVERIFY(!form.isVisible());
+    velk::test::CheckCloseBoxAsks(form, dialogs);
 }
 
 void TestIndividualSchedule::newChangeDialogOpensTheIndividualEditorPerTable() {

@@ -265,13 +265,7 @@ void TestSchedules::closeBoxAsksAndYesKeepsTheEditorOpen() {
     ScriptedDialogs dialogs;
     TSchemaForm form(club_, dialogs);
     form.NewSchedule(1, {4, 2, 3, 4}, 0);
-    dialogs.answerYes();
-    form.close();
-    QVERIFY(form.isVisible());
-    QCOMPARE(dialogs.messages.back().text, std::string("Bestand nog redden\r gebruik dan <Ok>"));
-    dialogs.answerNo();
-    form.close();
-    QVERIFY(!form.isVisible());
+    velk::test::CheckCloseBoxAsks(form, dialogs);
 }
 
 void TestSchedules::countsAreConfirmedWithTabAndChecked() {

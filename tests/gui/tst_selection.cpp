@@ -2,6 +2,7 @@
 #include "gui/club/TSortLidDlg.h"
 #include "gui/selection/TGroepenDlg.h"
 #include "gui/selection/TSelectieDlg.h"
+#include "support/ClubBuilder.h"
 #include "support/ModalAnswers.h"
 #include "support/ScriptedDialogs.h"
 #include "support/WidgetTesting.h"
@@ -14,22 +15,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
+using velk::test::MakeSelectionClub;
 using velk::test::ModalAnswers;
 using velk::test::TypeAndEnter;
 
 namespace {
-
-velk::Club MakeClub(int groups) {
-    velk::Club club;
-    club.CompetitionHead.GroupCount = static_cast<std::int16_t>(groups);
-    club.CompetitionHead.PairCount = static_cast<std::int16_t>(groups * 10);
-    club.PairsPerGroup = 10;
-    club.SessionList.resize(3);
-    club.CurrentSession = 3;
-    club.SessionHead.BoardCount = 24;
-    club.SessionHead.BoardsPerRound = 4;
-    return club;
-}
 
 QComboBox* Box(QWidget* dialog, const char* name) {
     return dialog->findChild<QComboBox*>(QString::fromLatin1(name));
@@ -44,7 +34,7 @@ class TestSelection : public QObject {
 
 private slots:
     void sessionsChosenByTyping() {
-        velk::Club club = MakeClub(4);
+        velk::Club club = MakeSelectionClub(4);
         velk::test::ScriptedDialogs dialogs;
         TSelectieDlg dlg(club, dialogs);
         dlg.setUpFor(1);
@@ -73,7 +63,7 @@ private slots:
     }
 
     void lastGroupShowsTheClampedLetter() {
-        velk::Club club = MakeClub(4);
+        velk::Club club = MakeSelectionClub(4);
         velk::test::ScriptedDialogs dialogs;
         TSelectieDlg dlg(club, dialogs);
         dlg.setUpFor(24);
@@ -89,7 +79,7 @@ private slots:
     }
 
     void modalBoardChoiceClampsTheLastBoard() {
-        velk::Club club = MakeClub(2);
+        velk::Club club = MakeSelectionClub(2);
         velk::test::ScriptedDialogs dialogs;
         TSelectieDlg dlg(club, dialogs);
         ModalAnswers answer([](QWidget* d) {
@@ -104,7 +94,7 @@ private slots:
     }
 
     void escapeInALaterBoxCancels() {
-        velk::Club club = MakeClub(4);
+        velk::Club club = MakeSelectionClub(4);
         velk::test::ScriptedDialogs dialogs;
         TSelectieDlg dlg(club, dialogs);
         ModalAnswers answer([](QWidget* d) {
@@ -116,7 +106,7 @@ private slots:
     }
 
     void topIntegralHidesTheGroupBoxes() {
-        velk::Club club = MakeClub(4);
+        velk::Club club = MakeSelectionClub(4);
         club.CompetitionHead.CalcMethod = velk::CalcTopIntegral;
         velk::test::ScriptedDialogs dialogs;
         TSelectieDlg dlg(club, dialogs);
@@ -130,7 +120,7 @@ private slots:
     }
 
     void copyDialogClosesOnAGroupThatDoesNotExist() {
-        velk::Club club = MakeClub(3);
+        velk::Club club = MakeSelectionClub(3);
         velk::test::ScriptedDialogs dialogs;
         TGroepenDlg dlg(club, dialogs);
         QCOMPARE(dlg.windowTitle(), QStringLiteral("Kopieer Matchpunten van groep naar groep"));
@@ -141,7 +131,7 @@ private slots:
     }
 
     void copyDialogToEveryOtherGroup() {
-        velk::Club club = MakeClub(3);
+        velk::Club club = MakeSelectionClub(3);
         velk::test::ScriptedDialogs dialogs;
         TGroepenDlg dlg(club, dialogs);
         ModalAnswers answer([](QWidget* d) {

@@ -30,4 +30,19 @@ inline Club MakeClub(int pairs, int groups, int tables = 0, int sessions = 1, bo
     return club;
 }
 
+// What the group and session choices look at: `groups` groups of 10 pairs, session 3 of 3 current,
+// 24 boards of 4 a round.
+inline Club MakeSelectionClub(int groups, std::uint16_t calcMethod = CalcEachGroup) {
+    Club club;
+    club.CompetitionHead.GroupCount = static_cast<std::int16_t>(groups);
+    club.CompetitionHead.PairCount = static_cast<std::int16_t>(groups * 10);
+    club.CompetitionHead.CalcMethod = calcMethod;
+    club.PairsPerGroup = 10;
+    club.SessionList.resize(3);
+    club.CurrentSession = 3;
+    club.SessionHead.BoardCount = 24;
+    club.SessionHead.BoardsPerRound = 4;
+    return club;
+}
+
 } // namespace velk::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTesting.h"
 
@@ -43,6 +44,18 @@ inline QString HeaderText(const QTableWidget* grid) {
 
 inline std::vector<std::uint8_t> FileBytes(const QString& path) {
     return ReadBytes(path.toStdString());
+}
+
+// The close box of a schedule editor (pairs or individual) with a new schedule asks first: Ja keeps
+// the editor open, Nee closes it.
+template <typename Editor> void CheckCloseBoxAsks(Editor& form, ScriptedDialogs& dialogs) {
+    dialogs.answerYes();
+    form.close();
+    QVERIFY(form.isVisible());
+    QCOMPARE(dialogs.messages.back().text, std::string("Bestand nog redden\r gebruik dan <Ok>"));
+    dialogs.answerNo();
+    form.close();
+    QVERIFY(!form.isVisible());
 }
 
 } // namespace velk::test
