@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "selection/CopyGroups.h"
+#include "support/ClubBuilder.h"
 #include "support/ScriptedDialogs.h"
 
 #include <gtest/gtest.h>
@@ -13,16 +14,7 @@ namespace {
 
 // 4 groups of 10, three sessions of which the third is current, 24 boards of 4 per round.
 Club MakeClub(int groups = 4, std::uint16_t calcMethod = CalcEachGroup) {
-    Club club;
-    club.CompetitionHead.GroupCount = static_cast<std::int16_t>(groups);
-    club.CompetitionHead.PairCount = static_cast<std::int16_t>(groups * 10);
-    club.CompetitionHead.CalcMethod = calcMethod;
-    club.PairsPerGroup = 10;
-    club.SessionList.resize(3);
-    club.CurrentSession = 3;
-    club.SessionHead.BoardCount = 24;
-    club.SessionHead.BoardsPerRound = 4;
-    return club;
+    return velk::test::MakeSelectionClub(groups, calcMethod);
 }
 
 const std::string kInvalidValue = FileErrorText("", 5, 8);
