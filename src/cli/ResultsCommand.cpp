@@ -4,6 +4,7 @@
 #include "cli/OpenCompetition.h"
 #include "core/records/PairRecord.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -45,6 +46,17 @@ int RunResults(const Args& raw) {
         return status;
     const Club& club = open.club;
     const auto& rows = club.SessionList[static_cast<std::size_t>(club.CurrentSession - 1)].Rows;
+    // A computed session ranks its pairs; a table of zeros would pass for a result.
+    const bool computed =
+        std::any_of(rows.begin() + (rows.empty() ? 0 : 1), rows.end(), [](const TCalcObj& r) {
+            return r.SessionRank != 0 || r.Percentage != 0 || r.Points != 0;
+        });
+    if (!computed) {
+        std::cerr << "zitting " << club.CurrentSession
+                  << " is nog niet verwerkt: gebruik eerst velk-cli compute " << args.positional()[0]
+                  << " --session " << club.CurrentSession << '\n';
+        return 1;
+    }
     std::cout << "group,grpnr,clubnr,name,points,substitutes,percentage,correction,total,status,boards,rank,"
                  "comprank\n";
     for (std::size_t i = 1; i < club.PairList.size() && i < rows.size(); ++i) {
