@@ -93,9 +93,12 @@ bool CopyGroupScores(const Club& club, std::vector<TScoreObj>& scores, Dialogs& 
         for (int k = 1; k <= pairs; ++k)
             scores[static_cast<std::size_t>(ScoreRecordIndex(to, b, k, boards, perGroup))] =
                 scores[static_cast<std::size_t>(ScoreRecordIndex(from, b, k, boards, perGroup))];
-    dialogs.information("Scores van groep " + Letter(from) + "\rgekopieeerd naar " + Letter(to) +
-                        "\rScores zijn nog niet opgeslagen;\rGebruik menu: Scores Invoeren ");
     return true;
+}
+
+std::string CopiedGroupScoresText(int from, int to, bool saved) {
+    return "Scores van groep " + Letter(from) + "\rgekopieeerd naar " + Letter(to) +
+           (saved ? "\ren opgeslagen in de scorelijst" : "\rmaar NIET opgeslagen; bewaar opnieuw");
 }
 
 } // namespace velk

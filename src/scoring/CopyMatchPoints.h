@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace velk {
@@ -40,7 +41,9 @@ bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables&
                      int firstGroup, int lastGroup, const CopyMatchPointsOptions& options = {});
 
 // "Kopie  M.P naar andere &Groep": the scores of group `from` over those of group `to`, after the
-// question. Returns true when copied; the score list is not saved here.
+// question. Returns true when copied; the caller saves the score list and then tells the user
+// with CopiedGroupScoresText.
 bool CopyGroupScores(const Club& club, std::vector<TScoreObj>& scores, Dialogs& dialogs, int from, int to);
+std::string CopiedGroupScoresText(int from, int to, bool saved);
 
 } // namespace velk

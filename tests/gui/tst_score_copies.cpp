@@ -148,11 +148,16 @@ void TestScoreCopies::copiesTheScoresOfAGroupToAnother() {
     });
     dialogs.answerYes();
     Trigger(&window, "CopyGroupScores");
-    QCOMPARE(dialogs.texts(),
-             (std::vector<std::string>{"Wilt u MatchPunten kopieren van groep A naar B",
-                                       "Scores van groep A\rgekopieeerd naar B\rScores zijn nog niet "
-                                       "opgeslagen;\rGebruik menu: Scores Invoeren "}));
-    const auto& records = window.club().SessionScoreList.front().Records;
+    QCOMPARE(dialogs.texts(), (std::vector<std::string>{
+                                  "Wilt u MatchPunten kopieren van groep A naar B",
+                                  "Scores van groep A\rgekopieeerd naar B\ren opgeslagen in de scorelijst"}));
+    // The copy is on disk: a second window opening the file finds it.
+    ScriptedDialogs again;
+    TClubWindow reopened(again, kClock);
+    openWindow(reopened);
+    QVERIFY(reopened.club().SessionScoreList.front().Records ==
+            window.club().SessionScoreList.front().Records);
+    const auto& records = reopened.club().SessionScoreList.front().Records;
     for (int b = 1; b <= 3; ++b)
         for (int k = 1; k <= 8; ++k) {
             const auto a = static_cast<std::size_t>(velk::ScoreRecordIndex(1, b, k, 3, 8));

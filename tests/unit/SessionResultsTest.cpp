@@ -339,11 +339,11 @@ TEST(CopyGroupScores, CopiesEveryBoardOfTheActivePairs) {
     ScriptedDialogs dialogs;
     dialogs.answerYes();
     ASSERT_TRUE(CopyGroupScores(s.club, s.list.scores, dialogs, 1, 2));
-    EXPECT_EQ(dialogs.texts(),
-              (std::vector<std::string>{
-                  "Wilt u MatchPunten kopieren van groep A naar B",
-                  "Scores van groep A\rgekopieeerd naar B\rScores zijn nog niet opgeslagen;\rGebruik "
-                  "menu: Scores Invoeren "}));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Wilt u MatchPunten kopieren van groep A naar B"});
+    EXPECT_EQ(CopiedGroupScoresText(1, 2, true),
+              "Scores van groep A\rgekopieeerd naar B\ren opgeslagen in de scorelijst");
+    EXPECT_EQ(CopiedGroupScoresText(1, 3, false),
+              "Scores van groep A\rgekopieeerd naar C\rmaar NIET opgeslagen; bewaar opnieuw");
     EXPECT_EQ(s.list.at(2, 1, 1).Score, 420);
     EXPECT_EQ(s.list.at(2, 2, 4).Score, 50);
     dialogs.answerNo();

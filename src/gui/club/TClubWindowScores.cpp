@@ -56,6 +56,15 @@ void TClubWindow::onCopyGroupScores() {
     TGroepenDlg groups(club_, dialogs_, this);
     if (!groups.ChooseCopyGroups())
         return;
+    std::vector<int> copied;
     for (const int target : groups.targetGroups())
-        velk::CopyGroupScores(club_, *records, dialogs_, groups.sourceGroup(), target);
+        if (velk::CopyGroupScores(club_, *records, dialogs_, groups.sourceGroup(), target))
+            copied.push_back(target);
+    if (copied.empty())
+        return;
+    // Changed scores are kept on disk at once, as score entry keeps them.
+    const bool saved = velk::WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList,
+                                            club_.CompetitionHead.PairCount, true, dialogs_, club_.ErrorCode);
+    for (const int target : copied)
+        dialogs_.information(velk::CopiedGroupScoresText(groups.sourceGroup(), target, saved));
 }
