@@ -77,7 +77,25 @@ bool CopyGroupsModel::enter(CopyField field) {
 }
 
 bool CopyGroupsModel::accept() {
-    return check(CopyField::GroepBox1) && check(CopyField::GroepBox2);
+    copyCheck_ = CopyCheck::Passed;
+    return check(CopyField::GroepBox1) && check(CopyField::GroepBox2) && checkDistinct();
+}
+
+// Copying a group onto itself, or to every other group when there is none, changes nothing
+// while the caller would still report the copy as done.
+bool CopyGroupsModel::checkDistinct() {
+    const std::string source(1, CopySourceGroup);
+    if (CopyTargetGroup == '*' && groupCount_ < 2)
+        copyCheck_ = CopyCheck::NoOtherGroup;
+    else if (CopyTargetGroup == CopySourceGroup)
+        copyCheck_ = CopyCheck::SameGroup;
+    else
+        return true;
+    dialogs_.error(copyCheck_ == CopyCheck::SameGroup
+                       ? "Doelgroep " + source + " is de brongroep zelf\rKies een andere doelgroep"
+                       : "Er is geen andere groep dan " + source + " om naar te kopieren\rKies Schrap");
+    focus_ = CopyField::GroepBox2;
+    return false;
 }
 
 int CopyGroupsModel::sourceGroup() const {

@@ -11,6 +11,13 @@ namespace velk {
 // The controls of the copy dialog that take the focus.
 enum class CopyField { GroepBox1, GroepBox2, OkButton };
 
+// Why "O&k" refused a pair of groups that each passed their own check.
+enum class CopyCheck {
+    Passed,
+    SameGroup,    // the target is the source itself: the copy would change nothing
+    NoOtherGroup, // "*" with a single group: there is no group to copy to
+};
+
 struct CopyGroupBoxState {
     std::vector<std::string> items;
     std::string text;
@@ -34,8 +41,10 @@ public:
     // Enter in a box (a double click on the source box): true moves the focus to "O&k"; false
     // means the check failed, the dialog has beeped and closes as cancelled.
     bool enter(CopyField field);
-    // "O&k": both checks; true when the dialog may close with OK.
+    // "O&k": both checks, then a target other than the source; a refusal keeps the dialog open
+    // with the focus on the target box. True when the dialog may close with OK.
     bool accept();
+    CopyCheck copyCheck() const { return copyCheck_; }
 
     CopyField focus() const { return focus_; }
 
@@ -49,6 +58,7 @@ public:
 
 private:
     bool check(CopyField field);
+    bool checkDistinct();
 
     Club& club_;
     Dialogs& dialogs_;
@@ -56,6 +66,7 @@ private:
     CopyGroupBoxState source_;
     CopyGroupBoxState target_;
     CopyField focus_ = CopyField::GroepBox1;
+    CopyCheck copyCheck_ = CopyCheck::Passed;
 };
 
 } // namespace velk

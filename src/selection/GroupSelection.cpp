@@ -195,6 +195,72 @@ bool GroupSelectionModel::refuse(SelectionField field, const std::string& subjec
     return false;
 }
 
+bool GroupSelectionModel::refuseRange(RangeCheck check, SelectionField field, const std::string& text) {
+    rangeCheck_ = check;
+    dialogs_.error(text);
+    focus_ = field;
+    return false;
+}
+
+bool GroupSelectionModel::asksForItems() const {
+    return kind_ >= 20 && (IsBoardKind(kind_) || IsPairKind(kind_));
+}
+
+// A first group typed without Enter leaves the last box at its old letter; taking that range
+// would compute nothing and still report success.
+bool GroupSelectionModel::checkGroupRange() {
+    if (groupBoxesSkipped_ && counts_.GroupCount >= 1)
+        return true;
+    if (counts_.GroupCount < 1)
+        return refuseRange(RangeCheck::NoGroups, SelectionField::SelectBox1,
+                           "Deze competitie heeft geen groepen\rKies Schrap");
+    if (selection_.SelGroupChar == '*' || !shownAndEnabled(SelectionField::SelectBox2))
+        return true;
+    if (selection_.SelLastGroup >= selection_.SelFirstGroup)
+        return true;
+    const std::string first(1, GroupLetter(selection_.SelFirstGroup));
+    const std::string last(1, GroupLetter(selection_.SelLastGroup));
+    return refuseRange(RangeCheck::GroupsReversed, SelectionField::SelectBox2,
+                       "Laatste groep " + last + " ligt voor eerste groep " + first +
+                           "\rKies een laatste groep van " + first + " t/m " +
+                           GroupLetter(counts_.GroupCount));
+}
+
+bool GroupSelectionModel::checkItemRange() {
+    if (!box(SelectionField::SelectBox3).visible)
+        return true;
+    const bool fourthUsed = shownAndEnabled(SelectionField::SelectBox4);
+    if (kind_ < 20) {
+        if (selection_.SelFirstSession < 1)
+            return refuseRange(RangeCheck::NoSessions, SelectionField::SelectBox3,
+                               "Er is nog geen zitting om te kiezen\rKies Schrap");
+        if (!fourthUsed || selection_.SelLastSession >= selection_.SelFirstSession)
+            return true;
+        const std::string first = std::to_string(selection_.SelFirstSession);
+        return refuseRange(RangeCheck::SessionsReversed, SelectionField::SelectBox4,
+                           "Laatste zitting " + std::to_string(selection_.SelLastSession) +
+                               " ligt voor eerste zitting " + first + "\rKies een laatste zitting van " +
+                               first + " t/m " + std::to_string(counts_.SessionCount));
+    }
+    if (!asksForItems())
+        return true;
+    const bool boards = IsBoardKind(kind_);
+    const int limit = boards ? counts_.BoardCount : counts_.PairsPerGroup;
+    if (selection_.SelFirstItem < 1)
+        return refuseRange(
+            RangeCheck::NoItems, SelectionField::SelectBox3,
+            std::string(boards ? "Deze zitting heeft geen spellen" : "De groepen hebben geen paren") +
+                "\rKies Schrap");
+    if (!fourthUsed || selection_.SelLastItem >= selection_.SelFirstItem)
+        return true;
+    const std::string noun = boards ? "spel" : "paar";
+    const std::string first = std::to_string(selection_.SelFirstItem);
+    return refuseRange(RangeCheck::ItemsReversed, SelectionField::SelectBox4,
+                       "Laatste " + noun + " " + std::to_string(selection_.SelLastItem) + " ligt voor " +
+                           (boards ? "eerste spel " : "eerste paar ") + first + "\rKies een laatste " + noun +
+                           " van " + first + " t/m " + std::to_string(limit));
+}
+
 bool GroupSelectionModel::checkFirstGroup() {
     auto& first = mutableBox(SelectionField::SelectBox1);
     auto& last = mutableBox(SelectionField::SelectBox2);
@@ -333,15 +399,18 @@ bool GroupSelectionModel::enter(SelectionField field) {
 }
 
 bool GroupSelectionModel::accept() {
+    rangeCheck_ = RangeCheck::Passed;
     if (!groupBoxesSkipped_ && box(SelectionField::SelectBox1).visible && !checkFirstGroup())
         return false;
     if (!groupBoxesSkipped_ && shownAndEnabled(SelectionField::SelectBox2) && !checkLastGroup())
+        return false;
+    if (!checkGroupRange())
         return false;
     if (shownAndEnabled(SelectionField::SelectBox3) && !checkThirdBox())
         return false;
     if (shownAndEnabled(SelectionField::SelectBox4) && !checkFourthBox())
         return false;
-    return true;
+    return checkItemRange();
 }
 
 void GroupSelectionModel::cancel() {

@@ -24,6 +24,17 @@ struct GroupSelection {
 // The controls of the dialog that take the focus.
 enum class SelectionField { SelectBox1, SelectBox2, SelectBox3, SelectBox4, OkButton };
 
+// Why "O&k" refused the ranges the boxes show, after every box passed its own check.
+enum class RangeCheck {
+    Passed,
+    GroupsReversed,   // the last group lies before the first
+    SessionsReversed, // the last session lies before the first
+    ItemsReversed,    // the last board or pair lies before the first
+    NoGroups,         // the competition has no group to choose
+    NoSessions,       // no session has been played yet
+    NoItems,          // the session has no boards, or the groups no pairs
+};
+
 struct SelectionBoxState {
     std::vector<std::string> items;
     std::string text;
@@ -73,8 +84,11 @@ public:
     // Enter (or a double click) in a box: checks it and moves the focus on; the focus stays when
     // the check fails.
     bool enter(SelectionField field);
-    // "O&k": all checks in order; true when the dialog may close with OK.
+    // "O&k": all checks in order, then the ranges the boxes show: a reversed or empty range is
+    // refused with a message and the focus on the box to change. True when the dialog may close.
     bool accept();
+    // The outcome of the last range check of accept().
+    RangeCheck rangeCheck() const { return rangeCheck_; }
     // "&Schrap" or Escape.
     void cancel();
 
@@ -93,6 +107,10 @@ private:
     bool checkThirdBox();
     bool checkFourthBox();
     bool refuse(SelectionField field, const std::string& subject);
+    bool refuseRange(RangeCheck check, SelectionField field, const std::string& text);
+    bool checkGroupRange();
+    bool checkItemRange();
+    bool asksForItems() const;
     void moveAfterFirstGroup();
     void moveAfterLastGroup();
     void moveAfterThirdBox();
@@ -108,6 +126,7 @@ private:
     SelectionLabelState rangeLabel_;
     std::array<SelectionBoxState, 4> boxes_;
     SelectionField focus_ = SelectionField::SelectBox1;
+    RangeCheck rangeCheck_ = RangeCheck::Passed;
     GroupSelection selection_;
 };
 
