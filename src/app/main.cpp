@@ -1,4 +1,5 @@
 #include "core/Clock.h"
+#include "gui/DutchTranslations.h"
 #include "gui/QtDialogs.h"
 #include "gui/club/TClubWindow.h"
 
@@ -34,6 +35,7 @@ QPixmap SplashPicture() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velk"));
+    InstallDutchTranslations(app);
     QSplashScreen splash(SplashPicture());
     splash.show();
     app.processEvents();
