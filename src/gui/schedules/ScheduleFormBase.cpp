@@ -1,5 +1,6 @@
 #include "gui/schedules/ScheduleFormBase.h"
 
+#include "gui/WindowPlacement.h"
 #include "gui/club/FormKeys.h"
 #include "gui/schedules/ScheduleGridItems.h"
 
@@ -89,6 +90,14 @@ ScheduleFormBase::ScheduleFormBase(velk::Club& club, velk::Dialogs& dialogs, con
     addButton(QStringLiteral("Print"), names.print, [this] { printClicked(); });
     addButton(QStringLiteral("&Help"), "HelpBitBtn", [this] { helpClicked(); });
     layout->addLayout(buttons);
+}
+
+void ScheduleFormBase::placeOnFirstShow(const QTableWidget* grid) {
+    FitTitle(this);
+    if (isVisible())
+        return;
+    FitGrid(this, grid);
+    CentreOnParent(this, parentWidget());
 }
 
 void ScheduleFormBase::move(int delta) {

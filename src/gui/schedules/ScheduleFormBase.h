@@ -57,6 +57,9 @@ protected:
     // Puts the edited cell's text back and closes the fields.
     void finishWholeCellEdit(const QString& text);
     void setEditFieldsEnabled(bool enabled);
+    // Before the window is shown: wide enough for its title and for `grid` as far as the screen
+    // allows, centred on the main window. Once shown it stays where the user put it.
+    void placeOnFirstShow(const QTableWidget* grid);
     // View 3: every round a row, every table a column, `cellText(round, table)`.
     void fillWholeView(int rounds, int tables, const std::function<QString(int, int)>& cellText,
                        int rowHeight = 0);

@@ -1,5 +1,6 @@
 #include "gui/schedules/TNewChangeDlg.h"
 
+#include "gui/WindowPlacement.h"
 #include "gui/schedules/TSchemaDlg.h"
 #include "gui/schedules/TSchemaForm.h"
 #include "gui/schedules/TSchemaFormE.h"
@@ -51,6 +52,7 @@ TNewChangeDlg::TNewChangeDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    FitTitle(this);
 }
 
 int TNewChangeDlg::choice() const {

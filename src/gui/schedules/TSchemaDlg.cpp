@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "gui/WindowPlacement.h"
 #include "gui/club/FormKeys.h"
 #include "gui/schedules/CountBoxKeys.h"
 
@@ -69,6 +70,7 @@ TSchemaDlg::TSchemaDlg(velk::Club& club, velk::Dialogs& dialogs, int index, QWid
     layout->addWidget(next);
     connect(next, &QPushButton::clicked, this, &TSchemaDlg::VolgendeBtnClick);
     box(0)->setFocus();
+    FitTitle(this);
 }
 
 bool TSchemaDlg::confirmField(int field) {

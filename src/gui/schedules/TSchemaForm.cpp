@@ -85,6 +85,7 @@ void TSchemaForm::showEditor(bool changing) {
         label->setVisible(!renumbering);
     fillCounts();
     fillGrid();
+    placeOnFirstShow(renumbering ? renumberView_->grid() : grid_);
     show();
     raise();
     (renumbering ? renumberView_->grid() : grid_)->setFocus();

@@ -61,6 +61,7 @@ void TSchemaFormE::showEditor(bool changing) {
     showSteps();
     fillCounts();
     fillGrid();
+    placeOnFirstShow(grid_);
     show();
     raise();
     grid_->setFocus();

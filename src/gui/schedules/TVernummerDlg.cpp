@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "gui/WindowPlacement.h"
 #include "gui/club/FormKeys.h"
 #include "gui/schedules/CountBoxKeys.h"
 #include "gui/schedules/TSchemaDlg.h"
@@ -41,6 +42,7 @@ TVernummerDlg::TVernummerDlg(velk::Club& club, velk::Dialogs& dialogs, QWidget* 
     layout->addWidget(next);
     connect(next, &QPushButton::clicked, this, &TVernummerDlg::VolgendeBtnClick);
     pairsBox_->setFocus();
+    FitTitle(this);
 }
 
 bool TVernummerDlg::confirmPairs() {

@@ -1,5 +1,6 @@
 #include "gui/selection/TGroepenDlg.h"
 
+#include "gui/WindowPlacement.h"
 #include "gui/selection/SelectionBoxes.h"
 
 #include <QComboBox>
@@ -43,6 +44,7 @@ TGroepenDlg::TGroepenDlg(velk::Club& club, velk::Dialogs& dialogs, QWidget* pare
         target_, [this] { enterBox(CopyField::GroepBox2); }, [this] { reject(); }, false);
     connect(ok_, &QPushButton::clicked, this, &TGroepenDlg::accept);
     connect(cancel, &QPushButton::clicked, this, &TGroepenDlg::reject);
+    FitTitle(this);
 }
 
 void TGroepenDlg::setUp() {

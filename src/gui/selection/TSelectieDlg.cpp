@@ -1,5 +1,6 @@
 #include "gui/selection/TSelectieDlg.h"
 
+#include "gui/WindowPlacement.h"
 #include "gui/selection/SelectionBoxes.h"
 
 #include <QComboBox>
@@ -93,6 +94,7 @@ void TSelectieDlg::takeTexts() {
 
 void TSelectieDlg::showModel(bool withItems) {
     setWindowTitle(QString::fromStdString(model_.caption()));
+    FitTitle(this);
     ShowLabel(groupsLabel_, model_.groupsLabel());
     ShowLabel(hintLabel_, model_.hintLabel());
     ShowLabel(rangeLabel_, model_.rangeLabel());
