@@ -2,8 +2,12 @@
 
 #include "core/records/PairRecord.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionHeader>
+#include <algorithm>
 
 namespace {
 
@@ -16,15 +20,52 @@ QTableWidgetItem* Cell(const QString& text, bool editable) {
     return item;
 }
 
+// The data's widths; a column whose title needs more gets what it needs, at every font.
+constexpr int kDataWidths[ColumnCount] = {30, 50, 40, 40, 260, 45};
+
+int HeaderTextWidth(const QHeaderView* header, int section, const QString& text) {
+    QStyleOptionHeader option;
+    option.initFrom(header);
+    option.section = section;
+    option.text = text;
+    const QSize styled =
+        header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header);
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    return std::max(styled.width(), header->fontMetrics().horizontalAdvance(text) + 2 * margin + 2);
+}
+
+void FitColumns(QTableWidget* grid) {
+    for (int c = 0; c < ColumnCount; ++c) {
+        const QTableWidgetItem* title = grid->horizontalHeaderItem(c);
+        const int needed = title ? HeaderTextWidth(grid->horizontalHeader(), c, title->text()) : 0;
+        grid->setColumnWidth(c, std::max(kDataWidths[c], needed));
+    }
+}
+
+// Refits the columns when the screen font of the options changes.
+class FontWatch : public QObject {
+public:
+    explicit FontWatch(QTableWidget* grid) : QObject(grid), grid_(grid) { grid->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == grid_ && event->type() == QEvent::FontChange)
+            FitColumns(grid_);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QTableWidget* grid_;
+};
+
 } // namespace
 
 PairGrid::PairGrid(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("Parengrid"));
     setColumnCount(ColumnCount);
     setHorizontalHeaderLabels(QString::fromUtf8("Indx,ClubNr,Groep,GrpNr,Naam,Rang").split(QLatin1Char(',')));
-    const int widths[ColumnCount] = {30, 50, 40, 40, 260, 45};
-    for (int c = 0; c < ColumnCount; ++c)
-        setColumnWidth(c, widths[c]);
+    FitColumns(this);
+    new FontWatch(this);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     verticalHeader()->setSectionsMovable(true);
