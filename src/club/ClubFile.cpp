@@ -48,6 +48,49 @@ void ClubFile::resetToEmpty() {
     protectedPath_.clear();
     NeedSortFirst = false;
     PairListSnapshot.clear();
+    savedFile_ = fileContents();
+    savedCompanions_ = companionContents();
+}
+
+ClubFile::FileContents ClubFile::fileContents() const {
+    FileContents contents{club_.ConfigRecord, club_.SlamBonusTable, club_.PairList, club_.SessionList};
+    // The working copies, as a save stores them first.
+    contents.config.Head = club_.CompetitionHead;
+    const int current = club_.CurrentSession;
+    if (current >= 1 && current <= club_.SessionCount()) {
+        TZitCalcObj& record = contents.sessions[static_cast<std::size_t>(current - 1)];
+        std::vector<TCalcObj> rows = std::move(record.Rows);
+        record = club_.SessionHead;
+        record.Rows = std::move(rows);
+    }
+    return contents;
+}
+
+ClubFile::CompanionContents ClubFile::companionContents() const {
+    return {club_.SessionScheduleList, club_.TableLabelList, club_.SessionScoreList, club_.SessionSlamList};
+}
+
+bool ClubFile::hasUnsavedChanges() const {
+    return loaded_ && (fileContents() != savedFile_ || companionContents() != savedCompanions_);
+}
+
+void ClubFile::markCompanionsSaved(int missing) {
+    // A list that is not there is written by nobody; an empty one has nothing to lose.
+    const CompanionContents now = companionContents();
+    if (!(missing & ScheduleList) || (now.schedules.empty() && now.tableLabels.empty())) {
+        savedCompanions_.schedules = now.schedules;
+        savedCompanions_.tableLabels = now.tableLabels;
+    }
+    if (!(missing & ScoreList) || now.scores.empty())
+        savedCompanions_.scores = now.scores;
+    if (!(missing & SlamList) || now.slams.empty())
+        savedCompanions_.slams = now.slams;
+}
+
+int ClubFile::saveCompanions() {
+    const int missing = saveCompanionsUnder(club_.ClubFilePath);
+    markCompanionsSaved(missing);
+    return missing;
 }
 
 bool ClubFile::open(const std::string& path) {
@@ -79,6 +122,8 @@ bool ClubFile::open(const std::string& path) {
     if (club_.Companions)
         club_.Companions->fileOpened(club_);
     LoadSession(club_, 1);
+    savedFile_ = fileContents();
+    savedCompanions_ = companionContents();
     return true;
 }
 
@@ -124,6 +169,11 @@ std::string ClubFile::askSavePath(const std::string& startPath) {
     return path;
 }
 
+std::string ClubFile::askFirstSavePath(const std::string& startPath) {
+    const std::string path = askSavePath(startPath);
+    return path.empty() || !club_.IsCompetition ? path : FirstCompetitionPath(path);
+}
+
 void ClubFile::afterPathChosen(const std::string& path) {
     club_.ClubFilePath = path;
     club_.ClubFileName = FileNameOf(path);
@@ -134,6 +184,20 @@ void ClubFile::afterPathChosen(const std::string& path) {
 }
 
 bool ClubFile::writeTo(const std::string& path, bool report) {
+    if (!writeFile(path, report))
+        return false;
+    club_.ClubFilePath = path;
+    club_.ClubFileName = FileNameOf(path);
+    club_.ScheduleFilePath = ScheduleFilePathFor(path);
+    club_.ScoreFilePath = ScoreFilePathFor(path);
+    club_.SlamFilePath = SlamFilePathFor(path);
+    // The companion lists count as saved with it: a save is where their changes are kept.
+    savedFile_ = fileContents();
+    savedCompanions_ = companionContents();
+    return true;
+}
+
+bool ClubFile::writeFile(const std::string& path, bool report) {
     StoreHead(club_);
     StoreSession(club_, club_.CurrentSession);
     if (!protectedPath_.empty() && path == protectedPath_) {
@@ -150,14 +214,7 @@ bool ClubFile::writeTo(const std::string& path, bool report) {
     const bool ok = WriteCompetitionFile(path, club_, club_.CompetitionHead, fileName, club_.SeasonYear,
                                          dialogs_, error, report ? SaveReport::Report : SaveReport::Silent);
     club_.ErrorCode.report(error.value());
-    if (!ok)
-        return false;
-    club_.ClubFilePath = path;
-    club_.ClubFileName = fileName;
-    club_.ScheduleFilePath = ScheduleFilePathFor(path);
-    club_.ScoreFilePath = ScoreFilePathFor(path);
-    club_.SlamFilePath = SlamFilePathFor(path);
-    return true;
+    return ok;
 }
 
 bool ClubFile::save(bool confirm, bool report) {
@@ -165,7 +222,8 @@ bool ClubFile::save(bool confirm, bool report) {
         return false;
     std::string path = club_.ClubFilePath;
     if (club_.ClubFileName == "N_N" || path.empty() || path == "*.dba") {
-        path = askSavePath(path);
+        // A file the wizard did not save gets the name the wizard would have given it.
+        path = askFirstSavePath(path);
         if (path.empty())
             return false;
         afterPathChosen(path);
@@ -187,7 +245,7 @@ bool ClubFile::saveAs() {
     afterPathChosen(path);
     if (!writeTo(path, true))
         return false;
-    const int missing = saveCompanionsUnder(path);
+    const int missing = saveCompanions();
     static const char* const texts[8] = {"",
                                          "Geen SchemaList ",
                                          "Geen ScoreList ",
@@ -231,7 +289,7 @@ bool ClubFile::importFrom(const std::string& source, const std::string& folder) 
         return true;
     if (!writeTo(target, false))
         return true;
-    const int missing = saveCompanionsUnder(target);
+    const int missing = saveCompanions();
     if (missing == 0) {
         dialogs_.information("Velk. Alle bestanden bewaard");
         return true;
@@ -244,10 +302,8 @@ bool ClubFile::importFrom(const std::string& source, const std::string& folder) 
 }
 
 bool ClubFile::exportTo(const std::string& path) {
-    // The open file keeps its own name; the copy goes elsewhere.
-    const std::string own = club_.ClubFilePath;
-    const std::string ownName = club_.ClubFileName;
-    if (!writeTo(path, true))
+    // The open file keeps its own name and its file on disk; only the copy is written.
+    if (!writeFile(path, true))
         return false;
     const int missing = saveCompanionsUnder(path);
     if (missing == 0)
@@ -256,15 +312,17 @@ bool ClubFile::exportTo(const std::string& path) {
     for (std::size_t k = 0; k < companions.size(); ++k)
         if (missing & (1 << k))
             dialogs_.information(std::string("velk : ") + companions[k].kind + "Niet bewaard");
-    writeTo(own, false);
-    club_.ClubFileName = ownName;
     return true;
+}
+
+bool ClubFile::askSaveFirst() {
+    return !dialogs_.askYesNo("Bestand bewaren ") || save();
 }
 
 bool ClubFile::close() {
     if (duplicateCheck() != 0)
         return false;
-    if (dialogs_.askYesNo("Bestand bewaren ") && !save())
+    if (!askSaveFirst())
         return false;
     resetToEmpty();
     return true;
@@ -364,7 +422,8 @@ bool ClubFile::deletePairFromNavigator(int row) {
 }
 
 bool ClubFile::saveUnderChosenPath(bool report) {
-    const std::string path = askSavePath(club_.ClubFilePath);
+    const std::string path =
+        club_.ClubFileName == "N_N" ? askFirstSavePath(club_.ClubFilePath) : askSavePath(club_.ClubFilePath);
     if (path.empty())
         return false;
     afterPathChosen(path);
@@ -392,32 +451,41 @@ bool ClubFile::movePair(int from, int to) {
 }
 
 ClubFile::NextResult ClubFile::nextCompetition() {
+    // The regrouped list belongs to the next competition only; the result rows of this one still
+    // follow the old order, so every way back restores it.
+    Club before = club_;
+    const std::vector<TParenObj> snapshotBefore = PairListSnapshot;
+    auto restore = [&] {
+        const ErrorCode error = club_.ErrorCode;
+        club_ = std::move(before);
+        club_.ErrorCode = error;
+        PairListSnapshot = snapshotBefore;
+        return NextResult::NotSaved;
+    };
     RegroupForNextCompetition(club_);
     takeSnapshot();
     if (!dialogs_.askYesNo("Bridge Club is opnieuw ingedeeld\rBestand bewaren met nieuwe naam "))
-        return NextResult::NotSaved;
-    const std::string oldPath = club_.ClubFilePath;
-    const std::string oldName = club_.ClubFileName;
-    const int oldNumber = club_.CompetitionNumber;
-    const std::string path = askSavePath(NextCompetitionPattern(oldPath));
+        return restore();
+    const std::string path = askSavePath(NextCompetitionPattern(club_.ClubFilePath));
     if (path.empty())
-        return NextResult::NotSaved;
+        return restore();
     afterPathChosen(path);
-    // The next competition starts with one new session; the old ones stay in the old file.
-    std::vector<TZitCalcObj> oldSessions = std::move(club_.SessionList);
+    // The next competition starts with one new session; the old ones stay in the old file. The
+    // companion lists hear of it once the new file is written.
+    const int oldSessions = club_.SessionCount();
+    Club::SessionCompanions* companions = club_.Companions;
+    club_.Companions = nullptr;
     club_.SessionList.clear();
-    if (club_.Companions)
-        for (int n = static_cast<int>(oldSessions.size()); n >= 1; --n)
-            club_.Companions->sessionRemoved(club_, n);
     AppendNewSession(club_);
     LoadSession(club_, 1);
-    if (!writeTo(path, true)) {
-        club_.SessionList = std::move(oldSessions);
-        club_.ClubFilePath = oldPath;
-        club_.ClubFileName = oldName;
-        club_.CompetitionNumber = oldNumber;
-        LoadSession(club_, 1);
-        return NextResult::NotSaved;
+    club_.Companions = companions;
+    if (!writeTo(path, true))
+        return restore();
+    if (companions) {
+        for (int n = oldSessions; n >= 1; --n)
+            companions->sessionRemoved(club_, n);
+        companions->sessionCreated(club_, 1);
+        companions->sessionSelected(club_, 1);
     }
     if (!dialogs_.askYesNo("Nieuwe bestand openen "))
         return NextResult::Saved;

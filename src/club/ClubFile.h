@@ -26,6 +26,10 @@ public:
     // messages are shown and nothing is loaded (the previous state stays).
     bool open(const std::string& path);
 
+    // The competition in memory differs from what was last read or written at its own path:
+    // the competition file's contents or one of its companion lists.
+    bool hasUnsavedChanges() const;
+
     // "&Bewaren": the duplicate check, the sort check, a path for an unnamed file, the write with
     // its report. With `confirm` an existing file is only overwritten after "Velk\rBewaren van\r".
     bool save(bool confirm = false, bool report = true);
@@ -36,6 +40,16 @@ public:
     bool writeTo(const std::string& path, bool report);
     // Asks for a path with the save dialog and its overwrite question; empty when none accepted.
     std::string askSavePath(const std::string& startPath);
+    // The path of a file that was never saved: askSavePath, and for a competition the "_1" rule.
+    std::string askFirstSavePath(const std::string& startPath);
+    // Writes the companion lists under the file's own path; returns the missing ones as
+    // Club::SessionCompanions::saveUnder's bits.
+    int saveCompanions();
+    // The bits of the companion lists, as saveUnder reports the missing ones.
+    enum CompanionBit { ScheduleList = 1, ScoreList = 2, SlamList = 4, AllCompanions = 7 };
+    // The companion lists except the `missing` ones were written under the own path by their own
+    // routines.
+    void markCompanionsSaved(int missing);
 
     // "&Importeren": reads the competition at `source` and copies it, with its companion files, into
     // `folder` under the same name; an existing file there is only overwritten when the user agrees.
@@ -43,7 +57,7 @@ public:
     // the copy was made.
     bool importFrom(const std::string& source, const std::string& folder);
     // "E&xporteren": writes a copy of the open file and its companions at `path`; the open file keeps
-    // its own name and is written there again. False when the copy could not be written.
+    // its own name and is not written. False when the copy could not be written.
     bool exportTo(const std::string& path);
     // The open file exists on disk (export and "Bewaren &als..." need it).
     bool isOnDisk() const;
@@ -65,6 +79,9 @@ public:
     // "&Sluit": asks "Bestand bewaren ", saves on Ja, then clears the file. False when the
     // duplicate check or the save stopped it.
     bool close();
+    // The question of "&Sluit" before the file in memory is given up: "Bestand bewaren ", and the
+    // save on Ja. False when the save failed.
+    bool askSaveFirst();
 
     // The first duplicate ClubNr or group label: shows the message and returns the list position
     // of the second pair, or 0 when the list is clean.
@@ -106,6 +123,26 @@ public:
     std::vector<TParenObj> PairListSnapshot;
 
 private:
+    // What the competition file and its companions would hold if written now.
+    struct FileContents {
+        TConfigObj config;
+        SlamBonusBlock slamBonus;
+        std::vector<TParenObj> pairs;
+        std::vector<TZitCalcObj> sessions;
+        bool operator==(const FileContents&) const = default;
+    };
+    struct CompanionContents {
+        std::vector<TZitSchemaObj> schedules;
+        std::vector<TTafelObj> tableLabels;
+        std::vector<TZitScoreObj> scores;
+        std::vector<TZitSlemObj> slams;
+        bool operator==(const CompanionContents&) const = default;
+    };
+    FileContents fileContents() const;
+    CompanionContents companionContents() const;
+    // Writes the competition file at `path` without taking the path.
+    bool writeFile(const std::string& path, bool report);
+
     void afterPathChosen(const std::string& path);
     void removePairAt(int row);
     void askSaveAfterPairCountChange();
@@ -118,6 +155,8 @@ private:
     bool loaded_ = false;
     // A file read damaged whose bytes could not be put aside: never written over.
     std::string protectedPath_;
+    FileContents savedFile_;
+    CompanionContents savedCompanions_;
 };
 
 } // namespace velk

@@ -2,7 +2,6 @@
 
 #include "club/CompetitionData.h"
 #include "club/Sessions.h"
-#include "core/CompetitionNaming.h"
 #include "core/ErrorHelpers.h"
 #include "core/PathText.h"
 
@@ -217,19 +216,17 @@ bool NewFileWizard::run(bool competition) {
     dialogs_.information(competition
                              ? "Velk Bridgebestand wordt bewaard\rZitting 1 van Competitie 1 is gekozen"
                              : "Velk Bridgebestand wordt bewaard");
-    std::string path = file_.askSavePath("*.dba");
+    std::string path = file_.askFirstSavePath("*.dba");
     if (!path.empty()) {
-        if (competition)
-            path = FirstCompetitionPath(path);
         club_.ClubFilePath = path;
         club_.ClubFileName = FileNameOf(path);
         if (!file_.writeTo(path, true)) {
             path.clear();
             club_.ClubFilePath = "*.dba";
             club_.ClubFileName = "N_N";
-        } else if (club_.Companions) {
+        } else {
             // The empty schedule, score and slam files of session 1 go beside it.
-            club_.Companions->saveUnder(club_, path);
+            file_.saveCompanions();
         }
     }
     if (path.empty() && competition && !dialogs_.askYesNo("Bridgebestand niet bewaard\rwilt u doorgaan? ")) {

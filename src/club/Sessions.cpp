@@ -90,8 +90,12 @@ bool DeleteLastSession(Club& club, Dialogs& dialogs, const std::function<bool()>
         club.SessionHead = TZitCalcObj{};
     }
     if (save) {
-        save();
-        dialogs.information("Zitting verwijderd, Nr: " + std::to_string(last));
+        if (save())
+            dialogs.information("Zitting verwijderd, Nr: " + std::to_string(last));
+        else
+            dialogs.error("Zitting " + std::to_string(last) +
+                          " is alleen in het geheugen verwijderd: het bestand is niet bewaard.\r"
+                          "Bewaar het bestand, anders staat de zitting er bij het openen weer in.");
     }
     return true;
 }

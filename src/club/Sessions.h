@@ -20,7 +20,8 @@ bool LoadSession(Club& club, int n);
 bool StoreSession(Club& club, int n);
 
 // Removes the last session (only when it is current) with its result rows; the new last session
-// becomes current. With `save` given, the files are written and the removal reported.
+// becomes current. With `save` given, the files are written and the removal reported, or, when
+// `save` fails, that it was removed in memory only.
 // Returns false when refused.
 bool DeleteLastSession(Club& club, Dialogs& dialogs, const std::function<bool()>& save = {});
 

@@ -12,8 +12,8 @@
 
 using namespace velk;
 using velk::test::MakeClub;
-using velk::test::ScriptedDialogs;
 using velk::test::ReadBytes;
+using velk::test::ScriptedDialogs;
 using velk::test::TempFolder;
 
 namespace {
@@ -59,23 +59,24 @@ TEST(ClubFile, SaveAsksAPathForAnUnnamedFileThenOpensAgain) {
     f.club.PairList[4].Naam.set("Jansen - De Vries");
     f.dialogs.files.push_back(folder.file("club_3"));
     ASSERT_TRUE(f.file.save());
-    EXPECT_EQ(f.club.ClubFilePath, folder.file("club_3.dba"));
-    EXPECT_EQ(f.club.ClubFileName, "club_3.dba");
-    EXPECT_EQ(f.club.CompetitionNumber, 3);
-    EXPECT_EQ(f.club.ScoreFilePath, folder.file("club_3.sco"));
+    // A competition never saved gets the first competition's name, as in the new-file wizard.
+    EXPECT_EQ(f.club.ClubFilePath, folder.file("club_3_1.dba"));
+    EXPECT_EQ(f.club.ClubFileName, "club_3_1.dba");
+    EXPECT_EQ(f.club.CompetitionNumber, 1);
+    EXPECT_EQ(f.club.ScoreFilePath, folder.file("club_3_1.sco"));
     EXPECT_EQ(f.dialogs.fileChoices[0].filter, "velk bestand (*.dba)|*.DBA");
     EXPECT_EQ(f.dialogs.fileChoices[0].title, "Velk bestand");
-    EXPECT_EQ(f.dialogs.texts().back(), "Wegschrijven van " + folder.file("club_3.dba") + " gelukt");
+    EXPECT_EQ(f.dialogs.texts().back(), "Wegschrijven van " + folder.file("club_3_1.dba") + " gelukt");
 
     Club other;
     ScriptedDialogs dialogs;
     ClubFile reader(other, dialogs, kClock);
-    ASSERT_TRUE(reader.open(folder.file("club_3.dba")));
+    ASSERT_TRUE(reader.open(folder.file("club_3_1.dba")));
     EXPECT_EQ(other.PairList[4].Naam.get(), "Jansen - De Vries");
-    EXPECT_EQ(other.CompetitionNumber, 3);
+    EXPECT_EQ(other.CompetitionNumber, 1);
     EXPECT_EQ(other.PairsPerGroup, 10);
     EXPECT_EQ(other.CurrentSession, 1);
-    EXPECT_EQ(other.SessionHead.CompetitionNr, 3);
+    EXPECT_EQ(other.SessionHead.CompetitionNr, 1);
     EXPECT_EQ(reader.PairListSnapshot.size(), 21u);
 }
 

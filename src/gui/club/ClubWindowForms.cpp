@@ -29,8 +29,12 @@ int ChooseNewKind(QWidget* parent) {
     return dialog.choose();
 }
 
-std::unique_ptr<velk::WizardHost> MakeWizardHost(TClubWindow* window, velk::Dialogs& dialogs) {
+std::unique_ptr<velk::WizardHost> MakeWizardHost(TClubWindow* window, velk::Dialogs& dialogs,
+                                                 std::function<void()> beforeStep,
+                                                 std::function<std::string()> openWindow) {
     auto host = std::make_unique<QtWizardHost>(window, window->club(), dialogs);
+    host->onBeforeStep = std::move(beforeStep);
+    host->openWindowName = std::move(openWindow);
     host->onShowPairWindow = [window] { window->showPairWindow(); };
     host->onReadSchedule = [window] { return window->readSchedule(); };
     return host;

@@ -25,7 +25,10 @@ bool OpenSessionDialog(QWidget* parent, velk::Club& club, velk::Dialogs& dialogs
 // "Keuze Competitie of Drive": 0 competition, 1 drive.
 int ChooseNewKind(QWidget* parent);
 
-// The real windows of the new-file wizard, tied to the main window.
-std::unique_ptr<velk::WizardHost> MakeWizardHost(TClubWindow* window, velk::Dialogs& dialogs);
+// The real windows of the new-file wizard, tied to the main window: `beforeStep` runs before each
+// step dialog, `openWindow` names the open window the session dialog conflicts with.
+std::unique_ptr<velk::WizardHost> MakeWizardHost(TClubWindow* window, velk::Dialogs& dialogs,
+                                                 std::function<void()> beforeStep,
+                                                 std::function<std::string()> openWindow);
 
 } // namespace ClubForms

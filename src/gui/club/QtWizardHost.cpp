@@ -19,6 +19,8 @@ QtWizardHost::~QtWizardHost() {
 }
 
 bool QtWizardHost::showStep(int step, bool& useMemberNames) {
+    if (onBeforeStep)
+        onBeforeStep();
     return stepDialog_->runStep(velk::StepText(step), useMemberNames);
 }
 
@@ -39,7 +41,8 @@ void QtWizardHost::openPairSelection() {
 
 bool QtWizardHost::chooseSession() {
     bool accepted = false;
-    OpenSessionDialog(parent_, club_, dialogs_, velk::SessionDialogModel::ChooseSession, {}, {}, &accepted);
+    OpenSessionDialog(parent_, club_, dialogs_, velk::SessionDialogModel::ChooseSession, {},
+                      openWindowName ? openWindowName() : std::string(), &accepted);
     return accepted;
 }
 

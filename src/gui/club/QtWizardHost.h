@@ -29,6 +29,10 @@ public:
     std::function<void()> onOpenOptionsSettings;
     // "Ledenbestand" in a step: the members window.
     std::function<void()> onOpenMembers;
+    // Before each step dialog: the main window shows what the steps so far changed.
+    std::function<void()> onBeforeStep;
+    // The open window the session dialog conflicts with, empty when none.
+    std::function<std::string()> openWindowName;
 
     TPaarkeuzeDlg* stepDialog() const { return stepDialog_; }
 

@@ -38,7 +38,14 @@ TClubWindow::TClubWindow(velk::Dialogs& dialogs, const velk::Clock& clock, QWidg
     applyState();
 }
 
-TClubWindow::~TClubWindow() = default;
+TClubWindow::~TClubWindow() {
+    // The child windows die with the QWidget part, after the members they would report to.
+    for (auto it = childWindows_.cbegin(); it != childWindows_.cend(); ++it) {
+        it.key()->removeEventFilter(this);
+        disconnect(it.key(), nullptr, this, nullptr);
+    }
+    childWindows_.clear();
+}
 
 void TClubWindow::buildCentralArea() {
     auto* central = new QWidget(this);
@@ -127,7 +134,6 @@ void TClubWindow::buildCentralArea() {
     connect(grid_, &PairGrid::insertRequested, this, &TClubWindow::onInsertPair);
     connect(grid_, &PairGrid::deleteRequested, this, &TClubWindow::onDeletePair);
     connect(grid_, &PairGrid::pageRequested, this, &TClubWindow::onPage);
-    connect(grid_, &PairGrid::keyPressed, this, [this] { dirtyFlag_ = false; });
     connect(grid_, &PairGrid::rowMoved, this, &TClubWindow::onRowMoved);
     connect(grid_, &QTableWidget::cellClicked, this, &TClubWindow::onGridCellClicked);
 }
@@ -185,30 +191,65 @@ void TClubWindow::applyState() {
         updateCompetitionLine();
 }
 
-void TClubWindow::addWindowItem(QWidget* window, const QString& name, int tag, const QString& hint) {
-    if (windowItems_.contains(window))
+void TClubWindow::trackWindow(QWidget* window, const QString& name, int tag, const QString& hint) {
+    if (childWindows_.contains(window))
         return;
-    QAction* a = viewMenu_->addAction(name);
-    a->setData(tag);
-    a->setStatusTip(hint);
+    childWindows_.insert(window, ChildWindow{name, tag, hint, nullptr});
+    window->installEventFilter(this);
+    connect(window, &QObject::destroyed, this, [this, window] { childWindows_.remove(window); });
+    if (window->isVisible())
+        addWindowItem(window);
+}
+
+bool TClubWindow::eventFilter(QObject* watched, QEvent* event) {
+    auto* window = qobject_cast<QWidget*>(watched);
+    if (window && childWindows_.contains(window)) {
+        if (event->type() == QEvent::Show) {
+            addWindowItem(window);
+        } else if (event->type() == QEvent::Hide) {
+            removeWindowItem(window);
+            // What the window changed shows in the line and the menus.
+            applyState();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TClubWindow::addWindowItem(QWidget* window) {
+    ChildWindow& child = childWindows_[window];
+    if (child.item)
+        return;
+    QAction* a = viewMenu_->addAction(child.name);
+    a->setObjectName(QStringLiteral("Beeld_") + window->objectName());
+    a->setData(child.tag);
+    a->setStatusTip(child.hint);
     connect(a, &QAction::triggered, this, [window] {
-        if (window->isVisible())
+        if (window->isVisible()) {
+            window->raise();
             window->activateWindow();
-        else
+        } else {
             window->close();
+        }
     });
-    windowItems_.insert(window, a);
+    child.item = a;
 }
 
 void TClubWindow::removeWindowItem(QWidget* window) {
-    if (QAction* a = windowItems_.take(window)) {
-        viewMenu_->removeAction(a);
-        a->deleteLater();
-    }
+    auto found = childWindows_.find(window);
+    if (found == childWindows_.end() || !found->item)
+        return;
+    viewMenu_->removeAction(found->item);
+    found->item->deleteLater();
+    found->item = nullptr;
+}
+
+bool TClubWindow::hasUnsavedChanges() {
+    copyGridToRecords();
+    return file_.hasUnsavedChanges();
 }
 
 void TClubWindow::closeEvent(QCloseEvent* event) {
-    if (state_ != FileState::NoFile && !dirtyFlag_ &&
+    if (state_ != FileState::NoFile && hasUnsavedChanges() &&
         dialogs_.askYesNo("Bestand nog redden\r gebruik dan <Sluit>")) {
         event->ignore();
         return;

@@ -62,13 +62,18 @@ public:
     // "Schema &Lezen": true when the wizard should read on for the next groups.
     bool readSchedule();
 
-    // Child windows register in the "Beel&d" menu while they are open.
-    void addWindowItem(QWidget* window, const QString& name, int tag, const QString& hint);
-    void removeWindowItem(QWidget* window);
+    // The tags of the child windows the session dialogs conflict with, in the order checked.
+    enum WindowTag { CorrectionWindow = 3, ScheduleWindow = 4, ScoreWindow = 5, ResultsWindow = 6 };
+    // A non-modal child window: while it is visible it has an item `name` in "Beel&d", and the
+    // operations it conflicts with name it.
+    void trackWindow(QWidget* window, const QString& name, int tag, const QString& hint);
+    // The grid taken into the records; then whether the competition differs from its files.
+    bool hasUnsavedChanges();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -87,6 +92,9 @@ private:
     bool competitionComplete() const;
     void updateStatus();
     void updateCompetitionLine();
+    void addWindowItem(QWidget* window);
+    void removeWindowItem(QWidget* window);
+    void makeScheduleForms();
     void tick();
 
     // Menu handlers.
@@ -144,9 +152,10 @@ private:
     std::unique_ptr<velk::WizardHost> wizardHost_;
     FileState state_ = FileState::NoFile;
     bool pairWindowVisible_ = false;
-    bool dirtyFlag_ = true;
     int currentGroup_ = 1;
+    // The navigator's edit: the record as it was and its list position, 0 while none is started.
     velk::TParenObj spareRecord_;
+    int spareRow_ = 0;
 
     QMap<QString, QAction*> actions_;
     // The pairs schedule editor, made on first use and kept for the program's lifetime.
@@ -154,7 +163,13 @@ private:
     // The individual schedule editor, likewise.
     TSchemaFormE* individualScheduleForm_ = nullptr;
     QMenu* viewMenu_ = nullptr;
-    QMap<QWidget*, QAction*> windowItems_;
+    struct ChildWindow {
+        QString name;
+        int tag = 0;
+        QString hint;
+        QAction* item = nullptr;
+    };
+    QMap<QWidget*, ChildWindow> childWindows_;
     PairGrid* grid_ = nullptr;
     QWidget* pairPanel_ = nullptr;
     QLabel* competitionLabel_ = nullptr;

@@ -31,13 +31,18 @@ void TClubWindow::copyGridToRecords() {
 }
 
 std::string TClubWindow::openWindowName() const {
-    // The correction, schedule, score and result windows come with later releases.
+    // The conflicting windows in the order they are checked: correction, schedule, score, results.
+    for (const int tag : {CorrectionWindow, ScheduleWindow, ScoreWindow, ResultsWindow})
+        for (auto it = childWindows_.cbegin(); it != childWindows_.cend(); ++it)
+            if (it->tag == tag && it.key()->isVisible())
+                return it->name.toStdString();
     return {};
 }
 
 void TClubWindow::newFile(bool competition) {
     if (!wizardHost_)
-        wizardHost_ = ClubForms::MakeWizardHost(this, dialogs_);
+        wizardHost_ = ClubForms::MakeWizardHost(
+            this, dialogs_, [this] { applyState(); }, [this] { return openWindowName(); });
     state_ = FileState::Wizard;
     applyState();
     velk::NewFileWizard wizard(club_, file_, dialogs_, *wizardHost_);
@@ -95,7 +100,6 @@ bool TClubWindow::closeWithSave() {
     copyGridToRecords();
     if (!file_.close())
         return false;
-    dirtyFlag_ = true;
     state_ = FileState::NoFile;
     pairWindowVisible_ = false;
     grid_->setRowCount(0);
@@ -130,11 +134,12 @@ void TClubWindow::refreshPairWindow() {
     const int visible = std::min(16, std::max(club_.PairsPerGroup, 1));
     grid_->setMinimumHeight(grid_->horizontalHeader()->height() +
                             visible * grid_->verticalHeader()->defaultSectionSize() + 4);
+    // The rows were rebuilt from the records: an edit started before is over.
+    spareRow_ = 0;
     updateCompetitionLine();
 }
 
 void TClubWindow::onTogglePairWindow() {
-    dirtyFlag_ = true;
     if (pairWindowVisible_)
         hidePairWindow();
     else
@@ -170,7 +175,12 @@ void TClubWindow::onImport() {
     choice.filter = "VELK bestand (*.dba)|*.dba";
     choice.defaultExtension = "dba";
     const auto source = dialogs_.openFileName(choice);
-    if (!source || !file_.importFrom(*source, QDir::currentPath().toStdString()))
+    if (!source)
+        return;
+    // The imported file takes the place of the open one: its changes are saved first if wanted.
+    if (state_ != FileState::NoFile && hasUnsavedChanges() && !file_.askSaveFirst())
+        return;
+    if (!file_.importFrom(*source, QDir::currentPath().toStdString()))
         return;
     state_ = FileState::Open;
     showPairWindow();
@@ -281,10 +291,11 @@ void TClubWindow::onDeleteSession() {
         return;
     velk::DeleteLastSession(club_, dialogs_, [this] {
         copyGridToRecords();
-        const bool ok = file_.writeTo(club_.ClubFilePath, false);
-        if (club_.Companions)
-            club_.Companions->saveUnder(club_, club_.ClubFilePath);
-        return ok;
+        // The schedule file goes with the competition file; neither is written alone.
+        if (!file_.writeTo(club_.ClubFilePath, false))
+            return false;
+        return (file_.saveCompanions() & velk::ClubFile::ScheduleList) == 0 ||
+               club_.SessionScheduleList.empty();
     });
     applyState();
 }
@@ -340,18 +351,26 @@ void TClubWindow::onNavigator(int index) {
         break;
     case 6:
         copyGridToRecords();
-        if (row >= 1 && row < static_cast<int>(club_.PairList.size()))
+        if (row >= 1 && row < static_cast<int>(club_.PairList.size())) {
             spareRecord_ = club_.PairList[static_cast<std::size_t>(row)];
+            spareRow_ = row;
+        }
         break;
     case 7:
         copyGridToRecords();
+        spareRow_ = 0;
         break;
     case 8:
-        if (row >= 1 && row < static_cast<int>(club_.PairList.size())) {
-            club_.PairList[static_cast<std::size_t>(row)] = spareRecord_;
+        // Only the row whose edit was started goes back, and only once; the other rows keep
+        // what was typed in them.
+        if (spareRow_ >= 1 && spareRow_ < static_cast<int>(club_.PairList.size())) {
+            const int edited = spareRow_;
+            copyGridToRecords();
+            club_.PairList[static_cast<std::size_t>(edited)] = spareRecord_;
             refreshPairWindow();
-            grid_->selectPair(row);
+            grid_->selectPair(edited);
         }
+        spareRow_ = 0;
         break;
     case 9:
         // "Ververs de hele lijst": every group back in GrpNr order.
@@ -380,7 +399,6 @@ void TClubWindow::onRowMoved(int from, int to) {
     copyGridToRecords();
     if (!file_.movePair(from, to))
         return;
-    dirtyFlag_ = false;
     refreshPairWindow();
     grid_->selectPair(to);
     moveLabel_->setText(QStringLiteral("Rij van: %1 naar: %2").arg(from).arg(to));

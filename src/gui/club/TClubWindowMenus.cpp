@@ -250,8 +250,11 @@ void TClubWindow::addEntry(QAction* action, const MenuEntry& entry) {
     if (!tip.isEmpty())
         action->setStatusTip(tip);
     action->setCheckable(entry.checkable);
-    if (rule.handler)
+    if (rule.handler) {
         connect(action, &QAction::triggered, this, rule.handler);
+        // Whatever the item changed shows at once in the competition line and the status bar.
+        connect(action, &QAction::triggered, this, &TClubWindow::applyState);
+    }
     action->setEnabled(rule.availability != A::NotYetBuilt);
     actions_.insert(action->objectName(), action);
 }

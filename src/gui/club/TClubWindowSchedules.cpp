@@ -1,4 +1,5 @@
 // "Schema &Lezen" from the main window and from the new-file wizard.
+#include "core/CompetitionNaming.h"
 #include "core/ErrorHelpers.h"
 #include "core/HelpContext.h"
 #include "core/Messages.h"
@@ -12,7 +13,7 @@
 
 namespace {
 constexpr int kScheduleReadingKind = 40;
-}
+} // namespace
 
 bool TClubWindow::readSchedule() {
     if (state_ == FileState::NoFile || club_.CurrentSession < 1) {
@@ -40,25 +41,37 @@ bool TClubWindow::readSchedule() {
         session < club_.SessionScoreList.size() && club_.SessionScoreList[session].BoardsInList > 0
             ? club_.SessionScoreList[session].BoardsInList
             : club_.SessionHead.BoardCount;
-    velk::ReadScheduleIntoGroups(club_, chosen.SelFirstGroup, chosen.SelLastGroup, *path, scoreBoards,
-                                 dialogs_);
+    if (velk::ReadScheduleIntoGroups(club_, chosen.SelFirstGroup, chosen.SelLastGroup, *path, scoreBoards,
+                                     dialogs_) &&
+        club_.ScheduleFilePath == velk::ScheduleFilePathFor(club_.ClubFilePath))
+        file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScheduleList);
     // The wizard reads on until every group has its schedule.
     return chosen.SelGroupChar != '*' && chosen.SelGroupChar != ' ' &&
            chosen.SelLastGroup < club_.CompetitionHead.GroupCount;
 }
 
-void TClubWindow::onEditSchedule() {
-    if (!scheduleForm_)
+void TClubWindow::makeScheduleForms() {
+    // Both editors are the schedule window to the operations they conflict with.
+    const QString name = QStringLiteral("Schemavenster");
+    const QString hint = QStringLiteral("Schema invoeren of wijzigen");
+    if (!scheduleForm_) {
         scheduleForm_ = new TSchemaForm(club_, dialogs_, this);
-    if (!individualScheduleForm_)
+        trackWindow(scheduleForm_, name, ScheduleWindow, hint);
+    }
+    if (!individualScheduleForm_) {
         individualScheduleForm_ = new TSchemaFormE(club_, dialogs_, this);
+        trackWindow(individualScheduleForm_, name, ScheduleWindow, hint);
+    }
+}
+
+void TClubWindow::onEditSchedule() {
+    makeScheduleForms();
     EditSchedule(this, club_, dialogs_, *scheduleForm_, *individualScheduleForm_);
 }
 
 // "Schema Vernummeren": the pairs editor's renumbering view.
 void TClubWindow::onRenumberSchedule() {
-    if (!scheduleForm_)
-        scheduleForm_ = new TSchemaForm(club_, dialogs_, this);
+    makeScheduleForms();
     scheduleForm_->ChangeSchedule(7);
 }
 

@@ -42,9 +42,10 @@ void TClubWindow::onCopyMatchPoints() {
     const bool copied = velk::CopyMatchPoints(club_, calc, tables, dialogs_, chosen.SelFirstGroup,
                                               chosen.SelLastGroup, options);
     // The sit-out detection may have given records a code; the score file keeps them.
-    if (*records != before)
+    if (*records != before &&
         velk::WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount,
-                             true, dialogs_, club_.ErrorCode);
+                             true, dialogs_, club_.ErrorCode))
+        file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
     if (copied)
         grid_->showPairs(club_);
 }
