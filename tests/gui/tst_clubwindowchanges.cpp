@@ -1,12 +1,11 @@
 // The main window keeps the competition whole: cancelled operations leave it as it was, only the
 // file asked for is written, a change is never lost without a question and every message says what
 // really happened.
-#include "club/CompetitionData.h"
-#include "core/files/CompetitionFile.h"
 #include "gui/club/PairGrid.h"
 #include "gui/club/TClubWindow.h"
 #include "gui/schedules/TSchemaForm.h"
-#include "support/ClubBuilder.h"
+#include "support/CompetitionOnDisk.h"
+#include "support/ModalAnswers.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTesting.h"
@@ -20,17 +19,23 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QToolButton>
 #include <QtTest>
 #include <algorithm>
 #include <filesystem>
 #include <memory>
 
-using velk::test::Canceller;
+using velk::test::Child;
+using velk::test::Click;
+using velk::test::Clicking;
+using velk::test::CompetitionOnDisk;
+using velk::test::ModalAnswers;
+using velk::test::OpenInWindow;
+using velk::test::Pressing;
 using velk::test::ReadBytes;
 using velk::test::ScriptedDialogs;
 using velk::test::TempFolder;
+using velk::test::Trigger;
 
 namespace {
 
@@ -40,24 +45,15 @@ bool Exists(const std::string& path) {
     return std::filesystem::exists(path);
 }
 
-// A competition on disk with `sessions` sessions, each pair's result rows telling them apart.
-std::string WriteCompetition(const TempFolder& folder, const std::string& name, int pairs, int groups,
-                             int sessions = 1) {
-    velk::Club club = velk::test::MakeClub(pairs, groups, pairs / 2, sessions);
-    club.CompetitionHead.CompetitionName.set("BC Velk");
-    velk::StoreHead(club);
-    for (int i = 1; i <= pairs; ++i) {
-        auto& pair = club.PairList[static_cast<std::size_t>(i)];
+// Names, ranks in list order and result rows that tell the pairs apart.
+void MarkPairs(velk::Club& club) {
+    for (std::size_t i = 1; i < club.PairList.size(); ++i) {
+        auto& pair = club.PairList[i];
         pair.Naam.set("Paar nummer " + std::to_string(i));
-        pair.Rang = static_cast<std::int16_t>((i - 1) % club.PairsPerGroup + 1);
+        pair.Rang = static_cast<std::int16_t>((static_cast<int>(i) - 1) % club.PairsPerGroup + 1);
         for (auto& session : club.SessionList)
-            session.Rows[static_cast<std::size_t>(i)].Points = 10.0f * static_cast<float>(i);
+            session.Rows[i].Points = 10.0f * static_cast<float>(i);
     }
-    ScriptedDialogs dialogs;
-    velk::ErrorCode error;
-    const std::string path = folder.file(name);
-    velk::WriteCompetitionFile(path, club, club.CompetitionHead, name, 2026, dialogs, error);
-    return path;
 }
 
 bool Said(const ScriptedDialogs& dialogs, const std::string& text) {
@@ -84,53 +80,35 @@ QAction* ViewMenuItem(TClubWindow& window, const QString& text) {
     return nullptr;
 }
 
-// Walks the new-file wizard, stopping at step `stopAt` (0: never).
-class WizardAnswerer : public QObject {
-public:
-    explicit WizardAnswerer(int stopAt) : stopAt_(stopAt) {
-        connect(&timer_, &QTimer::timeout, this, &WizardAnswerer::answer);
-        timer_.start(20);
-    }
+void NextStep(QWidget* step) {
+    if (auto* names = step->findChild<QRadioButton*>("PaarNaamRadio"); names && names->isVisible())
+        Click(names);
+    Click(step, "VerderBtn");
+}
 
-private:
-    void answer() {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal)
-            return;
-        const QString name = modal->objectName();
-        if (name == QLatin1String("PaarkeuzeDlg")) {
-            if (auto* radio = modal->findChild<QRadioButton*>("PaarNaamRadio"); radio && radio->isVisible())
-                radio->click();
-            // A step counts once its button was pressed.
-            if (click(modal, step_ + 1 == stopAt_ ? "StopBtn" : "VerderBtn"))
-                ++step_;
-        } else if (name == QLatin1String("ConfigDial")) {
-            set(modal, "Edit1", "BC De Troef");
-            set(modal, "Edit2", "16");
-            set(modal, "Edit3", "2");
-            set(modal, "Edit6", "8");
-            click(modal, "OkConfigBtn");
-        } else if (name == QLatin1String("SelectieDlg")) {
-            click(modal, "OkBtn");
-        } else if (name == QLatin1String("ZittingDlg")) {
-            click(modal, "OKZitBtn");
-        }
-    }
-    static void set(QWidget* w, const char* name, const char* text) {
-        if (auto* edit = w->findChild<QLineEdit*>(name))
-            edit->setText(QString::fromUtf8(text));
-    }
-    static bool click(QWidget* w, const char* name) {
-        auto* b = w->findChild<QPushButton*>(name);
-        if (!b || !b->isVisible() || !b->isEnabled())
-            return false;
-        b->click();
-        return true;
-    }
-    QTimer timer_;
-    int stopAt_;
-    int step_ = 0;
-};
+void CompetitionData(QWidget* dialog) {
+    // Name, pairs, groups and tables.
+    const std::pair<const char*, const char*> fields[] = {
+        {"Edit1", "BC De Troef"}, {"Edit2", "16"}, {"Edit3", "2"}, {"Edit6", "8"}};
+    for (const auto& [name, text] : fields)
+        Child<QLineEdit>(dialog, name)->setText(QString::fromUtf8(text));
+    Click(dialog, "OkConfigBtn");
+}
+
+// "Kiezen" takes the session shown, then "OK" closes.
+void TakeTheSession(QWidget* dialog) {
+    Click(dialog, "OKZitBtn");
+    Click(dialog, "OKZitBtn");
+}
+
+// The wizard's first four steps, the last of them answered by `fourth`.
+void AnswerWizardUpToStep4(ModalAnswers& answers, velk::test::Answer fourth) {
+    answers.then("ConfigDial", CompetitionData)
+        .then("PaarkeuzeDlg", NextStep)
+        .then("PaarkeuzeDlg", NextStep)
+        .then("ZittingDlg", TakeTheSession)
+        .then("PaarkeuzeDlg", std::move(fourth));
+}
 
 // Remembers what the main window showed when the schedule file was asked for.
 class WatchingDialogs : public ScriptedDialogs {
@@ -153,15 +131,15 @@ class TestClubWindowChanges : public QObject {
     // dialog that follows the open is cancelled.
     TClubWindow& open(int pairs, int groups, int sessions = 1) {
         window_.reset();
-        folder_ = std::make_unique<TempFolder>();
-        path_ = WriteCompetition(*folder_, "club_1.dba", pairs, groups, sessions);
+        disk_ = std::make_unique<CompetitionOnDisk>(pairs, groups, 0, sessions);
+        MarkPairs(disk_->club);
+        path_ = disk_->write("club_1.dba");
         dialogs_ = std::make_unique<ScriptedDialogs>();
         window_ = std::make_unique<TClubWindow>(*dialogs_, kClock);
-        Canceller cancelSessionDialog("ZittingDlg");
-        opened_ = window_->openFile(QString::fromStdString(path_));
+        opened_ = OpenInWindow(*window_, path_);
         return *window_;
     }
-    std::unique_ptr<TempFolder> folder_;
+    std::unique_ptr<CompetitionOnDisk> disk_;
     std::string path_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<TClubWindow> window_;
@@ -171,7 +149,7 @@ private slots:
     void cleanup() {
         window_.reset();
         dialogs_.reset();
-        folder_.reset();
+        disk_.reset();
     }
 
     void nextCompetitionAnsweredNoLeavesTheListAsItWas() {
@@ -191,7 +169,7 @@ private slots:
                 dialogs.answerNo();
             }
             QVERIFY(window.action("NextCompetition")->isEnabled());
-            window.action("NextCompetition")->trigger();
+            Trigger(&window, "NextCompetition");
             QCOMPARE(dialogs.texts().back(), std::string("Bridge Club is opnieuw ingedeeld\rBestand bewaren "
                                                          "met nieuwe naam "));
             QVERIFY(window.club().PairList == pairs);
@@ -200,7 +178,7 @@ private slots:
             // The results stay with their pairs: saving gives back the file as it was read.
             window.club().ConfigRecord.Degradations[0] = 0;
             window.club().ConfigRecord.PromotionsUp[1] = 0;
-            window.action("Save")->trigger();
+            Trigger(&window, "Save");
             QCOMPARE(dialogs.texts().back(), "Wegschrijven van " + path + " gelukt");
             QVERIFY(ReadBytes(path) == original);
         }
@@ -209,8 +187,8 @@ private slots:
     void cancelWithoutEditKeepsEveryPair() {
         TClubWindow& window = open(8, 1);
         QVERIFY(opened_);
-        auto* cancel = velk::test::Child<QToolButton>(&window, "CANCEL");
-        auto* edit = velk::test::Child<QToolButton>(&window, "EDIT");
+        auto* cancel = Child<QToolButton>(&window, "CANCEL");
+        auto* edit = Child<QToolButton>(&window, "EDIT");
 
         // No edit started: nothing to undo.
         window.grid()->selectPair(3);
@@ -244,12 +222,12 @@ private slots:
         ScriptedDialogs& dialogs = *dialogs_;
         const std::string path = path_;
         const auto original = ReadBytes(path);
-        const std::string backup = folder_->file("club_1.~db");
+        const std::string backup = disk_->file("club_1.~db");
         QVERIFY(!Exists(backup));
-        const std::string copy = folder_->file("stick_1.dba");
+        const std::string copy = disk_->file("stick_1.dba");
         dialogs.answerYes();
         dialogs.files.push_back(copy);
-        window.action("Export")->trigger();
+        Trigger(&window, "Export");
         QCOMPARE(dialogs.texts().back(), std::string("velk, Alle bestanden bewaard"));
         QVERIFY(ReadBytes(copy).size() == original.size());
         QVERIFY(ReadBytes(path) == original);
@@ -259,9 +237,9 @@ private slots:
     }
 
     void importAsksToSaveTheChangesFirst() {
-        TempFolder stick;
         TempFolder home;
-        const std::string source = WriteCompetition(stick, "troef_2.dba", 8, 1);
+        CompetitionOnDisk other(8, 1);
+        const std::string source = other.write("troef_2.dba");
         const QString oldCurrent = QDir::currentPath();
         QDir::setCurrent(QString::fromStdString(home.path().string()));
         TClubWindow& window = open(8, 1);
@@ -272,7 +250,7 @@ private slots:
         dialogs.answerYes(); // import
         dialogs.files.push_back(source);
         dialogs.answerYes(); // save the open file first
-        window.action("Import")->trigger();
+        Trigger(&window, "Import");
         QDir::setCurrent(oldCurrent);
         QVERIFY(Said(dialogs, "Bestand bewaren "));
         QVERIFY(Said(dialogs, "Wegschrijven van " + path + " gelukt"));
@@ -298,7 +276,7 @@ private slots:
         window.grid()->selectPair(4);
         dialogs.answerYes(); // remove pair 4
         dialogs.answerNo();  // not saved yet
-        window.action("DeletePair")->trigger();
+        Trigger(&window, "DeletePair");
         QCOMPARE(window.club().CompetitionHead.PairCount, std::int16_t(7));
         dialogs.answerYes(); // keep the window to save first
         QVERIFY(!window.close());
@@ -307,7 +285,7 @@ private slots:
 
         // Saved: no question any more.
         dialogs.answerYes(); // the odd pair count
-        window.action("Save")->trigger();
+        Trigger(&window, "Save");
         const std::size_t asked = dialogs.messages.size();
         QVERIFY(window.close());
         QCOMPARE(dialogs.messages.size(), asked);
@@ -321,7 +299,7 @@ private slots:
         const auto original = ReadBytes(path);
         dialogs.answerYes(); // delete session 1
         dialogs.answerNo();  // the odd pair count: not written
-        window.action("DeleteSession")->trigger();
+        Trigger(&window, "DeleteSession");
         QCOMPARE(window.club().SessionCount(), 0);
         QCOMPARE(dialogs.texts().back(),
                  std::string("Zitting 1 is alleen in het geheugen verwijderd: het bestand is niet bewaard.\r"
@@ -336,8 +314,10 @@ private slots:
         ScriptedDialogs& dialogs = *dialogs_;
         window.show();
         // The schedule editor of the main window, opened without the choice of a new schedule.
-        velk::test::WhenModal("NewChangeDlg", [](QWidget* modal) { QTest::keyClick(modal, Qt::Key_Escape); });
-        window.action("EditSchedule")->trigger();
+        {
+            ModalAnswers choice("NewChangeDlg", Pressing(Qt::Key_Escape));
+            Trigger(&window, "EditSchedule");
+        }
         auto* form = window.findChild<TSchemaForm*>();
         QVERIFY(form);
         QVERIFY(!ViewMenuItems(window).contains(QStringLiteral("Schemavenster")));
@@ -346,7 +326,7 @@ private slots:
         QCOMPARE(ViewMenuItems(window).count(QStringLiteral("Schemavenster")), 1);
 
         const std::size_t before = dialogs.messages.size();
-        window.action("ChooseSession")->trigger();
+        Trigger(&window, "ChooseSession");
         QCOMPARE(dialogs.messages.size(), before + 1);
         QCOMPARE(
             dialogs.texts().back(),
@@ -358,16 +338,12 @@ private slots:
         QTRY_VERIFY(form->isActiveWindow());
 
         // Closed, it leaves the menu and the session dialog opens again.
-        velk::test::Child<QPushButton>(form, "SchrapBtn3")->click();
+        Child<QPushButton>(form, "SchrapBtn3")->click();
         QVERIFY(!form->isVisible());
         QVERIFY(!ViewMenuItems(window).contains(QStringLiteral("Schemavenster")));
-        bool shown = false;
-        velk::test::WhenModal("ZittingDlg", [&shown](QWidget* modal) {
-            shown = true;
-            QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        window.action("ChooseSession")->trigger();
-        QVERIFY(shown);
+        ModalAnswers sessionDialog("ZittingDlg", Pressing(Qt::Key_Escape));
+        Trigger(&window, "ChooseSession");
+        QVERIFY(sessionDialog.done());
     }
 
     void saveAfterAStoppedWizardNamesTheFirstCompetition() {
@@ -376,14 +352,15 @@ private slots:
         TClubWindow window(dialogs, kClock);
         window.show();
         {
-            WizardAnswerer answerer(4);
-            window.action("NewCompetition")->trigger();
+            ModalAnswers answers("PaarkeuzeDlg", NextStep);
+            AnswerWizardUpToStep4(answers, Clicking("StopBtn"));
+            Trigger(&window, "NewCompetition");
         }
         QCOMPARE(QString::fromStdString(dialogs.texts().back()),
                  QStringLiteral("Nieuwe Competitie afgebroken, bridgebestand niet bewaard"));
         QCOMPARE(window.fileState(), TClubWindow::FileState::Open);
         dialogs.files.push_back(folder.file("bc2026.dba"));
-        window.action("Save")->trigger();
+        Trigger(&window, "Save");
         QCOMPARE(dialogs.texts().back(), "Wegschrijven van " + folder.file("bc2026_1.dba") + " gelukt");
         QVERIFY(!Exists(folder.file("bc2026.dba")));
         QCOMPARE(window.club().CompetitionNumber, 1);
@@ -401,8 +378,10 @@ private slots:
         dialogs.files.push_back(folder.file("troef2026.dba"));
         dialogs.files.push_back(std::nullopt); // no base schedule chosen
         {
-            WizardAnswerer answerer(0);
-            window.action("NewCompetition")->trigger();
+            ModalAnswers answers("PaarkeuzeDlg", NextStep);
+            AnswerWizardUpToStep4(answers, NextStep);
+            answers.then("PaarkeuzeDlg", NextStep).then("SelectieDlg", Clicking("OkBtn"));
+            Trigger(&window, "NewCompetition");
         }
         // The schedule is asked for after the save: the status bar names the saved file by then.
         QCOMPARE(dialogs.statusAtOpen, QStringList{QStringLiteral("Bestand: troef2026_1.dba")});

@@ -66,6 +66,8 @@ void TClubWindow::onCopyGroupScores() {
     // Changed scores are kept on disk at once, as score entry keeps them.
     const bool saved = velk::WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList,
                                             club_.CompetitionHead.PairCount, true, dialogs_, club_.ErrorCode);
+    if (saved)
+        file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
     for (const int target : copied)
         dialogs_.information(velk::CopiedGroupScoresText(groups.sourceGroup(), target, saved));
 }
