@@ -20,7 +20,7 @@ grep -qx "B 5 12 18 23 B" show.txt || fail "group B, round 5, table 12: $(grep '
 
 # A schedule of the wrong size leaves the session as it was.
 cp club_1.sma before.sma
-if "$cli" schedule read club_1.dba --groups A "$schemas/5r-6p-howell-3t.ws0" 2>err.txt; then
+if "$cli" schedule read club_1.dba --groups A "$schemas/5r-6p-howell-3t-shared.ws0" 2>err.txt; then
   fail "a 6-pair schedule read into 12 pairs"
 fi
 grep -q "Ongeldig aantal: paren..spelgroepen" err.txt || fail "mismatch: $(cat err.txt)"
