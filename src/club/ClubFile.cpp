@@ -231,7 +231,17 @@ bool ClubFile::save(bool confirm, bool report) {
                !dialogs_.askYesNo("Velk\rBewaren van\r" + club_.ClubFileName)) {
         return false;
     }
-    return writeTo(path, report);
+    if (!writeTo(path, report))
+        return false;
+    // The schedules, scores and slams in memory are part of what is saved; a list that is empty
+    // has nothing to write.
+    if (!club_.Companions)
+        return true;
+    const int missing = saveCompanions();
+    const int held = (club_.SessionScheduleList.empty() ? 0 : ScheduleList) |
+                     (club_.SessionScoreList.empty() ? 0 : ScoreList) |
+                     (club_.SessionSlamList.empty() ? 0 : SlamList);
+    return (missing & held) == 0;
 }
 
 bool ClubFile::saveAs() {

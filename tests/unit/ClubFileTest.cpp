@@ -1,6 +1,7 @@
 #include "club/ClubFile.h"
 
 #include "club/ClubListPrint.h"
+#include "club/CompanionLists.h"
 #include "club/NewFileWizard.h"
 #include "club/Sessions.h"
 #include "core/files/CompetitionFile.h"
@@ -353,4 +354,34 @@ TEST(ClubFile, NextCompetitionRegroupsAndStartsAFreshFile) {
     EXPECT_EQ(f.club.PairList[11].ClubNr, 9);
     EXPECT_EQ(f.club.PairList[11].Groep, 'B');
     EXPECT_EQ(f.club.PairList[11].GrpNr, 1);
+}
+
+TEST(ClubFile, SaveWritesTheScoresSchedulesAndSlamsInMemoryToo) {
+    TempFolder folder;
+    ScriptedDialogs dialogs;
+    CompanionLists companions(dialogs);
+    Club club = MakeClub(16, 2, 8, 1);
+    club.Companions = &companions;
+    companions.sessionCreated(club, 1);
+    ClubFile file(club, dialogs, kClock);
+    const std::string path = folder.file("club_1.dba");
+    ASSERT_TRUE(file.writeTo(path, false));
+    ASSERT_EQ(companions.saveUnder(club, path), 0);
+    ASSERT_TRUE(file.open(path));
+
+    club.SessionScoreList[0].Records[7].Score = 620;
+    club.SessionScheduleList[0].Entries[1].NS = 5;
+    club.SessionSlamList[0].Records[3].SlamCounts[1] = 2;
+    dialogs.messages.clear();
+    ASSERT_TRUE(file.save(false, false));
+
+    Club reread;
+    CompanionLists again(dialogs);
+    reread.Companions = &again;
+    ClubFile second(reread, dialogs, kClock);
+    ASSERT_TRUE(second.open(path));
+    EXPECT_EQ(reread.SessionScoreList[0].Records[7].Score, 620);
+    EXPECT_EQ(reread.SessionScheduleList[0].Entries[1].NS, 5);
+    EXPECT_EQ(reread.SessionSlamList[0].Records[3].SlamCounts[1], 2);
+    EXPECT_TRUE(std::filesystem::exists(folder.file("club_1.~sc")));
 }
