@@ -8,9 +8,9 @@
 // the output never changes; the directions are then chosen so that any two pairs are compared
 // (same direction on the same board) as evenly as possible. With 4 and 6 pairs no such array
 // exists; there tables share a board group in as few rounds as possible.
-// Mitchell: North-South pairs stay, East-West pairs move to the next lower table and the boards to
-// the next higher one each round (as the files shipped before); with an even number of tables the East-West
-// pairs skip a table halfway and one round fewer is played.
+// Mitchell: North-South pairs stay, East-West pairs move up a table and the boards down a table
+// each round; with an even number of tables the East-West pairs skip a table halfway and one round
+// fewer is played.
 
 #include "core/files/BaseScheduleFile.h"
 
@@ -420,7 +420,8 @@ Movement Mitchell(int tables) {
         m.emplace_back();
         for (int t = 1; t <= tables; ++t) {
             const int skip = even && r > tables / 2 ? 1 : 0;
-            m.back().push_back({t, tables + Mod(t + r - 2 + skip, tables) + 1, Mod(t - r, tables)});
+            // East-West pair e is at table e + r - 1 (+ the skip); board group g at table g - r + 2.
+            m.back().push_back({t, tables + Mod(t - r - skip, tables) + 1, Mod(t + r - 2, tables)});
         }
     }
     return m;
@@ -501,7 +502,7 @@ std::string Readme(const std::vector<LibraryFile>& files) {
            "  and highest over all two pairs, and the standard deviation; the directions are chosen to make\n"
            "  it as even as the generator can.\n"
            "- Mitchell: North-South pairs stay at their table; each round East-West pairs move to the next\n"
-           "  lower table (from table 1 to the last) and the boards to the next higher one. With an even\n"
+           "  higher table (from the last to table 1) and the boards to the next lower one. With an even\n"
            "  number of tables the East-West pairs skip a table after half the rounds and one round fewer\n"
            "  is played: every pair leaves one board group\n"
            "  out and meets all but one of the other direction.\n"

@@ -198,11 +198,11 @@ TEST(ScheduleLibrary, MovementsOfEverySizeHaveTheirProperties) {
                     EXPECT_EQ(e.NS, t); // North-South stays
                     EXPECT_GT(e.EW, c.Tables);
                     if (r > 1) {
-                        // East-West comes from the next table up (two after the skip), the boards
-                        // from the next table down: the shipped files' way round.
+                        // East-West moves up a table (two at the skip): it comes from the table
+                        // below; the boards move down: they come from the table above.
                         const int up = c.Tables % 2 == 0 && r == c.Tables / 2 + 1 ? 2 : 1;
-                        EXPECT_EQ(s->at(r - 1, (t - 1 + up) % c.Tables + 1).EW, e.EW);
-                        EXPECT_EQ(s->at(r - 1, (t - 2 + c.Tables) % c.Tables + 1).Letter, e.Letter);
+                        EXPECT_EQ(s->at(r - 1, (t - 1 - up + 2 * c.Tables) % c.Tables + 1).EW, e.EW);
+                        EXPECT_EQ(s->at(r - 1, t % c.Tables + 1).Letter, e.Letter);
                     }
                 }
             // Every East-West pair meets every North-South pair the rounds allow.
