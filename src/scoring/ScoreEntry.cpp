@@ -6,6 +6,7 @@
 #include "schedules/ScheduleLookup.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/ContractScore.h"
+#include "scoring/ConversionError.h"
 #include "scoring/Plausibility.h"
 #include "scoring/ScoreCode.h"
 #include "scoring/ScoreComplement.h"
@@ -104,20 +105,27 @@ bool ScoreEntry::open(Mode m) {
     if (!checkGroup())
         return false;
     records_ = &club_.SessionScoreList[static_cast<std::size_t>(session - 1)].Records;
+    saved_ = *records_;
+    keyRefused_ = focusEastWest = false;
     focusRow = 0;
     moveFocusOn();
     return true;
 }
 
+bool ScoreEntry::groupHasSchedule(int g) const {
+    const TZitSchemaObj* schedule = club_.CurrentSchedule();
+    if (schedule == nullptr || g > schedule->GroupCount)
+        return false;
+    for (int r = 1; r <= club_.SessionHead.RoundCount; ++r)
+        for (int t = 1; t <= club_.TablesPerGroup; ++t)
+            if (const TSchemaObj* e = ScheduleEntry(club_, g, r, t); e && (e->NS != 0 || e->EW != 0))
+                return true;
+    return false;
+}
+
 bool ScoreEntry::checkGroup() {
     const TZitSchemaObj* schedule = club_.CurrentSchedule();
-    bool found = false;
-    if (schedule != nullptr && group <= schedule->GroupCount)
-        for (int r = 1; r <= club_.SessionHead.RoundCount && !found; ++r)
-            for (int t = 1; t <= club_.TablesPerGroup && !found; ++t)
-                if (const TSchemaObj* e = ScheduleEntry(club_, group, r, t); e && (e->NS != 0 || e->EW != 0))
-                    found = true;
-    if (found)
+    if (groupHasSchedule(group))
         return true;
     const std::string name =
         schedule ? schedule->BaseScheduleNames[static_cast<std::size_t>(std::clamp(group, 1, 16) - 1)].get()
@@ -271,8 +279,10 @@ bool ScoreEntry::storeScore(const EntryRow& row, bool eastWest, const std::strin
     const Plausibility plausible = CheckPlausible(typed.Code, typed.Score, side, boardNumber(row.Board),
                                                   groupPairs(), tables_.ScoreClasses);
     if (plausible.Error != 0) {
-        lastError = plausible.Error;
-        return refuse(std::string(ScoreMessage(plausible.Error)) + text);
+        // No deal gives an impossible score: that is what "Score bestaat NIET " says; code 13
+        // speaks of complements, which this is not.
+        lastError = plausible.Error == ConversionError::NotPossible ? 1 : plausible.Error;
+        return refuse(std::string(ScoreMessage(lastError)) + text);
     }
     if (plausible.Flags != 0)
         dialogs_.beep();
@@ -335,6 +345,12 @@ void ScoreEntry::complement(TScoreObj& own, int boardInSession, int opponentRow)
     ComplementScore(own, opponent, groupPairs());
 }
 
+void ScoreEntry::focusFirstOpen() {
+    focusRow = -1;
+    moveFocusOn();
+    focusRow = std::max(focusRow, 0);
+}
+
 void ScoreEntry::moveFocusOn() {
     const auto shown = rows();
     if (shown.empty())
@@ -375,6 +391,7 @@ bool ScoreEntry::nextBoard() {
             return false;
         table = table % std::max(club_.TablesPerGroup, 1) + 1;
         matchPointTexts.clear();
+        focusFirstOpen();
         return true;
     }
     return goToBoard(board % std::max<int>(club_.SessionHead.BoardCount, 1) + 1);
@@ -386,6 +403,7 @@ bool ScoreEntry::previousBoard() {
             return false;
         table = table == 1 ? std::max(club_.TablesPerGroup, 1) : table - 1;
         matchPointTexts.clear();
+        focusFirstOpen();
         return true;
     }
     return goToBoard(board == 1 ? club_.SessionHead.BoardCount : board - 1);
@@ -409,6 +427,7 @@ bool ScoreEntry::selectGroup(int g) {
         return false;
     }
     matchPointTexts.clear();
+    focusFirstOpen();
     return true;
 }
 
@@ -417,6 +436,7 @@ bool ScoreEntry::nextRound() {
         return false;
     round = round % std::max<int>(club_.SessionHead.RoundCount, 1) + 1;
     matchPointTexts.clear();
+    focusFirstOpen();
     return true;
 }
 
@@ -425,6 +445,7 @@ bool ScoreEntry::previousRound() {
         return false;
     round = round == 1 ? std::max<int>(club_.SessionHead.RoundCount, 1) : round - 1;
     matchPointTexts.clear();
+    focusFirstOpen();
     return true;
 }
 
@@ -542,17 +563,60 @@ bool ScoreEntry::compute() {
     return true;
 }
 
-bool ScoreEntry::saveGroup(bool ask) {
-    const std::string letter(1, GroupLetter(group));
-    if (ask && !dialogs_.askYesNo("Scores bewaren van groep " + letter))
-        return false;
+void ScoreEntry::storeGroup(int g) {
     if (hooks_.countUnplayed)
-        hooks_.countUnplayed(group);
+        hooks_.countUnplayed(g);
     if (hooks_.detectSitOut)
-        if (const int sitOut = hooks_.detectSitOut(group); sitOut > 0)
-            dialogs_.information("Er is een zitttafel voor Groep: " + letter +
+        if (const int sitOut = hooks_.detectSitOut(g); sitOut > 0)
+            dialogs_.information("Er is een zitttafel voor Groep: " + std::string(1, GroupLetter(g)) +
                                  " Paar: " + std::to_string(sitOut));
+}
+
+bool ScoreEntry::saveGroup(bool ask) {
+    if (ask && !dialogs_.askYesNo("Scores bewaren van groep " + std::string(1, GroupLetter(group))))
+        return false;
+    storeGroup(group);
     return saveScoreFile();
+}
+
+bool ScoreEntry::saveAll(bool ask) {
+    if (records_ == nullptr)
+        return true;
+    if (ask && !dialogs_.askYesNo("Ingevoerde scores bewaren ?")) {
+        discard();
+        return true;
+    }
+    for (int g = 1; g <= club_.CompetitionHead.GroupCount; ++g)
+        if (groupHasSchedule(g))
+            storeGroup(g);
+    return saveScoreFile();
+}
+
+bool ScoreEntry::mayClose() {
+    if (records_ == nullptr || !dirty)
+        return true;
+    if (dialogs_.askYesNo("Score-Bestand nog redden\r gebruik dan <Ok>"))
+        return false;
+    discard();
+    return true;
+}
+
+void ScoreEntry::discard() {
+    if (records_ == nullptr)
+        return;
+    *records_ = saved_;
+    dirty = false;
+    lastError = 0;
+    matchPointTexts.clear();
+}
+
+bool ScoreEntry::countList() {
+    for (int b = 1; b <= club_.SessionHead.BoardCount; ++b)
+        for (int p = 1; p <= groupPairs(); ++p)
+            if (IsPlayedCode(record(b, p).Code))
+                return true;
+    dialogs_.information("Geen spellen gespeeld in Groep: " + std::string(1, GroupLetter(group)));
+    return false;
 }
 
 bool ScoreEntry::saveScoreFile() {
@@ -562,6 +626,8 @@ bool ScoreEntry::saveScoreFile() {
                         !savedSinceOpen_, dialogs_, club_.ErrorCode))
         return refuse(kSaveFailed);
     savedSinceOpen_ = true;
+    if (records_ != nullptr)
+        saved_ = *records_;
     dirty = false;
     return true;
 }

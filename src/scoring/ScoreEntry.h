@@ -3,6 +3,7 @@
 #include "club/Club.h"
 #include "core/Dialogs.h"
 #include "core/records/ScoreRecord.h"
+#include "scoring/ScoreEntryKeys.h"
 #include "scoring/ScoreTables.h"
 
 #include <array>
@@ -65,6 +66,34 @@ public:
     // The board as numbered on the card, for its vulnerability.
     int boardNumber(int boardInSession) const;
     std::string headerLine() const;
+    // "Scores invoeren per spel", "Biedingen invoeren per tafel", ...
+    std::string caption() const;
+    int helpContext() const { return contractMode ? 258 : 251; }
+    // The board's vulnerability ("Niemand Kwetsbaar", ...); per table that of the first board.
+    std::string vulnerabilityLine() const;
+    // " A :  3 = names" of a pair row of the group.
+    std::string pairLineOf(int pairRow) const;
+    // The pair line of a row, "  Niet gespeeld !" for a pair without opponents on the board.
+    std::string pairLine(int row) const;
+
+    // Cell texts of a row; `eastWestColumn` is the column of the East-West side. Per board a row
+    // fills the column of its pair's side only.
+    std::string scoreText(int row, bool eastWestColumn) const;
+    std::string contractText(int row, bool eastWestColumn) const;
+    std::string resultText(int row) const;
+    // Whether the cell of that column takes typing in the current entry (score or contract).
+    bool cellOpen(int row, bool eastWestColumn) const;
+    // The column the focus stands in on `row`.
+    bool focusColumnEastWest(int row) const;
+    bool focusEastWest = false; // per table: the focus is in the East-West column
+    // Up and Down: the previous or next row with an open cell, wrapping.
+    void moveFocus(int delta);
+    // A character typed into a cell. A refused one shows its message and sets the error state;
+    // a second refused key clears the state without a message.
+    KeyVerdict typeKey(EntryCell cell, char c, const std::string& cellText);
+    // F5: asks, then switches between score and contract entry (only with "Contracten
+    // gebruiken"); true when it switched.
+    bool toggleContractMode();
 
     // Enter in a score cell of row `row` (index into rows()): the typed score of the row's pair's
     // side. With `eastWestColumn` (per table) the cell of the East-West pair.
@@ -108,6 +137,19 @@ public:
     bool saveGroup(bool ask);
     // Writes the score file (a backup of the previous one on the first save after opening).
     bool saveScoreFile();
+    // "OK": with `ask` the question "Ingevoerde scores bewaren ?"; Yes stores every group as
+    // "Bewaar" does and writes the file, No throws the unsaved changes away. True when the form
+    // may close.
+    bool saveAll(bool ask);
+    // Closing otherwise: with unsaved changes asks "Score-Bestand nog redden\r gebruik dan <Ok>"
+    // (Yes keeps the form open); the form closes having thrown the unsaved changes away.
+    bool mayClose();
+    // Back to the records as they were when opened or last saved.
+    void discard();
+    // The score file was written since the form opened.
+    bool savedSinceOpen() const { return savedSinceOpen_; }
+    // "TelLijst": false with "Geen spellen gespeeld in Groep: " when the group has no scores.
+    bool countList();
 
     // The record of a pair row on a board of the current group.
     TScoreObj& record(int boardInSession, int pairRow);
@@ -116,14 +158,20 @@ public:
 private:
     int groupPairs() const;
     bool checkGroup();
+    bool groupHasSchedule(int g) const;
+    void storeGroup(int g);
     bool leaveCell();
     std::optional<EntryRow> rowFor(int boardInSession, int pairRow) const;
+    // Row `row` of rows(), if there is one.
+    std::optional<EntryRow> rowAt(int row) const;
     bool refuse(const std::string& message);
     bool storeScore(const EntryRow& row, bool eastWest, const std::string& text);
     bool storeContract(const EntryRow& row, bool eastWest, const std::string& contract,
                        const std::string& result);
     void complement(TScoreObj& own, int boardInSession, int opponentRow);
     void moveFocusOn();
+    // The first row with an open cell, after the rows changed.
+    void focusFirstOpen();
     void checkComplements(const std::vector<EntryRow>& shown);
     int unplayedTables(int boardInSession) const;
     std::string matchPointText(int tenths) const;
@@ -134,6 +182,8 @@ private:
     ScoreEntryHooks hooks_;
     std::vector<TScoreObj>* records_ = nullptr;
     bool savedSinceOpen_ = false;
+    bool keyRefused_ = false;
+    std::vector<TScoreObj> saved_;
 };
 
 // Match points as the M.P. columns show them: tenths / 10, with one decimal for "Ja, 1 dec.",

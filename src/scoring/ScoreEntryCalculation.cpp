@@ -10,6 +10,10 @@ static_assert(kNoMatchPointsShown == kNoMatchPoints, "the entry form shows the c
 ScoreEntryHooks CalculationHooks(const Club& club, MatchPointCalculation& calc, Dialogs& dialogs) {
     ScoreEntryHooks hooks;
     hooks.computeBoard = [&calc](int group, int board) {
+        // Scores typed since the last count change which tables did not play, and so the top.
+        const MatchPointSettings& s = calc.settings();
+        for (int h = s.firstGroupOfRange(group); h <= s.lastGroupOfRange(group); ++h)
+            calc.CountUnplayed(h, 1, s.BoardCount, false);
         calc.ComputeBoards(group, board, board, MatchPointCalculation::Target::DisplayOnly);
         return calc.Display();
     };

@@ -18,7 +18,7 @@ const std::array<std::string_view, 15> kScoreMessages = {
     "Zitting ongelijk aan de laatste zitting", // 11
     "Score-Index niet correct: ", // 12
     "Scores niet complementair ", // 13
-    "Arbitrale score negatief of groter dan 81,9 matchpunten ", // 14
+    "Arbitrale score negatief of groter dan 3276,7 matchpunten ", // 14
 };
 
 const std::array<std::string_view, 13> kContractMessages = {

@@ -18,7 +18,8 @@ struct TypedScore {
 TypedScore ParseTypedScore(std::string_view text, bool shortNotation = false);
 
 // The largest value of a fixed result, in hundredths of a match point, that the match-point
-// calculation can carry.
-inline constexpr int kLargestFixedHundredths = 8191;
+// calculation can carry: it keeps fixed values apart at full size, so the bound is the record's
+// 16-bit score in tenths.
+inline constexpr int kLargestFixedHundredths = 32767 * 10;
 
 } // namespace velk

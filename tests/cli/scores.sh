@@ -32,7 +32,7 @@ if printf 'A 1 1 -420\nA 2 8 425\nA 1 9 420\nC 1 1 420\nA 99 1 420\nA 1 8 9S C\n
   | "$cli" scores enter club_1.dba >/dev/null 2>err.txt; then
   fail "refused lines accepted"
 fi
-for m in "Wijzigen niet toegestaan" "Scores niet complementair 425" "Geen Paar gevonden 420" \
+for m in "Wijzigen niet toegestaan" "Score bestaat NIET 425" "Geen Paar gevonden 420" \
   "regel 4: groep bestaat niet: C" "regel 5: spel bestaat niet: 99" "Foutief Bod 9S" \
   "Scorelijst niet bewaard: 6 regel(s) geweigerd"; do
   grep -qF "$m" err.txt || fail "no message '$m': $(cat err.txt)"

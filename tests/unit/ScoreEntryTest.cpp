@@ -19,30 +19,42 @@ namespace {
 // Two groups of 8 pairs at 4 tables; a session of 8 boards in 4 board groups of 2, 2 rounds. Only
 // group A has a schedule: in round r at table t pair t sits North-South against pair
 // 4 + ((t + r - 2) mod 4) + 1 on board group (t - r) mod 4.
-Club MakeEntryClub() {
-    Club club = test::MakeClub(16, 2);
+// `pairs` pairs in `groups` groups whose first session plays `boards` boards in `rounds` rounds of
+// `perRound`, with an empty score block and a schedule of `rounds` x `tables` entries.
+Club MakeSessionClub(int pairs, int groups, int boards, int rounds, int perRound, int tables) {
+    Club club = test::MakeClub(pairs, groups);
     TZitCalcObj& s = club.SessionList.front();
-    s.BoardCount = 8;
-    s.RoundCount = 2;
-    s.BoardGroupCount = 4;
-    s.BoardsPerRound = 2;
+    s.BoardCount = static_cast<std::int16_t>(boards);
+    s.RoundCount = static_cast<std::int16_t>(rounds);
+    s.BoardGroupCount = static_cast<std::int16_t>(boards / perRound);
+    s.BoardsPerRound = static_cast<std::int16_t>(perRound);
     s.FirstBoardNumber = 1;
     club.CurrentSession = 1;
     club.SessionHead = s;
-    club.SessionScoreList = {NewScoreBlock(1, 8, 16)};
+    club.SessionScoreList = {NewScoreBlock(1, boards, pairs)};
     TZitSchemaObj schedule;
-    schedule.GroupCount = 2;
-    schedule.RoundCount = 2;
-    schedule.Entries.resize(1 + 2 * 2 * 4);
-    for (int r = 1; r <= 2; ++r)
-        for (int t = 1; t <= 4; ++t) {
-            TSchemaObj& e = schedule.Entries[static_cast<std::size_t>((r - 1) * 4 + t)];
-            e.Table = static_cast<std::int16_t>(t);
-            e.NS = static_cast<std::int16_t>(t);
-            e.EW = static_cast<std::int16_t>(4 + (t + r - 2) % 4 + 1);
-            e.Letter = static_cast<std::uint8_t>('A' + ((t - r) % 4 + 4) % 4);
-        }
+    schedule.GroupCount = static_cast<std::int16_t>(groups);
+    schedule.RoundCount = static_cast<std::int16_t>(rounds);
+    schedule.Entries.resize(static_cast<std::size_t>(1 + groups * rounds * tables));
     club.SessionScheduleList = {schedule};
+    return club;
+}
+
+void SetEntry(Club& club, int round, int table, int tables, int ns, int ew, char letter) {
+    TSchemaObj& e =
+        club.SessionScheduleList.front().Entries[static_cast<std::size_t>((round - 1) * tables + table)];
+    e.Table = static_cast<std::int16_t>(table);
+    e.NS = static_cast<std::int16_t>(ns);
+    e.EW = static_cast<std::int16_t>(ew);
+    e.Letter = static_cast<std::uint8_t>(letter);
+}
+
+Club MakeEntryClub() {
+    Club club = MakeSessionClub(16, 2, 8, 2, 2, 4);
+    for (int r = 1; r <= 2; ++r)
+        for (int t = 1; t <= 4; ++t)
+            SetEntry(club, r, t, 4, t, 4 + (t + r - 2) % 4 + 1,
+                     static_cast<char>('A' + ((t - r) % 4 + 4) % 4));
     return club;
 }
 
@@ -114,8 +126,8 @@ TEST_F(EntryFixture, RefusedCellsShowTheirMessageAndKeepTheRecords) {
     EXPECT_FALSE(entry.acceptScoreFor(1, 3, "420"));
     EXPECT_FALSE(entry.acceptScoreFor(1, 9, "420"));
     EXPECT_EQ(dialogs.texts(),
-              (std::vector<std::string>{"Score bestaat NIET abc", "Scores niet complementair 425",
-                                        "Scores niet complementair M6.5", "Wijzigen niet toegestaan",
+              (std::vector<std::string>{"Score bestaat NIET abc", "Score bestaat NIET 425",
+                                        "Score bestaat NIET M6.5", "Wijzigen niet toegestaan",
                                         "Geen tegenpaar gevonden 420", "Geen Paar gevonden 420"}));
     EXPECT_EQ(rec(1, 1), TScoreObj{});
     EXPECT_EQ(rec(1, 5), TScoreObj{});
@@ -306,14 +318,22 @@ TEST(ScoreEntry, OpeningChecksTheScoreBlockTheBoardsAndTheSchedule) {
             "SchemaNaam: 2*8*Mitchell Groep:2"}));
 }
 
-TEST(ScoreEntry, SavingAGroupReportsTheSitOutAndWritesTheScoreFile) {
+namespace {
+// An entry that saves into a temporary folder and notes the groups whose unplayed boards it counted.
+struct SavingFixture : ::testing::Test {
     test::TempFolder folder;
     Club club = MakeEntryClub();
-    club.ScoreFilePath = folder.file("club_1.sco");
     test::ScriptedDialogs dialogs;
     std::vector<int> counted;
     ScoreEntryHooks hooks;
-    hooks.countUnplayed = [&](int g) { counted.push_back(g); };
+    SavingFixture() {
+        club.ScoreFilePath = folder.file("club_1.sco");
+        hooks.countUnplayed = [this](int g) { counted.push_back(g); };
+    }
+};
+} // namespace
+
+TEST_F(SavingFixture, SavingAGroupReportsTheSitOutAndWritesTheScoreFile) {
     hooks.detectSitOut = [](int) { return 3; };
     ScoreEntry entry(club, Tables(), dialogs, hooks);
     ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
@@ -347,15 +367,33 @@ TEST(ScoreEntry, SavingAGroupReportsTheSitOutAndWritesTheScoreFile) {
     EXPECT_EQ(entry.record(1, 1).Score, 420);
 }
 
+namespace {
+// An entry on `club` whose "Reken" and "Bewaar" run the session's match-point calculation.
+struct CalculatedEntry {
+    Club club;
+    test::ScriptedDialogs dialogs;
+    MatchPointCalculation calc;
+    ScoreEntry entry;
+    explicit CalculatedEntry(Club c)
+        : club(std::move(c)),
+          calc(MatchPointSettings::Of(club), club.SessionScoreList[0].Records, Tables(), dialogs),
+          entry(club, Tables(), dialogs, CalculationHooks(club, calc, dialogs)) {}
+};
+
+Club WithoutNeuberg(Club club) {
+    club.CompetitionHead.NeubergMode = NeubergOff;
+    return club;
+}
+} // namespace
+
 TEST(ScoreEntry, CalculationHooksShowTheBoardAndCountTheGroupOnSaving) {
     test::TempFolder folder;
-    Club club = MakeEntryClub();
+    CalculatedEntry calculated(WithoutNeuberg(MakeEntryClub()));
+    Club& club = calculated.club;
     club.ScoreFilePath = folder.file("club_1.sco");
-    club.CompetitionHead.NeubergMode = NeubergOff;
-    test::ScriptedDialogs dialogs;
-    MatchPointCalculation calc(MatchPointSettings::Of(club), club.SessionScoreList[0].Records, Tables(),
-                               dialogs);
-    ScoreEntry entry(club, Tables(), dialogs, CalculationHooks(club, calc, dialogs));
+    test::ScriptedDialogs& dialogs = calculated.dialogs;
+    MatchPointCalculation& calc = calculated.calc;
+    ScoreEntry& entry = calculated.entry;
     ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
     // Board 1 is played at two tables: 1 v 5 and 2 v 7; the top drops from 6 to 2.
     ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420"));
@@ -394,4 +432,171 @@ TEST(ScoreEntry, CalculationHooksShowTheBoardAndCountTheGroupOnSaving) {
     ASSERT_TRUE(entry.saveGroup(false));
     EXPECT_EQ(dialogs.texts().back(), "Aantal niet gespeelde spellen :8 in Groep: A");
     EXPECT_TRUE(std::filesystem::exists(club.ScoreFilePath));
+}
+
+TEST_F(EntryFixture, TheFormTextsComeFromTheModel) {
+    EXPECT_EQ(entry.caption(), "Scores invoeren per spel");
+    EXPECT_EQ(entry.vulnerabilityLine(), "Niemand Kwetsbaar");
+    club.PairList[1].Naam.set("Jansen - Bakker");
+    EXPECT_EQ(entry.pairLine(0), "  A :  1 = Jansen - Bakker                 ");
+    EXPECT_EQ(entry.pairLine(2), "  Niet gespeeld !");
+    ASSERT_TRUE(entry.acceptScore(0, "420"));
+    // Per board a row fills the column of its pair's side.
+    EXPECT_EQ(entry.scoreText(0, false), " 420");
+    EXPECT_EQ(entry.scoreText(0, true), "");
+    EXPECT_EQ(entry.scoreText(4, true), "-420");
+    EXPECT_EQ(entry.scoreText(4, false), "");
+    ASSERT_TRUE(entry.acceptContract(1, "4hx", "-2"));
+    EXPECT_EQ(entry.contractText(1, false), "4HX");
+    EXPECT_EQ(entry.resultText(1), "-2");
+    EXPECT_EQ(entry.scoreText(1, false), "-300");
+    entry.contractMode = true;
+    EXPECT_EQ(entry.caption(), "Biedingen invoeren per spel");
+    EXPECT_EQ(entry.helpContext(), 258);
+    entry.mode = ScoreEntry::Mode::PerTable;
+    EXPECT_EQ(entry.caption(), "Biedingen invoeren per tafel");
+}
+
+TEST_F(EntryFixture, UpAndDownGoThroughTheOpenCellsAndWrap) {
+    // Board 1: pairs 1 and 2 sit North-South (rows 0 and 1); 5 and 7 East-West; the rest did not play.
+    EXPECT_TRUE(entry.cellOpen(0, false));
+    EXPECT_FALSE(entry.cellOpen(0, true));
+    EXPECT_FALSE(entry.cellOpen(4, true));
+    EXPECT_FALSE(entry.cellOpen(2, false));
+    entry.focusRow = 1;
+    entry.moveFocus(+1);
+    EXPECT_EQ(entry.focusRow, 0);
+    entry.moveFocus(-1);
+    EXPECT_EQ(entry.focusRow, 1);
+    // With "Wijzig OW" the East-West rows open too.
+    entry.startChangeEastWest();
+    EXPECT_TRUE(entry.cellOpen(4, true));
+    entry.moveFocus(+1);
+    EXPECT_EQ(entry.focusRow, 4);
+    entry.moveFocus(+1);
+    EXPECT_EQ(entry.focusRow, 6);
+    entry.moveFocus(+1);
+    EXPECT_EQ(entry.focusRow, 0);
+}
+
+TEST_F(EntryFixture, KeysOfTheCells) {
+    EXPECT_EQ(entry.typeKey(EntryCell::Score, 'a', ""), KeyVerdict::Type);
+    EXPECT_EQ(entry.typeKey(EntryCell::Score, 's', "a60"), KeyVerdict::Type);
+    EXPECT_EQ(entry.typeKey(EntryCell::Score, '%', "A60"), KeyVerdict::Type);
+    EXPECT_EQ(entry.typeKey(EntryCell::Score, 'x', "42"), KeyVerdict::Refuse);
+    EXPECT_EQ(entry.lastError, 3);
+    // A second wrong key clears the error state without a message.
+    EXPECT_EQ(entry.typeKey(EntryCell::Score, 'n', "42"), KeyVerdict::Refuse);
+    EXPECT_EQ(entry.lastError, 0);
+    EXPECT_EQ(entry.typeKey(EntryCell::Contract, 'x', "4H"), KeyVerdict::Type);
+    EXPECT_EQ(entry.typeKey(EntryCell::Contract, 'c', "4H"), KeyVerdict::MoveToResult);
+    EXPECT_EQ(entry.typeKey(EntryCell::Contract, '-', "4"), KeyVerdict::Refuse);
+    EXPECT_EQ(entry.typeKey(EntryCell::Contract, '+', "P"), KeyVerdict::MoveToResult);
+    EXPECT_EQ(entry.typeKey(EntryCell::Contract, '*', "4"), KeyVerdict::Refuse);
+    EXPECT_EQ(entry.typeKey(EntryCell::Result, '2', "-"), KeyVerdict::Type);
+    EXPECT_EQ(entry.typeKey(EntryCell::Result, 'x', "-"), KeyVerdict::Refuse);
+    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"Foutieve Score 42x", "Foutief Bod 4-",
+                                                         "Foutief Bod 4*", "Resultaat niet corect -x"}));
+}
+
+TEST_F(EntryFixture, F5SwitchesToContractsOnlyWithContractsInUse) {
+    EXPECT_FALSE(entry.toggleContractMode());
+    EXPECT_TRUE(dialogs.messages.empty());
+    club.CompetitionHead.ConfigFlags |= ConfigFlag::UseContracts;
+    dialogs.answerYes();
+    EXPECT_TRUE(entry.toggleContractMode());
+    EXPECT_TRUE(entry.contractMode);
+    dialogs.answerNo();
+    EXPECT_FALSE(entry.toggleContractMode());
+    EXPECT_TRUE(entry.contractMode);
+    EXPECT_EQ(dialogs.texts(),
+              (std::vector<std::string>{"Wilt u Contracten invoeren ?", "Wilt u Scores invoeren ?"}));
+}
+
+TEST_F(EntryFixture, ClosingWithoutSavingAsksAndThrowsTheChangesAway) {
+    EXPECT_TRUE(entry.mayClose());
+    ASSERT_TRUE(entry.acceptScore(0, "420"));
+    dialogs.answerYes(); // keep the form open
+    EXPECT_FALSE(entry.mayClose());
+    EXPECT_EQ(rec(1, 1).Score, 420);
+    dialogs.answerNo();
+    EXPECT_TRUE(entry.mayClose());
+    EXPECT_EQ(rec(1, 1), TScoreObj{});
+    EXPECT_EQ(rec(1, 5), TScoreObj{});
+    EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"Score-Bestand nog redden\r gebruik dan <Ok>",
+                                                         "Score-Bestand nog redden\r gebruik dan <Ok>"}));
+    // "OK" answered No closes without saving too.
+    ASSERT_TRUE(entry.acceptScore(0, "420"));
+    dialogs.answerNo();
+    EXPECT_TRUE(entry.saveAll(true));
+    EXPECT_EQ(rec(1, 1), TScoreObj{});
+    EXPECT_FALSE(entry.savedSinceOpen());
+}
+
+TEST_F(EntryFixture, TheCountListNeedsScores) {
+    EXPECT_FALSE(entry.countList());
+    EXPECT_EQ(dialogs.texts().back(), "Geen spellen gespeeld in Groep: A");
+    ASSERT_TRUE(entry.acceptScore(0, "A60%"));
+    EXPECT_TRUE(entry.countList());
+}
+
+TEST_F(SavingFixture, OkSavesEveryGroupWithASchedule) {
+    ScoreEntry entry(club, Tables(), dialogs, hooks);
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420"));
+    dialogs.answerYes();
+    ASSERT_TRUE(entry.saveAll(true));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Ingevoerde scores bewaren ?"});
+    EXPECT_EQ(counted, std::vector<int>{1}); // group B has no schedule
+    EXPECT_TRUE(entry.savedSinceOpen());
+    // What was saved is what a later close keeps.
+    ASSERT_TRUE(entry.acceptScoreFor(1, 2, "400"));
+    entry.discard();
+    EXPECT_EQ(entry.record(1, 1).Score, 420);
+    EXPECT_EQ(entry.record(1, 2).Code, 0);
+}
+
+TEST(ScoreEntry, ImpossibleScoresSayTheScoreDoesNotExist) {
+    Club club = MakeEntryClub();
+    test::ScriptedDialogs dialogs;
+    ScoreEntry entry(club, Tables(), dialogs);
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    EXPECT_FALSE(entry.acceptScoreFor(1, 1, "425"));
+    EXPECT_EQ(entry.lastError, 1);
+    EXPECT_FALSE(entry.acceptScoreFor(1, 1, "A101%"));
+    EXPECT_EQ(dialogs.texts(),
+              (std::vector<std::string>{"Score bestaat NIET 425", "Score bestaat NIET A101%"}));
+}
+
+TEST(ScoreEntry, APercentageWithATopAbove81MatchPointsIsTaken) {
+    // 96 pairs in one group: a top of 94, so 100 % is 9400 hundredths.
+    Club club = MakeSessionClub(96, 1, 2, 1, 2, 48);
+    for (int t = 1; t <= 48; ++t)
+        SetEntry(club, 1, t, 48, t, 48 + t, 'A');
+    CalculatedEntry calculated(std::move(club));
+    ScoreEntry& entry = calculated.entry;
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "A100%"));
+    EXPECT_EQ(entry.record(1, 49).Score, 0);
+    ASSERT_TRUE(entry.acceptScoreFor(1, 2, "M90"));
+    EXPECT_EQ(entry.record(1, 50).Score, 40);
+    EXPECT_TRUE(calculated.dialogs.messages.empty());
+}
+
+TEST(ScoreEntry, ReckonCountsTheTablesThatPlayedAgainEachTime) {
+    CalculatedEntry calculated(WithoutNeuberg(MakeEntryClub()));
+    ScoreEntry& entry = calculated.entry;
+    test::ScriptedDialogs& dialogs = calculated.dialogs;
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420"));
+    dialogs.answerYes();
+    ASSERT_TRUE(entry.compute());
+    // One table played: top 0.
+    EXPECT_EQ(entry.matchPointTexts[0][0], MatchPointColumnText(0, false));
+    ASSERT_TRUE(entry.acceptScoreFor(1, 2, "400"));
+    dialogs.answerYes();
+    ASSERT_TRUE(entry.compute());
+    // Two tables: top 2, and 420 beats 400.
+    EXPECT_EQ(entry.matchPointTexts[0][0], MatchPointColumnText(20, false));
+    EXPECT_EQ(entry.matchPointTexts[1][0], MatchPointColumnText(0, false));
 }

@@ -95,16 +95,21 @@ TEST(TypedScore, CodeLetters) {
     EXPECT_EQ(ParseTypedScore("K5").Error, ConversionError::NotANumber);
 }
 
-TEST(TypedScore, FixedValuesTheCalculationCannotHoldAreRefused) {
+TEST(TypedScore, FixedValuesAreTakenUpToWhatTheCalculationHolds) {
+    // Above the old 13-bit limit of 81.9 match points: the calculation holds them at full size.
     EXPECT_EQ(ParseTypedScore("M81.9").Error, 0);
-    EXPECT_EQ(ParseTypedScore("M82").Error, ConversionError::FixedOutOfRange);
+    EXPECT_EQ(ParseTypedScore("M82").Error, 0);
+    EXPECT_EQ(ParseTypedScore("M82").Score, 820);
+    EXPECT_EQ(ParseTypedScore("M3276.7").Error, 0);
     EXPECT_EQ(ParseTypedScore("L-1").Error, ConversionError::FixedOutOfRange);
     EXPECT_EQ(ParseTypedScore("A-5%").Error, ConversionError::FixedOutOfRange);
     EXPECT_EQ(ScoreMessage(ConversionError::FixedOutOfRange),
-              "Arbitrale score negatief of groter dan 81,9 matchpunten ");
-    // A percentage of a top above 81 match points overflows the calculation too.
-    EXPECT_EQ(CheckPlausible('A', 100, NorthSouth, 1, 84, Classes()).Error, ConversionError::FixedOutOfRange);
-    EXPECT_EQ(CheckPlausible('A', 100, NorthSouth, 1, 83, Classes()).Error, 0);
+              "Arbitrale score negatief of groter dan 3276,7 matchpunten ");
+    // A percentage of a top above 81 match points.
+    EXPECT_EQ(CheckPlausible('A', 100, NorthSouth, 1, 84, Classes()).Error, 0);
+    EXPECT_EQ(CheckPlausible('A', 100, NorthSouth, 1, 512, Classes()).Error, 0);
+    EXPECT_EQ(CheckPlausible('M', 820, NorthSouth, 1, 84, Classes()).Error, 0);
+    EXPECT_EQ(CheckPlausible('M', 821, NorthSouth, 1, 84, Classes()).Error, ConversionError::NotPossible);
 }
 
 TEST(Complement, ByCode) {

@@ -1,0 +1,156 @@
+// What the score entry form shows and where its focus goes: the texts of the rows and cells,
+// the open cells, the keys.
+#include "core/records/ConfigRecord.h"
+#include "core/records/PairRecord.h"
+#include "scoring/ScoreEntry.h"
+#include "scoring/ScoreFormat.h"
+#include "scoring/Vulnerability.h"
+
+#include <cstdio>
+
+namespace velk {
+
+std::optional<EntryRow> ScoreEntry::rowAt(int row) const {
+    const auto shown = rows();
+    if (row < 0 || static_cast<std::size_t>(row) >= shown.size())
+        return std::nullopt;
+    return shown[static_cast<std::size_t>(row)];
+}
+
+std::string ScoreEntry::caption() const {
+    const std::string what = contractMode ? "Biedingen invoeren per " : "Scores invoeren per ";
+    return what + (mode == Mode::PerBoard ? "spel" : "tafel");
+}
+
+std::string ScoreEntry::vulnerabilityLine() const {
+    int b = board;
+    if (mode == Mode::PerTable) {
+        const auto shown = rows();
+        b = shown.empty() ? 1 : shown.front().Board;
+    }
+    return std::string(VulnerabilityText(boardNumber(b)));
+}
+
+std::string ScoreEntry::pairLineOf(int pairRow) const {
+    const std::size_t pair = static_cast<std::size_t>((group - 1) * club_.PairsPerGroup + pairRow);
+    const std::string names = pair < club_.PairList.size() ? club_.PairList[pair].Naam.get() : std::string();
+    const std::string letter(1, GroupLetter(group));
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, " %2s : %2d = %-32s", letter.c_str(), pairRow, names.c_str());
+    return buffer;
+}
+
+std::string ScoreEntry::pairLine(int row) const {
+    const auto found = rowAt(row);
+    if (!found)
+        return {};
+    const EntryRow& r = *found;
+    if (!r.open())
+        return "  Niet gespeeld !";
+    return pairLineOf(r.PairRow);
+}
+
+namespace {
+// The pair row whose record fills the column, 0 for none.
+int RowOfColumn(const EntryRow& r, bool perTable, bool eastWestColumn) {
+    if (perTable)
+        return eastWestColumn ? r.OpponentRow : r.PairRow;
+    return r.NorthSouth != eastWestColumn ? r.PairRow : 0;
+}
+} // namespace
+
+std::string ScoreEntry::scoreText(int row, bool eastWestColumn) const {
+    const auto found = rowAt(row);
+    if (!found)
+        return {};
+    const EntryRow& r = *found;
+    const int p = RowOfColumn(r, mode == Mode::PerTable, eastWestColumn);
+    if (p == 0 || !r.open())
+        return {};
+    const bool shortNotation = (club_.ConfigRecord.OptionFlags & OptionFlag::ShortNotation) != 0;
+    return FormatScore(record(r.Board, p), shortNotation,
+                       club_.CompetitionHead.NeubergMode == NeubergOneDecimal);
+}
+
+std::string ScoreEntry::contractText(int row, bool eastWestColumn) const {
+    const auto found = rowAt(row);
+    if (!found)
+        return {};
+    const EntryRow& r = *found;
+    const int p = RowOfColumn(r, mode == Mode::PerTable, eastWestColumn);
+    return p == 0 || !r.open() ? std::string() : record(r.Board, p).Contract.get();
+}
+
+std::string ScoreEntry::resultText(int row) const {
+    const auto found = rowAt(row);
+    if (!found)
+        return {};
+    const EntryRow& r = *found;
+    if (!r.open())
+        return {};
+    // The declarer's record holds the result; per table that may be either pair's.
+    for (const int p : {r.PairRow, mode == Mode::PerTable ? r.OpponentRow : 0})
+        if (p != 0 && !record(r.Board, p).Contract.get().empty())
+            return record(r.Board, p).Result.get();
+    return {};
+}
+
+bool ScoreEntry::cellOpen(int row, bool eastWestColumn) const {
+    const auto found = rowAt(row);
+    if (!found)
+        return false;
+    const EntryRow& r = *found;
+    if (!r.open())
+        return false;
+    if (mode == Mode::PerBoard)
+        return r.NorthSouth != eastWestColumn && (r.NorthSouth || changeEastWest);
+    // At a table either side may declare; an East-West score is typed only with "Wijzig OW".
+    return !eastWestColumn || contractMode || changeEastWest;
+}
+
+bool ScoreEntry::focusColumnEastWest(int row) const {
+    if (mode == Mode::PerTable)
+        return focusEastWest;
+    const auto shown = rows();
+    return row >= 0 && static_cast<std::size_t>(row) < shown.size() &&
+           !shown[static_cast<std::size_t>(row)].NorthSouth;
+}
+
+void ScoreEntry::moveFocus(int delta) {
+    const int n = static_cast<int>(rows().size());
+    for (int step = 1; step <= n; ++step) {
+        const int i = ((focusRow + delta * step) % n + n) % n;
+        if (cellOpen(i, focusColumnEastWest(i))) {
+            focusRow = i;
+            return;
+        }
+    }
+}
+
+KeyVerdict ScoreEntry::typeKey(EntryCell cell, char c, const std::string& cellText) {
+    const KeyVerdict verdict = CheckEntryKey(cell, c, cellText);
+    if (verdict != KeyVerdict::Refuse) {
+        keyRefused_ = false;
+        return verdict;
+    }
+    if (keyRefused_) {
+        keyRefused_ = false;
+        lastError = 0;
+        return verdict;
+    }
+    keyRefused_ = true;
+    lastError = 3;
+    dialogs_.error(RefusedKeyMessage(cell, cellText + c));
+    return verdict;
+}
+
+bool ScoreEntry::toggleContractMode() {
+    if (!(club_.CompetitionHead.ConfigFlags & ConfigFlag::UseContracts))
+        return false;
+    if (!dialogs_.askYesNo(contractMode ? "Wilt u Scores invoeren ?" : "Wilt u Contracten invoeren ?"))
+        return false;
+    contractMode = !contractMode;
+    return true;
+}
+
+} // namespace velk
