@@ -62,9 +62,9 @@ const Item kItems[] = {
     {"ScheduleOutput", {Off, Off, Off}},
     {"RenumberSchedule", {Off, On, On}},
     {"ComposeScheduleHelp", {On, On, On}},
-    // "S&cores": only the two copies of match points so far.
-    {"ScoreEntryPerBoard", {Off, Off, Off}},
-    {"ScoreEntryPerRound", {Off, Off, Off}},
+    // "S&cores": the score entry window and the two copies of match points so far.
+    {"ScoreEntryPerBoard", {Off, On, On}},
+    {"ScoreEntryPerRound", {Off, On, On}},
     {"ScoreOutput", {Off, Off, Off}},
     {"CopyMatchPoints", {Off, On, On}},
     {"CopyGroupScores", {Off, On, On}},

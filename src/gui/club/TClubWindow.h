@@ -18,6 +18,7 @@
 class PairGrid;
 class TSchemaForm;
 class TSchemaFormE;
+class TScoreForm;
 class QAction;
 class QButtonGroup;
 class QLineEdit;
@@ -127,6 +128,11 @@ private:
     void onComposeScheduleHelp();
     void onCopyMatchPoints();
     void onCopyGroupScores();
+    void onScoreEntryPerBoard();
+    void onScoreEntryPerRound();
+    void openScoreEntry(int mode);
+    // The score entry window is not open: its menu items wait until it closes.
+    bool scoreEntryClosed() const { return scoreForm_ == nullptr; }
     std::vector<velk::TScoreObj>* sessionScores();
     void onToggleCompetitionLine();
     void onToggleMaximised();
@@ -162,6 +168,8 @@ private:
     TSchemaForm* scheduleForm_ = nullptr;
     // The individual schedule editor, likewise.
     TSchemaFormE* individualScheduleForm_ = nullptr;
+    // The score entry window while it is open.
+    TScoreForm* scoreForm_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     struct ChildWindow {
         QString name;

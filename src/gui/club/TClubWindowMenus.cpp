@@ -143,8 +143,10 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Item(kSchedules, "Schema &Samenstellen", "ComposeScheduleHelp", &W::onComposeScheduleHelp, nullptr,
              A::Always),
 
-        Later(kScoreEntry, "per spel met schema", "ScoreEntryPerBoard"),
-        Later(kScoreEntry, "per ronde met schema", "ScoreEntryPerRound"),
+        Item(kScoreEntry, "per spel met schema", "ScoreEntryPerBoard", &W::onScoreEntryPerBoard,
+             "Scores invoeren per spel", A::WithFile, &W::scoreEntryClosed),
+        Item(kScoreEntry, "per ronde met schema", "ScoreEntryPerRound", &W::onScoreEntryPerRound,
+             "Scores invoeren per tafel", A::WithFile, &W::scoreEntryClosed),
         Later(kScores, "&Uitvoer", "ScoreOutput"),
         Item(kScores, "Verwerken M.P.in Competitie", "CopyMatchPoints", &W::onCopyMatchPoints,
              "Matchpunten van de zitting in de competitie", A::WithFile),

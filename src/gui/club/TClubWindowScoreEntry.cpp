@@ -1,0 +1,38 @@
+// "S&cores › &Invoer": the score entry window, per board or per table.
+#include "gui/club/TClubWindow.h"
+#include "gui/scoring/TScoreForm.h"
+
+void TClubWindow::onScoreEntryPerBoard() {
+    openScoreEntry(static_cast<int>(velk::ScoreEntry::Mode::PerBoard));
+}
+
+void TClubWindow::onScoreEntryPerRound() {
+    openScoreEntry(static_cast<int>(velk::ScoreEntry::Mode::PerTable));
+}
+
+void TClubWindow::openScoreEntry(int mode) {
+    if (scoreForm_ != nullptr) {
+        scoreForm_->activateWindow();
+        return;
+    }
+    copyGridToRecords();
+    auto* form = new TScoreForm(club_, dialogs_, this);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    // Modal while it edits the session's score block in place: nothing else may change it.
+    form->setWindowModality(Qt::ApplicationModal);
+    if (!form->open(static_cast<velk::ScoreEntry::Mode>(mode))) {
+        delete form;
+        return;
+    }
+    scoreForm_ = form;
+    connect(form, &TScoreForm::entryClosed, this, [this](bool saved) {
+        scoreForm_ = nullptr;
+        // The window keeps its scores on disk itself: what it wrote counts as saved.
+        if (saved)
+            file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
+        applyMenuState();
+    });
+    form->move(geometry().center() - form->rect().center());
+    applyMenuState();
+    form->show();
+}

@@ -1,0 +1,418 @@
+#include "core/CompetitionNaming.h"
+#include "core/files/ScoreFile.h"
+#include "core/records/ConfigRecord.h"
+#include "gui/club/TClubWindow.h"
+#include "gui/scoring/TScoreForm.h"
+#include "scoring/BoardOpponents.h"
+#include "support/CompetitionOnDisk.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+#include "support/WidgetTesting.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QtTest>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+using velk::test::ScriptedDialogs;
+using velk::test::Trigger;
+
+namespace {
+
+const velk::FixedClock kClock(velk::DateTime{2026, 12, 9, 20, 0, 0});
+constexpr int kBoards = 10;
+constexpr int kPairsPerGroup = 6;
+
+// Runs velk-cli in `folder`; its exit status, with standard input `input`.
+int RunCli(const QString& folder, const QStringList& arguments, const QByteArray& input = {}) {
+    QProcess cli;
+    cli.setWorkingDirectory(folder);
+    cli.start(QStringLiteral(VELK_CLI), arguments);
+    if (!cli.waitForStarted(10000))
+        return -1;
+    cli.write(input);
+    cli.closeWriteChannel();
+    if (!cli.waitForFinished(60000))
+        return -1;
+    if (cli.exitCode() != 0)
+        qWarning("velk-cli %s: %s", qPrintable(arguments.join(QLatin1Char(' '))),
+                 cli.readAllStandardError().constData());
+    return cli.exitCode();
+}
+
+// Two groups of `pairs` pairs in their first session: five rounds of two boards of the schedule
+// `schedule` (the three-table Howell unless told).
+void MakeCompetition(const QString& folder, int boards, int pairs = 6,
+                     const char* schedule = "5r-6p-howell-3t-shared.ws0") {
+    const QString path = QStringLiteral(VELK_SOURCE_DIR "/Schemas/") + QLatin1String(schedule);
+    QCOMPARE(RunCli(folder, {"new", "club.dba", "--pairs", QString::number(2 * pairs), "--groups", "2",
+                             "--tables", QString::number(pairs), "--contracts"}),
+             0);
+    QCOMPARE(
+        RunCli(folder, {"session", "club_1.dba", "set", "--session", "1", "--boards", QString::number(boards),
+                        "--rounds", "5", "--boardgroups", QString::number(boards / 2), "--length", "2"}),
+        0);
+    QCOMPARE(RunCli(folder, {"schedule", "read", "club_1.dba", "--groups", "*", path}), 0);
+}
+
+std::vector<char> Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+QWidget* Focus() {
+    return QApplication::focusWidget();
+}
+
+// Types `text` key by key into whichever cell has the focus, as the keys move it, then Enter.
+void TypeCell(const QString& text) {
+    for (const QChar c : text)
+        QTest::keyClicks(Focus(), QString(c));
+    QTest::keyClick(Focus(), Qt::Key_Return);
+}
+
+void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(Focus(), key, modifiers);
+}
+
+// A button's Alt key: the button clicks itself a moment later, as it shows the click.
+void AltKey(Qt::Key key) {
+    QTest::keyClick(Focus(), key, Qt::AltModifier);
+    QTest::qWait(250);
+}
+
+QString Header(QWidget* form) {
+    return velk::test::Child<QLabel>(form, "KopTxt")->text();
+}
+
+QString Cell(QWidget* form, const char* column, int pairRow) {
+    return form->findChild<QLineEdit*>(QStringLiteral("%1%2").arg(QLatin1String(column)).arg(pairRow))
+        ->text();
+}
+
+// The North-South pairs of a board, in the order the form goes through them.
+std::vector<int> NorthSouthPairs(const velk::Club& club, int group, int board) {
+    std::vector<int> pairs;
+    for (int p = 1; p <= kPairsPerGroup; ++p)
+        if (const auto seat = velk::FindBoardSeat(club, group, board, p); seat && seat->NorthSouth)
+            pairs.push_back(p);
+    return pairs;
+}
+
+// A score for each table: plain part scores and games, the same in both groups.
+QString ScoreFor(int group, int board, int table) {
+    static const char* const scores[] = {"420", "400",  "-50", "110", "-100",
+                                         "140", "-420", "50",  "300", "-200"};
+    return QString::fromLatin1(scores[(board * 3 + table + group) % 10]);
+}
+
+// Closes the form and waits until it is gone.
+void CloseForm(TClubWindow& window, TScoreForm* form) {
+    form->close();
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+}
+
+} // namespace
+
+class TestScoreForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void aWholeSessionTypedIsTheSessionEnteredWithTheCommandLine();
+    void boardsWrapAndPairsWithoutBoardsShowNotPlayed();
+    void complementsAndShortNotation();
+    void impossibleScoresAndTheCountList();
+
+private:
+    // Opens the competition of `folder` in `window` and the score entry per board on it.
+    TScoreForm* openForm(TClubWindow& window, ScriptedDialogs& dialogs, const std::string& folder);
+    // The same on the ten-board competition, made in the test's folder.
+    TScoreForm* openTenBoards(TClubWindow& window, ScriptedDialogs& dialogs);
+
+    std::unique_ptr<velk::test::TempFolder> folder_;
+};
+
+void TestScoreForm::init() {
+    folder_ = std::make_unique<velk::test::TempFolder>();
+}
+
+TScoreForm* TestScoreForm::openForm(TClubWindow& window, ScriptedDialogs& dialogs,
+                                    const std::string& folder) {
+    if (!velk::test::OpenInWindow(window, folder + "/club_1.dba"))
+        return nullptr;
+    Trigger(&window, "ScoreEntryPerBoard");
+    auto* form = window.findChild<TScoreForm*>(QStringLiteral("ScoreForm"));
+    if (!form) {
+        for (const auto& t : dialogs.texts())
+            qWarning("%s", t.c_str());
+        const velk::Club& c = window.club();
+        qWarning("session %d schedules %zu tables %d rounds %d entries %zu groups %d", c.CurrentSession,
+                 c.SessionScheduleList.size(), c.TablesPerGroup, int(c.SessionHead.RoundCount),
+                 c.SessionScheduleList.empty() ? 0 : c.SessionScheduleList[0].Entries.size(),
+                 c.SessionScheduleList.empty() ? 0 : int(c.SessionScheduleList[0].GroupCount));
+        return nullptr;
+    }
+    QApplication::setActiveWindow(form);
+    if (!QTest::qWaitForWindowActive(form))
+        return nullptr;
+    return form;
+}
+
+TScoreForm* TestScoreForm::openTenBoards(TClubWindow& window, ScriptedDialogs& dialogs) {
+    MakeCompetition(QString::fromStdString(folder_->path().string()), kBoards);
+    return openForm(window, dialogs, folder_->path().string());
+}
+
+void TestScoreForm::aWholeSessionTypedIsTheSessionEnteredWithTheCommandLine() {
+    const std::string guiFolder = folder_->file("gui");
+    const std::string cliFolder = folder_->file("cli");
+    std::filesystem::create_directories(guiFolder);
+    std::filesystem::create_directories(cliFolder);
+    MakeCompetition(QString::fromStdString(guiFolder), kBoards);
+    MakeCompetition(QString::fromStdString(cliFolder), kBoards);
+
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openForm(window, dialogs, guiFolder);
+    QVERIFY(form);
+    QVERIFY(!window.action("ScoreEntryPerBoard")->isEnabled());
+    QCOMPARE(form->windowTitle(), QStringLiteral("Scores invoeren per spel"));
+    const velk::Club& club = window.club();
+
+    QByteArray lines;
+    auto line = [&](int group, int board, int pair, const QString& what) {
+        lines += QStringLiteral("%1 %2 %3 %4\n")
+                     .arg(QChar('A' + group - 1))
+                     .arg(board)
+                     .arg(pair)
+                     .arg(what)
+                     .toUtf8();
+    };
+    int turnedPair = 0;
+    int changedPair = 0;
+    for (int g = 1; g <= 2; ++g) {
+        QCOMPARE(form->entry().group, g);
+        for (int b = 1; b <= kBoards; ++b) {
+            QCOMPARE(form->entry().board, b);
+            const auto pairs = NorthSouthPairs(club, g, b);
+            QCOMPARE(pairs.size(), std::size_t{3});
+            const bool contracts = g == 1 && b == 3;
+            if (contracts) {
+                dialogs.answerYes();
+                Key(Qt::Key_F5);
+                QCOMPARE(dialogs.texts().back(), std::string("Wilt u Contracten invoeren ?"));
+                QCOMPARE(form->windowTitle(), QStringLiteral("Biedingen invoeren per spel"));
+            }
+            for (std::size_t t = 0; t < pairs.size(); ++t) {
+                QCOMPARE(Focus()->objectName(),
+                         QStringLiteral("%1%2").arg(contracts ? "ContrEditNZ" : "ScoreEditNZ").arg(pairs[t]));
+                static const char* const bids[3][2] = {{"4S", "C"}, {"3SA", "+1"}, {"4HX", "-2"}};
+                if (contracts) {
+                    // The result key moves the input on to the result cell.
+                    TypeCell(QString::fromLatin1(bids[t][0]) + QString::fromLatin1(bids[t][1]));
+                    line(g, b, pairs[t], QString::fromLatin1(bids[t][0]) + QLatin1Char(' ') + bids[t][1]);
+                } else {
+                    const QString score =
+                        g == 1 && b == 5 && t == 0 ? QStringLiteral("A60%") : ScoreFor(g, b, int(t));
+                    TypeCell(score);
+                    line(g, b, pairs[t], score);
+                }
+            }
+            if (contracts) {
+                QCOMPARE(Cell(form, "ScoreEditNZ", pairs[1]), QStringLiteral(" 430"));
+                QCOMPARE(Cell(form, "ResultEdit", pairs[2]), QStringLiteral("-2"));
+                dialogs.answerYes();
+                Key(Qt::Key_F5);
+                QCOMPARE(dialogs.texts().back(), std::string("Wilt u Scores invoeren ?"));
+            }
+            if (g == 2 && b == 2) {
+                // "Draai" on the first table: the focus is back on its North-South score.
+                Key(Qt::Key_D, Qt::ControlModifier);
+                QCOMPARE(velk::test::Child<QLabel>(form, "PromptTxt")->text(),
+                         QStringLiteral("Selecteer NZ score (draaiscore) en druk Enter"));
+                Key(Qt::Key_Return);
+                turnedPair = pairs[0];
+            }
+            if (g == 2 && b == 4) {
+                // "Wijzig OW": the first table's East-West pair gets a score of its own.
+                changedPair = velk::OpponentRow(club, g, b, pairs[0]);
+                Key(Qt::Key_W, Qt::AltModifier);
+                const QString wanted = QStringLiteral("ScoreEditOW%1").arg(changedPair);
+                for (int i = 0; i < kPairsPerGroup && Focus()->objectName() != wanted; ++i)
+                    Key(Qt::Key_Down);
+                QCOMPARE(Focus()->objectName(), wanted);
+                TypeCell(QStringLiteral("-400"));
+                line(g, b, changedPair, QStringLiteral("-400"));
+                Key(Qt::Key_W, Qt::AltModifier);
+            }
+            if (g == 1 && b == 1) {
+                // "Reken": -100, 140 and -420 against a top of 4.
+                AltKey(Qt::Key_R);
+
+                const bool oneDecimal = club.CompetitionHead.NeubergMode == velk::NeubergOneDecimal;
+                const int tops[3] = {20, 40, 0}; // -100, 140, -420
+                for (int t = 0; t < 3; ++t)
+                    QCOMPARE(
+                        velk::test::Child<QLabel>(form, qPrintable(QStringLiteral("MPNZ%1").arg(pairs[t])))
+                            ->text(),
+                        QString::fromStdString(velk::MatchPointColumnText(tops[t], oneDecimal)));
+            }
+            QVERIFY(Header(form).contains(QStringLiteral("( 0 NZ-Scores ontbreken)")));
+            Key(Qt::Key_PageDown);
+        }
+        if (g == 1) {
+            dialogs.answerYes();
+            AltKey(Qt::Key_B);
+            QCOMPARE(dialogs.texts().back(), std::string("Scores bewaren van groep A"));
+            Key(Qt::Key_F8);
+        }
+    }
+    QVERIFY(turnedPair != 0 && changedPair != 0);
+    dialogs.answerYes();
+    AltKey(Qt::Key_O);
+    QCOMPARE(dialogs.texts().back(), std::string("Ingevoerde scores bewaren ?"));
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+    QVERIFY(window.action("ScoreEntryPerBoard")->isEnabled());
+
+    QCOMPARE(
+        RunCli(QString::fromStdString(cliFolder), {"scores", "enter", "club_1.dba", "--wijzig-ow"}, lines),
+        0);
+    auto expected = Bytes(cliFolder + "/club_1.sco");
+    // The command line cannot turn a board: the turned table as the form must leave it.
+    const auto at = [](int board, int pair) {
+        return 4 +
+               17 * static_cast<std::size_t>(velk::ScoreRecordIndex(2, board, pair, kBoards, kPairsPerGroup));
+    };
+    const int opponent = velk::OpponentRow(club, 2, 2, turnedPair);
+    const std::size_t ns = at(2, turnedPair);
+    const std::size_t ew = at(2, opponent);
+    const auto turned = [&](std::size_t at, bool eastWest) {
+        int flags = (static_cast<unsigned char>(expected[at + 16]) ^ velk::ScoreFlag::Turned) &
+                    ~velk::ScoreFlag::Remarkable & ~velk::ScoreFlag::EastWest;
+        expected[at + 16] = char(eastWest ? flags | velk::ScoreFlag::EastWest : flags);
+    };
+    QCOMPARE(int(expected[ns + 16]) & velk::ScoreFlag::EastWest, 0);
+    QCOMPARE(int(expected[ew + 16]) & velk::ScoreFlag::EastWest, int(velk::ScoreFlag::EastWest));
+    std::swap(expected[ns + 12], expected[ew + 12]);
+    std::swap(expected[ns + 13], expected[ew + 13]);
+    turned(ns, false);
+    turned(ew, true);
+
+    const auto typed = Bytes(guiFolder + "/club_1.sco");
+    QCOMPARE(typed.size(), expected.size());
+    QVERIFY(typed == expected);
+    QVERIFY(std::filesystem::exists(guiFolder + "/club_1.~sc"));
+
+    // Reopened, the form shows what was typed.
+    // The scores the window wrote count as saved; closed without saving, they are read back.
+    QVERIFY(!window.clubFile().hasUnsavedChanges());
+    dialogs.answerNo();
+    QVERIFY(window.closeWithSave());
+    QCOMPARE(dialogs.texts().back(), std::string("Bestand bewaren "));
+    TScoreForm* again = openForm(window, dialogs, guiFolder);
+    QVERIFY(again);
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1);
+    QVERIFY(Cell(again, "ScoreEditNZ", pairs[0]).trimmed().startsWith(ScoreFor(1, 1, 0)));
+    CloseForm(window, again);
+}
+
+void TestScoreForm::boardsWrapAndPairsWithoutBoardsShowNotPlayed() {
+    // The six-table Mitchell in five rounds: each board is played at five tables of six.
+    MakeCompetition(QString::fromStdString(folder_->path().string()), 12, 12, "5r-12p-mitchell-6t.ws0");
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openForm(window, dialogs, folder_->path().string());
+    QVERIFY(form);
+    QCOMPARE(Header(form), QStringLiteral("Groep A   Spel  1    ( 5 NZ-Scores ontbreken)"));
+    Key(Qt::Key_PageUp);
+    QCOMPARE(Header(form), QStringLiteral("Groep A   Spel 12    ( 5 NZ-Scores ontbreken)"));
+    int idle = 0;
+    for (int p = 1; p <= 12; ++p)
+        if (!velk::FindBoardSeat(window.club(), 1, 12, p))
+            idle = p;
+    QVERIFY(idle != 0);
+    QCOMPARE(velk::test::Child<QLabel>(form, qPrintable(QStringLiteral("PaarTxt%1").arg(idle)))->text(),
+             QStringLiteral("  Niet gespeeld !"));
+    QVERIFY(!form->findChild<QLineEdit*>(QStringLiteral("ScoreEditNZ%1").arg(idle))->isEnabled());
+    Key(Qt::Key_PageDown);
+    QCOMPARE(Header(form), QStringLiteral("Groep A   Spel  1    ( 5 NZ-Scores ontbreken)"));
+    Key(Qt::Key_F7);
+    QCOMPARE(Header(form), QStringLiteral("Groep B   Spel  1    ( 5 NZ-Scores ontbreken)"));
+    CloseForm(window, form);
+}
+
+void TestScoreForm::complementsAndShortNotation() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openTenBoards(window, dialogs);
+    QVERIFY(form);
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1); // board 1 of group A
+    const int opponent = velk::OpponentRow(window.club(), 1, 1, pairs[0]);
+    TypeCell(QStringLiteral("420"));
+    QCOMPARE(Cell(form, "ScoreEditOW", opponent), QStringLiteral("-420"));
+    Key(Qt::Key_Up);
+    TypeCell(QStringLiteral("a60%"));
+    QCOMPARE(Cell(form, "ScoreEditNZ", pairs[0]), QStringLiteral("A60%"));
+    QCOMPARE(Cell(form, "ScoreEditOW", opponent), QStringLiteral("A40%"));
+    // Closing unsaved asks; Yes keeps the form, No throws the scores away.
+    dialogs.answerYes();
+    form->close();
+    QVERIFY(form->isVisible());
+    dialogs.answerNo();
+    CloseForm(window, form);
+    QCOMPARE(dialogs.texts().back(), std::string("Score-Bestand nog redden\r gebruik dan <Ok>"));
+    QCOMPARE(window.club().SessionScoreList[0].Records[1].Code, std::uint8_t{0});
+
+    window.club().ConfigRecord.OptionFlags |= velk::OptionFlag::ShortNotation;
+    form = nullptr;
+    Trigger(&window, "ScoreEntryPerBoard");
+    form = window.findChild<TScoreForm*>(QStringLiteral("ScoreForm"));
+    QVERIFY(form);
+    QApplication::setActiveWindow(form);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(velk::test::Child<QLabel>(form, "Notatietxt")->text(),
+             QStringLiteral("Verkorte notatie gebruikt"));
+    TypeCell(QStringLiteral("42"));
+    QCOMPARE(form->entry().record(1, pairs[0]).Score, std::int16_t{420});
+    QCOMPARE(form->entry().record(1, opponent).Score, std::int16_t{-420});
+    QCOMPARE(Cell(form, "ScoreEditNZ", pairs[0]), QStringLiteral("  42"));
+    dialogs.answerNo();
+    CloseForm(window, form);
+}
+
+void TestScoreForm::impossibleScoresAndTheCountList() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openTenBoards(window, dialogs);
+    QVERIFY(form);
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1); // board 1 of group A
+    AltKey(Qt::Key_T);
+    QCOMPARE(dialogs.texts().back(), std::string("Geen spellen gespeeld in Groep: A"));
+    TypeCell(QStringLiteral("425"));
+    QCOMPARE(dialogs.texts().back(), std::string("Score bestaat NIET 425"));
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ScoreEditNZ%1").arg(pairs[0]));
+    // A key no score has is refused with its message and kept out of the cell.
+    QTest::keyClicks(Focus(), QStringLiteral("x"));
+    QCOMPARE(dialogs.texts().back(), std::string("Foutieve Score 425x"));
+    QCOMPARE(Cell(form, "ScoreEditNZ", pairs[0]), QStringLiteral("425"));
+    // Leaving the board with the error standing asks; No stays.
+    dialogs.answerNo();
+    Key(Qt::Key_PageDown);
+    QCOMPARE(form->entry().board, 1);
+    qobject_cast<QLineEdit*>(Focus())->selectAll();
+    Key(Qt::Key_Backspace);
+    TypeCell(QStringLiteral("-50"));
+    AltKey(Qt::Key_T);
+    QCOMPARE(dialogs.texts().back(), std::string("De tellijst komt met het uitvoervenster"));
+    dialogs.answerNo();
+    AltKey(Qt::Key_C);
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+}
+
+QTEST_MAIN(TestScoreForm)
+#include "tst_scoreform.moc"
