@@ -8,7 +8,7 @@ namespace {
 enum Column { First, Second, ContractNZ, ContractOW, Result, ScoreNZ, ScoreOW, MatchNZ, MatchOW, Names };
 constexpr int kColumns = 10;
 // Cell widths in pixels: the form keeps its columns readable from 780 pixels on.
-constexpr int kWidths[kColumns] = {40, 44, 56, 56, 44, 60, 60, 48, 48, 230};
+constexpr int kWidths[kColumns] = {40, 44, 56, 56, 44, 60, 60, 48, 48, 150};
 } // namespace
 
 ScoreFormRows::ScoreFormRows(QObject* filter, QWidget* parent) : QWidget(parent), filter_(filter) {
@@ -24,7 +24,7 @@ ScoreFormRows::ScoreFormRows(QObject* filter, QWidget* parent) : QWidget(parent)
         heads_.push_back(head);
     }
     grid_->setRowStretch(1000, 1);
-    grid_->setColumnStretch(Names, 1);
+    grid_->setColumnStretch(kColumns, 1);
 }
 
 QLabel* ScoreFormRows::makeLabel(const QString& name, int width, Qt::Alignment alignment) {

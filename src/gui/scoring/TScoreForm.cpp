@@ -81,8 +81,15 @@ TScoreForm::TScoreForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent
     boards_->horizontalHeader()->setMinimumSectionSize(20);
     boards_->verticalHeader()->setMinimumSectionSize(20);
     boards_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Two-digit board numbers in 20-pixel cells.
+    QFont small = boards_->font();
+    small.setPointSize(7);
+    boards_->setFont(small);
+    boards_->setTextElideMode(Qt::ElideNone);
     boards_->setFocusPolicy(Qt::NoFocus);
-    boards_->setFixedWidth(kBoardGridColumns * 20 + 4);
+    boards_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    boards_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    boards_->setFixedWidth(kBoardGridColumns * 20 + 2 * boards_->frameWidth());
     connect(boards_, &QTableWidget::cellClicked, this, &TScoreForm::onBoardClicked);
     middle->addWidget(boards_, 0, Qt::AlignTop);
 
@@ -130,14 +137,15 @@ void TScoreForm::buildButtons() {
         button("SchrapBtn", QStringLiteral("S&chrap"), &TScoreForm::onSchrap),
         button("HelpBtn", QStringLiteral("&Help"), &TScoreForm::onHelp),
     };
-    int c = 0;
+    auto* first = new QHBoxLayout;
     for (QPushButton* b : top)
-        grid->addWidget(b, 0, c++);
-    c = 0;
+        first->addWidget(b);
+    auto* second = new QHBoxLayout;
     for (QPushButton* b : bottom)
-        if (b != normaal_)
-            grid->addWidget(b, 1, c++);
-    grid->addWidget(normaal_, 1, 1);
+        second->addWidget(b); // "Normaal" and "Wijzig OW" take turns in one place
+    second->addStretch(1);
+    grid->addLayout(first, 0, 0);
+    grid->addLayout(second, 1, 0);
     findChild<QPushButton*>(QStringLiteral("SchoonrBtn"))
         ->setToolTip(QStringLiteral("Verwijder alle scores"));
     static_cast<QVBoxLayout*>(layout())->addLayout(grid);
@@ -172,6 +180,11 @@ bool TScoreForm::open(ScoreEntry::Mode mode) {
         item->setTextAlignment(Qt::AlignCenter);
         boards_->setItem((b - 1) / kBoardGridColumns, (b - 1) % kBoardGridColumns, item);
     }
+    for (int c = 0; c < kBoardGridColumns; ++c)
+        boards_->setColumnWidth(c, 20);
+    for (int r = 0; r < boards_->rowCount(); ++r)
+        boards_->setRowHeight(r, 20);
+    boards_->setFixedHeight(boards_->rowCount() * 20 + 2 * boards_->frameWidth());
     rows_->setHeads(perTable, contracts);
     refresh();
     return true;
@@ -225,7 +238,7 @@ void TScoreForm::refresh() {
         }
         w.result->setText(Text(e.resultText(i)));
         w.result->setReadOnly(!e.contractMode);
-        w.result->setEnabled(r.open());
+        w.result->setEnabled(r.open() && (e.contractMode || !w.result->text().isEmpty()));
     }
     refreshing_ = false;
     placeFocus();
