@@ -107,8 +107,7 @@ bool ScoreEntry::open(Mode m) {
     records_ = &club_.SessionScoreList[static_cast<std::size_t>(session - 1)].Records;
     saved_ = *records_;
     keyRefused_ = focusEastWest = false;
-    focusRow = 0;
-    moveFocusOn();
+    focusFirstOpen();
     return true;
 }
 

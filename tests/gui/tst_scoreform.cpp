@@ -127,6 +127,7 @@ private slots:
     void boardsWrapAndPairsWithoutBoardsShowNotPlayed();
     void complementsAndShortNotation();
     void impossibleScoresAndTheCountList();
+    void perTableTheRowsAreTheBoardsOfTheRound();
 
 private:
     // Opens the competition of `folder` in `window` and the score entry per board on it.
@@ -418,6 +419,32 @@ void TestScoreForm::impossibleScoresAndTheCountList() {
     dialogs.answerNo();
     AltKey(Qt::Key_C);
     QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+}
+
+void TestScoreForm::perTableTheRowsAreTheBoardsOfTheRound() {
+    MakeCompetition(QString::fromStdString(folder_->path().string()), kBoards);
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    QVERIFY(velk::test::OpenInWindow(window, folder_->file("club_1.dba")));
+    Trigger(&window, "ScoreEntryPerRound");
+    auto* form = window.findChild<TScoreForm*>(QStringLiteral("ScoreForm"));
+    QVERIFY(form);
+    QApplication::setActiveWindow(form);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(form->windowTitle(), QStringLiteral("Scores invoeren per tafel"));
+    QCOMPARE(Header(form), QStringLiteral("Groep  A   Ronde  1   Tafel  1 (Tafel zonder scores)"));
+    QVERIFY(velk::test::Child<QWidget>(form, "RndplusBtn")->isVisible());
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ScoreEditNZ1"));
+    TypeCell(QStringLiteral("420"));
+    QCOMPARE(Cell(form, "ScoreEditOW", 1), QStringLiteral("-420"));
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ScoreEditNZ2"));
+    QCOMPARE(Header(form), QStringLiteral("Groep  A   Ronde  1   Tafel  1"));
+    const velk::EntryRow first = form->entry().rows().front();
+    QCOMPARE(form->entry().record(first.Board, first.OpponentRow).Score, std::int16_t{-420});
+    Key(Qt::Key_PageDown);
+    QCOMPARE(Header(form), QStringLiteral("Groep  A   Ronde  1   Tafel  2 (Tafel zonder scores)"));
+    dialogs.answerNo();
+    CloseForm(window, form);
 }
 
 QTEST_MAIN(TestScoreForm)

@@ -458,6 +458,11 @@ TEST_F(EntryFixture, TheFormTextsComeFromTheModel) {
 }
 
 TEST_F(EntryFixture, UpAndDownGoThroughTheOpenCellsAndWrap) {
+    // Opening puts the focus on the first open cell.
+    EXPECT_EQ(entry.focusRow, 0);
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerTable));
+    EXPECT_EQ(entry.focusRow, 0);
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
     // Board 1: pairs 1 and 2 sit North-South (rows 0 and 1); 5 and 7 East-West; the rest did not play.
     EXPECT_TRUE(entry.cellOpen(0, false));
     EXPECT_FALSE(entry.cellOpen(0, true));
