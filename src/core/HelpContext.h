@@ -12,6 +12,10 @@ enum : int {
     ScheduleEntryView2 = 2412,
     ScheduleEntryView3 = 2413,
     RenumberView = 245,
+    OptionsPersonal = 282,
+    OptionsPrint = 283,
+    OptionsSettings = 284,
+    OptionsSlamBonus = 285,
 };
 }
 

@@ -81,7 +81,8 @@ private slots:
             .then("ZittingDlg", TakeTheSession)
             .then("PaarkeuzeDlg", NextStep)
             .then("PaarkeuzeDlg", NextStep)
-            .then("SelectieDlg", Clicking("OkBtn"));
+            .then("SelectieDlg", Clicking("OkBtn"))
+            .then("OptiesForm", Clicking("OkBtn")); // the last step opens the options
         Trigger(&window, "NewCompetition");
 
         QCOMPARE(window.fileState(), TClubWindow::FileState::Open);
@@ -89,6 +90,7 @@ private slots:
         QVERIFY(answerer.seen().contains(QStringLiteral("ConfigDial")));
         QVERIFY(answerer.seen().contains(QStringLiteral("ZittingDlg")));
         QVERIFY(answerer.seen().contains(QStringLiteral("SelectieDlg")));
+        QCOMPARE(answerer.seen().back(), QStringLiteral("OptiesForm"));
         QCOMPARE(dialogs.fileChoices.back().filter, std::string("Schema bestand (*.*)|*.*"));
         QVERIFY(QFileInfo::exists(QString::fromStdString(folder.file("troef2026_1.sma"))));
         QCOMPARE(window.grid()->rowCount(), 16);

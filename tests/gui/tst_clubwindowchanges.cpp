@@ -380,7 +380,9 @@ private slots:
         {
             ModalAnswers answers("PaarkeuzeDlg", NextStep);
             AnswerWizardUpToStep4(answers, NextStep);
-            answers.then("PaarkeuzeDlg", NextStep).then("SelectieDlg", Clicking("OkBtn"));
+            answers.then("PaarkeuzeDlg", NextStep)
+                .then("SelectieDlg", Clicking("OkBtn"))
+                .then("OptiesForm", Clicking("OkBtn")); // the last step opens the options
             Trigger(&window, "NewCompetition");
         }
         // The schedule is asked for after the save: the status bar names the saved file by then.

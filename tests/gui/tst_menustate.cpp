@@ -83,12 +83,12 @@ const Item kItems[] = {
     // "Beel&d"
     {"CompetitionLine", {Off, On, On}},
     {"Maximise", {On, On, On}},
-    // "&Opties": only the screen font so far.
+    // "&Opties": without a file the options say that none is loaded.
     {"ScreenFont", {On, On, On}},
-    {"OptionsPersonal", {Off, Off, Off}},
-    {"OptionsPrint", {Off, Off, Off}},
-    {"OptionsSlamBonus", {Off, Off, Off}},
-    {"OptionsSettings", {Off, Off, Off}},
+    {"OptionsPersonal", {On, On, On}},
+    {"OptionsPrint", {On, On, On}},
+    {"OptionsSlamBonus", {On, On, On}},
+    {"OptionsSettings", {On, On, On}},
     // "&Databeheer"
     {"MembersNew", {Off, Off, Off}},
     {"MembersOpen", {Off, Off, Off}},

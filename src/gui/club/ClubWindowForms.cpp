@@ -37,6 +37,7 @@ std::unique_ptr<velk::WizardHost> MakeWizardHost(TClubWindow* window, velk::Dial
     host->openWindowName = std::move(openWindow);
     host->onShowPairWindow = [window] { window->showPairWindow(); };
     host->onReadSchedule = [window] { return window->readSchedule(); };
+    host->onOpenOptionsSettings = [window] { window->showOptions(3); };
     return host;
 }
 

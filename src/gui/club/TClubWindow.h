@@ -62,6 +62,9 @@ public:
     void refreshPairWindow();
     // "Schema &Lezen": true when the wizard should read on for the next groups.
     bool readSchedule();
+    // The options window on `page` (0-3); the competition is saved when it closed with OK after a
+    // change.
+    void showOptions(int page);
 
     // The tags of the child windows the session dialogs conflict with, in the order checked.
     enum WindowTag { CorrectionWindow = 3, ScheduleWindow = 4, ScoreWindow = 5, ResultsWindow = 6 };
@@ -138,6 +141,14 @@ private:
     void onToggleMaximised();
     void onScreenFont();
     void onAbout();
+    void onOptionsPersonal() { showOptions(0); }
+    void onOptionsPrint() { showOptions(1); }
+    void onOptionsSlamBonus() { showOptions(2); }
+    void onOptionsSettings() { showOptions(3); }
+    // The settings of the options that act on the main window: the Enter key of the pair grid and
+    // the full screen width.
+    void applyOptionSettings();
+    void applyMaximalWidth(bool on);
     void onClose() { closeWithSave(); }
     void onTogglePairWindow();
     void onNavigator(int index);
@@ -158,6 +169,7 @@ private:
     std::unique_ptr<velk::WizardHost> wizardHost_;
     FileState state_ = FileState::NoFile;
     bool pairWindowVisible_ = false;
+    bool widenedByOptions_ = false;
     int currentGroup_ = 1;
     // The navigator's edit: the record as it was and its list position, 0 while none is started.
     velk::TParenObj spareRecord_;

@@ -115,6 +115,7 @@ void TClubWindow::showPairWindow() {
     currentGroup_ = 1;
     action("CompetitionLine")->setChecked(true);
     action("SchrapSpdBtn")->setStatusTip(QStringLiteral("Sluiten van Parenvenster"));
+    applyOptionSettings();
     applyState();
 }
 

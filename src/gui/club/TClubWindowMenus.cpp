@@ -172,10 +172,14 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Separator(kView),
 
         Item(kOptions, "Lettertype", "ScreenFont", &W::onScreenFont, "Lettertype van het scherm", A::Always),
-        Later(kOptions, "Persoon&Gegevens", "OptionsPersonal"),
-        Later(kOptions, "&PrintOpties", "OptionsPrint"),
-        Later(kOptions, "Slembonus", "OptionsSlamBonus"),
-        Later(kOptions, "&Instellingen", "OptionsSettings"),
+        Item(kOptions, "Persoon&Gegevens", "OptionsPersonal", &W::onOptionsPersonal,
+             "Gegevens van de eigenaar, afgedrukt bij de overzichten", A::Always),
+        Item(kOptions, "&PrintOpties", "OptionsPrint", &W::onOptionsPrint, "Marges, printer en lettertype",
+             A::Always),
+        Item(kOptions, "Slembonus", "OptionsSlamBonus", &W::onOptionsSlamBonus,
+             "Punten voor elk gemaakt slemcontract", A::Always),
+        Item(kOptions, "&Instellingen", "OptionsSettings", &W::onOptionsSettings,
+             "Instellingen voor invoer en scherm", A::Always),
 
         Later(kMembers, "Nieuw", "MembersNew"),
         Later(kMembers, "Openen", "MembersOpen"),
