@@ -1,6 +1,7 @@
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
 #include "cli/CompetitionJson.h"
+#include "cli/UsageTexts.h"
 #include "core/files/CompetitionFile.h"
 
 #include <iostream>
@@ -12,7 +13,7 @@ namespace {
 // failed read go to standard error.
 bool LoadNamedFile(const char* command, const Args& args, CompetitionFileData& data) {
     if (args.size() != 1) {
-        std::cerr << "gebruik: velk-cli " << command << " BESTAND.dba\n";
+        std::cerr << UsageOf(command);
         return false;
     }
     CliDialogs dialogs;

@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/SessionScores.h"
+#include "cli/UsageTexts.h"
 #include "core/CompetitionNaming.h"
 #include "core/FileBytes.h"
 #include "core/PathText.h"
@@ -62,7 +63,7 @@ struct Prepared {
 };
 
 // Opens the file at the session asked for and loads its scores; 0 when ready, else the status.
-int Prepare(const ArgParser& args, Prepared& p, const char* usage) {
+int Prepare(const ArgParser& args, Prepared& p, const std::string& usage) {
     if (args.positional().size() != 1 || !args.unknown({"yes", "no"}).empty()) {
         std::cerr << usage;
         return 2;
@@ -140,8 +141,7 @@ bool SaveComputed(Prepared& p, const std::vector<TScoreObj>& before, const Match
 int RunCompute(const Args& raw) {
     const ArgParser args(raw, {"session", "groups"});
     Prepared p(args.answerYes(), CompanionFiles::SchedulesAndScores);
-    if (const int status = Prepare(
-            args, p, "gebruik: velk-cli compute BESTAND.dba [--session N] [--groups *|A|A-C] [--yes|--no]\n"))
+    if (const int status = Prepare(args, p, UsageOf("compute")))
         return status;
     Club& club = p.open.club;
     const auto range = ParseGroupRange(args.value("groups").value_or("*"), club.CompetitionHead.GroupCount);
@@ -162,7 +162,7 @@ int RunCompute(const Args& raw) {
 int RunMatchPoints(const Args& raw) {
     const ArgParser args(raw, {"session", "format"});
     if (args.positional().size() != 1 || !args.unknown({"yes", "no"}).empty()) {
-        std::cerr << "gebruik: velk-cli matchpoints BESTAND.dba [--session N] --format csv\n";
+        std::cerr << UsageOf("matchpoints");
         return 2;
     }
     if (args.value("format").value_or("") != "csv") {

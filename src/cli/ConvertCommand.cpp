@@ -1,5 +1,6 @@
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
+#include "cli/UsageTexts.h"
 #include "core/ProgramFolder.h"
 #include "scoring/ContractScore.h"
 #include "scoring/Plausibility.h"
@@ -87,8 +88,7 @@ bool IsBridgeCode(char code) {
 int RunConvert(const Args& args) {
     const auto request = ParseArgs(args);
     if (!request) {
-        std::cerr << "gebruik: velk-cli convert --board B --side NZ|OW CONTRACT RESULTAAT\n"
-                     "         velk-cli convert --board B --side NZ|OW [--pairs N] [--short] --typed SCORE\n";
+        std::cerr << UsageOf("convert");
         return 2;
     }
     CliDialogs dialogs;

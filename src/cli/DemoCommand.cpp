@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/ScoreLines.h"
+#include "cli/UsageTexts.h"
 #include "core/ProgramFolder.h"
 #include "core/records/PairRecord.h"
 #include "scoring/BoardOpponents.h"
@@ -183,9 +184,7 @@ bool EnterScores(const std::string& path) {
 int RunDemo(const Args& raw) {
     const ArgParser args(raw, {});
     if (args.positional().size() != 1 || !args.unknown({"yes", "no"}).empty()) {
-        std::cerr << "gebruik: velk-cli demo MAP [--no]\n"
-                     "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"
-                     "verwerkt de matchpunten en toont de uitslag (vragen: Ja, met --no: Nee)\n";
+        std::cerr << UsageOf("demo");
         return 2;
     }
     const fs::path dir = args.positional()[0];

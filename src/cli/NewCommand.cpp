@@ -2,6 +2,7 @@
 #include "cli/ArgParser.h"
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
+#include "cli/UsageTexts.h"
 #include "club/ClubFile.h"
 #include "club/CompanionLists.h"
 #include "club/CompetitionData.h"
@@ -64,10 +65,7 @@ int RunNew(const Args& raw) {
                                "pct2", "mode", "neuberg"});
     const auto unknown = args.unknown({"drive", "topintegraal", "contracts", "yes", "no"});
     if (args.positional().size() != 1 || !unknown.empty()) {
-        std::cerr << "gebruik: velk-cli new BESTAND.dba [--drive] [--name TEKST] [--pairs N] [--groups N]\n"
-                     "         [--competitions N] [--sessions N] [--tables N] [--pct1 X] [--pct2 X]\n"
-                     "         [--mode paren|butler|crossimp|enkel] [--neuberg niet|0|1] [--topintegraal]\n"
-                     "         [--contracts] [--yes]\n";
+        std::cerr << UsageOf("new");
         return 2;
     }
     SystemClock clock;

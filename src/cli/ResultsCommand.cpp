@@ -2,6 +2,7 @@
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
+#include "cli/UsageTexts.h"
 #include "core/records/PairRecord.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ int RunResults(const Args& raw) {
     const ArgParser args(raw, {"session", "format"});
     if (args.positional().size() != 1 || !args.unknown({"yes", "no"}).empty() ||
         args.value("format").value_or("") != "csv") {
-        std::cerr << "gebruik: velk-cli results BESTAND.dba [--session N] --format csv\n";
+        std::cerr << UsageOf("results");
         return 2;
     }
     // The table is held in the competition file; its companions are not read.

@@ -4,6 +4,7 @@
 #include "cli/CliDialogs.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
+#include "cli/UsageTexts.h"
 #include "core/files/BaseScheduleFile.h"
 #include "core/records/PairRecord.h"
 #include "schedules/ReadScheduleIntoSession.h"
@@ -18,11 +19,7 @@ namespace velk::cli {
 namespace {
 
 void Usage() {
-    std::cerr
-        << "gebruik: velk-cli schedule read BESTAND.dba --groups *|A|A-C BASISSCHEMA [--session N] [--yes]\n"
-           "         velk-cli schedule show BESTAND.dba [--session N]\n"
-           "         velk-cli schedule check BASISSCHEMA [--yes]\n"
-           "BASISSCHEMA: een bestand, of de naam van een meegeleverd schema (map Schemas)\n";
+    std::cerr << UsageOf("schedule");
 }
 
 // "*" is every group, "B" one group, "A-C" a range.

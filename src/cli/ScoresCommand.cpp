@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/ScoreLines.h"
+#include "cli/UsageTexts.h"
 #include "core/ProgramFolder.h"
 #include "core/records/PairRecord.h"
 #include "scoring/ScoreEntry.h"
@@ -17,10 +18,7 @@ namespace velk::cli {
 namespace {
 
 void Usage() {
-    std::cerr << "gebruik: velk-cli scores enter BESTAND.dba [--session N] [--wijzig-ow]\n"
-                 "         velk-cli scores show BESTAND.dba [--session N]\n"
-                 "enter leest regels GROEP SPEL PAAR SCORE of GROEP SPEL PAAR CONTRACT RESULTAAT\n"
-                 "(PAAR: het nummer in de groep; SPEL: het spelnummer) en bewaart de scorelijst.\n";
+    std::cerr << UsageOf("scores");
 }
 
 // "A", "b" or "2".

@@ -2,6 +2,7 @@
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
+#include "cli/UsageTexts.h"
 #include "club/Sessions.h"
 
 #include <iostream>
@@ -11,12 +12,7 @@ namespace velk::cli {
 namespace {
 
 void Usage() {
-    std::cerr << "gebruik: velk-cli session BESTAND.dba new  [PARAMETERS] [--yes]\n"
-                 "         velk-cli session BESTAND.dba show [--session N]\n"
-                 "         velk-cli session BESTAND.dba set  --session N [PARAMETERS] [--yes]\n"
-                 "         velk-cli session BESTAND.dba delete [--yes]\n"
-                 "PARAMETERS: --boards N --rounds N --boardgroups N --first N --length N --date dd-mm-jjjj\n"
-                 "            --active A=10/5,B=8/4 (paren/tafels per groep)\n";
+    std::cerr << UsageOf("session");
 }
 
 void PrintSession(const Club& club, int n) {

@@ -2,6 +2,7 @@
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
+#include "cli/UsageTexts.h"
 #include "club/PairSorting.h"
 #include "selection/SelectionText.h"
 
@@ -13,9 +14,7 @@ namespace velk::cli {
 namespace {
 
 void Usage() {
-    std::cerr << "gebruik: velk-cli sort BESTAND.dba [--key clubnr|grpnr|naam|plaats] [--scope groep|club]\n"
-                 "                      [--group LETTER]\n"
-                 "Alleen op grpnr per groep wordt het bestand bewaard; de andere volgorden worden getoond.\n";
+    std::cerr << UsageOf("sort");
 }
 
 template <typename T>

@@ -1,6 +1,9 @@
 #include "cli/Commands.h"
+#include "cli/UsageTexts.h"
 
+#include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -9,21 +12,28 @@
 namespace {
 
 void Usage() {
-    std::cerr
-        << "gebruik: velk-cli COMMANDO [opties]\n"
-           "  check BESTAND.dba   leest het bestand zoals het programma het leest\n"
-           "  dump BESTAND.dba    toont het hele bestand als JSON\n"
-           "  new BESTAND.dba     maakt een nieuwe competitie of drive (--help voor opties)\n"
-           "  session BESTAND.dba new|show|set|delete   zittingen\n"
-           "  sort BESTAND.dba    sorteert de paren en bewaart het bestand\n"
-           "  convert --board B --side NZ|OW CONTRACT RESULTAAT | --typed SCORE\n"
-           "                      rekent een contract of getypte score om\n"
-           "  schedule read|show|check   leest, toont of controleert schema's\n"
-           "  compute BESTAND.dba [--session N] [--groups *|A|A-C]   verwerkt de matchpunten\n"
-           "  results BESTAND.dba [--session N] --format csv      uitslag per paar\n"
-           "  matchpoints BESTAND.dba [--session N] --format csv  matchpunten per score\n"
-           "  scores enter|show BESTAND.dba   voert scores in vanaf standaardinvoer, of toont ze\n"
-           "  demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n";
+    std::cerr << velk::cli::OverviewUsage();
+}
+
+bool IsHelp(const std::string& word) {
+    return word == "--help" || word == "-h";
+}
+
+// "velk-cli --man FILE": the manual page, written at build time from the same usage texts.
+int WriteManPage(int argc, char** argv) {
+    const std::string page = velk::cli::ManPage(VELK_VERSION);
+    if (argc < 3) {
+        std::cout << page;
+        return 0;
+    }
+    std::ofstream out(argv[2], std::ios::binary);
+    out << page;
+    out.close();
+    if (!out) {
+        std::cerr << "kan niet schrijven: " << argv[2] << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -48,16 +58,29 @@ int main(int argc, char** argv) {
         Usage();
         return 2;
     }
+    const std::string first = argv[1];
     // The cost of starting the program, against which the commands are timed.
-    if (std::string(argv[1]) == "--version") {
+    if (first == "--version") {
         std::cout << "velk-cli " << VELK_VERSION << '\n';
         return 0;
     }
-    const auto it = commands.find(argv[1]);
+    if (IsHelp(first)) {
+        std::cout << velk::cli::OverviewUsage();
+        return 0;
+    }
+    if (first == "--man")
+        return WriteManPage(argc, argv);
+    const auto it = commands.find(first);
     if (it == commands.end()) {
-        std::cerr << "onbekend commando: " << argv[1] << '\n';
+        std::cerr << "onbekend commando: " << first << '\n';
         Usage();
         return 2;
     }
-    return it->second(Args(argv + 2, argv + argc));
+    const Args rest(argv + 2, argv + argc);
+    // Asked for help, a command shows its usage and does nothing else, whatever else was given.
+    if (std::any_of(rest.begin(), rest.end(), IsHelp)) {
+        std::cout << velk::cli::UsageOf(first);
+        return 0;
+    }
+    return it->second(rest);
 }

@@ -1,0 +1,158 @@
+#include "cli/UsageTexts.h"
+
+#include <sstream>
+
+namespace velk::cli {
+
+const std::vector<CommandHelp>& CommandHelps() {
+    static const std::vector<CommandHelp> helps = {
+        {"check", "check BESTAND.dba   leest het bestand zoals het programma het leest\n",
+         "gebruik: velk-cli check BESTAND.dba\n"},
+        {"dump", "dump BESTAND.dba    toont het hele bestand als JSON\n",
+         "gebruik: velk-cli dump BESTAND.dba\n"},
+        {"new", "new BESTAND.dba     maakt een nieuwe competitie of drive (--help voor opties)\n",
+         "gebruik: velk-cli new BESTAND.dba [--drive] [--name TEKST] [--pairs N] [--groups N]\n"
+         "         [--competitions N] [--sessions N] [--tables N] [--pct1 X] [--pct2 X]\n"
+         "         [--mode paren|butler|crossimp|enkel] [--neuberg niet|0|1] [--topintegraal]\n"
+         "         [--contracts] [--yes]\n"},
+        {"session", "session BESTAND.dba new|show|set|delete   zittingen\n",
+         "gebruik: velk-cli session BESTAND.dba new  [PARAMETERS] [--yes]\n"
+         "         velk-cli session BESTAND.dba show [--session N]\n"
+         "         velk-cli session BESTAND.dba set  --session N [PARAMETERS] [--yes]\n"
+         "         velk-cli session BESTAND.dba delete [--yes]\n"
+         "PARAMETERS: --boards N --rounds N --boardgroups N --first N --length N --date dd-mm-jjjj\n"
+         "            --active A=10/5,B=8/4 (paren/tafels per groep)\n"},
+        {"sort", "sort BESTAND.dba    sorteert de paren en bewaart het bestand\n",
+         "gebruik: velk-cli sort BESTAND.dba [--key clubnr|grpnr|naam|plaats] [--scope groep|club]\n"
+         "                      [--group LETTER]\n"
+         "Alleen op grpnr per groep wordt het bestand bewaard; de andere volgorden worden getoond.\n"},
+        {"convert",
+         "convert --board B --side NZ|OW CONTRACT RESULTAAT | --typed SCORE\n"
+         "                      rekent een contract of getypte score om\n",
+         "gebruik: velk-cli convert --board B --side NZ|OW CONTRACT RESULTAAT\n"
+         "         velk-cli convert --board B --side NZ|OW [--pairs N] [--short] --typed SCORE\n"},
+        {"schedule", "schedule read|show|check   leest, toont of controleert schema's\n",
+         "gebruik: velk-cli schedule read BESTAND.dba --groups *|A|A-C BASISSCHEMA [--session N] [--yes]\n"
+         "         velk-cli schedule show BESTAND.dba [--session N]\n"
+         "         velk-cli schedule check BASISSCHEMA [--yes]\n"
+         "BASISSCHEMA: een bestand, of de naam van een meegeleverd schema (map Schemas)\n"},
+        {"compute", "compute BESTAND.dba [--session N] [--groups *|A|A-C]   verwerkt de matchpunten\n",
+         "gebruik: velk-cli compute BESTAND.dba [--session N] [--groups *|A|A-C] [--yes|--no]\n"},
+        {"results", "results BESTAND.dba [--session N] --format csv      uitslag per paar\n",
+         "gebruik: velk-cli results BESTAND.dba [--session N] --format csv\n"},
+        {"matchpoints", "matchpoints BESTAND.dba [--session N] --format csv  matchpunten per score\n",
+         "gebruik: velk-cli matchpoints BESTAND.dba [--session N] --format csv\n"},
+        {"scores", "scores enter|show BESTAND.dba   voert scores in vanaf standaardinvoer, of toont ze\n",
+         "gebruik: velk-cli scores enter BESTAND.dba [--session N] [--wijzig-ow]\n"
+         "         velk-cli scores show BESTAND.dba [--session N]\n"
+         "enter leest regels GROEP SPEL PAAR SCORE of GROEP SPEL PAAR CONTRACT RESULTAAT\n"
+         "(PAAR: het nummer in de groep; SPEL: het spelnummer) en bewaart de scorelijst.\n"},
+        {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
+         "gebruik: velk-cli demo MAP [--no]\n"
+         "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"
+         "verwerkt de matchpunten en toont de uitslag (vragen: Ja, met --no: Nee)\n"},
+    };
+    return helps;
+}
+
+std::string UsageOf(const std::string& command) {
+    for (const CommandHelp& h : CommandHelps())
+        if (command == h.name)
+            return h.usage;
+    return {};
+}
+
+std::string OverviewUsage() {
+    std::string text = "gebruik: velk-cli COMMANDO [opties]\n";
+    for (const CommandHelp& h : CommandHelps())
+        text += std::string("  ") + h.summary;
+    return text;
+}
+
+namespace {
+
+// Roff treats a backslash as an escape and a line starting with "." or "'" as a request.
+std::string RoffLine(const std::string& line) {
+    std::string out;
+    for (const char c : line) {
+        if (c == '\\')
+            out += "\\e";
+        else if (c == '-')
+            out += "\\-";
+        else
+            out += c;
+    }
+    if (!out.empty() && (out[0] == '.' || out[0] == '\''))
+        out.insert(0, "\\&");
+    return out;
+}
+
+// A usage text as a block kept as it is, without its "gebruik: " lead.
+void AppendVerbatim(std::ostringstream& man, const std::string& text) {
+    man << ".nf\n";
+    std::istringstream lines(text);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.rfind("gebruik: ", 0) == 0)
+            line.erase(0, 9);
+        else if (line.rfind("         ", 0) == 0)
+            line.erase(0, 9);
+        man << RoffLine(line) << '\n';
+    }
+    man << ".fi\n";
+}
+
+} // namespace
+
+std::string ManPage(const std::string& version) {
+    std::ostringstream man;
+    man << ".TH VELK\\-CLI 1 \"\" \"velk-cli " << version << "\" \"Velk\"\n"
+        << ".SH NAAM\n"
+        << "velk\\-cli \\- uitslagen van een bridgeclub vanaf de opdrachtregel\n"
+        << ".SH OVERZICHT\n"
+        << ".B velk\\-cli\n"
+        << ".I COMMANDO\n"
+        << "[opties]\n"
+        << ".br\n"
+        << ".B velk\\-cli\n"
+        << "\\-\\-help | \\-\\-version\n"
+        << ".SH BESCHRIJVING\n"
+        << "velk\\-cli werkt met dezelfde competitiebestanden (.dba), schema's en scorelijsten als het\n"
+        << "programma velk: een bestand controleren of tonen, een competitie en zittingen maken, schema's\n"
+        << "inlezen, scores invoeren, de matchpunten verwerken en de uitslag tonen.\n"
+        << "Elk commando toont met \\-\\-help zijn gebruik.\n"
+        << "Vragen van het programma worden met Nee beantwoord, met \\-\\-yes met Ja.\n"
+        << ".SH COMMANDO'S\n";
+    for (const CommandHelp& h : CommandHelps()) {
+        man << ".SS " << h.name << "\n";
+        std::string summary = h.summary;
+        // The overview's line without its command words: the part after the aligned column.
+        const auto gap = summary.find("   ");
+        if (gap != std::string::npos) {
+            std::string what = summary.substr(gap);
+            what.erase(0, what.find_first_not_of(" \n"));
+            std::string flat;
+            for (const char c : what)
+                flat += c == '\n' ? ' ' : c;
+            while (!flat.empty() && flat.back() == ' ')
+                flat.pop_back();
+            man << RoffLine(flat) << "\n";
+        }
+        AppendVerbatim(man, h.usage);
+    }
+    man << ".SH OPTIES\n"
+        << ".TP\n.B \\-\\-help\ntoont het gebruik op standaarduitvoer; na een commando het gebruik van dat "
+           "commando.\n"
+        << ".TP\n.B \\-\\-version\ntoont de versie.\n"
+        << ".SH AFSLUITSTATUS\n"
+        << "0 als het werk gedaan is, 1 als het mislukte (de melding staat op standaardfout),\n"
+        << "2 bij een verkeerde aanroep (met het gebruik op standaardfout).\n"
+        << ".SH BESTANDEN\n"
+        << "De tabellen (data), de meegeleverde schema's (Schemas) en de help staan naast het programma of "
+           "in\n"
+        << ".IR share/velk\n"
+        << "onder de installatiemap.\n";
+    return man.str();
+}
+
+} // namespace velk::cli
