@@ -1,7 +1,11 @@
 #include "core/Clock.h"
+#include "core/HelpContext.h"
+#include "core/ProgramFolder.h"
 #include "gui/DutchTranslations.h"
 #include "gui/QtDialogs.h"
 #include "gui/club/TClubWindow.h"
+#include "gui/help/HelpKeys.h"
+#include "gui/help/HelpWindow.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -44,6 +48,13 @@ int main(int argc, char** argv) {
     QtDialogs dialogs;
     TClubWindow window(dialogs, clock);
     dialogs.setParentWidget(&window);
+
+    // Help: one window for every page; F1 and the Help buttons reach it through the Dialogs port.
+    HelpWindow help(QString::fromStdString((velk::ProgramFolder() / "help").string()));
+    dialogs.setHelpHandler([&help](int context) { help.showContext(context); });
+    HelpKeys helpKeys(dialogs);
+    app.installEventFilter(&helpKeys);
+    SetHelpContext(&window, velk::HelpContext::UsingVelk);
 
     QTimer::singleShot(1200, &splash, [&] {
         splash.finish(&window);

@@ -2,16 +2,19 @@
 
 namespace velk {
 
-// Topics of the help pages, by the context number the windows and messages pass.
+// Topics of the help pages, by the context number the windows and messages pass. Each number has
+// its page help/NUMBER.html; 0 opens the contents.
 namespace HelpContext {
 enum : int {
     None = 0,
+    UsingHelp = 100,
+    UsingVelk = 130,
     MovePair = 226,
+    RenumberView = 245,
     ComposeSchedule = 246,
     ScheduleEntryView1 = 2411,
     ScheduleEntryView2 = 2412,
     ScheduleEntryView3 = 2413,
-    RenumberView = 245,
     OptionsPersonal = 282,
     OptionsPrint = 283,
     OptionsSettings = 284,

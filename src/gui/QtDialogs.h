@@ -16,7 +16,7 @@ public:
 
     // The window the dialogs belong to; the active window when none is set.
     void setParentWidget(QWidget* parent) { parent_ = parent; }
-    // Help requests go here until the help viewer exists.
+    // Where help requests go: the one help window of the program (see main), a recorder in tests.
     void setHelpHandler(std::function<void(int)> handler) { helpHandler_ = std::move(handler); }
 
     int messageBox(const std::string& text, velk::MessageKind kind, std::uint16_t buttons,
