@@ -2,25 +2,52 @@
 
 #include <system_error>
 
+#ifndef VELK_INSTALLED_DATA_DIR
+#define VELK_INSTALLED_DATA_DIR ""
+#endif
+
 namespace velk {
 
+namespace fs = std::filesystem;
+
 namespace {
-std::filesystem::path ExecutableFolder() {
+fs::path ExecutableFolder() {
     std::error_code ec;
-    const auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    return ec ? std::filesystem::path() : exe.parent_path();
+    const auto exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : exe.parent_path();
 }
 } // namespace
 
-std::filesystem::path ProgramFolder() {
-    const auto beside = ExecutableFolder();
-    std::error_code ec;
-    if (!beside.empty() && std::filesystem::is_directory(beside / "data", ec))
-        return beside;
-    return std::filesystem::path(VELK_SOURCE_DIR);
+std::vector<fs::path> ProgramFolderCandidates(const fs::path& executableFolder, const fs::path& sourceFolder,
+                                              const fs::path& installedFolder) {
+    std::vector<fs::path> candidates;
+    if (!executableFolder.empty()) {
+        candidates.push_back(executableFolder);
+        candidates.push_back(executableFolder.parent_path() / "share" / "velk");
+    }
+    if (!sourceFolder.empty())
+        candidates.push_back(sourceFolder);
+    if (!installedFolder.empty())
+        candidates.push_back(installedFolder);
+    return candidates;
 }
 
-std::filesystem::path DataFolder() {
+fs::path FindProgramFolder(const fs::path& executableFolder, const fs::path& sourceFolder,
+                           const fs::path& installedFolder) {
+    for (const fs::path& folder : ProgramFolderCandidates(executableFolder, sourceFolder, installedFolder)) {
+        std::error_code ec;
+        if (fs::is_directory(folder / "data", ec))
+            return folder;
+    }
+    return sourceFolder;
+}
+
+fs::path ProgramFolder() {
+    return FindProgramFolder(ExecutableFolder(), fs::path(VELK_SOURCE_DIR),
+                             fs::path(VELK_INSTALLED_DATA_DIR));
+}
+
+fs::path DataFolder() {
     return ProgramFolder() / "data";
 }
 
