@@ -179,13 +179,13 @@ private slots:
         help_->showSearch();
         auto* edit = Child<QLineEdit>(help_.get(), "SearchEdit");
         auto* results = Child<QListWidget>(help_.get(), "ResultList");
-        QTest::keyClicks(edit, QStringLiteral("mitchell schuiven"));
+        QTest::keyClicks(edit, QStringLiteral("mitchell lijnen"));
         QTest::keyClick(edit, Qt::Key_Return);
         QVERIFY(results->count() >= 1);
         emit results->itemActivated(results->item(0));
         const QString text = Child<QTextBrowser>(help_.get(), "PageBrowser")->toPlainText();
         QVERIFY(text.contains(QStringLiteral("Mitchell"), Qt::CaseInsensitive));
-        QVERIFY(text.contains(QStringLiteral("schuiven"), Qt::CaseInsensitive));
+        QVERIFY(text.contains(QStringLiteral("lijnen"), Qt::CaseInsensitive));
 
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("xyzzyqq"));
