@@ -15,6 +15,8 @@ enum : int {
     ScheduleEntryView1 = 2411,
     ScheduleEntryView2 = 2412,
     ScheduleEntryView3 = 2413,
+    ScoreEntry = 251,
+    ContractEntry = 258,
     OptionsPersonal = 282,
     OptionsPrint = 283,
     OptionsSettings = 284,

@@ -2,6 +2,7 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "core/HelpContext.h"
 #include "core/records/ScoreRecord.h"
 #include "scoring/ScoreEntryKeys.h"
 #include "scoring/ScoreTables.h"
@@ -68,7 +69,7 @@ public:
     std::string headerLine() const;
     // "Scores invoeren per spel", "Biedingen invoeren per tafel", ...
     std::string caption() const;
-    int helpContext() const { return contractMode ? 258 : 251; }
+    int helpContext() const { return contractMode ? HelpContext::ContractEntry : HelpContext::ScoreEntry; }
     // The board's vulnerability ("Niemand Kwetsbaar", ...); per table that of the first board.
     std::string vulnerabilityLine() const;
     // " A :  3 = names" of a pair row of the group.
