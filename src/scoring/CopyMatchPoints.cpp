@@ -62,11 +62,14 @@ bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables&
         dialogs.warning("Kopieren van Matchpointen alleen voor standaard sortering (Op GroepNr, per Groep)");
         return false;
     }
+    firstGroup = std::max(firstGroup, 1);
+    lastGroup = std::min(lastGroup, calc.settings().GroupCount);
+    // A range that chooses no group computes nothing, so nothing is saved or reported as done.
+    if (firstGroup > lastGroup)
+        return false;
     if (options.askFirst &&
         !dialogs.askYesNo("Weet U zeker dat u MatchPunten wilt kopieren en procenten berekenen ?"))
         return false;
-    firstGroup = std::max(firstGroup, 1);
-    lastGroup = std::min(lastGroup, calc.settings().GroupCount);
     for (int g = firstGroup; g <= lastGroup; ++g) {
         const auto sitOut = ComputeGroupBoards(calc, g, dialogs, options.opponents);
         if (!sitOut)

@@ -350,3 +350,18 @@ TEST(CopyGroupScores, CopiesEveryBoardOfTheActivePairs) {
     EXPECT_FALSE(CopyGroupScores(s.club, s.list.scores, dialogs, 2, 1));
     EXPECT_FALSE(CopyGroupScores(s.club, s.list.scores, dialogs, 1, 3));
 }
+
+TEST(CopyMatchPoints, ARangeOfNoGroupsComputesAndSavesNothing) {
+    Session s(2, 4, 2, 3);
+    s.list.table(1, 1, 1, 3, 420);
+    ScriptedDialogs dialogs;
+    const ScoreTables tables;
+    auto calc = s.calc(dialogs, tables);
+    int saves = 0;
+    CopyMatchPointsOptions options;
+    options.save = [&] { return ++saves > 0; };
+    EXPECT_FALSE(CopyMatchPoints(s.club, calc, tables, dialogs, 2, 1, options));
+    EXPECT_FALSE(CopyMatchPoints(s.club, calc, tables, dialogs, 3, 5, options));
+    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}

@@ -137,7 +137,6 @@ void PairGrid::scrollToPair(int pair) {
 }
 
 void PairGrid::keyPressEvent(QKeyEvent* event) {
-    emit keyPressed();
     switch (event->key()) {
     case Qt::Key_F3:
         emit saveRequested();

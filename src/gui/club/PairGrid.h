@@ -28,7 +28,6 @@ signals:
     void insertRequested();        // F7
     void deleteRequested();        // F8
     void pageRequested(int delta); // Page Up / Page Down: one group
-    void keyPressed();
     void rowMoved(int fromPair, int toPair);
 
 protected:
