@@ -1,5 +1,7 @@
 #include "core/ProgramFolder.h"
 
+#include "core/BuildPaths.h"
+
 #include <system_error>
 
 #ifndef VELK_INSTALLED_DATA_DIR

@@ -30,7 +30,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Decodes one code point at i and advances i; malformed input yields U+FFFD and one byte.
+} // namespace
+
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     int extra = 0;
@@ -66,8 +67,6 @@ char32_t NextCodePoint(std::string_view s, std::size_t& i) {
     i += extra + 1;
     return cp;
 }
-
-} // namespace
 
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;

@@ -10,6 +10,10 @@ namespace velk {
 std::string Cp1252ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// Decodes the code point at `i` of a UTF-8 text and moves `i` past it; a malformed sequence
+// yields U+FFFD and one byte.
+char32_t NextCodePoint(std::string_view utf8, std::size_t& i);
+
 // Number of characters (code points) in a UTF-8 text.
 std::size_t Utf8Length(std::string_view utf8);
 

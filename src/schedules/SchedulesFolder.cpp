@@ -1,5 +1,6 @@
 #include "schedules/SchedulesFolder.h"
 
+#include "core/BuildPaths.h"
 #include "core/ProgramFolder.h"
 
 #include <filesystem>

@@ -1,3 +1,4 @@
+#include "core/BuildPaths.h"
 #include "core/CompetitionNaming.h"
 #include "core/files/ScoreFile.h"
 #include "core/records/ConfigRecord.h"

@@ -1,5 +1,7 @@
 // The help pages against the sources: every help context the program passes has its page, and
 // every link of every page leads somewhere. The sources are read as text, not through the enum.
+#include "core/BuildPaths.h"
+
 #include <algorithm>
 #include <cctype>
 #include <filesystem>

@@ -1,6 +1,7 @@
 // The sorted engine against the straightforward count on random sessions of every scoring form.
 // The count, kept here as the oracle only: every record is compared with every row of its
 // comparison range, and the datum sorts its own copy.
+#include "core/BuildPaths.h"
 #include "core/records/ConfigRecord.h"
 #include "scoring/ImpScale.h"
 #include "scoring/MatchPointCalculation.h"

@@ -1,3 +1,4 @@
+#include "core/BuildPaths.h"
 #include "scoring/MatchPointCalculation.h"
 #include "scoring/MatchPointRules.h"
 #include "support/ScoreListBuilder.h"

@@ -1,3 +1,4 @@
+#include "core/BuildPaths.h"
 #include "core/files/BaseScheduleFile.h"
 #include "schedules/ScheduleCells.h"
 #include "schedules/WholeScheduleCheck.h"

@@ -1,5 +1,6 @@
 #include "scoring/SessionResults.h"
 
+#include "core/BuildPaths.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
 #include "scoring/ScoreCode.h"
