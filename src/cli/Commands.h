@@ -20,5 +20,8 @@ int RunCompute(const Args& args);
 int RunMatchPoints(const Args& args);
 int RunResults(const Args& args);
 int RunDemo(const Args& args);
+int RunPoints(const Args& args);
+int RunCorrect(const Args& args);
+int RunSlams(const Args& args);
 
 } // namespace velk::cli

@@ -47,6 +47,20 @@ const std::vector<CommandHelp>& CommandHelps() {
          "         velk-cli scores show BESTAND.dba [--session N]\n"
          "enter leest regels GROEP SPEL PAAR SCORE of GROEP SPEL PAAR CONTRACT RESULTAAT\n"
          "(PAAR: het nummer in de groep; SPEL: het spelnummer) en bewaart de scorelijst.\n"},
+        {"points", "points BESTAND.dba [--session N]   punten en invallers vanaf standaardinvoer\n",
+         "gebruik: velk-cli points BESTAND.dba [--session N]\n"
+         "leest regels GROEP PAAR PUNTEN [INVALLERS] (PAAR: het nummer in de groep; INVALLERS -2 ... 2),\n"
+         "berekent procenten, rangen en totalen opnieuw en bewaart het bestand; geen regel wordt\n"
+         "bewaard als er een geweigerd is.\n"},
+        {"slams", "slams BESTAND.dba [--session N] [--yes|--no]   controleert de slemcontracten\n",
+         "gebruik: velk-cli slams BESTAND.dba [--session N] [--yes|--no]\n"
+         "toont elke score die alleen een slem geeft; --yes telt ze als slem, --no (standaard) niet;\n"
+         "de tellingen gaan in het slembestand.\n"},
+        {"correct", "correct BESTAND.dba [--session N]  procentcorrecties vanaf standaardinvoer\n",
+         "gebruik: velk-cli correct BESTAND.dba [--session N]\n"
+         "leest regels GROEP PAAR CORRECTIE (procentpunten; procent + correctie tussen 0 en 100),\n"
+         "berekent rangen en totalen opnieuw en bewaart het bestand; geen regel wordt bewaard als er\n"
+         "een geweigerd is.\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"

@@ -53,6 +53,9 @@ int main(int argc, char** argv) {
         {"results", RunResults},
         {"matchpoints", RunMatchPoints},
         {"demo", RunDemo},
+        {"points", RunPoints},
+        {"slams", RunSlams},
+        {"correct", RunCorrect},
     };
     if (argc < 2) {
         Usage();

@@ -441,21 +441,8 @@ bool ClubFile::saveUnderChosenPath(bool report) {
 }
 
 bool ClubFile::movePair(int from, int to) {
-    const int last = static_cast<int>(club_.PairList.size()) - 1;
-    if (from < 1 || to < 1 || from > last || to > last || from == to)
+    if (!MovePairRow(club_, from, to))
         return false;
-    auto move = [&](auto& list) {
-        if (std::max(from, to) >= static_cast<int>(list.size()))
-            return;
-        auto item = list[static_cast<std::size_t>(from)];
-        list.erase(list.begin() + from);
-        list.insert(list.begin() + to, item);
-    };
-    move(club_.PairList);
-    for (auto& session : club_.SessionList)
-        move(session.Rows);
-    for (int i = 1; i <= last; ++i)
-        club_.PairList[static_cast<std::size_t>(i)].Indx = static_cast<std::int16_t>(i);
     takeSnapshot();
     return true;
 }

@@ -153,13 +153,25 @@ int CompanionLists::saveUnder(Club& club, const std::string& competitionPath) {
     if (club.SessionScoreList.empty() || !mayWrite(scorePath, "Scorebestand") ||
         !WriteScoreFile(scorePath, club.SessionScoreList, pairs, true, dialogs_, error))
         missing |= 2;
-    const std::string slamPath = SlamFileWritePath(SlamFilePathFor(competitionPath));
-    if (!withSlamFile_)
-        return missing;
-    if (club.SessionSlamList.empty() || !mayWrite(slamPath, "Slembestand") ||
-        !WriteSlamFile(slamPath, club.SessionSlamList, pairs, true, dialogs_, error))
+    if (withSlamFile_ && !writeSlams(club, competitionPath))
         missing |= 4;
     return missing;
+}
+
+bool CompanionLists::writeSlams(Club& club, const std::string& competitionPath) {
+    ErrorCode error;
+    const std::string slamPath = SlamFileWritePath(SlamFilePathFor(competitionPath));
+    return !club.SessionSlamList.empty() && mayWrite(slamPath, "Slembestand") &&
+           WriteSlamFile(slamPath, club.SessionSlamList, club.CompetitionHead.PairCount, true, dialogs_,
+                         error);
+}
+
+bool CompanionLists::saveSlams(Club& club) {
+    // A competition never saved has no place for its slam file yet.
+    if (!withSlamFile_ || club.ClubFileName == "N_N" || club.ClubFilePath.empty() ||
+        club.ClubFilePath == "*.dba")
+        return false;
+    return writeSlams(club, club.ClubFilePath);
 }
 
 } // namespace velk

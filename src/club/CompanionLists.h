@@ -24,6 +24,9 @@ public:
     void fileOpened(Club& club) override;
     void fileClosed(Club& club) override;
     int saveUnder(Club& club, const std::string& competitionPath) override;
+    // Writes the slam file alone beside the open competition file (after the slam check); false
+    // when it was not written.
+    bool saveSlams(Club& club);
 
 private:
     // Blank entries of a session take its current board and round counts.
@@ -31,6 +34,7 @@ private:
     // A companion file read damaged: its bytes are put aside, or it is never written over.
     void keepDamaged(const std::string& path);
     bool mayWrite(const std::string& path, const char* what);
+    bool writeSlams(Club& club, const std::string& competitionPath);
 
     Dialogs& dialogs_;
     bool withSlamFile_;

@@ -174,4 +174,23 @@ void RegroupForNextCompetition(Club& club) {
     SortPairs(club, 0, SortKey::GrpNr, SortScope::Club, true);
 }
 
+bool MovePairRow(Club& club, int from, int to) {
+    const int last = static_cast<int>(club.PairList.size()) - 1;
+    if (from < 1 || to < 1 || from > last || to > last || from == to)
+        return false;
+    auto move = [&](auto& list) {
+        if (std::max(from, to) >= static_cast<int>(list.size()))
+            return;
+        auto item = list[static_cast<std::size_t>(from)];
+        list.erase(list.begin() + from);
+        list.insert(list.begin() + to, item);
+    };
+    move(club.PairList);
+    for (auto& session : club.SessionList)
+        move(session.Rows);
+    for (int i = 1; i <= last; ++i)
+        club.PairList[static_cast<std::size_t>(i)].Indx = static_cast<std::int16_t>(i);
+    return true;
+}
+
 } // namespace velk

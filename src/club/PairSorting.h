@@ -24,6 +24,10 @@ bool NeedSortFirstAfter(const SortChoice& choice);
 // are exchanged with their pairs, so each row stays with its pair. Equal keys keep their order.
 void SortPairs(Club& club, int group, SortKey key, SortScope scope, bool regroupMode);
 
+// Moves the pair of list row `from` to row `to` (both 1-based), its result rows in every session
+// with it, and renumbers the list. False when either row is outside the list or they are equal.
+bool MovePairRow(Club& club, int from, int to);
+
 // The regrouping for the next competition: every group sorted by rank, the bottom pairs of a group
 // moved down and the top pairs of the next group moved up (Degradations of the configuration), then
 // the list sorted by group and number. The session's GroupPairs say how many pairs played in each

@@ -10,17 +10,23 @@ enum : int {
     UsingHelp = 100,
     UsingVelk = 130,
     MovePair = 226,
+    PointsForm = 232,
+    CorrectionForm = 233,
     RenumberView = 245,
     ComposeSchedule = 246,
     ScheduleEntryView1 = 2411,
     ScheduleEntryView2 = 2412,
     ScheduleEntryView3 = 2413,
     ScoreEntry = 251,
+    SlamCheck = 254,
     ContractEntry = 258,
     OptionsPersonal = 282,
     OptionsPrint = 283,
     OptionsSettings = 284,
     OptionsSlamBonus = 285,
+    PointsRow = 430,
+    PointsColumn = 431,
+    SubstitutesColumn = 432,
 };
 }
 

@@ -50,10 +50,10 @@ const Item kItems[] = {
     {"SortPairs", {Off, On, On}},
     {"Search", {Off, On, On}},
     {"MoveHelp", {Off, On, On}},
-    // "&Zitting": the points and correction windows are not there yet.
+    // "&Zitting": the points and correction windows work on the chosen session.
     {"ChooseSession", {Off, On, On}},
-    {"OpenPoints", {Off, Off, Off}},
-    {"Correct", {Off, Off, Off}},
+    {"OpenPoints", {Off, On, On}},
+    {"Correct", {Off, On, On}},
     {"DeleteSession", {Off, On, On}},
     {"TwoLines", {Off, On, On}},
     // "&Schema's": the editor and the help topic need no file.
@@ -68,7 +68,7 @@ const Item kItems[] = {
     {"ScoreOutput", {Off, Off, Off}},
     {"CopyMatchPoints", {Off, On, On}},
     {"CopyGroupScores", {Off, On, On}},
-    {"SlamCheck", {Off, Off, Off}},
+    {"SlamCheck", {Off, On, On}},
     {"ScoreTableList", {Off, Off, Off}},
     {"ArbitralScoreList", {Off, Off, Off}},
     {"ContractScoreList", {Off, Off, Off}},
@@ -95,12 +95,12 @@ const Item kItems[] = {
     {"ComposePairs", {Off, Off, Off}},
     {"ImportScores", {Off, Off, Off}},
     {"ImportMembers", {Off, Off, Off}},
-    // "&Help": only the about box so far.
+    // "&Help": the about box and the calculator.
     {"HelpUse", {Off, Off, Off}},
     {"HelpContents", {Off, Off, Off}},
     {"HelpSearch", {Off, Off, Off}},
     {"HelpVelk", {Off, Off, Off}},
-    {"Calculator", {Off, Off, Off}},
+    {"Calculator", {On, On, On}},
     {"About", {On, On, On}},
     // The tool bar follows the menu items it stands for.
     {"NewSpdBtn", {On, Off, Off}},
@@ -113,9 +113,9 @@ const Item kItems[] = {
     {"SluitSpdBtn", {Off, On, On}},
     {"SchrapSpdBtn", {Off, On, On}},
     {"NewSessionSpdBtn", {Off, On, On}},
-    {"OpenSessionSpdBtn", {Off, Off, Off}},
+    {"OpenSessionSpdBtn", {Off, On, On}},
     {"ChooseSessionSpdBtn", {Off, On, On}},
-    {"CorrectSpdBtn", {Off, Off, Off}},
+    {"CorrectSpdBtn", {Off, On, On}},
     {"DeleteSessionSpdBtn", {Off, On, On}},
 };
 

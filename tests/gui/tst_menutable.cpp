@@ -19,12 +19,11 @@ const velk::FixedClock kClock(velk::DateTime{2026, 12, 9, 20, 0, 0});
 
 // The items whose windows come with a later release.
 const char* const kNotYetBuilt[] = {
-    "OpenPoints",        "Correct",           "ScheduleOutput",    "ScoreOutput",  "SlamCheck",
-    "ScoreTableList",    "ArbitralScoreList", "ContractScoreList", "OutputPoints", "OutputPercentages",
-    "OutputMatchPoints", "OutputFrequencies", "OutputTotals",      "OutputSlams",  "OutputPairs",
-    "MembersNew",        "MembersOpen",       "ComposePairs",      "ImportScores", "ImportMembers",
-    "HelpUse",           "HelpContents",      "HelpSearch",        "HelpVelk",     "Calculator",
-    "OpenSessionSpdBtn", "CorrectSpdBtn"};
+    "ScheduleOutput", "ScoreOutput",       "ScoreTableList",    "ArbitralScoreList", "ContractScoreList",
+    "OutputPoints",   "OutputPercentages", "OutputMatchPoints", "OutputFrequencies", "OutputTotals",
+    "OutputSlams",    "OutputPairs",       "MembersNew",        "MembersOpen",       "ComposePairs",
+    "ImportScores",   "ImportMembers",     "HelpUse",           "HelpContents",      "HelpSearch",
+    "HelpVelk"};
 
 // Each button and the menu item it repeats.
 const char* const kMirrors[][2] = {{"OpenSpdBtn", "Open"},
@@ -96,8 +95,9 @@ private slots:
                 QVERIFY2(a->statusTip().contains(QStringLiteral("iet beschikbaar in deze versie")), name);
             }
         }
-        QCOMPARE(window.action("OpenPoints")->statusTip(),
-                 QStringLiteral("Punten en invallers (nog niet beschikbaar in deze versie)"));
+        QCOMPARE(window.action("OpenPoints")->statusTip(), QStringLiteral("Punten en invallers"));
+        QCOMPARE(window.action("OutputPoints")->statusTip(),
+                 QStringLiteral("Nog niet beschikbaar in deze versie"));
         QCOMPARE(window.action("ScheduleOutput")->statusTip(),
                  QStringLiteral("Nog niet beschikbaar in deze versie"));
         QCOMPARE(window.action("OutputTotals")->text(), QStringLiteral("&Totalen van Competities"));

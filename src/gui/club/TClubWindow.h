@@ -131,6 +131,13 @@ private:
     void onComposeScheduleHelp();
     void onCopyMatchPoints();
     void onCopyGroupScores();
+    // Zitting "Openen", "&Corrigeren", "Verificatie Slem's" and the calculator.
+    void onOpenPoints();
+    void onCorrect();
+    void onSlamCheck();
+    void onCalculator();
+    // The competition file written from a results window; false when it was not.
+    bool saveResults();
     void onScoreEntryPerBoard();
     void onScoreEntryPerRound();
     void openScoreEntry(int mode);

@@ -275,8 +275,9 @@ bool TClubWindow::runSessionDialog(int mode) {
         return file_.save(true, false);
     };
     const bool openPoints = ClubForms::OpenSessionDialog(this, club_, dialogs_, mode, save, openWindowName());
-    (void)openPoints; // the points window comes with a later release
     applyState();
+    if (openPoints)
+        onOpenPoints();
     return true;
 }
 
