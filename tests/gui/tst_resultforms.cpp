@@ -62,6 +62,7 @@ class TestResultForms : public QObject {
 private slots:
     void pointsTypedAreCappedRankedAndSaved();
     void newSessionOpensThePointsWindowOnJa();
+    void pageKeysShowTheGroupsAndCloseAsksFirst();
     void correctionOutsideTheRangeIsRefused();
     void slamCheckCountsIntoTheSlamFile();
     void calculatorFromTheHelpMenu();
@@ -136,6 +137,39 @@ void TestResultForms::newSessionOpensThePointsWindowOnJa() {
     const auto texts = dialogs.texts();
     QVERIFY(std::find(texts.begin(), texts.end(), "Zitting openen ?") != texts.end());
     QCOMPARE(window.club().CurrentSession, 2);
+}
+
+void TestResultForms::pageKeysShowTheGroupsAndCloseAsksFirst() {
+    velk::test::CompetitionOnDisk competition(16, 2, 8, 1);
+    const std::string path = competition.write();
+    const auto before = velk::test::FileBytes(QString::fromStdString(path));
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    QVERIFY(velk::test::OpenInWindow(window, path));
+    dialogs.messages.clear();
+    dialogs.answerYes(); // "Bestand nog redden\r gebruik dan <Ok>": stay
+    dialogs.answerNo();  // the second time: close without saving
+    ModalAnswers form("InvoerForm", [&](QWidget* d) {
+        auto* grid = Child<QTableWidget>(d, "InvoerGrid");
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("A"));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_PageDown);
+        QCOMPARE(grid->rowCount(), 8);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("B"));
+        TypeCell(grid, 2, 3, QStringLiteral("30"));
+        QTest::keyClick(grid, Qt::Key_PageUp);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("A"));
+        QTest::keyClick(d, Qt::Key_Escape);
+        QVERIFY(d->isVisible());
+        QTest::keyClick(d, Qt::Key_Escape);
+    });
+    Trigger(&window, "OpenPoints");
+    QVERIFY(form.done());
+    QCOMPARE(dialogs.texts(), (std::vector<std::string>{"Bestand nog redden\r gebruik dan <Ok>",
+                                                        "Bestand nog redden\r gebruik dan <Ok>"}));
+    // Closed without "Ok": the typed points are gone and nothing was written.
+    QCOMPARE(window.club().SessionList.front().Rows[11].Points, 0.0f);
+    QVERIFY(velk::test::FileBytes(QString::fromStdString(path)) == before);
 }
 
 void TestResultForms::correctionOutsideTheRangeIsRefused() {
