@@ -16,6 +16,7 @@
 #include "scoring/CopyMatchPoints.h"
 #include "selection/SelectionText.h"
 
+#include <charconv>
 #include <iostream>
 #include <sstream>
 
@@ -23,13 +24,18 @@ namespace velk::cli {
 
 bool SessionScores::Load(OpenCompetition& open) {
     Club& club = open.club;
-    const auto index = static_cast<std::size_t>(club.CurrentSession - 1);
-    // The score file came with the competition; its block must reach the session's numbering.
-    if (club.CurrentSession < 1 || index >= club.SessionScoreList.size()) {
+    if (club.CurrentSession < 1 || club.CurrentSession > club.SessionCount()) {
         std::cerr << "geen scores voor zitting " << club.CurrentSession << '\n';
         return false;
     }
+    // Only the block of this session is read; the others stay on disk as they are.
     ErrorCode errorCode;
+    TZitScoreObj block;
+    if (!ReadScoreFileSession(club.ClubFilePath, ShapeOf(club.CompetitionHead.PairCount, club.SessionList),
+                              club.CurrentSession, block, open.dialogs, errorCode))
+        return false;
+    club.SessionScoreList.assign(static_cast<std::size_t>(club.SessionCount()), TZitScoreObj{});
+    club.SessionScoreList[static_cast<std::size_t>(club.CurrentSession - 1)] = std::move(block);
     tables = LoadScoreTables(DataFolder(), open.dialogs, errorCode, false);
     return true;
 }
@@ -73,22 +79,36 @@ int Prepare(const ArgParser& args, Prepared& p, const std::string& usage) {
     return p.scores.Load(p.open) ? 0 : 1;
 }
 
-// The lines of the match-point list of groups first..last, as computed.
+// The lines of the match-point list of groups first..last, as computed. The list is long, so
+// the numbers are written straight into the text.
 std::string MatchPointLines(const MatchPointCalculation& calc, int first, int last) {
     const auto& s = calc.settings();
-    std::string out;
-    out.reserve(static_cast<std::size_t>(s.PairCount * s.BoardCount) * 32);
+    constexpr std::size_t kLongestLine = 40; // "P,48,512,OW,A,-32768,255,-2147483648\n" is 37
+    std::string out(
+        static_cast<std::size_t>(s.PairCount) * static_cast<std::size_t>(s.BoardCount) * kLongestLine, '\0');
+    char* at = out.data();
+    const auto number = [&at](long value) {
+        *at++ = ',';
+        at = std::to_chars(at, at + 20, value).ptr;
+    };
     for (int g = first; g <= last; ++g)
         for (int b = 1; b <= s.BoardCount; ++b)
             for (int k = 1; k <= s.groupPairs(g); ++k) {
                 const TScoreObj& r = calc.record(g, b, k);
                 const int mp =
                     calc.BoardMatchPoints()[static_cast<std::size_t>(calc.recordIndex(g, b, k))].MatchPoints;
-                out += GroupLetter(g);
-                out += ',' + std::to_string(b) + ',' + std::to_string(k) + ',' + (r.Direction ? "OW" : "NZ") +
-                       ',' + static_cast<char>(r.Code + 64) + ',' + std::to_string(r.Score) + ',' +
-                       std::to_string(int(r.Flags)) + ',' + std::to_string(mp) + '\n';
+                *at++ = GroupLetter(g);
+                number(b);
+                number(k);
+                for (const char c : std::string_view(r.Direction ? ",OW," : ",NZ,"))
+                    *at++ = c;
+                *at++ = static_cast<char>(r.Code + 64);
+                number(r.Score);
+                number(r.Flags);
+                number(mp);
+                *at++ = '\n';
             }
+    out.resize(static_cast<std::size_t>(at - out.data()));
     return out;
 }
 
@@ -98,7 +118,9 @@ std::string MergedMatchPointList(const std::string& path, const MatchPointCalcul
                                  int last) {
     std::string before;
     std::string after;
-    const FileBytes old = ReadFileBytes(path, 64u * 1024 * 1024);
+    // Every group computed anew: nothing of the stored list stays.
+    const bool whole = first == 1 && last == calc.settings().GroupCount;
+    const FileBytes old = whole ? FileBytes{} : ReadFileBytes(path, 64u * 1024 * 1024);
     if (old.ok()) {
         std::istringstream lines(std::string(old.bytes.begin(), old.bytes.end()));
         std::string line;
@@ -123,8 +145,10 @@ bool SaveComputed(Prepared& p, const std::vector<TScoreObj>& before, const Match
         return false;
     ErrorCode error;
     if (SessionScores::Current(club) != before &&
-        !WriteScoreFile(ScoreFilePathFor(club.ClubFilePath), club.SessionScoreList,
-                        club.CompetitionHead.PairCount, true, p.open.dialogs, error))
+        !WriteScoreFileSession(ScoreFilePathFor(club.ClubFilePath),
+                               ShapeOf(club.CompetitionHead.PairCount, club.SessionList), club.CurrentSession,
+                               club.SessionScoreList[static_cast<std::size_t>(club.CurrentSession - 1)], true,
+                               p.open.dialogs, error))
         return false;
     const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
     const std::string list = MergedMatchPointList(path, calc, first, last);
@@ -140,7 +164,7 @@ bool SaveComputed(Prepared& p, const std::vector<TScoreObj>& before, const Match
 
 int RunCompute(const Args& raw) {
     const ArgParser args(raw, {"session", "groups"});
-    Prepared p(args.answerYes(), CompanionFiles::SchedulesAndScores);
+    Prepared p(args.answerYes(), CompanionFiles::Schedules);
     if (const int status = Prepare(args, p, UsageOf("compute")))
         return status;
     Club& club = p.open.club;

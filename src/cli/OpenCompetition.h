@@ -16,6 +16,7 @@ namespace velk::cli {
 enum class CompanionFiles {
     All,                // schedules, scores and slams, kept in step with the sessions
     SchedulesAndScores, // what the match points need
+    Schedules,          // the schedules; the command reads the scores of its session itself
     None                // the competition file alone
 };
 
@@ -23,9 +24,13 @@ enum class CompanionFiles {
 // command line. Open() reads the file and selects the session asked for.
 struct OpenCompetition {
     explicit OpenCompetition(bool answerYes, CompanionFiles files = CompanionFiles::All)
-        : dialogs(answerYes), companions(dialogs, files == CompanionFiles::All), file(club, dialogs, clock) {
+        : dialogs(answerYes),
+          companions(dialogs, files == CompanionFiles::All, files != CompanionFiles::Schedules),
+          file(club, dialogs, clock) {
         if (files != CompanionFiles::None)
             club.Companions = &companions;
+        // Every command saves what it changed; none asks whether to.
+        file.stopTrackingChanges();
     }
 
     // Reads `path` and selects `session` (0: the last one). False with the messages on stderr.

@@ -9,6 +9,10 @@
 #include <map>
 #include <string>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
 void Usage() {
@@ -40,6 +44,12 @@ int WriteManPage(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     using namespace velk::cli;
+#if defined(__GLIBC__)
+    // A command lives for milliseconds and reads and writes lists of a few hundred kilobytes: keep
+    // them on the heap and reuse freed memory, rather than map fresh pages for each one.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
+#endif
     const std::map<std::string, std::function<int(const Args&)>> commands = {
         {"check", RunCheck},
         {"dump", RunDump},

@@ -48,8 +48,20 @@ void ClubFile::resetToEmpty() {
     protectedPath_.clear();
     NeedSortFirst = false;
     PairListSnapshot.clear();
+    rememberSaved();
+}
+
+void ClubFile::rememberSaved() {
+    if (!tracksChanges_)
+        return;
     savedFile_ = fileContents();
     savedCompanions_ = companionContents();
+}
+
+void ClubFile::stopTrackingChanges() {
+    tracksChanges_ = false;
+    savedFile_ = {};
+    savedCompanions_ = {};
 }
 
 ClubFile::FileContents ClubFile::fileContents() const {
@@ -71,10 +83,14 @@ ClubFile::CompanionContents ClubFile::companionContents() const {
 }
 
 bool ClubFile::hasUnsavedChanges() const {
+    if (!tracksChanges_)
+        return loaded_;
     return loaded_ && (fileContents() != savedFile_ || companionContents() != savedCompanions_);
 }
 
 void ClubFile::markCompanionsSaved(int missing) {
+    if (!tracksChanges_)
+        return;
     // A list that is not there is written by nobody; an empty one has nothing to lose.
     const CompanionContents now = companionContents();
     if (!(missing & ScheduleList) || (now.schedules.empty() && now.tableLabels.empty())) {
@@ -122,8 +138,7 @@ bool ClubFile::open(const std::string& path) {
     if (club_.Companions)
         club_.Companions->fileOpened(club_);
     LoadSession(club_, 1);
-    savedFile_ = fileContents();
-    savedCompanions_ = companionContents();
+    rememberSaved();
     return true;
 }
 
@@ -192,8 +207,7 @@ bool ClubFile::writeTo(const std::string& path, bool report) {
     club_.ScoreFilePath = ScoreFilePathFor(path);
     club_.SlamFilePath = SlamFilePathFor(path);
     // The companion lists count as saved with it: a save is where their changes are kept.
-    savedFile_ = fileContents();
-    savedCompanions_ = companionContents();
+    rememberSaved();
     return true;
 }
 

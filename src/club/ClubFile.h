@@ -29,6 +29,9 @@ public:
     // The competition in memory differs from what was last read or written at its own path:
     // the competition file's contents or one of its companion lists.
     bool hasUnsavedChanges() const;
+    // A command that writes what it changed itself needs no copy of the saved state; after this
+    // an open competition always counts as changed.
+    void stopTrackingChanges();
 
     // "&Bewaren": the duplicate check, the sort check, a path for an unnamed file, the write with
     // its report. With `confirm` an existing file is only overwritten after "Velk\rBewaren van\r".
@@ -140,6 +143,7 @@ private:
     };
     FileContents fileContents() const;
     CompanionContents companionContents() const;
+    void rememberSaved();
     // Writes the competition file at `path` without taking the path.
     bool writeFile(const std::string& path, bool report);
 
@@ -155,6 +159,7 @@ private:
     bool loaded_ = false;
     // A file read damaged whose bytes could not be put aside: never written over.
     std::string protectedPath_;
+    bool tracksChanges_ = true;
     FileContents savedFile_;
     CompanionContents savedCompanions_;
 };

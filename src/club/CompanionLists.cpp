@@ -49,7 +49,7 @@ void CompanionLists::sessionCreated(Club& club, int session) {
         NewSessionSchedule(club, static_cast<int>(club.SessionScheduleList.size()) + 1, dialogs_);
     if (static_cast<int>(club.SessionScheduleList.size()) < session)
         NewSessionSchedule(club, session, dialogs_);
-    while (static_cast<int>(club.SessionScoreList.size()) < session)
+    while (withScoreFile_ && static_cast<int>(club.SessionScoreList.size()) < session)
         club.SessionScoreList.push_back(
             NewScoreBlock(static_cast<int>(club.SessionScoreList.size()) + 1, boards, pairs));
     while (static_cast<int>(club.SessionSlamList.size()) < session)
@@ -78,7 +78,7 @@ void CompanionLists::fitBlankEntries(Club& club, int session) {
         return;
     const auto index = static_cast<std::size_t>(session - 1);
     const TZitCalcObj& record = club.SessionList[index];
-    if (index < club.SessionScoreList.size()) {
+    if (withScoreFile_ && index < club.SessionScoreList.size()) {
         TZitScoreObj& block = club.SessionScoreList[index];
         const int pairs = club.CompetitionHead.PairCount;
         const std::size_t wanted =
@@ -102,10 +102,12 @@ void CompanionLists::fileOpened(Club& club) {
     // A score or slam file that could not be read keeps its bytes aside before anything is saved;
     // the lists start blank.
     std::vector<TZitScoreObj> scores;
-    if (ReadScoreFile(club.ClubFilePath, shape, true, scores, dialogs_, error))
-        club.SessionScoreList = std::move(scores);
-    else
-        keepDamaged(ExistingSpelling(ScoreFilePathFor(club.ClubFilePath)));
+    if (withScoreFile_) {
+        if (ReadScoreFile(club.ClubFilePath, shape, true, scores, dialogs_, error))
+            club.SessionScoreList = std::move(scores);
+        else
+            keepDamaged(ExistingSpelling(ScoreFilePathFor(club.ClubFilePath)));
+    }
     std::vector<TZitSlemObj> slams;
     if (withSlamFile_ && ReadSlamFile(club.ClubFilePath, shape, true, slams, dialogs_, error))
         club.SessionSlamList = std::move(slams);
@@ -150,8 +152,8 @@ int CompanionLists::saveUnder(Club& club, const std::string& competitionPath) {
         !SaveSessionSchedules(club, schedulePath, dialogs_))
         missing |= 1;
     const std::string scorePath = ExistingSpelling(ScoreFilePathFor(competitionPath));
-    if (club.SessionScoreList.empty() || !mayWrite(scorePath, "Scorebestand") ||
-        !WriteScoreFile(scorePath, club.SessionScoreList, pairs, true, dialogs_, error))
+    if (withScoreFile_ && (club.SessionScoreList.empty() || !mayWrite(scorePath, "Scorebestand") ||
+                           !WriteScoreFile(scorePath, club.SessionScoreList, pairs, true, dialogs_, error)))
         missing |= 2;
     if (withSlamFile_ && !writeSlams(club, competitionPath))
         missing |= 4;

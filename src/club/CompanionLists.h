@@ -13,9 +13,10 @@ namespace velk {
 class CompanionLists : public Club::SessionCompanions {
 public:
     // Without `withSlamFile` the slam file is neither read nor written (a command that needs no
-    // slams leaves it as it is).
-    explicit CompanionLists(Dialogs& dialogs, bool withSlamFile = true)
-        : dialogs_(dialogs), withSlamFile_(withSlamFile) {}
+    // slams leaves it as it is); the same for the score file without `withScoreFile` (a command
+    // that reads the scores of one session itself).
+    explicit CompanionLists(Dialogs& dialogs, bool withSlamFile = true, bool withScoreFile = true)
+        : dialogs_(dialogs), withSlamFile_(withSlamFile), withScoreFile_(withScoreFile) {}
 
     void sessionCreated(Club& club, int session) override;
     void sessionRemoved(Club& club, int session) override;
@@ -38,6 +39,7 @@ private:
 
     Dialogs& dialogs_;
     bool withSlamFile_;
+    bool withScoreFile_;
     std::set<std::string> unsafeToOverwrite_;
 };
 

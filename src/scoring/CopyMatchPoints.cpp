@@ -70,14 +70,22 @@ bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables&
     if (options.askFirst &&
         !dialogs.askYesNo("Weet U zeker dat u MatchPunten wilt kopieren en procenten berekenen ?"))
         return false;
+    // "Topintegraal" ranks the whole field at once: once after the last group is enough.
+    const bool oneRanking = club.CompetitionHead.CalcMethod & 1;
+    int rankedLast = 0;
     for (int g = firstGroup; g <= lastGroup; ++g) {
         const auto sitOut = ComputeGroupBoards(calc, g, dialogs, options.opponents);
         if (!sitOut)
             continue;
         SumMatchPoints(club, calc, g, *sitOut);
         ComputePercentages(club, tables, g);
-        ComputeRanks(club, club.CurrentSession, g);
+        if (oneRanking)
+            rankedLast = g;
+        else
+            ComputeRanks(club, club.CurrentSession, g);
     }
+    if (rankedLast)
+        ComputeRanks(club, club.CurrentSession, rankedLast);
     return options.save ? options.save() : true;
 }
 

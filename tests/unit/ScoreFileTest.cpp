@@ -241,3 +241,89 @@ TEST_F(ScoreFileTest, ATruncatedSlamFileLoadsNothing) {
     EXPECT_EQ(read[1].SlamTotal, -1);
     EXPECT_EQ(read[1].SessionIndex, 2);
 }
+
+namespace {
+// Three sessions of 4 pairs with 2, 3 and 1 boards; every record of session s holds its own
+// pattern, so a block put in the wrong place shows.
+std::vector<std::uint8_t> ThreeSessions() {
+    std::vector<TZitScoreObj> blocks = {NewScoreBlock(1, 2, 4), NewScoreBlock(2, 3, 4),
+                                        NewScoreBlock(3, 1, 4)};
+    for (auto& block : blocks)
+        for (std::size_t r = 1; r < block.Records.size(); ++r) {
+            block.Records[r].Score =
+                static_cast<std::int16_t>(block.SessionIndex * 1000 + static_cast<int>(r));
+            block.Records[r].Code = 14;
+        }
+    return SerializeScoreFile(blocks, 4);
+}
+} // namespace
+
+TEST_F(ScoreFileTest, OneSessionIsReadAloneAndWrittenBackInItsPlace) {
+    const ScoreFileShape shape{4, {2, 3, 1}};
+    const auto file = ThreeSessions();
+    // Heads of 4 bytes, blocks of 9, 13 and 5 records of 17 bytes.
+    ASSERT_EQ(file.size(), 3 * 4 + (9 + 13 + 5) * 17u);
+    Put(folder / "club_1.SCO", file);
+
+    TZitScoreObj block;
+    ASSERT_TRUE(ReadScoreFileSession(Competition(), shape, 2, block, dialogs, errorCode));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(block.SessionIndex, 2);
+    ASSERT_EQ(block.Records.size(), 13u);
+    EXPECT_EQ(block.Records[7].Score, 2007);
+
+    block.Records[7].Score = -420;
+    ASSERT_TRUE(
+        WriteScoreFileSession((folder / "club_1.sco").string(), shape, 2, block, true, dialogs, errorCode));
+    auto expected = file;
+    // Record 7 of session 2 starts after the first block (4 + 9 x 17) and its own head, at byte 12
+    // of the record: the score, little-endian.
+    const std::size_t at = 4 + 9 * 17 + 4 + 7 * 17 + 12;
+    const auto score = static_cast<std::uint16_t>(std::int16_t{-420});
+    expected[at] = static_cast<std::uint8_t>(score & 0xFF);
+    expected[at + 1] = static_cast<std::uint8_t>(score >> 8);
+    EXPECT_EQ(Bytes(folder / "club_1.SCO"), expected);
+    EXPECT_EQ(Bytes(folder / "club_1.~sc"), file);
+}
+
+TEST_F(ScoreFileTest, OneSessionOfADamagedFileGivesTheMessagesOfTheWholeRead) {
+    const ScoreFileShape shape{4, {2, 3, 1}};
+    const auto file = ThreeSessions();
+    // Cut inside the last block: reading session 1 alone still finds the file short.
+    Put(folder / "club_1.SCO", std::vector<std::uint8_t>(file.begin(), file.end() - 5));
+    TZitScoreObj block = NewScoreBlock(9, 1, 1);
+    EXPECT_FALSE(ReadScoreFileSession(Competition(), shape, 1, block, dialogs, errorCode));
+    EXPECT_EQ(block.SessionIndex, 9);
+    EXPECT_EQ(errorCode.value(), ScoreFileError::ReadFailed);
+    std::vector<TZitScoreObj> whole;
+    test::ScriptedDialogs wholeDialogs;
+    ErrorCode wholeError;
+    EXPECT_FALSE(ReadScoreFile(Competition(), shape, true, whole, wholeDialogs, wholeError));
+    EXPECT_EQ(dialogs.texts(), wholeDialogs.texts());
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Scorelijst bestaat niet zitting: 3"});
+
+    // A block that differs from its session's boards: the same message, the block read with its own.
+    Put(folder / "club_1.SCO", file);
+    dialogs.messages.clear();
+    ASSERT_TRUE(ReadScoreFileSession(Competition(), {4, {2, 3, 2}}, 3, block, dialogs, errorCode));
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{"Aantal spellen in Scorelist: 1 Aantal spellen voor "
+                                       "Zitting: 2 komt niet overeen kies zittingggegevens"});
+    EXPECT_EQ(block.Records.size(), 5u);
+
+    // Nothing is written into a file whose blocks no longer fit.
+    Put(folder / "club_1.SCO", std::vector<std::uint8_t>(file.begin(), file.end() - 5));
+    dialogs.messages.clear();
+    EXPECT_FALSE(
+        WriteScoreFileSession((folder / "club_1.SCO").string(), shape, 1, block, true, dialogs, errorCode));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Scorelijst niet bewaard zitting: 1"});
+    EXPECT_EQ(Bytes(folder / "club_1.SCO").size(), file.size() - 5);
+}
+
+TEST_F(ScoreFileTest, OneSessionOfAMissingFileIsBlank) {
+    TZitScoreObj block;
+    ASSERT_TRUE(ReadScoreFileSession(Competition(), {4, {2, 3}}, 2, block, dialogs, errorCode));
+    EXPECT_EQ(block.Records.size(), 13u);
+    EXPECT_EQ(block.SessionIndex, 2);
+    EXPECT_TRUE(dialogs.messages.empty());
+}

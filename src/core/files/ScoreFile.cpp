@@ -8,6 +8,9 @@
 #include "core/files/FileSpelling.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <optional>
 #include <string_view>
 
 namespace velk {
@@ -18,6 +21,12 @@ constexpr std::size_t kMaxScoreFileBytes = 64u * 1024 * 1024;
 
 // Older files wrote "4-1" and "3A"; the program now reads them as "4=1" and "3SA".
 void ModerniseContract(TScoreObj& record) {
+    // Most contracts hold neither a dash nor an A: nothing to do, and nothing to decode.
+    const auto& raw = record.Contract.raw();
+    const std::size_t length = std::min<std::size_t>(raw[0], raw.size() - 1);
+    if (std::none_of(raw.begin() + 1, raw.begin() + 1 + static_cast<std::ptrdiff_t>(length),
+                     [](std::uint8_t c) { return c == '-' || c == 'A'; }))
+        return;
     std::string text = record.Contract.get();
     const std::string original = text;
     for (int replaced = 0; replaced < 2; ++replaced) {
@@ -35,6 +44,89 @@ void ModerniseContract(TScoreObj& record) {
 
 std::string SessionText(int session) {
     return std::to_string(session);
+}
+
+// The head of a block as the parser takes it: a blank head takes the session's own count.
+void TakeHead(TZitScoreObj& block, int session, int boardCount) {
+    if (block.BoardsInList == 0) {
+        block.BoardsInList = static_cast<std::int16_t>(boardCount);
+        block.SessionIndex = static_cast<std::int16_t>(session);
+    }
+}
+
+// The records of a block, or -1 for a head no file can hold.
+long long RecordCount(const TZitScoreObj& head, int pairCount) {
+    if (head.BoardsInList < 0 || pairCount < 0)
+        return -1;
+    return static_cast<long long>(pairCount) * head.BoardsInList + 1;
+}
+
+void ReadRecords(ByteReader& in, TZitScoreObj& block, long long records) {
+    block.Records.resize(static_cast<std::size_t>(records));
+    for (auto& record : block.Records) {
+        record.ReadFrom(in);
+        ModerniseContract(record);
+    }
+}
+
+// Where each block of a score file starts, found from the heads alone.
+struct BlockMap {
+    ScoreFileRead read;
+    std::vector<std::uint64_t> offsets; // [s-1]: the head of session s
+    std::vector<std::uint64_t> sizes;   // [s-1]: head and records, in bytes
+};
+
+// Walks the heads of the file's blocks; `headAt` reads the four head bytes at an offset (false
+// past the end).
+template <typename HeadAt>
+BlockMap MapBlocks(std::uint64_t fileSize, const ScoreFileShape& shape, HeadAt headAt) {
+    BlockMap map;
+    std::uint64_t offset = 0;
+    for (int session = 1; session <= shape.SessionCount(); ++session) {
+        const int boardCount = shape.BoardCounts[static_cast<std::size_t>(session - 1)];
+        TZitScoreObj head;
+        const bool headRead = offset + TZitScoreObj::Size <= fileSize && headAt(offset, head);
+        if (headRead) {
+            TakeHead(head, session, boardCount);
+            if (head.BoardsInList != boardCount)
+                map.read.BoardCountMismatches.push_back({session, head.BoardsInList, boardCount});
+        }
+        const long long records = headRead ? RecordCount(head, shape.PairCount) : -1;
+        const std::uint64_t left = headRead ? fileSize - offset - TZitScoreObj::Size : 0;
+        if (records < 0 || static_cast<unsigned long long>(records) * TScoreObj::Size > left) {
+            map.read.ShortSession = session;
+            return map;
+        }
+        const std::uint64_t size = TZitScoreObj::Size + static_cast<std::uint64_t>(records) * TScoreObj::Size;
+        map.offsets.push_back(offset);
+        map.sizes.push_back(size);
+        offset += size;
+    }
+    return map;
+}
+
+bool ReadAt(std::ifstream& in, std::uint64_t offset, std::uint8_t* out, std::size_t n) {
+    in.clear();
+    in.seekg(static_cast<std::streamoff>(offset));
+    in.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
+    return in.good() || static_cast<std::size_t>(in.gcount()) == n;
+}
+
+std::optional<BlockMap> MapFile(std::ifstream& in, std::uint64_t fileSize, const ScoreFileShape& shape) {
+    bool failed = false;
+    BlockMap map = MapBlocks(fileSize, shape, [&](std::uint64_t offset, TZitScoreObj& head) {
+        std::uint8_t bytes[TZitScoreObj::Size];
+        if (!ReadAt(in, offset, bytes, sizeof bytes)) {
+            failed = true;
+            return false;
+        }
+        ByteReader reader(bytes);
+        head.ReadFrom(reader);
+        return true;
+    });
+    if (failed)
+        return std::nullopt;
+    return map;
 }
 } // namespace
 
@@ -55,25 +147,18 @@ ScoreFileRead ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFil
         const int boardCount = shape.BoardCounts[static_cast<std::size_t>(session - 1)];
         TZitScoreObj block;
         block.ReadFrom(in);
-        if (in.ok() && block.BoardsInList == 0) {
-            block.BoardsInList = static_cast<std::int16_t>(boardCount);
-            block.SessionIndex = static_cast<std::int16_t>(session);
-        }
+        if (in.ok())
+            TakeHead(block, session, boardCount);
         if (in.ok() && block.BoardsInList != boardCount)
             result.BoardCountMismatches.push_back({session, block.BoardsInList, boardCount});
         // The count is checked against the bytes left before anything is allocated.
-        const long long records = static_cast<long long>(shape.PairCount) * block.BoardsInList + 1;
-        const bool fits = in.ok() && block.BoardsInList >= 0 && shape.PairCount >= 0 &&
-                          static_cast<unsigned long long>(records) * TScoreObj::Size <= in.remaining();
-        if (!fits) {
+        const long long records = RecordCount(block, shape.PairCount);
+        if (!in.ok() || records < 0 ||
+            static_cast<unsigned long long>(records) * TScoreObj::Size > in.remaining()) {
             result.ShortSession = session;
             return result;
         }
-        block.Records.resize(static_cast<std::size_t>(records));
-        for (auto& record : block.Records) {
-            record.ReadFrom(in);
-            ModerniseContract(record);
-        }
+        ReadRecords(in, block, records);
         blocks.push_back(std::move(block));
     }
     out = std::move(blocks);
@@ -82,7 +167,10 @@ ScoreFileRead ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFil
 
 bool ReadScoreBytes(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
                     std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode) {
-    const ScoreFileRead read = ParseScoreFile(bytes, shape, out);
+    return ReportScoreFileRead(ParseScoreFile(bytes, shape, out), dialogs, errorCode);
+}
+
+bool ReportScoreFileRead(const ScoreFileRead& read, Dialogs& dialogs, ErrorCode& errorCode) {
     for (const auto& m : read.BoardCountMismatches)
         dialogs.error("Aantal spellen in Scorelist: " + std::to_string(m.BoardsInList) +
                       " Aantal spellen voor Zitting: " + std::to_string(m.BoardCount) + " komt niet overeen" +
@@ -115,6 +203,74 @@ bool ReadScoreFile(const std::string& competitionPath, const ScoreFileShape& sha
         return false;
     }
     return ReadScoreBytes(file.bytes, shape, out, dialogs, errorCode);
+}
+
+bool ReadScoreFileSession(const std::string& competitionPath, const ScoreFileShape& shape, int session,
+                          TZitScoreObj& out, Dialogs& dialogs, ErrorCode& errorCode) {
+    if (session < 1 || session > shape.SessionCount())
+        return false;
+    const auto index = static_cast<std::size_t>(session - 1);
+    const std::string path = ExistingSpelling(ChangeFileExt(competitionPath, ".SCO"));
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
+        out = NewScoreBlock(session, shape.BoardCounts[index], shape.PairCount);
+        return true;
+    }
+    std::ifstream in(path, std::ios::binary);
+    const std::uintmax_t fileSize = std::filesystem::file_size(path, ec);
+    std::optional<BlockMap> map;
+    if (in && !ec && fileSize <= kMaxScoreFileBytes)
+        map = MapFile(in, fileSize, shape);
+    std::vector<std::uint8_t> bytes;
+    if (map && map->read.ok()) {
+        bytes.resize(map->sizes[index]);
+        if (!ReadAt(in, map->offsets[index], bytes.data(), bytes.size()))
+            map.reset();
+    }
+    if (!map) {
+        ShowFileError(dialogs, errorCode, path, FileError::ReadFailed, Hint::CheckFile);
+        return false;
+    }
+    if (!ReportScoreFileRead(map->read, dialogs, errorCode))
+        return false;
+    ByteReader reader(bytes);
+    TZitScoreObj block;
+    block.ReadFrom(reader);
+    TakeHead(block, session, shape.BoardCounts[index]);
+    ReadRecords(reader, block, RecordCount(block, shape.PairCount));
+    out = std::move(block);
+    return true;
+}
+
+bool WriteScoreFileSession(const std::string& scorePath, const ScoreFileShape& shape, int session,
+                           const TZitScoreObj& block, bool makeBackup, Dialogs& dialogs,
+                           ErrorCode& errorCode) {
+    const std::string path = ExistingSpelling(scorePath);
+    const FileBytes file = ReadFileBytes(path, kMaxScoreFileBytes);
+    std::optional<BlockMap> map;
+    if (file.ok() && session >= 1 && session <= shape.SessionCount())
+        map = MapBlocks(file.bytes.size(), shape, [&](std::uint64_t offset, TZitScoreObj& head) {
+            ByteReader reader(std::span(file.bytes).subspan(static_cast<std::size_t>(offset)));
+            head.ReadFrom(reader);
+            return reader.ok();
+        });
+    if (map && map->read.ok()) {
+        const auto index = static_cast<std::size_t>(session - 1);
+        std::vector<std::uint8_t> bytes(
+            file.bytes.begin(), file.bytes.begin() + static_cast<std::ptrdiff_t>(map->offsets[index]));
+        const auto serialized = SerializeScoreFile({block}, shape.PairCount);
+        bytes.insert(bytes.end(), serialized.begin(), serialized.end());
+        bytes.insert(bytes.end(),
+                     file.bytes.begin() +
+                         static_cast<std::ptrdiff_t>(map->offsets[index] + map->sizes[index]),
+                     file.bytes.end());
+        if (SaveFileAtomically(path, bytes,
+                               makeBackup ? BackupExtension(BackupKind::Score) : std::string_view()))
+            return true;
+    }
+    dialogs.error("Scorelijst niet bewaard zitting: " + SessionText(session));
+    errorCode.report(ScoreFileError::WriteFailed);
+    return false;
 }
 
 std::vector<std::uint8_t> SerializeScoreFile(const std::vector<TZitScoreObj>& blocks, int pairCount) {

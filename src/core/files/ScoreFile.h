@@ -57,6 +57,23 @@ ScoreFileRead ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFil
 bool ReadScoreBytes(std::span<const std::uint8_t> bytes, const ScoreFileShape& shape,
                     std::vector<TZitScoreObj>& out, Dialogs& dialogs, ErrorCode& errorCode);
 
+// The shown part of ReadScoreBytes: a message per board-count mismatch, and for a block that runs
+// short its message and ErrorCode. True when every block was there.
+bool ReportScoreFileRead(const ScoreFileRead& read, Dialogs& dialogs, ErrorCode& errorCode);
+
+// The block of one session alone, read from the file beside the competition file without reading
+// the other blocks: their heads are checked as ReadScoreFile checks them, with the same messages.
+// A missing file gives a blank block. `out` is replaced only when the whole file was sound.
+bool ReadScoreFileSession(const std::string& competitionPath, const ScoreFileShape& shape, int session,
+                          TZitScoreObj& out, Dialogs& dialogs, ErrorCode& errorCode);
+
+// Writes the block of one session into the score file, keeping every other block's bytes as they
+// are on disk; with `makeBackup` the previous file is kept under ".~sc". A file whose blocks do not
+// match `shape` is not written (as a failed write).
+bool WriteScoreFileSession(const std::string& scorePath, const ScoreFileShape& shape, int session,
+                           const TZitScoreObj& block, bool makeBackup, Dialogs& dialogs,
+                           ErrorCode& errorCode);
+
 // The bytes of a score file: each block's head and exactly PairCount x BoardsInList + 1 records.
 std::vector<std::uint8_t> SerializeScoreFile(const std::vector<TZitScoreObj>& blocks, int pairCount);
 
