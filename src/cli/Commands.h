@@ -23,5 +23,7 @@ int RunDemo(const Args& args);
 int RunPoints(const Args& args);
 int RunCorrect(const Args& args);
 int RunSlams(const Args& args);
+int RunExport(const Args& args);
+int RunPages(const Args& args);
 
 } // namespace velk::cli

@@ -2,6 +2,7 @@
 
 #include "cli/OpenCompetition.h"
 #include "core/records/ScoreRecord.h"
+#include "scoring/MatchPointCalculation.h"
 #include "scoring/ScoreTables.h"
 
 #include <optional>
@@ -31,5 +32,10 @@ std::optional<std::pair<int, int>> ParseGroupRange(const std::string& text, int 
 // Where compute stores the match points of a session, which matchpoints lists: beside the
 // competition file, "club_1.dba" session 2 in "club_1_mp2.csv".
 std::string MatchPointFilePath(const std::string& competitionPath, int session);
+
+// Opens the file the command names at its --session with its scores and the match points compute
+// stored for that session, per score record: 0 when ready, else the exit status (the message on
+// stderr).
+int OpenComputedSession(OpenCompetition& open, const ArgParser& args, std::vector<TMatchPObj>& matchPoints);
 
 } // namespace velk::cli

@@ -66,6 +66,8 @@ int main(int argc, char** argv) {
         {"points", RunPoints},
         {"slams", RunSlams},
         {"correct", RunCorrect},
+        {"export", RunExport},
+        {"pages", RunPages},
     };
     if (argc < 2) {
         Usage();

@@ -1,0 +1,42 @@
+// velk-cli pages: the per-pair web pages of a session and the pair-name script.
+#include "cli/ArgParser.h"
+#include "cli/Commands.h"
+#include "cli/OpenCompetition.h"
+#include "cli/SessionScores.h"
+#include "cli/UsageTexts.h"
+#include "reports/PairPagesReport.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace velk::cli {
+
+int RunPages(const Args& raw) {
+    const ArgParser args(raw, {"session", "groups"});
+    if (args.positional().size() != 2 || !args.unknown({}).empty() || !args.value("groups")) {
+        std::cerr << UsageOf("pages");
+        return 2;
+    }
+    OpenCompetition open(false, CompanionFiles::SchedulesAndScores);
+    std::vector<TMatchPObj> matchPoints;
+    if (const int status = OpenComputedSession(open, args, matchPoints))
+        return status;
+    Club& club = open.club;
+    const auto range = ParseGroupRange(*args.value("groups"), club.CompetitionHead.GroupCount);
+    if (!range)
+        return 2;
+    const std::vector<TScoreObj>& records = SessionScores::Current(club);
+    const std::string folder = args.positional()[1];
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (!std::filesystem::is_directory(folder)) {
+        std::cerr << "map niet te maken: " << folder << '\n';
+        return 1;
+    }
+    const bool written = WriteAllPairPages(
+        {club, records, matchPoints}, range->first, range->second,
+        [&](int) { return std::optional<std::string>(folder); }, open.dialogs);
+    return written && open.dialogs.errorCount() == 0 ? 0 : 1;
+}
+
+} // namespace velk::cli
