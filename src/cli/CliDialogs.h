@@ -13,7 +13,14 @@ public:
     explicit CliDialogs(bool answerYes = false) : answerYes_(answerYes) {}
 
     int messageBox(const std::string& text, MessageKind kind, std::uint16_t buttons, int = 0) override;
-    bool inputText(const std::string&, const std::string&, std::string&, int) override { return false; }
+    // The value a command names (--drives) answers a text question; without one it is cancelled.
+    bool inputText(const std::string&, const std::string&, std::string& value, int) override {
+        if (!inputAnswer)
+            return false;
+        value = *inputAnswer;
+        return true;
+    }
+    std::optional<std::string> inputAnswer;
     std::optional<std::string> openFileName(const FileChoice&) override { return std::nullopt; }
     // The path a command names is the answer to every save choice.
     std::optional<std::string> saveFileName(const FileChoice&) override { return savePath; }

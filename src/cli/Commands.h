@@ -25,5 +25,6 @@ int RunCorrect(const Args& args);
 int RunSlams(const Args& args);
 int RunExport(const Args& args);
 int RunPages(const Args& args);
+int RunReport(const Args& args);
 
 } // namespace velk::cli

@@ -68,6 +68,12 @@ const std::vector<CommandHelp>& CommandHelps() {
         {"pages", "pages BESTAND.dba [--session N] --groups *|A|A-C MAP   webpagina per paar\n",
          "gebruik: velk-cli pages BESTAND.dba [--session N] --groups *|A|A-C MAP\n"
          "schrijft in MAP per paar dat speelde MPPaar<groep><nr>.htm en ParenNamen.htm\n"},
+        {"report",
+         "report BESTAND.dba --kind N [--competitions F-L] [--html]   een lijst van het programma\n",
+         "gebruik: velk-cli report BESTAND.dba [--session N] --kind 5|6|17|20 [--competitions F-L]\n"
+         "         [--groups *|A|A-C] [--drives N] [--html] [--yes|--no]\n"
+         "5/6: totalen per jaar op clubnummer/plaats over de competities F-L; 17: zomerdrives\n"
+         "(--drives: het aantal); 20: slems (--competitions N: alleen competitie N)\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"

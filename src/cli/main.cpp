@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
         {"correct", RunCorrect},
         {"export", RunExport},
         {"pages", RunPages},
+        {"report", RunReport},
     };
     if (argc < 2) {
         Usage();

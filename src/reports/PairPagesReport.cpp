@@ -66,30 +66,6 @@ std::string ScoreText(const TScoreObj& r) {
     return std::string(1, CodeLetter(r.Code)) + std::to_string(r.Score);
 }
 
-// The strain after the level as a suit symbol, diamonds and hearts in red.
-std::string ContractHtml(const std::string& contract) {
-    if (contract.size() < 2 || contract[0] < '1' || contract[0] > '7')
-        return HtmlText(contract);
-    const std::string level = contract.substr(0, 1);
-    const std::string rest = contract.substr(1);
-    if (rest.rfind("SA", 0) == 0)
-        return HtmlText(contract);
-    const char strain = rest[0];
-    const std::string tail = HtmlText(rest.substr(1));
-    switch (strain) {
-    case 'K':
-        return level + "&clubs;" + tail;
-    case 'R':
-        return level + "<font size=\"4\" color=\"#FF0000\">&diams;</font>" + tail;
-    case 'H':
-        return level + "<font color=\"#FF0000\">&hearts;</font>" + tail;
-    case 'S':
-        return level + "&spades;" + tail;
-    default:
-        return HtmlText(contract);
-    }
-}
-
 struct Page {
     const PairPagesInput& in;
     const Club& club;
@@ -153,7 +129,8 @@ struct Page {
         if (contracts) {
             // One contract per table: the declarer's record holds it.
             const TScoreObj& declarer = own.Contract.get().empty() ? opponent : own;
-            html += "<TD ALIGN=\"CENTER\" width=\"125\">" + ContractHtml(declarer.Contract.get()) + "</TD>";
+            html +=
+                "<TD ALIGN=\"CENTER\" width=\"125\">" + PairPageContract(declarer.Contract.get()) + "</TD>";
             html += "<TD ALIGN=\"CENTER\" width=\"45\">" + HtmlText(declarer.Result.get()) + "</TD>";
             html += "<TD ALIGN=\"CENTER\" width=\"85\">" + ScoreText(own) + "</TD>";
         } else {
@@ -232,6 +209,29 @@ std::string FirstWord(std::string_view name) {
 }
 
 } // namespace
+
+std::string PairPageContract(const std::string& contract) {
+    if (contract.size() < 2 || contract[0] < '1' || contract[0] > '7')
+        return HtmlText(contract);
+    const std::string level = contract.substr(0, 1);
+    const std::string rest = contract.substr(1);
+    if (rest.rfind("SA", 0) == 0)
+        return HtmlText(contract);
+    const char strain = rest[0];
+    const std::string tail = HtmlText(rest.substr(1));
+    switch (strain) {
+    case 'K':
+        return level + "&clubs;" + tail;
+    case 'R':
+        return level + "<font size=\"4\" color=\"#FF0000\">&diams;</font>" + tail;
+    case 'H':
+        return level + "<font color=\"#FF0000\">&hearts;</font>" + tail;
+    case 'S':
+        return level + "&spades;" + tail;
+    default:
+        return HtmlText(contract);
+    }
+}
 
 std::string PairPageFileName(int group, int number) {
     return "MPPaar" + std::string(1, GroupLetter(group)) + std::to_string(number) + ".htm";

@@ -24,6 +24,10 @@ struct PairPagesInput {
 std::string PairPageFileName(int group, int number);
 inline constexpr const char* kPairNamesFileName = "ParenNamen.htm";
 
+// A contract as the page shows it: the strain after the level as a suit symbol, diamonds and
+// hearts in red; "SA" stays.
+std::string PairPageContract(const std::string& contract);
+
 // Whether pair row `row` of `group` has a score in the session.
 bool PairPlayed(const PairPagesInput& input, int group, int row);
 
@@ -39,7 +43,7 @@ FileChoice PairPagesFileChoice(int group, const std::string& folder);
 // Writes the pages of groups first..last: each group's pages go to the folder `folderFor`
 // answers for it (nothing: the group is skipped), the name script to the last folder. A pair
 // without scores is reported and gets no page; a page that cannot be written is reported and the
-// others are written. True when every page and the script were written.
+// others are written. True when every page of a pair that played and the script were written.
 bool WriteAllPairPages(const PairPagesInput& input, int firstGroup, int lastGroup,
                        const std::function<std::optional<std::string>(int group)>& folderFor,
                        Dialogs& dialogs);

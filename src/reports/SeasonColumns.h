@@ -19,6 +19,7 @@ inline constexpr const char* kRecordOutOfRange = "Record-index buiten bereik :";
 inline constexpr const char* kClubIndexChanged = "ClubIndex gewijzigd voor: ";
 inline constexpr const char* kNoPairFound = "Geen Paar gevonden: ";
 inline constexpr const char* kPairAbsent = "Paar niet aanwezig";
+inline constexpr const char* kSelectionFaulty = "Selectie van Competities foutief";
 
 // One pair's line of a season list: a result and a rank per competition or drive, their total
 // and the place the total gives.

@@ -3,6 +3,7 @@
 #include "core/ByteCodec.h"
 
 #include <cctype>
+#include <filesystem>
 
 namespace velk {
 
@@ -51,6 +52,11 @@ std::string SeasonExtension(const std::string& path) {
     const std::string name = Split(path).second;
     const std::size_t dot = name.find('.');
     return dot == std::string::npos ? std::string() : name.substr(dot);
+}
+
+bool SeasonFileExists(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::exists(path, error);
 }
 
 SeasonReadResult ParseSeasonCompetition(std::span<const std::uint8_t> bytes, SeasonCompetition& out) {

@@ -21,6 +21,9 @@ std::string DriveBase(const std::string& path);
 // From the file name's first "." on: ".dba".
 std::string SeasonExtension(const std::string& path);
 
+// Whether a file is there; a folder that cannot be read holds none.
+bool SeasonFileExists(const std::string& path);
+
 // One competition file as the season lists read it, older files without the slam bonus block
 // included.
 struct SeasonCompetition {

@@ -13,7 +13,6 @@
 #include "reports/SeasonFiles.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace velk {
 
@@ -24,7 +23,7 @@ constexpr int kSlamWidth = 80;
 // The slam file of a competition, in whichever case it was written.
 std::string ExistingSlamPath(const std::string& base) {
     for (const char* extension : {".slm", ".SLM"})
-        if (std::filesystem::exists(base + extension))
+        if (SeasonFileExists(base + extension))
             return base + extension;
     return base + ".slm";
 }

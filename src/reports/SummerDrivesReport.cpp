@@ -9,7 +9,6 @@
 #include "reports/SeasonFiles.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <map>
 
 namespace velk {
@@ -62,7 +61,7 @@ void WriteSummerDrives(ReportContext& context, ReportSink& sink) {
     heading.drives = true;
     for (int n = 1; n <= *count; ++n) {
         const std::string path = base + std::to_string(n) + extension;
-        if (!std::filesystem::exists(path)) {
+        if (!SeasonFileExists(path)) {
             dialogs.error(kNoDriveFile + FileNameOf(path));
             ShowFileError(dialogs, club.ErrorCode, club.ClubFileName, FileError::ReadFailed,
                           Hint::CorrectInput);

@@ -10,7 +10,7 @@
 #include "reports/SeasonFiles.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <stdexcept>
 
 namespace velk {
 
@@ -104,7 +104,7 @@ std::optional<std::vector<Competition>> ReadSeason(ReportContext& context, int l
         return Prepare(file, number, eachGroup);
     };
     auto openFileOnly = [&]() -> std::optional<std::vector<Competition>> {
-        if (!std::filesystem::exists(club.ClubFilePath)) {
+        if (!SeasonFileExists(club.ClubFilePath)) {
             ShowFileError(dialogs, club.ErrorCode, club.ClubFileName, FileError::ReadFailed,
                           Hint::CorrectInput);
             return std::nullopt;
@@ -121,7 +121,7 @@ std::optional<std::vector<Competition>> ReadSeason(ReportContext& context, int l
     std::vector<Competition> season;
     for (int n = 1; n <= last; ++n) {
         const std::string path = base + std::to_string(n) + extension;
-        if (!std::filesystem::exists(path)) {
+        if (!SeasonFileExists(path)) {
             dialogs.error(kNoCompetitionFile + FileNameOf(path));
             if (dialogs.askYesNo(kOneOffDrive) || club.CompetitionHead.CalcMethod == CalcTopIntegral)
                 return openFileOnly();
@@ -147,7 +147,13 @@ void WriteYearTotals(ReportContext& context, ReportSink& sink) {
         context.cancelled = true;
         return;
     }
-    const auto read = ReadSeason(context, last);
+    std::optional<std::vector<Competition>> read;
+    try {
+        read = ReadSeason(context, last);
+    } catch (const std::exception&) {
+        // A file system that fails under the reading (a removed stick) ends the list.
+        context.dialogs.error(kSelectionFaulty);
+    }
     if (!read) {
         context.cancelled = true;
         return;
