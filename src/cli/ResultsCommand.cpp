@@ -6,7 +6,7 @@
 #include "core/records/PairRecord.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <charconv>
 #include <iostream>
 
 namespace velk::cli {
@@ -26,10 +26,19 @@ std::string CsvField(const std::string& text) {
     return out + '"';
 }
 
-std::string Fixed2(double v) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.2f", v);
-    return buffer;
+// Appends the value with two decimals, as "%.2f" writes it, and a comma.
+void AppendFixed2(std::string& out, double v) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, 2).ptr;
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
+    out += ',';
+}
+
+void AppendNumber(std::string& out, long v, char after = ',') {
+    char buffer[24];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, v).ptr;
+    out.append(buffer, static_cast<std::size_t>(end - buffer));
+    out += after;
 }
 
 } // namespace
@@ -58,18 +67,33 @@ int RunResults(const Args& raw) {
                   << " --session " << club.CurrentSession << '\n';
         return 1;
     }
-    std::cout << "group,grpnr,clubnr,name,points,substitutes,percentage,correction,total,status,boards,rank,"
-                 "comprank\n";
+    // The whole table is made first and written at once.
+    std::string out =
+        "group,grpnr,clubnr,name,points,substitutes,percentage,correction,total,status,boards,rank,"
+        "comprank\n";
+    out.reserve(rows.size() * 96);
     for (std::size_t i = 1; i < club.PairList.size() && i < rows.size(); ++i) {
         const TParenObj& p = club.PairList[i];
         const TCalcObj& r = rows[i];
         const int group = club.PairsPerGroup > 0 ? static_cast<int>(i - 1) / club.PairsPerGroup + 1 : 1;
-        std::cout << GroupLetter(group) << ',' << p.GrpNr << ',' << p.ClubNr << ',' << CsvField(p.Naam.get())
-                  << ',' << Fixed2(r.Points) << ',' << r.Substitutes << ',' << Fixed2(r.Percentage) << ','
-                  << Fixed2(r.Correction) << ',' << Fixed2(r.CompetitionTotal) << ',' << int(r.Status) << ','
-                  << int(r.BoardsPlayed) << ',' << r.SessionRank << ',' << r.CompetitionRank << '\n';
+        out += GroupLetter(group);
+        out += ',';
+        AppendNumber(out, p.GrpNr);
+        AppendNumber(out, p.ClubNr);
+        out += CsvField(p.Naam.get());
+        out += ',';
+        AppendFixed2(out, r.Points);
+        AppendNumber(out, r.Substitutes);
+        AppendFixed2(out, r.Percentage);
+        AppendFixed2(out, r.Correction);
+        AppendFixed2(out, r.CompetitionTotal);
+        AppendNumber(out, int(r.Status));
+        AppendNumber(out, int(r.BoardsPlayed));
+        AppendNumber(out, r.SessionRank);
+        AppendNumber(out, r.CompetitionRank, '\n');
     }
-    return 0;
+    std::cout.write(out.data(), static_cast<std::streamsize>(out.size()));
+    return std::cout.good() ? 0 : 1;
 }
 
 } // namespace velk::cli
