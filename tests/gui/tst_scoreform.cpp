@@ -6,16 +6,20 @@
 #include "gui/scoring/TScoreForm.h"
 #include "scoring/BoardOpponents.h"
 #include "support/CompetitionOnDisk.h"
+#include "support/ModalAnswers.h"
 #include "support/ScoreEntryTyping.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTesting.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -287,6 +291,31 @@ void TestScoreForm::aWholeSessionTypedIsTheSessionEnteredWithTheCommandLine() {
     const auto pairs = NorthSouthPairs(window.club(), 1, 1);
     QVERIFY(Cell(again, "ScoreEditNZ", pairs[0]).trimmed().startsWith(ScoreFor(1, 1, 0)));
     CloseForm(window, again);
+
+    // Computed in the window and on the command line from the same scores: the same results.
+    {
+        std::ofstream out(cliFolder + "/club_1.sco", std::ios::binary | std::ios::trunc);
+        out.write(expected.data(), static_cast<std::streamsize>(expected.size()));
+    }
+    velk::test::ModalAnswers groups("SelectieDlg", [](QWidget* dialog) {
+        velk::test::Child<QComboBox>(dialog, "SelectBox1")->setEditText(QStringLiteral("*"));
+        velk::test::Child<QPushButton>(dialog, "OkBtn")->click();
+    });
+    dialogs.answerYes();
+    Trigger(&window, "CopyMatchPoints");
+    const auto texts = dialogs.texts();
+    QVERIFY(std::find(texts.begin(), texts.end(),
+                      "Weet U zeker dat u MatchPunten wilt kopieren en procenten berekenen ?") !=
+            texts.end());
+    QCOMPARE(RunCli(QString::fromStdString(cliFolder), {"compute", "club_1.dba"}), 0);
+    QByteArray fromWindow;
+    QByteArray fromCli;
+    const QStringList results = {"results", "club_1.dba", "--format", "csv"};
+    QCOMPARE(RunCli(QString::fromStdString(guiFolder), results, {}, &fromWindow), 0);
+    QCOMPARE(RunCli(QString::fromStdString(cliFolder), results, {}, &fromCli), 0);
+    QCOMPARE(fromWindow, fromCli);
+    // Twelve pairs with their ranks, six a group.
+    QCOMPARE(fromCli.count('\n'), 13);
 }
 
 void TestScoreForm::boardsWrapAndPairsWithoutBoardsShowNotPlayed() {
