@@ -91,14 +91,15 @@ class TestScoreFormE : public QObject {
 private slots:
     void init() { folder_ = std::make_unique<velk::test::TempFolder>(); }
     void anEveningTypedIsTheEveningEnteredWithTheCommandLine();
+    void perTableTheTablesLeadThroughTheRoundsAndEmptyScoresAreReported();
 
 private:
-    TScoreForm* openForm(TClubWindow& window);
+    TScoreForm* openForm(TClubWindow& window, const char* item = "ScoreEntryPerBoard");
     std::unique_ptr<velk::test::TempFolder> folder_;
 };
 
-TScoreForm* TestScoreFormE::openForm(TClubWindow& window) {
-    Trigger(&window, "ScoreEntryPerBoard");
+TScoreForm* TestScoreFormE::openForm(TClubWindow& window, const char* item) {
+    Trigger(&window, item);
     auto* form = window.findChild<TScoreFormE*>(QStringLiteral("ScoreFormE"));
     if (!form)
         return nullptr;
@@ -254,6 +255,55 @@ void TestScoreFormE::anEveningTypedIsTheEveningEnteredWithTheCommandLine() {
         QCOMPARE(fields[0], QByteArray("A"));
         QCOMPARE(fields[11].toInt(), ranks[k - 1]);
     }
+}
+
+void TestScoreFormE::perTableTheTablesLeadThroughTheRoundsAndEmptyScoresAreReported() {
+    MakeCompetition(QString::fromStdString(folder_->path().string()));
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    QVERIFY(velk::test::OpenInWindow(window, folder_->file("club_1.dba")));
+    TScoreForm* form = openForm(window, "ScoreEntryPerRound");
+    QVERIFY(form);
+    QCOMPARE(form->windowTitle(), QStringLiteral("Score invoeren per tafel"));
+    QCOMPARE(Child<QLabel>(form, "KopTxt")->text(),
+             QStringLiteral("Groep  A   Ronde  1   Tafel  1 (Tafel zonder scores)"));
+    QCOMPARE(Child<QLabel>(form, "TafelParenTxt")->text(),
+             QStringLiteral("SpelerA1 & SpelerA2 - SpelerA3 & SpelerA4"));
+    // Boards 1 and 2 at table 1 of round 1.
+    QCOMPARE(Child<QLabel>(form, "PaarNr1")->text(), QStringLiteral("1"));
+    QCOMPARE(Child<QLabel>(form, "PaarNr2")->text(), QStringLiteral("2"));
+    TypeCell(QStringLiteral("420"));
+    QCOMPARE(Cell(form, "ScoreEditOW", 1), QStringLiteral("-420"));
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ScoreEditNZ2"));
+    Key(Qt::Key_PageDown);
+    Key(Qt::Key_PageDown);
+    // No round buttons: the last table leads on to round 2.
+    QCOMPARE(Child<QLabel>(form, "KopTxt")->text(),
+             QStringLiteral("Groep  A   Ronde  2   Tafel  1 (Tafel zonder scores)"));
+    QCOMPARE(Child<QLabel>(form, "TafelParenTxt")->text(),
+             QStringLiteral("SpelerA1 & SpelerA3 - SpelerA2 & SpelerA4"));
+
+    // Saving: the first empty score of a table that played is reported (board 1 at the other
+    // table of round 2, its rows 3 and 4); Opnieuw goes to it.
+    const auto before = Bytes(folder_->file("club_1.sco"));
+    dialogs.answerYes();
+    dialogs.answer(velk::Result::Retry);
+    AltKey(Qt::Key_B);
+    QCOMPARE(dialogs.texts().back(), std::string("Score is leeg, Spel: 1 Paar: 3"));
+    QCOMPARE(dialogs.messages.back().buttons,
+             std::uint16_t(velk::Button::Breek | velk::Button::Opnieuw | velk::Button::Negeren));
+    QCOMPARE(Child<QLabel>(form, "KopTxt")->text(),
+             QStringLiteral("Groep  A   Ronde  2   Tafel  2 (Tafel zonder scores)"));
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ScoreEditNZ1"));
+    QVERIFY(Bytes(folder_->file("club_1.sco")) == before);
+    // Negeren: the rest pass unreported and the file is written.
+    dialogs.answerYes();
+    dialogs.answer(velk::Result::Ignore);
+    AltKey(Qt::Key_B);
+    QCOMPARE(dialogs.texts().back(), std::string("Aantal niet gespeelde spellen :4 in Groep:A"));
+    QVERIFY(Bytes(folder_->file("club_1.sco")) != before);
+    form->close();
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
 }
 
 QTEST_MAIN(TestScoreFormE)
