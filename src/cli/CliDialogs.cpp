@@ -10,6 +10,9 @@ int CliDialogs::messageBox(const std::string& text, MessageKind kind, std::uint1
         ++errors_;
     if (buttons & (Button::Ja | Button::Nee))
         return answerYes_ ? Result::Yes : Result::No;
+    // Abort / Retry / Ignore: --yes goes on past the report, else the operation stops.
+    if (buttons & Button::Negeren)
+        return answerYes_ ? Result::Ignore : Result::Abort;
     return Result::OK;
 }
 

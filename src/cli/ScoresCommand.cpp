@@ -7,6 +7,8 @@
 #include "core/ProgramFolder.h"
 #include "core/records/PairRecord.h"
 #include "scoring/ScoreEntry.h"
+#include "scoring/ScoreEntryCalculation.h"
+#include "scoring/ScoreEntryE.h"
 #include "scoring/ScoreFormat.h"
 
 #include <cctype>
@@ -48,15 +50,20 @@ int NumberOf(const std::string& word) {
     }
 }
 
-// One input line; false (with its message) when it was refused.
+// One input line; false (with its message) when it was refused. Pairs: GROUP BOARD PAIR SCORE
+// or GROUP BOARD PAIR CONTRACT RESULT; "Enkel": GROUP BOARD TABLE NZSCORE [OWSCORE], the table
+// within the group and the East-West score only with --wijzig-ow.
 bool EnterLine(ScoreEntry& entry, const Club& club, const std::string& line, int lineNumber) {
     std::istringstream in(line);
     std::vector<std::string> words;
     for (std::string w; in >> w;)
         words.push_back(w);
     const auto where = "regel " + std::to_string(lineNumber) + ": ";
+    auto* individual = dynamic_cast<ScoreEntryE*>(&entry);
     if (words.size() != 4 && words.size() != 5) {
-        std::cerr << where << "verwacht GROEP SPEL PAAR SCORE [RESULTAAT]\n";
+        std::cerr << where
+                  << (individual ? "verwacht GROEP SPEL TAFEL NZSCORE [OWSCORE]\n"
+                                 : "verwacht GROEP SPEL PAAR SCORE [RESULTAAT]\n");
         return false;
     }
     const int group = GroupOf(words[0], club.CompetitionHead.GroupCount);
@@ -70,11 +77,17 @@ bool EnterLine(ScoreEntry& entry, const Club& club, const std::string& line, int
         std::cerr << where << "spel bestaat niet: " << words[1] << '\n';
         return false;
     }
-    const int pair = NumberOf(words[2]);
+    const int pairOrTable = NumberOf(words[2]);
     if (!entry.selectGroup(group))
         return false;
-    const bool ok = words.size() == 5 ? entry.acceptContractFor(board, pair, words[3], words[4])
-                                      : entry.acceptScoreFor(board, pair, words[3]);
+    bool ok = false;
+    if (individual)
+        // The East-West score after it is one of "Wijzig OW".
+        ok = individual->acceptScoreAtTable(board, pairOrTable, words[3]) &&
+             (words.size() == 4 || individual->acceptScoreAtTable(board, pairOrTable, words[4], true));
+    else
+        ok = words.size() == 5 ? entry.acceptContractFor(board, pairOrTable, words[3], words[4])
+                               : entry.acceptScoreFor(board, pairOrTable, words[3]);
     if (!ok)
         std::cerr << where << line << '\n';
     entry.lastError = 0; // each line stands on its own
@@ -133,7 +146,8 @@ int EnterScoreLines(OpenCompetition& competition, std::istream& in, bool changeE
     Club& club = competition.club;
     ErrorCode tableError;
     const ScoreTables tables = LoadScoreTables(DataFolder(), competition.dialogs, tableError);
-    ScoreEntry entry(club, tables, competition.dialogs);
+    SessionScoreEntry made = MakeSessionScoreEntry(club, tables, competition.dialogs);
+    ScoreEntry& entry = *made.entry;
     if (!entry.open(ScoreEntry::Mode::PerBoard))
         return 1;
     if (changeEastWest)
@@ -158,8 +172,11 @@ int EnterScoreLines(OpenCompetition& competition, std::istream& in, bool changeE
         std::cerr << "Scorelijst niet bewaard: " << refused << " regel(s) geweigerd\n";
         return 1;
     }
-    if (!entry.saveScoreFile())
+    // Saved as "OK" in the window saves: every group stored, then the score file.
+    if (!entry.saveAll(false)) {
+        std::cerr << "Scorelijst niet bewaard\n";
         return 1;
+    }
     std::cout << entered << " scores ingevoerd\n";
     return 0;
 }

@@ -46,7 +46,10 @@ const std::vector<CommandHelp>& CommandHelps() {
          "gebruik: velk-cli scores enter BESTAND.dba [--session N] [--wijzig-ow]\n"
          "         velk-cli scores show BESTAND.dba [--session N]\n"
          "enter leest regels GROEP SPEL PAAR SCORE of GROEP SPEL PAAR CONTRACT RESULTAAT\n"
-         "(PAAR: het nummer in de groep; SPEL: het spelnummer) en bewaart de scorelijst.\n"},
+         "(PAAR: het nummer in de groep; SPEL: het spelnummer), in een competitie \"Enkel\"\n"
+         "GROEP SPEL TAFEL NZSCORE [OWSCORE] (TAFEL: in de groep; OWSCORE met --wijzig-ow),\n"
+         "en bewaart de scorelijst zoals \"OK\" in het invoervenster: per groep de niet\n"
+         "gespeelde spellen en de zittafel, dan het bestand (vragen: --yes of --no).\n"},
         {"points", "points BESTAND.dba [--session N]   punten en invallers vanaf standaardinvoer\n",
          "gebruik: velk-cli points BESTAND.dba [--session N]\n"
          "leest regels GROEP PAAR PUNTEN [INVALLERS] (PAAR: het nummer in de groep; INVALLERS -2 ... 2),\n"

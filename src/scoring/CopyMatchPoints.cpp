@@ -2,7 +2,9 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "core/records/ConfigRecord.h"
 #include "core/records/PairRecord.h"
+#include "scoring/IndividualResults.h"
 
 #include <algorithm>
 #include <string>
@@ -52,6 +54,17 @@ std::optional<SitOutDecision> ComputeGroupBoards(MatchPointCalculation& calc, in
     return sitOut;
 }
 
+bool ComputeIndividualBoards(MatchPointCalculation& calc, int group, Dialogs& dialogs) {
+    const int boards = calc.settings().BoardCount;
+    calc.CountUnplayed(group, 1, boards, true);
+    if (calc.expectedResults(group) <= 0) {
+        dialogs.warning("Geen spel gespeeld in deze groep, Kopie wordt gestopt");
+        return false;
+    }
+    calc.ComputeBoards(group, 1, boards);
+    return true;
+}
+
 bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables& tables, Dialogs& dialogs,
                      int firstGroup, int lastGroup, const CopyMatchPointsOptions& options) {
     if (club.CurrentSession < 1 || club.CurrentSession > club.SessionCount() || !calc.fits()) {
@@ -74,6 +87,15 @@ bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables&
     const bool oneRanking = club.CompetitionHead.CalcMethod & 1;
     int rankedLast = 0;
     for (int g = firstGroup; g <= lastGroup; ++g) {
+        if (calc.settings().ScoringMode == ModeIndividual) {
+            // The rows are the sides of tables, not players: no pair sits out, a player does.
+            if (!ComputeIndividualBoards(calc, g, dialogs))
+                continue;
+            SumIndividualMatchPoints(club, calc, g);
+            ComputePercentages(club, tables, g);
+            ComputeRanks(club, club.CurrentSession, g);
+            continue;
+        }
         const auto sitOut = ComputeGroupBoards(calc, g, dialogs, options.opponents);
         if (!sitOut)
             continue;

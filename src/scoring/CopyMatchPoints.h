@@ -33,6 +33,10 @@ struct CopyMatchPointsOptions {
 std::optional<SitOutDecision> ComputeGroupBoards(MatchPointCalculation& calc, int group, Dialogs& dialogs,
                                                  const OpponentLookup& opponents);
 
+// The same for an individual competition: the unplayed boards with their report, then the boards;
+// false (after the message) when the group played no board.
+bool ComputeIndividualBoards(MatchPointCalculation& calc, int group, Dialogs& dialogs);
+
 // "Verwerken M.P.in Competitie" for groups first..last of the current session: for each group the
 // sit-out detection, the unplayed boards, the match points of every board, the sums, percentages
 // and ranks; then the competition file is saved. Returns true when the results were copied (and

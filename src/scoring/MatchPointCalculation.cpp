@@ -26,8 +26,12 @@ MatchPointSettings MatchPointSettings::Of(const Club& club) {
     s.PairsPerGroup = club.PairsPerGroup;
     s.BoardCount = club.SessionHead.BoardCount;
     s.RoundCount = club.SessionHead.RoundCount;
-    for (std::size_t g = 0; g < s.GroupPairs.size(); ++g)
+    for (std::size_t g = 0; g < s.GroupPairs.size(); ++g) {
         s.GroupPairs[g] = std::clamp<int>(club.SessionHead.GroupPairs[g], 0, std::max(0, s.PairsPerGroup));
+        // An individual competition scores the sides of its tables: half its players.
+        if (s.ScoringMode == ModeIndividual)
+            s.GroupPairs[g] /= 2;
+    }
     return s;
 }
 

@@ -33,7 +33,7 @@ struct MatchPointSettings {
     int PairsPerGroup = 0;
     int BoardCount = 0;
     int RoundCount = 0;
-    std::array<int, 16> GroupPairs{}; // [g-1], kept within 0..PairsPerGroup
+    std::array<int, 16> GroupPairs{}; // [g-1] score rows: the active pairs, half the players in "Enkel"
 
     static MatchPointSettings Of(const Club& club);
     int groupPairs(int group) const { return GroupPairs[static_cast<std::size_t>(group - 1)]; }

@@ -119,6 +119,9 @@ bool ScoreEntry::groupHasSchedule(int g) const {
         for (int t = 1; t <= club_.TablesPerGroup; ++t)
             if (const TSchemaObj* e = ScheduleEntry(club_, g, r, t); e && (e->NS != 0 || e->EW != 0))
                 return true;
+            else if (const TSchemaObj1* p = PlayerScheduleEntry(club_, g, r, t);
+                     p && (p->N != 0 || p->Z != 0 || p->O != 0 || p->W != 0))
+                return true;
     return false;
 }
 
@@ -145,9 +148,17 @@ int ScoreEntry::boardNumber(int boardInSession) const {
 }
 
 TScoreObj& ScoreEntry::record(int boardInSession, int pairRow) {
+    return recordIn(group, boardInSession, pairRow);
+}
+
+TScoreObj& ScoreEntry::recordIn(int g, int boardInSession, int pairRow) {
     const int i =
-        ScoreRecordIndex(group, boardInSession, pairRow, club_.SessionHead.BoardCount, club_.PairsPerGroup);
+        ScoreRecordIndex(g, boardInSession, pairRow, club_.SessionHead.BoardCount, club_.PairsPerGroup);
     return (*records_)[static_cast<std::size_t>(i)];
+}
+
+const TScoreObj& ScoreEntry::recordIn(int g, int boardInSession, int pairRow) const {
+    return const_cast<ScoreEntry*>(this)->recordIn(g, boardInSession, pairRow);
 }
 
 const TScoreObj& ScoreEntry::record(int boardInSession, int pairRow) const {
@@ -222,9 +233,9 @@ bool ScoreEntry::acceptScore(int row, const std::string& text, bool eastWestColu
     if (row < 0 || static_cast<std::size_t>(row) >= shown.size())
         return false;
     focusRow = row;
-    return storeScore(
-        FromSide(shown[static_cast<std::size_t>(row)], mode == Mode::PerTable && eastWestColumn),
-        !shown[static_cast<std::size_t>(row)].NorthSouth || (mode == Mode::PerTable && eastWestColumn), text);
+    return storeScore(FromSide(shown[static_cast<std::size_t>(row)], sideBySide() && eastWestColumn),
+                      !shown[static_cast<std::size_t>(row)].NorthSouth || (sideBySide() && eastWestColumn),
+                      text);
 }
 
 bool ScoreEntry::acceptContract(int row, const std::string& contract, const std::string& result,
@@ -234,10 +245,9 @@ bool ScoreEntry::acceptContract(int row, const std::string& contract, const std:
         return false;
     focusRow = row;
     const bool eastWest =
-        !shown[static_cast<std::size_t>(row)].NorthSouth || (mode == Mode::PerTable && eastWestColumn);
-    return storeContract(
-        FromSide(shown[static_cast<std::size_t>(row)], mode == Mode::PerTable && eastWestColumn), eastWest,
-        contract, result);
+        !shown[static_cast<std::size_t>(row)].NorthSouth || (sideBySide() && eastWestColumn);
+    return storeContract(FromSide(shown[static_cast<std::size_t>(row)], sideBySide() && eastWestColumn),
+                         eastWest, contract, result);
 }
 
 bool ScoreEntry::acceptScoreFor(int boardInSession, int pairRow, const std::string& text) {
@@ -287,8 +297,7 @@ bool ScoreEntry::storeScore(const EntryRow& row, bool eastWest, const std::strin
         dialogs_.beep();
 
     TScoreObj& own = record(row.Board, row.PairRow);
-    if ((club_.CompetitionHead.ConfigFlags & ConfigFlag::UseContracts) && !own.Contract.get().empty() &&
-        dialogs_.askYesNo("Het Contract ook wijzigen?"))
+    if (contractsUsed() && !own.Contract.get().empty() && dialogs_.askYesNo("Het Contract ook wijzigen?"))
         own.Contract.set("  ?");
     own.Score = typed.Code == '@' ? 0 : typed.Score;
     own.Code = typed.Code == '@' ? std::uint8_t{ScoreCode::None} : CodeOf(typed.Code);
@@ -358,7 +367,7 @@ void ScoreEntry::moveFocusOn() {
     for (int step = 1; step <= n; ++step) {
         const int i = (focusRow + step) % n;
         const EntryRow& r = shown[static_cast<std::size_t>(i)];
-        if (r.open() && (r.NorthSouth || changeEastWest || mode == Mode::PerTable)) {
+        if (r.open() && (r.NorthSouth || changeEastWest || sideBySide())) {
             focusRow = i;
             return;
         }
@@ -389,6 +398,8 @@ bool ScoreEntry::nextBoard() {
         if (!leaveCell())
             return false;
         table = table % std::max(club_.TablesPerGroup, 1) + 1;
+        if (table == 1 && tablesCarryRounds())
+            round = round % std::max<int>(club_.SessionHead.RoundCount, 1) + 1;
         matchPointTexts.clear();
         focusFirstOpen();
         return true;
@@ -400,6 +411,8 @@ bool ScoreEntry::previousBoard() {
     if (mode == Mode::PerTable) {
         if (!leaveCell())
             return false;
+        if (table == 1 && tablesCarryRounds())
+            round = round == 1 ? std::max<int>(club_.SessionHead.RoundCount, 1) : round - 1;
         table = table == 1 ? std::max(club_.TablesPerGroup, 1) : table - 1;
         matchPointTexts.clear();
         focusFirstOpen();
@@ -482,13 +495,15 @@ std::string ScoreEntry::startChangeEastWest() {
 
 void ScoreEntry::stopChangeEastWest() {
     changeEastWest = false;
+    // The East-West cells close again: the focus goes back to the North-South side.
+    focusEastWest = false;
 }
 
 void ScoreEntry::clear() {
     for (const EntryRow& r : rows()) {
         if (r.PairRow != 0)
             Empty(record(r.Board, r.PairRow));
-        if (mode == Mode::PerTable && r.OpponentRow != 0)
+        if (sideBySide() && r.OpponentRow != 0)
             Empty(record(r.Board, r.OpponentRow));
     }
     dirty = true;
@@ -550,7 +565,7 @@ bool ScoreEntry::compute() {
         }
         // A turned record's value stands in the other column: the display is by counting side.
         std::array<int, 2> slots = {kNoMatchPointsShown, kNoMatchPointsShown};
-        for (const int p : {r.PairRow, mode == Mode::PerTable ? r.OpponentRow : 0})
+        for (const int p : {r.PairRow, sideBySide() ? r.OpponentRow : 0})
             if (p > 0 && static_cast<std::size_t>(p) < display.size())
                 for (int s = 0; s < 2; ++s)
                     if (display[static_cast<std::size_t>(p)][static_cast<std::size_t>(s)] !=
@@ -562,19 +577,21 @@ bool ScoreEntry::compute() {
     return true;
 }
 
-void ScoreEntry::storeGroup(int g) {
+bool ScoreEntry::storeGroup(int g) {
     if (hooks_.countUnplayed)
         hooks_.countUnplayed(g);
     if (hooks_.detectSitOut)
         if (const int sitOut = hooks_.detectSitOut(g); sitOut > 0)
             dialogs_.information("Er is een zitttafel voor Groep: " + std::string(1, GroupLetter(g)) +
                                  " Paar: " + std::to_string(sitOut));
+    return true;
 }
 
 bool ScoreEntry::saveGroup(bool ask) {
     if (ask && !dialogs_.askYesNo("Scores bewaren van groep " + std::string(1, GroupLetter(group))))
         return false;
-    storeGroup(group);
+    if (!storeGroup(group))
+        return false;
     return saveScoreFile();
 }
 
@@ -586,8 +603,8 @@ bool ScoreEntry::saveAll(bool ask) {
         return true;
     }
     for (int g = 1; g <= club_.CompetitionHead.GroupCount; ++g)
-        if (groupHasSchedule(g))
-            storeGroup(g);
+        if (groupHasSchedule(g) && !storeGroup(g))
+            return false;
     return saveScoreFile();
 }
 

@@ -45,6 +45,9 @@ public:
     enum class Mode { PerBoard = 1, PerTable = 2 };
 
     ScoreEntry(Club& club, const ScoreTables& tables, Dialogs& dialogs, ScoreEntryHooks hooks = {});
+    virtual ~ScoreEntry() = default;
+    ScoreEntry(const ScoreEntry&) = delete;
+    ScoreEntry& operator=(const ScoreEntry&) = delete;
 
     // Takes the current session's schedule and score block and checks them; false (with the
     // message) when the form cannot open. Starts at group 1, board 1, round 1, table 1.
@@ -63,19 +66,22 @@ public:
     int focusRow = 0; // index into rows()
 
     // The rows on screen.
-    std::vector<EntryRow> rows() const;
+    virtual std::vector<EntryRow> rows() const;
+    // Both sides of a row stand in it with cells of their own (per table, and every row of the
+    // individual form); else a row is one pair's.
+    virtual bool sideBySide() const { return mode == Mode::PerTable; }
     // The board as numbered on the card, for its vulnerability.
     int boardNumber(int boardInSession) const;
     std::string headerLine() const;
     // "Scores invoeren per spel", "Biedingen invoeren per tafel", ...
-    std::string caption() const;
+    virtual std::string caption() const;
     int helpContext() const { return contractMode ? HelpContext::ContractEntry : HelpContext::ScoreEntry; }
     // The board's vulnerability ("Niemand Kwetsbaar", ...); per table that of the first board.
     std::string vulnerabilityLine() const;
     // " A :  3 = names" of a pair row of the group.
     std::string pairLineOf(int pairRow) const;
     // The pair line of a row, "  Niet gespeeld !" for a pair without opponents on the board.
-    std::string pairLine(int row) const;
+    virtual std::string pairLine(int row) const;
 
     // Cell texts of a row; `eastWestColumn` is the column of the East-West side. Per board a row
     // fills the column of its pair's side only.
@@ -95,6 +101,8 @@ public:
     // F5: asks, then switches between score and contract entry (only with "Contracten
     // gebruiken"); true when it switched.
     bool toggleContractMode();
+    // "Contracten gebruiken" is on and the form takes contracts.
+    virtual bool contractsUsed() const;
 
     // Enter in a score cell of row `row` (index into rows()): the typed score of the row's pair's
     // side. With `eastWestColumn` (per table) the cell of the East-West pair.
@@ -156,32 +164,42 @@ public:
     TScoreObj& record(int boardInSession, int pairRow);
     const TScoreObj& record(int boardInSession, int pairRow) const;
 
-private:
-    int groupPairs() const;
-    bool checkGroup();
-    bool groupHasSchedule(int g) const;
-    void storeGroup(int g);
-    bool leaveCell();
-    std::optional<EntryRow> rowFor(int boardInSession, int pairRow) const;
-    // Row `row` of rows(), if there is one.
-    std::optional<EntryRow> rowAt(int row) const;
+protected:
+    // The score rows of the group on a board: its active pairs.
+    virtual int groupPairs() const;
+    // Per table, going past the last table of a round goes on to the next round.
+    virtual bool tablesCarryRounds() const { return false; }
+    // What "Bewaar" does for group `g` before the file is written; false stops the save.
+    virtual bool storeGroup(int g);
     bool refuse(const std::string& message);
     bool storeScore(const EntryRow& row, bool eastWest, const std::string& text);
-    bool storeContract(const EntryRow& row, bool eastWest, const std::string& contract,
-                       const std::string& result);
-    void complement(TScoreObj& own, int boardInSession, int opponentRow);
-    void moveFocusOn();
+    // The record of a pair row on a board of group `g`.
+    TScoreObj& recordIn(int g, int boardInSession, int pairRow);
+    const TScoreObj& recordIn(int g, int boardInSession, int pairRow) const;
+    int unplayedTables(int boardInSession) const;
     // The first row with an open cell, after the rows changed.
     void focusFirstOpen();
-    void checkComplements(const std::vector<EntryRow>& shown);
-    int unplayedTables(int boardInSession) const;
-    std::string matchPointText(int tenths) const;
 
     Club& club_;
     const ScoreTables& tables_;
     Dialogs& dialogs_;
-    ScoreEntryHooks hooks_;
     std::vector<TScoreObj>* records_ = nullptr;
+
+private:
+    bool checkGroup();
+    bool groupHasSchedule(int g) const;
+    bool leaveCell();
+    std::optional<EntryRow> rowFor(int boardInSession, int pairRow) const;
+    // Row `row` of rows(), if there is one.
+    std::optional<EntryRow> rowAt(int row) const;
+    bool storeContract(const EntryRow& row, bool eastWest, const std::string& contract,
+                       const std::string& result);
+    void complement(TScoreObj& own, int boardInSession, int opponentRow);
+    void moveFocusOn();
+    void checkComplements(const std::vector<EntryRow>& shown);
+    std::string matchPointText(int tenths) const;
+
+    ScoreEntryHooks hooks_;
     bool savedSinceOpen_ = false;
     bool keyRefused_ = false;
     std::vector<TScoreObj> saved_;

@@ -64,7 +64,7 @@ std::string ScoreEntry::scoreText(int row, bool eastWestColumn) const {
     if (!found)
         return {};
     const EntryRow& r = *found;
-    const int p = RowOfColumn(r, mode == Mode::PerTable, eastWestColumn);
+    const int p = RowOfColumn(r, sideBySide(), eastWestColumn);
     if (p == 0 || !r.open())
         return {};
     const bool shortNotation = (club_.ConfigRecord.OptionFlags & OptionFlag::ShortNotation) != 0;
@@ -77,7 +77,7 @@ std::string ScoreEntry::contractText(int row, bool eastWestColumn) const {
     if (!found)
         return {};
     const EntryRow& r = *found;
-    const int p = RowOfColumn(r, mode == Mode::PerTable, eastWestColumn);
+    const int p = RowOfColumn(r, sideBySide(), eastWestColumn);
     return p == 0 || !r.open() ? std::string() : record(r.Board, p).Contract.get();
 }
 
@@ -89,7 +89,7 @@ std::string ScoreEntry::resultText(int row) const {
     if (!r.open())
         return {};
     // The declarer's record holds the result; per table that may be either pair's.
-    for (const int p : {r.PairRow, mode == Mode::PerTable ? r.OpponentRow : 0})
+    for (const int p : {r.PairRow, sideBySide() ? r.OpponentRow : 0})
         if (p != 0 && !record(r.Board, p).Contract.get().empty())
             return record(r.Board, p).Result.get();
     return {};
@@ -102,14 +102,14 @@ bool ScoreEntry::cellOpen(int row, bool eastWestColumn) const {
     const EntryRow& r = *found;
     if (!r.open())
         return false;
-    if (mode == Mode::PerBoard)
+    if (!sideBySide())
         return r.NorthSouth != eastWestColumn && (r.NorthSouth || changeEastWest);
     // At a table either side may declare; an East-West score is typed only with "Wijzig OW".
     return !eastWestColumn || contractMode || changeEastWest;
 }
 
 bool ScoreEntry::focusColumnEastWest(int row) const {
-    if (mode == Mode::PerTable)
+    if (sideBySide())
         return focusEastWest;
     const auto shown = rows();
     return row >= 0 && static_cast<std::size_t>(row) < shown.size() &&
@@ -144,8 +144,12 @@ KeyVerdict ScoreEntry::typeKey(EntryCell cell, char c, const std::string& cellTe
     return verdict;
 }
 
+bool ScoreEntry::contractsUsed() const {
+    return (club_.CompetitionHead.ConfigFlags & ConfigFlag::UseContracts) != 0;
+}
+
 bool ScoreEntry::toggleContractMode() {
-    if (!(club_.CompetitionHead.ConfigFlags & ConfigFlag::UseContracts))
+    if (!contractsUsed())
         return false;
     if (!dialogs_.askYesNo(contractMode ? "Wilt u Scores invoeren ?" : "Wilt u Contracten invoeren ?"))
         return false;

@@ -59,8 +59,7 @@ int BoardsPlayedBy(const MatchPointCalculation& calc, int group, int row) {
     return played;
 }
 
-SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dialogs,
-                            const OpponentLookup& opponents) {
+SitOutDecision CountSitOut(const MatchPointCalculation& calc, int group) {
     const auto& s = calc.settings();
     const int pairs = s.groupPairs(group);
     SitOutDecision d;
@@ -80,6 +79,16 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
             ++d.incompleteCount;
         }
     }
+    return d;
+}
+
+SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dialogs,
+                            const OpponentLookup& opponents) {
+    const auto& s = calc.settings();
+    const int pairs = s.groupPairs(group);
+    SitOutDecision d = CountSitOut(calc, group);
+    if (!calc.fits())
+        return d;
     if (d.incompleteCount == s.RoundCount && d.sitOutRow != 0) {
         const std::string pair = std::to_string(d.sitOutRow);
         if (s.TopIntegral) {

@@ -39,6 +39,10 @@ struct SitOutDecision {
 // Boards a pair played: records with a code other than 0, 'O' and 'S'.
 int BoardsPlayedBy(const MatchPointCalculation& calc, int group, int row);
 
+// The counting of the sit-out detection alone, without questions or codes: the boards each pair
+// played, the incomplete pairs and the first pair without boards.
+SitOutDecision CountSitOut(const MatchPointCalculation& calc, int group);
+
 // Sit-out detection of a group (before copying): finds the incomplete pairs and the sit-out pair,
 // asks or grants the arbitral score, and gives the empty records of incomplete pairs the code 'O'
 // (board unplayed) or 'S' (against the sit-out pair, when granted).

@@ -6,44 +6,39 @@
 #include "gui/scoring/TScoreForm.h"
 #include "scoring/BoardOpponents.h"
 #include "support/CompetitionOnDisk.h"
+#include "support/ModalAnswers.h"
+#include "support/ScoreEntryTyping.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 #include "support/WidgetTesting.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+using velk::test::AltKey;
+using velk::test::Bytes;
+using velk::test::Cell;
+using velk::test::Focus;
+using velk::test::Key;
+using velk::test::RunCli;
 using velk::test::ScriptedDialogs;
 using velk::test::Trigger;
+using velk::test::TypeCell;
 
 namespace {
 
 const velk::FixedClock kClock(velk::DateTime{2026, 12, 9, 20, 0, 0});
 constexpr int kBoards = 10;
 constexpr int kPairsPerGroup = 6;
-
-// Runs velk-cli in `folder`; its exit status, with standard input `input`.
-int RunCli(const QString& folder, const QStringList& arguments, const QByteArray& input = {}) {
-    QProcess cli;
-    cli.setWorkingDirectory(folder);
-    cli.start(QStringLiteral(VELK_CLI), arguments);
-    if (!cli.waitForStarted(10000))
-        return -1;
-    cli.write(input);
-    cli.closeWriteChannel();
-    if (!cli.waitForFinished(60000))
-        return -1;
-    if (cli.exitCode() != 0)
-        qWarning("velk-cli %s: %s", qPrintable(arguments.join(QLatin1Char(' '))),
-                 cli.readAllStandardError().constData());
-    return cli.exitCode();
-}
 
 // Two groups of `pairs` pairs in their first session: five rounds of two boards of the schedule
 // `schedule` (the three-table Howell unless told).
@@ -60,39 +55,8 @@ void MakeCompetition(const QString& folder, int boards, int pairs = 6,
     QCOMPARE(RunCli(folder, {"schedule", "read", "club_1.dba", "--groups", "*", path}), 0);
 }
 
-std::vector<char> Bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-QWidget* Focus() {
-    return QApplication::focusWidget();
-}
-
-// Types `text` key by key into whichever cell has the focus, as the keys move it, then Enter.
-void TypeCell(const QString& text) {
-    for (const QChar c : text)
-        QTest::keyClicks(Focus(), QString(c));
-    QTest::keyClick(Focus(), Qt::Key_Return);
-}
-
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QTest::keyClick(Focus(), key, modifiers);
-}
-
-// A button's Alt key: the button clicks itself a moment later, as it shows the click.
-void AltKey(Qt::Key key) {
-    QTest::keyClick(Focus(), key, Qt::AltModifier);
-    QTest::qWait(250);
-}
-
 QString Header(QWidget* form) {
     return velk::test::Child<QLabel>(form, "KopTxt")->text();
-}
-
-QString Cell(QWidget* form, const char* column, int pairRow) {
-    return form->findChild<QLineEdit*>(QStringLiteral("%1%2").arg(QLatin1String(column)).arg(pairRow))
-        ->text();
 }
 
 // The North-South pairs of a board, in the order the form goes through them.
@@ -327,6 +291,31 @@ void TestScoreForm::aWholeSessionTypedIsTheSessionEnteredWithTheCommandLine() {
     const auto pairs = NorthSouthPairs(window.club(), 1, 1);
     QVERIFY(Cell(again, "ScoreEditNZ", pairs[0]).trimmed().startsWith(ScoreFor(1, 1, 0)));
     CloseForm(window, again);
+
+    // Computed in the window and on the command line from the same scores: the same results.
+    {
+        std::ofstream out(cliFolder + "/club_1.sco", std::ios::binary | std::ios::trunc);
+        out.write(expected.data(), static_cast<std::streamsize>(expected.size()));
+    }
+    velk::test::ModalAnswers groups("SelectieDlg", [](QWidget* dialog) {
+        velk::test::Child<QComboBox>(dialog, "SelectBox1")->setEditText(QStringLiteral("*"));
+        velk::test::Child<QPushButton>(dialog, "OkBtn")->click();
+    });
+    dialogs.answerYes();
+    Trigger(&window, "CopyMatchPoints");
+    const auto texts = dialogs.texts();
+    QVERIFY(std::find(texts.begin(), texts.end(),
+                      "Weet U zeker dat u MatchPunten wilt kopieren en procenten berekenen ?") !=
+            texts.end());
+    QCOMPARE(RunCli(QString::fromStdString(cliFolder), {"compute", "club_1.dba"}), 0);
+    QByteArray fromWindow;
+    QByteArray fromCli;
+    const QStringList results = {"results", "club_1.dba", "--format", "csv"};
+    QCOMPARE(RunCli(QString::fromStdString(guiFolder), results, {}, &fromWindow), 0);
+    QCOMPARE(RunCli(QString::fromStdString(cliFolder), results, {}, &fromCli), 0);
+    QCOMPARE(fromWindow, fromCli);
+    // Twelve pairs with their ranks, six a group.
+    QCOMPARE(fromCli.count('\n'), 13);
 }
 
 void TestScoreForm::boardsWrapAndPairsWithoutBoardsShowNotPlayed() {

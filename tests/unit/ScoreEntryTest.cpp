@@ -6,6 +6,7 @@
 #include "scoring/ScoreCode.h"
 #include "scoring/ScoreEntryCalculation.h"
 #include "support/ClubBuilder.h"
+#include "support/LoadedScoreTables.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -59,12 +60,7 @@ Club MakeEntryClub() {
 }
 
 const ScoreTables& Tables() {
-    static const ScoreTables tables = [] {
-        test::ScriptedDialogs dialogs;
-        ErrorCode errorCode;
-        return LoadScoreTables(DataFolder(), dialogs, errorCode);
-    }();
-    return tables;
+    return test::LoadedScoreTables();
 }
 
 struct EntryFixture : ::testing::Test {
@@ -377,7 +373,7 @@ struct CalculatedEntry {
     explicit CalculatedEntry(Club c)
         : club(std::move(c)),
           calc(MatchPointSettings::Of(club), club.SessionScoreList[0].Records, Tables(), dialogs),
-          entry(club, Tables(), dialogs, CalculationHooks(club, calc, dialogs)) {}
+          entry(club, Tables(), dialogs, CalculationHooks(calc)) {}
 };
 
 Club WithoutNeuberg(Club club) {
@@ -432,6 +428,12 @@ TEST(ScoreEntry, CalculationHooksShowTheBoardAndCountTheGroupOnSaving) {
     ASSERT_TRUE(entry.saveGroup(false));
     EXPECT_EQ(dialogs.texts().back(), "Aantal niet gespeelde spellen :8 in Groep: A");
     EXPECT_TRUE(std::filesystem::exists(club.ScoreFilePath));
+    // Saved half-way, the boards still to be typed stay empty: pair 1 has board 2 to go.
+    EXPECT_EQ(entry.record(2, 1).Code, ScoreCode::None);
+    EXPECT_EQ(entry.record(2, 5).Code, ScoreCode::None);
+    EXPECT_EQ(entry.headerLine(), "Groep A   Spel  1    ( 0 NZ-Scores ontbreken)");
+    ASSERT_TRUE(entry.goToBoard(2));
+    EXPECT_EQ(entry.headerLine(), "Groep A   Spel  2    ( 2 NZ-Scores ontbreken)");
 }
 
 TEST_F(EntryFixture, TheFormTextsComeFromTheModel) {

@@ -1,6 +1,8 @@
-// "S&cores › &Invoer": the score entry window, per board or per table.
+// "S&cores › &Invoer": the score entry window, per board or per table; the individual one in
+// "Enkel".
 #include "gui/club/TClubWindow.h"
-#include "gui/scoring/TScoreForm.h"
+#include "gui/scoring/TScoreFormE.h"
+#include "scoring/ScoreEntryCalculation.h"
 
 void TClubWindow::onScoreEntryPerBoard() {
     openScoreEntry(static_cast<int>(velk::ScoreEntry::Mode::PerBoard));
@@ -16,7 +18,8 @@ void TClubWindow::openScoreEntry(int mode) {
         return;
     }
     copyGridToRecords();
-    auto* form = new TScoreForm(club_, dialogs_, this);
+    TScoreForm* form = velk::ScoresIndividually(club_) ? new TScoreFormE(club_, dialogs_, this)
+                                                       : new TScoreForm(club_, dialogs_, this);
     form->setAttribute(Qt::WA_DeleteOnClose);
     // Modal while it edits the session's score block in place: nothing else may change it.
     form->setWindowModality(Qt::ApplicationModal);

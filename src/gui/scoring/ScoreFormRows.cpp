@@ -59,7 +59,6 @@ bool ScoreFormRows::eastWestOf(const QObject* edit) {
 }
 
 void ScoreFormRows::setHeads(bool perTable, bool contractsShown) {
-    contractsShown_ = contractsShown;
     const QString texts[kColumns] = {perTable ? QStringLiteral("Spel\nNr") : QStringLiteral("Paar\n Nr"),
                                      perTable ? QStringLiteral("Kwets\nbaar")
                                               : QStringLiteral("Tegen\nPr.Nr"),
@@ -71,6 +70,25 @@ void ScoreFormRows::setHeads(bool perTable, bool contractsShown) {
                                      QStringLiteral("M.P.\nNZ"),
                                      QStringLiteral("M.P.\nOW"),
                                      QString()};
+    showHeads(texts, contractsShown);
+}
+
+void ScoreFormRows::setIndividualHeads(bool perTable) {
+    const QString texts[kColumns] = {perTable ? QStringLiteral("Spel\nNr") : QStringLiteral("NZ \n Nr"),
+                                     perTable ? QStringLiteral("Kwets\nbaar") : QStringLiteral("OW \nNr"),
+                                     QString(),
+                                     QString(),
+                                     QString(),
+                                     QStringLiteral("NZ \nScore"),
+                                     QStringLiteral("OW \nScore"),
+                                     QStringLiteral("M.P. NZ"),
+                                     QStringLiteral("M.P. OW"),
+                                     QString()};
+    showHeads(texts, false);
+}
+
+void ScoreFormRows::showHeads(const QString* texts, bool contractsShown) {
+    contractsShown_ = contractsShown;
     for (int c = 0; c < kColumns; ++c) {
         heads_[static_cast<std::size_t>(c)]->setText(texts[c]);
         heads_[static_cast<std::size_t>(c)]->setVisible(contractsShown ||

@@ -30,6 +30,8 @@ public:
 
     // The column heads of the mode; the contract columns only with contracts in use.
     void setHeads(bool perTable, bool contractsShown);
+    // The heads of the individual form: players and scores of both sides, no contracts.
+    void setIndividualHeads(bool perTable);
     // At least `count` rows, those beyond it hidden.
     void showRows(int count);
     Row& row(int i) { return rows_[static_cast<std::size_t>(i)]; }
@@ -41,6 +43,8 @@ public:
     static bool eastWestOf(const QObject* edit);
 
 private:
+    // One text a column; the contract columns only with `contractsShown`.
+    void showHeads(const QString* texts, bool contractsShown);
     QLineEdit* makeEdit(int row, velk::EntryCell cell, bool eastWest, const char* name, int width);
     QLabel* makeLabel(const QString& name, int width, Qt::Alignment alignment);
 

@@ -4,6 +4,7 @@
 #include "core/records/ConfigRecord.h"
 #include "gui/scoring/ScoreFormRows.h"
 #include "scoring/ScoreEntryCalculation.h"
+#include "scoring/ScoreEntryE.h"
 #include "scoring/ScoreMessages.h"
 #include "scoring/Vulnerability.h"
 
@@ -155,20 +156,17 @@ bool TScoreForm::open(ScoreEntry::Mode mode) {
     velk::ErrorCode tableError;
     const bool contracts = (club_.CompetitionHead.ConfigFlags & velk::ConfigFlag::UseContracts) != 0;
     tables_ = velk::LoadScoreTables(velk::DataFolder(), dialogs_, tableError, contracts);
-    velk::ScoreEntryHooks hooks;
-    const auto session = static_cast<std::size_t>(club_.CurrentSession - 1);
-    if (club_.CurrentSession >= 1 && session < club_.SessionScoreList.size()) {
-        calc_ = std::make_unique<velk::MatchPointCalculation>(
-            velk::MatchPointSettings::Of(club_), club_.SessionScoreList[session].Records, tables_, dialogs_);
-        hooks = velk::CalculationHooks(club_, *calc_, dialogs_);
-    }
-    entry_ = std::make_unique<ScoreEntry>(club_, tables_, dialogs_, std::move(hooks));
+    velk::SessionScoreEntry made = velk::MakeSessionScoreEntry(club_, tables_, dialogs_);
+    calc_ = std::move(made.calc);
+    entry_ = std::move(made.entry);
+    individual_ = dynamic_cast<velk::ScoreEntryE*>(entry_.get());
     if (!entry_->open(mode))
         return false;
     const bool perTable = mode == ScoreEntry::Mode::PerTable;
-    roundUp_->setVisible(perTable);
-    roundDown_->setVisible(perTable);
-    invoer_->setVisible(contracts);
+    // The individual form moves by table and board only.
+    roundUp_->setVisible(perTable && !individual_);
+    roundDown_->setVisible(perTable && !individual_);
+    invoer_->setVisible(entry_->contractsUsed());
     session_->setText(QStringLiteral("Zitting: %1").arg(club_.CurrentSession));
     date_->setText(Text(club_.SessionHead.SessionDate.get()));
     const bool shortNotation = (club_.ConfigRecord.OptionFlags & velk::OptionFlag::ShortNotation) != 0;
@@ -185,7 +183,10 @@ bool TScoreForm::open(ScoreEntry::Mode mode) {
     for (int r = 0; r < boards_->rowCount(); ++r)
         boards_->setRowHeight(r, 20);
     boards_->setFixedHeight(boards_->rowCount() * 20 + 2 * boards_->frameWidth());
-    rows_->setHeads(perTable, contracts);
+    if (individual_)
+        rows_->setIndividualHeads(perTable);
+    else
+        rows_->setHeads(perTable, contracts);
     refresh();
     return true;
 }
@@ -201,7 +202,9 @@ void TScoreForm::refresh() {
     normaal_->setVisible(e.changeEastWest);
     const bool perTable = e.mode == ScoreEntry::Mode::PerTable;
     const auto shown = e.rows();
-    if (perTable && !shown.empty() && shown.front().PairRow != 0)
+    if (perTable && individual_)
+        tablePairs_->setText(Text(individual_->pairLine(0)));
+    else if (perTable && !shown.empty() && shown.front().PairRow != 0)
         tablePairs_->setText(Text(e.pairLineOf(shown.front().PairRow)) + QStringLiteral(" tegen ") +
                              Text(e.pairLineOf(shown.front().OpponentRow)).trimmed());
     tablePairs_->setVisible(perTable);
@@ -216,6 +219,10 @@ void TScoreForm::refresh() {
             w.first->setText(QString::number(e.boardNumber(r.Board)));
             w.second->setText(Text(std::string(velk::VulnerabilityText(e.boardNumber(r.Board)))).left(2));
             w.names->clear();
+        } else if (individual_) {
+            w.first->setText(Text(individual_->playersText(i, false)));
+            w.second->setText(Text(individual_->playersText(i, true)));
+            w.names->setText(Text(e.pairLine(i)));
         } else {
             w.first->setText(QString::number(r.PairRow));
             w.second->setText(r.open() ? QString::number(r.OpponentRow) : QString());
@@ -300,7 +307,7 @@ bool TScoreForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && entry_ && !refreshing_) {
         // A click moves the model's focus too.
         entry_->focusRow = ScoreFormRows::rowOf(watched);
-        if (entry_->mode == ScoreEntry::Mode::PerTable && ScoreFormRows::cellOf(watched) != EntryCell::Result)
+        if (entry_->sideBySide() && ScoreFormRows::cellOf(watched) != EntryCell::Result)
             entry_->focusEastWest = ScoreFormRows::eastWestOf(watched);
     }
     if (event->type() == QEvent::KeyPress && entry_)

@@ -14,6 +14,9 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class ScoreFormRows;
+namespace velk {
+class ScoreEntryE;
+}
 
 // The score entry window: the results of a session typed per board or per table, as scores or
 // as contracts. It shows the rows of its ScoreEntry model and forwards every key and button.
@@ -75,6 +78,7 @@ private:
     velk::ScoreTables tables_;
     std::unique_ptr<velk::MatchPointCalculation> calc_;
     std::unique_ptr<velk::ScoreEntry> entry_;
+    velk::ScoreEntryE* individual_ = nullptr; // entry_ in an individual competition
     bool closing_ = false;
     bool refreshing_ = false;
 
