@@ -32,6 +32,8 @@ void TClubWindow::openScoreEntry(int mode) {
             file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
         applyMenuState();
     });
+    connect(form, &TScoreForm::countListRequested, this,
+            [this](int) { openReport(static_cast<int>(velk::ReportKind::GroupCountList)); });
     form->move(geometry().center() - form->rect().center());
     applyMenuState();
     form->show();
