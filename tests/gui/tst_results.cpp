@@ -26,8 +26,9 @@ const velk::FixedClock kClock(velk::DateTime{2026, 12, 15, 22, 0, 0});
 
 // Two groups of 8 pairs; session 1 on 15-12-2026 with points 10 x the number and ranks in reverse.
 std::string WriteResults(velk::test::CompetitionOnDisk& disk) {
-    disk.competitionName("De Troef").familyNames();
     velk::Club& club = disk.club;
+    club.CompetitionHead.NeubergMode = velk::NeubergOff; // whole points
+    disk.competitionName("De Troef").familyNames();
     velk::TZitCalcObj& z = club.SessionList[0];
     z.SessionDate.set("15-12-2026");
     for (int p = 1; p <= 16; ++p) {
@@ -170,10 +171,16 @@ private slots:
         reader.start(QStringLiteral("pdftotext"),
                      {QStringLiteral("-layout"), QString::fromStdString(pdf), "-"});
         QVERIFY(reader.waitForFinished(30000));
-        const QString read = QString::fromUtf8(reader.readAllStandardOutput());
-        for (const QString& line : lines)
-            if (!line.trimmed().isEmpty())
-                QVERIFY2(read.contains(line.trimmed()), qPrintable(line));
+        // pdftotext keeps the words of each line in order, not every run of blanks.
+        auto words = [](const QString& text) {
+            QStringList out;
+            for (const QString& line : text.split(QLatin1Char('\n')))
+                if (!line.simplified().isEmpty())
+                    out << line.simplified();
+            return out;
+        };
+        QCOMPARE(words(QString::fromUtf8(reader.readAllStandardOutput())),
+                 words(lines.join(QLatin1Char('\n'))));
     }
 
     void pairListAndKindsNotYetThere() {

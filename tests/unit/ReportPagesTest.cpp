@@ -1,6 +1,7 @@
 #include "reports/ReportPages.h"
 
 #include "core/records/ConfigRecord.h"
+#include "reports/PdfText.h"
 #include "reports/ReportWindowSize.h"
 
 #include <gtest/gtest.h>
@@ -89,6 +90,30 @@ TEST(ReportWindowSizeTest, FontAndPairsDecideTheSize) {
     EXPECT_EQ(size.height, 540);           // the screen less 60
     in.kind = ReportKind::SlamTotals;
     EXPECT_EQ(SizeReportWindow(in).width, 785);
+}
+
+TEST(PdfTextTest, ObjectsWhereTheCrossReferenceSaysAndEscapedText) {
+    ReportDocument report;
+    report.boldOn();
+    report.line("Kop (1)");
+    report.boldOff();
+    report.line("\u2500\u2500 caf\u00e9 \\");
+    PdfPage page;
+    const std::string pdf = PdfTextDocument(report, page);
+    ASSERT_EQ(pdf.rfind("%PDF-1.4\n", 0), 0u);
+    // Catalog, pages, two fonts, one page and its content: six objects.
+    const std::size_t xref = pdf.find("xref\n0 7\n");
+    ASSERT_NE(xref, std::string::npos);
+    for (int object = 1; object <= 6; ++object) {
+        const std::size_t entry = xref + 9 + 20 * static_cast<std::size_t>(object);
+        const std::size_t offset = std::stoul(pdf.substr(entry, 10));
+        EXPECT_EQ(pdf.substr(offset, std::to_string(object).size() + 6), std::to_string(object) + " 0 obj");
+    }
+    EXPECT_NE(pdf.find("startxref\n" + std::to_string(xref) + "\n%%EOF"), std::string::npos);
+    // Bold in Courier-Bold, parentheses and backslashes escaped, box lines plain, Latin-1 kept.
+    EXPECT_NE(pdf.find("/F2 10 Tf\n(Kop \\(1\\)) Tj T*\n/F1 10 Tf\n(-- caf\xe9 \\\\) Tj T*"),
+              std::string::npos);
+    EXPECT_NE(pdf.find("/MediaBox [0 0 595 842]"), std::string::npos);
 }
 
 } // namespace
