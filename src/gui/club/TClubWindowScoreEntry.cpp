@@ -1,6 +1,7 @@
 // "S&cores › &Invoer": the score entry window, per board or per table.
 #include "gui/club/TClubWindow.h"
 #include "gui/scoring/TScoreForm.h"
+#include "reports/ReportKind.h"
 
 void TClubWindow::onScoreEntryPerBoard() {
     openScoreEntry(static_cast<int>(velk::ScoreEntry::Mode::PerBoard));
