@@ -1,6 +1,7 @@
 // The result window from the main window's menu: the group choice, the memo, the outputs.
 #include "gui/club/TClubWindow.h"
 #include "gui/reports/TResultForm.h"
+#include "gui/selection/TParenDlg.h"
 #include "reports/ReportWriters.h"
 #include "support/CompetitionOnDisk.h"
 #include "support/ModalAnswers.h"
@@ -10,6 +11,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
@@ -179,8 +182,10 @@ private slots:
                     out << line.simplified();
             return out;
         };
-        QCOMPARE(words(QString::fromUtf8(reader.readAllStandardOutput())),
-                 words(lines.join(QLatin1Char('\n'))));
+        const QString read = QString::fromUtf8(reader.readAllStandardOutput());
+        if (words(read) != words(lines.join(QLatin1Char('\n'))))
+            qWarning("read back from the PDF:\n%s", qPrintable(read));
+        QCOMPARE(words(read), words(lines.join(QLatin1Char('\n'))));
     }
 
     void pairListAndKindsNotYetThere() {
@@ -203,6 +208,32 @@ private slots:
                 window.action(name)->statusTip().contains(QStringLiteral("niet beschikbaar in deze versie")),
                 !written);
         }
+    }
+
+    void theRangeDialogForwardsToItsModel() {
+        velk::Club club = velk::test::MakeClub(16, 2, 8, 3);
+        club.CurrentSession = 2;
+        club.SessionHead.RoundCount = 7;
+        velk::test::ScriptedDialogs dialogs;
+        TParenDlg dialog(club, dialogs);
+        ModalAnswers answer([](QWidget* d) {
+            QCOMPARE(velk::test::Child<QLabel>(d, "RangeLabel")->text(), QStringLiteral("Ronde 1...7"));
+            QCOMPARE(velk::test::Child<QLineEdit>(d, "AvondEdit")->text(), QStringLiteral("2"));
+            TypeAndEnter(d, "BeginEdit", "3");
+            TypeAndEnter(d, "EindEdit", "*");
+            TypeAndEnter(d, "AvondEdit", "x");
+            // Refused: the focus stays in the session field.
+            QCOMPARE(velk::test::FocusName(), QStringLiteral("AvondEdit"));
+            TypeAndEnter(d, "AvondEdit", "1");
+            QTest::keyClick(d->focusWidget(), Qt::Key_Return);
+        });
+        QVERIFY(dialog.ChooseRange(13));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Ronde & Zitting Keuze"));
+        QCOMPARE(dialog.selection().RangeFirst, 3);
+        QCOMPARE(dialog.selection().RangeLast, 7);
+        QCOMPARE(dialog.selection().RangeSession, 1);
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+        QVERIFY(dialogs.messages[0].text.starts_with("Avond  is geen geldige waarde"));
     }
 
 private:

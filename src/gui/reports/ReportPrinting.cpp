@@ -37,9 +37,9 @@ bool PrintReport(QPrinter& printer, const velk::ReportDocument& report, const ve
     layout.pageHeight = page.height();
     layout.topMargin = config.TopMargin;
     layout.bottomMargin = config.BottomMargin;
-    // The options' line height is of the printer they were set for; the font's own spacing when
-    // none is stored.
-    layout.lineHeight = config.LineHeight > 0 ? config.LineHeight : metrics.lineSpacing();
+    // The options' line height is of the printer they were measured on; on another (Qt's PDF
+    // printer when the system has none) lines never come closer than the font's own spacing.
+    layout.lineHeight = std::max<int>(config.LineHeight, metrics.lineSpacing());
     layout.lineHeight = std::max(layout.lineHeight, 1);
     std::vector<std::string> owner;
     if ((config.OptionFlags & velk::OptionFlag::PrintPersonalData) != 0)
