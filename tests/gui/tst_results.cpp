@@ -100,6 +100,19 @@ private slots:
             QVERIFY(window.resultForm()->grab().save(QString::fromLocal8Bit(target)));
         }
 
+        // Help on the points list; the print preview shows the pages and closes.
+        Click(window.resultForm(), "HelpBitBtn");
+        QCOMPARE(dialogs.helpRequests, std::vector<int>{261});
+        {
+            bool previewed = false;
+            ModalAnswers preview("PrintPreview", [&](QWidget* d) {
+                previewed = true;
+                d->close();
+            });
+            Click(window.resultForm(), "PreviewBtn");
+            QVERIFY(previewed);
+        }
+
         // Page Down steps through the groups, no further than the last.
         QTest::keyClick(window.resultForm()->memo(), Qt::Key_PageDown);
         QTest::keyClick(window.resultForm()->memo(), Qt::Key_PageDown);
