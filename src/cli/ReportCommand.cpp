@@ -129,15 +129,16 @@ int RunReport(const Args& raw) {
         return std::cout.good() ? 0 : 1;
     }
     bool saved = false;
-    if (format == "html")
-        saved = SaveReportHtml(*output, report, run.title());
     if (format == "html" && slamPage) {
         const auto* bytes = reinterpret_cast<const std::uint8_t*>(page.data());
         saved = SaveFileAtomically(*output, {bytes, page.size()}, ".~ht");
-    } else if (format == "pdf")
+    } else if (format == "html") {
+        saved = SaveReportHtml(*output, report, run.title());
+    } else if (format == "pdf") {
         saved = SaveReportPdfText(*output, report, PdfPageOf(open.club.ConfigRecord, run.width()));
-    else
+    } else {
         saved = SaveReportText(*output, report);
+    }
     if (!saved) {
         std::cerr << "Wegschrijven van " << *output << " niet gelukt\n";
         return 1;
