@@ -19,6 +19,7 @@ int RunSchedule(const Args& args);
 int RunCompute(const Args& args);
 int RunMatchPoints(const Args& args);
 int RunResults(const Args& args);
+int RunReport(const Args& args);
 int RunDemo(const Args& args);
 int RunPoints(const Args& args);
 int RunCorrect(const Args& args);

@@ -1,83 +1,149 @@
-// velk-cli report: a list of the result window written to standard output, as text or as the
-// HTML page "Bewaar" makes.
+// velk-cli report: any list of the result window, as text, an HTML page or a PDF file.
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
-#include "cli/SessionScores.h"
 #include "cli/UsageTexts.h"
+#include "core/SafeSave.h"
 #include "reports/HtmlReport.h"
-#include "reports/ReportDocument.h"
+#include "reports/PdfText.h"
+#include "reports/ReportFiles.h"
+#include "reports/ReportRun.h"
 #include "reports/ReportWriters.h"
 #include "reports/SlamTotalsReport.h"
+#include "selection/GroupSelection.h"
+#include "selection/RangeSelectionModel.h"
 
+#include <filesystem>
 #include <iostream>
+#include <unistd.h>
 
 namespace velk::cli {
 
 namespace {
 
-// "F-L" or "N": the competitions of the totals; false when the text is not a range.
-bool ParseCompetitions(const std::string& text, int& first, int& last) {
+// "F-L" or "F"; either side may be "*".
+std::pair<std::string, std::string> SplitRange(const std::string& text) {
     const auto dash = text.find('-');
-    try {
-        first = std::stoi(text.substr(0, dash));
-        last = dash == std::string::npos ? first : std::stoi(text.substr(dash + 1));
-    } catch (const std::exception&) {
-        return false;
-    }
-    return first >= 0 && last >= first && last <= 100;
+    if (dash == std::string::npos)
+        return {text, text};
+    return {text.substr(0, dash), text.substr(dash + 1)};
 }
+
+// The selection dialogs, filled in from the options and checked by the dialogs' own rules.
+class OptionSelections : public ReportSelections {
+public:
+    OptionSelections(Club& club, Dialogs& dialogs, const ArgParser& args)
+        : club_(club), dialogs_(dialogs), args_(args) {}
+
+    bool chooseGroups(ReportKind kind, GroupSelection& selection) override {
+        GroupSelectionModel model(club_, dialogs_);
+        model.setUp(static_cast<int>(kind));
+        const std::string groups = args_.value("groups").value_or("*");
+        const auto [first, last] = SplitRange(groups);
+        model.setBoxText(SelectionField::SelectBox1, " " + first);
+        model.setBoxText(SelectionField::SelectBox2, " " + (first == "*" ? std::string("A") : last));
+        // The open session unless a range of sessions (or boards, or pairs) is given.
+        const std::string current = std::to_string(std::max(1, club_.CurrentSession));
+        const auto [from, to] =
+            SplitRange(args_.value("sessions").value_or(args_.value("range").value_or(current)));
+        model.setBoxText(SelectionField::SelectBox3, from);
+        model.setBoxText(SelectionField::SelectBox4, to);
+        if (!model.accept())
+            return false;
+        selection = model.selection();
+        return true;
+    }
+
+    bool chooseRange(ReportKind kind, RangeSelection& selection) override {
+        RangeSelectionModel model(club_, dialogs_);
+        model.setUp(static_cast<int>(kind));
+        // The season lists name their competitions with --competitions.
+        if (const auto range = args_.value("range") ? args_.value("range") : args_.value("competitions")) {
+            const auto [from, to] = SplitRange(*range);
+            model.setText(RangeField::First, from);
+            model.setText(RangeField::Last, to);
+        }
+        if (const auto session = args_.value("session"))
+            model.setText(RangeField::Session, *session);
+        if (!model.accept())
+            return false;
+        selection = model.selection();
+        return true;
+    }
+
+private:
+    Club& club_;
+    Dialogs& dialogs_;
+    const ArgParser& args_;
+};
 
 } // namespace
 
 int RunReport(const Args& raw) {
-    const ArgParser args(raw, {"session", "kind", "competitions", "groups", "drives"});
+    const ArgParser args(raw, {"kind", "session", "groups", "sessions", "range", "competitions", "drives",
+                               "format", "output"});
+    const std::string format = args.value("format").value_or(args.has("html") ? "html" : "text");
     int kind = 0;
     if (args.positional().size() != 1 || !args.unknown({"yes", "no", "html"}).empty() ||
-        !args.value("kind") || !args.intValue("kind", kind)) {
+        !args.value("kind") || !args.intValue("kind", kind) ||
+        (format != "text" && format != "html" && format != "pdf") ||
+        (format == "pdf" && !args.value("output"))) {
         std::cerr << UsageOf("report");
         return 2;
     }
-    const ReportKind reportKind = static_cast<ReportKind>(kind);
-    OpenCompetition open(args.answerYes(), CompanionFiles::None);
+    OpenCompetition open(args.answerYes());
     if (const int status = open.OpenNamed(args))
         return status;
-    Club& club = open.club;
-    ReportContext context(club, open.dialogs, reportKind);
-    context.html = args.has("html");
-    const auto groups = ParseGroupRange(args.value("groups").value_or("*"), club.CompetitionHead.GroupCount);
-    if (!groups)
-        return 2;
-    context.groups.SelFirstGroup = static_cast<std::int16_t>(groups->first);
-    context.groups.SelLastGroup = static_cast<std::int16_t>(groups->second);
-    int first = reportKind == ReportKind::SlamTotals ? 0 : 1;
-    int last = std::max(club.CompetitionNumber, 1);
-    if (const auto competitions = args.value("competitions");
-        competitions && !ParseCompetitions(*competitions, first, last)) {
-        std::cerr << "--competitions: geen reeks: " << *competitions << '\n';
-        return 2;
-    }
-    context.range.RangeFirst = static_cast<std::int16_t>(first);
-    context.range.RangeLast = static_cast<std::int16_t>(last);
+    // The summer drives ask how many were played.
     open.dialogs.inputAnswer = args.value("drives");
+    OptionSelections selections(open.club, open.dialogs, args);
+    ReportRun run(open.club, open.dialogs, selections);
+    // The work file of the desktop program is left alone: a command writes only what it is asked.
+    const std::filesystem::path scratch =
+        std::filesystem::temp_directory_path() / ("velk-report-" + std::to_string(::getpid()));
+    run.setWorkFolder(scratch);
+    const ReportOutcome outcome = run.open(static_cast<ReportKind>(kind));
+    std::error_code ec;
+    std::filesystem::remove_all(scratch, ec);
+    if (outcome == ReportOutcome::NotAvailable) {
+        std::cerr << kNotAvailable << ": lijst " << kind << '\n';
+        return 1;
+    }
+    if (outcome != ReportOutcome::Shown)
+        return 1;
+    if (!run.warnings().empty())
+        std::cerr << run.warnings() << '\n';
 
-    const std::string title =
-        "V.L.K" + ReportTitle(reportKind, club.CompetitionHead.CalcMethod == CalcTopIntegral);
-    if (reportKind == ReportKind::SlamTotals && context.html) {
-        std::cout << HtmlHead(title) << '\n' << SlamTotalsHtml(context) << kHtmlTail << '\n';
+    const ReportDocument& report = run.document();
+    const auto output = args.value("output");
+    // The slam totals have a page of their own in HTML.
+    const bool slamPage =
+        format == "html" && static_cast<ReportKind>(kind) == ReportKind::SlamTotals && run.context();
+    std::string page = HtmlPage(report, HtmlTitleOf(run.title()));
+    if (slamPage) {
+        ReportContext context = *run.context();
+        page = HtmlHead(HtmlTitleOf(run.title())) + "\n" + SlamTotalsHtml(context) + kHtmlTail + "\n";
+    }
+    if (!output) {
+        std::cout << (format == "html" ? page : report.plainText());
         return std::cout.good() ? 0 : 1;
     }
-    ReportDocument document;
-    if (!WriteReport(context, document)) {
-        std::cerr << "--kind: deze lijst wordt niet door velk-cli report geschreven: " << kind << '\n';
-        return 2;
+    bool saved = false;
+    if (format == "html" && slamPage) {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(page.data());
+        saved = SaveFileAtomically(*output, {bytes, page.size()}, ".~ht");
+    } else if (format == "html") {
+        saved = SaveReportHtml(*output, report, run.title());
+    } else if (format == "pdf") {
+        saved = SaveReportPdfText(*output, report, PdfPageOf(open.club.ConfigRecord, run.width()));
+    } else {
+        saved = SaveReportText(*output, report);
     }
-    if (context.cancelled)
+    if (!saved) {
+        std::cerr << "Wegschrijven van " << *output << " niet gelukt\n";
         return 1;
-    std::cout << (context.html ? HtmlPage(document, title) : document.plainText());
-    if (!context.warnings.empty())
-        std::cerr << context.warnings << '\n';
-    return std::cout.good() ? 0 : 1;
+    }
+    return 0;
 }
 
 } // namespace velk::cli

@@ -42,6 +42,16 @@ const std::vector<CommandHelp>& CommandHelps() {
          "gebruik: velk-cli results BESTAND.dba [--session N] --format csv\n"},
         {"matchpoints", "matchpoints BESTAND.dba [--session N] --format csv  matchpunten per score\n",
          "gebruik: velk-cli matchpoints BESTAND.dba [--session N] --format csv\n"},
+        {"report", "report BESTAND.dba --kind K   een lijst van het uitvoervenster (--help voor opties)\n",
+         "gebruik: velk-cli report BESTAND.dba --kind K [--session N] [--groups *|A|A-C]\n"
+         "         [--sessions F-L] [--range F-L] [--competitions F-L] [--drives N]\n"
+         "         [--format text|html|pdf] [--html] [--output PAD] [--yes|--no]\n"
+         "K: 1 punten op nummer, 2 punten op rang, 3 procenten op nummer, 4 procenten op rang,\n"
+         "   5/6 totalen per jaar op clubnummer/plaats over de competities F-L, 7 parenlijst,\n"
+         "   17 zomerdrives (--drives: het aantal), 20 slems (--competitions N: alleen competitie N)\n"
+         "   (en de andere lijsten van het menu Uitvoer, zodra ze er zijn)\n"
+         "Zonder --output gaat de tekst (UTF-8) of de HTML-pagina naar standaarduitvoer;\n"
+         "pdf vraagt om --output. Vragen beantwoordt --yes met Ja, anders Nee.\n"},
         {"scores", "scores enter|show BESTAND.dba   voert scores in vanaf standaardinvoer, of toont ze\n",
          "gebruik: velk-cli scores enter BESTAND.dba [--session N] [--wijzig-ow]\n"
          "         velk-cli scores show BESTAND.dba [--session N]\n"
@@ -71,12 +81,6 @@ const std::vector<CommandHelp>& CommandHelps() {
         {"pages", "pages BESTAND.dba [--session N] --groups *|A|A-C MAP   webpagina per paar\n",
          "gebruik: velk-cli pages BESTAND.dba [--session N] --groups *|A|A-C MAP\n"
          "schrijft in MAP per paar dat speelde MPPaar<groep><nr>.htm en ParenNamen.htm\n"},
-        {"report",
-         "report BESTAND.dba --kind N [--competitions F-L] [--html]   een lijst van het programma\n",
-         "gebruik: velk-cli report BESTAND.dba [--session N] --kind 5|6|17|20 [--competitions F-L]\n"
-         "         [--groups *|A|A-C] [--drives N] [--html] [--yes|--no]\n"
-         "5/6: totalen per jaar op clubnummer/plaats over de competities F-L; 17: zomerdrives\n"
-         "(--drives: het aantal); 20: slems (--competitions N: alleen competitie N)\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"

@@ -62,6 +62,7 @@ int main(int argc, char** argv) {
         {"scores", RunScores},
         {"results", RunResults},
         {"matchpoints", RunMatchPoints},
+        {"report", RunReport},
         {"demo", RunDemo},
         {"points", RunPoints},
         {"slams", RunSlams},

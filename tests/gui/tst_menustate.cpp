@@ -1,4 +1,5 @@
 #include "gui/club/TClubWindow.h"
+#include "reports/ReportWriters.h"
 #include "support/CompetitionOnDisk.h"
 #include "support/ScoreListBuilder.h"
 #include "support/ScriptedDialogs.h"
@@ -27,6 +28,16 @@ struct Item {
 
 constexpr bool On = true;
 constexpr bool Off = false;
+
+// A list of the result window: with a file (or always) once its writer is there.
+std::array<bool, SituationCount> WithFile(int kind) {
+    const bool written = velk::HasReportWriter(static_cast<velk::ReportKind>(kind));
+    return {Off, written, written};
+}
+std::array<bool, SituationCount> Always(int kind) {
+    const bool written = velk::HasReportWriter(static_cast<velk::ReportKind>(kind));
+    return {written, written, written};
+}
 
 // The competition opened in the last two: 16 pairs in 2 groups, session 1 of 6.
 const Item kItems[] = {
@@ -59,27 +70,50 @@ const Item kItems[] = {
     // "&Schema's": the editor and the help topic need no file.
     {"ReadSchedule", {Off, On, On}},
     {"EditSchedule", {On, On, On}},
-    {"ScheduleOutput", {Off, Off, Off}},
+    // "Schema &Uitvoer": each list as soon as it is written.
+    {"GidsBriefjes", WithFile(11)},
+    {"StartPosities", WithFile(12)},
+    {"SchemaPerRonde", WithFile(13)},
+    {"SchemaPerTafel", WithFile(14)},
+    {"CompleetSchema", WithFile(15)},
+    {"NZSpelers", WithFile(16)},
+    {"Ontmoetingen", WithFile(18)},
     {"RenumberSchedule", {Off, On, On}},
     {"ComposeScheduleHelp", {On, On, On}},
     // "S&cores": the score entry window and the two copies of match points so far.
     {"ScoreEntryPerBoard", {Off, On, On}},
     {"ScoreEntryPerRound", {Off, On, On}},
-    {"ScoreOutput", {Off, Off, Off}},
+    {"spellen1", WithFile(21)},
+    {"paren1", WithFile(23)},
+    {"ArbitraleScores", WithFile(24)},
+    {"BlancoScores", WithFile(25)},
+    {"FragmentScores", WithFile(26)},
+    {"Draaiborden", WithFile(27)},
+    {"VerdachteScores", WithFile(28)},
+    {"AfwijkendKwetsb", WithFile(29)},
     {"CopyMatchPoints", {Off, On, On}},
     {"CopyGroupScores", {Off, On, On}},
     {"SlamCheck", {Off, On, On}},
-    {"ScoreTableList", {Off, Off, Off}},
-    {"ArbitralScoreList", {Off, Off, Off}},
-    {"ContractScoreList", {Off, Off, Off}},
-    // "&Uitvoer": the results window is not there yet.
-    {"OutputPoints", {Off, Off, Off}},
-    {"OutputPercentages", {Off, Off, Off}},
-    {"OutputMatchPoints", {Off, Off, Off}},
-    {"OutputFrequencies", {Off, Off, Off}},
-    {"OutputTotals", {Off, Off, Off}},
-    {"OutputSlams", {Off, Off, Off}},
-    {"OutputPairs", {Off, Off, Off}},
+    // "Score &Data": the data files need no competition.
+    {"ScoreTableList", Always(41)},
+    {"ArbitralScoreList", Always(42)},
+    {"ContractScoreList", Always(43)},
+    // "&Uitvoer": the session lists and the pair list; the others as soon as they are written.
+    {"Sor1", {Off, On, On}},
+    {"SorteeropRangorde1", {Off, On, On}},
+    {"SorteeropClubNr1", {Off, On, On}},
+    {"SorteeropRangorde2", {Off, On, On}},
+    {"Tellijsten", WithFile(31)},
+    {"MPPerPaar", WithFile(32)},
+    {"MPTotaalPerPaar", WithFile(33)},
+    {"MPPerSpel", WithFile(34)},
+    {"MPAlleParen", WithFile(37)},
+    {"OutputFrequencies", WithFile(35)},
+    {"Sortopclubnum", WithFile(5)},
+    {"Sortopplaats", WithFile(6)},
+    {"ZomerDrive", WithFile(17)},
+    {"OutputSlams", WithFile(20)},
+    {"OutputPairs", {Off, On, On}},
     // "Beel&d"
     {"CompetitionLine", {Off, On, On}},
     {"Maximise", {On, On, On}},

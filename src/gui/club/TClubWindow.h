@@ -18,6 +18,7 @@
 class PairGrid;
 class TSchemaForm;
 class TSchemaFormE;
+class TResultForm;
 class TScoreForm;
 class QAction;
 class QButtonGroup;
@@ -65,6 +66,15 @@ public:
     // The options window on `page` (0-3); the competition is saved when it closed with OK after a
     // change.
     void showOptions(int page);
+
+    // The result window with report `kind` (the tag of the menu item that asks for it).
+    void openReport(int kind);
+    // The result window, once a report was asked for.
+    TResultForm* resultForm() const { return resultForm_; }
+    // The folder of the result window's work file; the program's data folder unless set.
+    void setReportFolder(const std::string& folder) { reportFolder_ = folder; }
+    // While a list is shown the other lists wait until its window closes.
+    bool resultWindowClosed() const;
 
     // The tags of the child windows the session dialogs conflict with, in the order checked.
     enum WindowTag { CorrectionWindow = 3, ScheduleWindow = 4, ScoreWindow = 5, ResultsWindow = 6 };
@@ -144,6 +154,7 @@ private:
     // The score entry window is not open: its menu items wait until it closes.
     bool scoreEntryClosed() const { return scoreForm_ == nullptr; }
     std::vector<velk::TScoreObj>* sessionScores();
+    template <int Kind> void onReport() { openReport(Kind); }
     void onToggleCompetitionLine();
     void onToggleMaximised();
     void onScreenFont();
@@ -190,6 +201,10 @@ private:
     // The score entry window while it is open.
     TScoreForm* scoreForm_ = nullptr;
     QMenu* viewMenu_ = nullptr;
+    QMenu* totalsMenu_ = nullptr;
+    // The result window, made on first use and kept.
+    TResultForm* resultForm_ = nullptr;
+    std::string reportFolder_;
     struct ChildWindow {
         QString name;
         int tag = 0;

@@ -3,6 +3,7 @@
 #include "gui/club/TClubWindowMenus.h"
 
 #include "gui/club/TClubWindow.h"
+#include "reports/ReportWriters.h"
 
 #include <QAction>
 #include <QMenu>
@@ -28,7 +29,13 @@ constexpr Place kSchedules{"&Schema's"};
 constexpr Place kScores{"S&cores"};
 constexpr Place kScoreEntry{"S&cores", "&Invoer"};
 constexpr Place kScoreData{"S&cores", "Score &Data"};
+constexpr Place kScheduleOutput{"&Schema's", "Schema &Uitvoer"};
+constexpr Place kScoreOutput{"S&cores", "&Uitvoer"};
 constexpr Place kOutput{"&Uitvoer"};
+constexpr Place kPoints{"&Uitvoer", "&Punten"};
+constexpr Place kPercentages{"&Uitvoer", "P&rocenten"};
+constexpr Place kMatchPoints{"&Uitvoer", "&Matchpunten"};
+constexpr Place kTotals{"&Uitvoer", "&Totalen Competities"};
 // Open child windows add themselves below this menu's items.
 constexpr Place kView{"Beel&d"};
 constexpr Place kOptions{"&Opties"};
@@ -55,6 +62,13 @@ constexpr MenuEntry Item(Place place, const char* caption, const char* name, Men
 // An item whose window comes with a later release.
 constexpr MenuEntry Later(Place place, const char* caption, const char* name, const char* hint = nullptr) {
     return Item(place, caption, name, nullptr, hint, A::NotYetBuilt);
+}
+// An item that opens report `kind` in the result window.
+constexpr MenuEntry Report(Place place, const char* caption, const char* name, MenuEntry::Handler handler,
+                           int kind, const char* hint = nullptr, Availability availability = A::WithFile) {
+    MenuEntry entry = Item(place, caption, name, handler, hint, availability, &W::resultWindowClosed);
+    entry.report = kind;
+    return entry;
 }
 constexpr MenuEntry Checkable(MenuEntry entry) {
     entry.checkable = true;
@@ -139,7 +153,13 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Item(kSchedules, "Schema &Lezen", "ReadSchedule", &W::onReadSchedule,
              "Lees een schema voor de groepen van de zitting", A::WithFile),
         Item(kSchedules, "Schema &Nieuw/Wijzigen ", "EditSchedule", &W::onEditSchedule, nullptr, A::Always),
-        Later(kSchedules, "Schema &Uitvoer", "ScheduleOutput"),
+        Report(kScheduleOutput, "&GidsBriefjes", "GidsBriefjes", &W::onReport<11>, 11),
+        Report(kScheduleOutput, "&StartPosities", "StartPosities", &W::onReport<12>, 12),
+        Report(kScheduleOutput, "Schema per &Ronde", "SchemaPerRonde", &W::onReport<13>, 13),
+        Report(kScheduleOutput, "Schema per &Tafel", "SchemaPerTafel", &W::onReport<14>, 14),
+        Report(kScheduleOutput, "&Compleet schema", "CompleetSchema", &W::onReport<15>, 15),
+        Report(kScheduleOutput, "&N Z-spelers", "NZSpelers", &W::onReport<16>, 16),
+        Report(kScheduleOutput, "&Ontmoetingen", "Ontmoetingen", &W::onReport<18>, 18),
         Item(kSchedules, "Schema Vernummeren", "RenumberSchedule", &W::onRenumberSchedule, nullptr,
              A::WithFile),
         Item(kSchedules, "Schema &Samenstellen", "ComposeScheduleHelp", &W::onComposeScheduleHelp, nullptr,
@@ -149,24 +169,46 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
              "Scores invoeren per spel", A::WithFile, &W::scoreEntryClosed),
         Item(kScoreEntry, "per ronde met schema", "ScoreEntryPerRound", &W::onScoreEntryPerRound,
              "Scores invoeren per tafel", A::WithFile, &W::scoreEntryClosed),
-        Later(kScores, "&Uitvoer", "ScoreOutput"),
+        Report(kScoreOutput, "spelllen", "spellen1", &W::onReport<21>, 21),
+        Report(kScoreOutput, "paren", "paren1", &W::onReport<23>, 23),
+        Report(kScoreOutput, "arbitrale scores", "ArbitraleScores", &W::onReport<24>, 24),
+        Report(kScoreOutput, "blanco scores", "BlancoScores", &W::onReport<25>, 25),
+        Report(kScoreOutput, "fragment. scores", "FragmentScores", &W::onReport<26>, 26),
+        Report(kScoreOutput, "draaiborden", "Draaiborden", &W::onReport<27>, 27),
+        Report(kScoreOutput, "verdachte scores ", "VerdachteScores", &W::onReport<28>, 28),
+        Report(kScoreOutput, "afwijkend kwetsb.", "AfwijkendKwetsb", &W::onReport<29>, 29),
         Item(kScores, "Verwerken M.P.in Competitie", "CopyMatchPoints", &W::onCopyMatchPoints,
              "Matchpunten van de zitting in de competitie", A::WithFile),
         Item(kScores, "Kopie  M.P naar andere &Groep", "CopyGroupScores", &W::onCopyGroupScores,
              "Scores van een groep naar een andere groep", A::WithFile),
         Item(kScores, "Verificatie Slem's", "SlamCheck", &W::onSlamCheck, "Controle van de slemcontracten",
              A::WithSession, &W::scoreEntryClosed),
-        Later(kScoreData, "&Alle Scores bestand", "ScoreTableList"),
-        Later(kScoreData, "Arbittraal Scores", "ArbitralScoreList"),
-        Later(kScoreData, "Contract / Score bestand", "ContractScoreList"),
+        Report(kScoreData, "&Alle Scores bestand", "ScoreTableList", &W::onReport<41>, 41, nullptr,
+               A::Always),
+        Report(kScoreData, "Arbittraal Scores", "ArbitralScoreList", &W::onReport<42>, 42, nullptr,
+               A::Always),
+        Report(kScoreData, "Contract / Score bestand", "ContractScoreList", &W::onReport<43>, 43, nullptr,
+               A::Always),
 
-        Later(kOutput, "&Punten", "OutputPoints"),
-        Later(kOutput, "P&rocenten", "OutputPercentages"),
-        Later(kOutput, "&Matchpunten", "OutputMatchPoints"),
-        Later(kOutput, "Frequentie staten", "OutputFrequencies"),
-        Later(kOutput, "&Totalen Competities", "OutputTotals"),
-        Later(kOutput, "Totaal aantal Slems", "OutputSlams"),
-        Later(kOutput, "P&aren", "OutputPairs"),
+        Report(kPoints, "Sorteer op GroepNr", "Sor1", &W::onReport<1>, 1, "Punten van de zitting op nummer"),
+        Report(kPoints, "Sorteer op Rang", "SorteeropRangorde1", &W::onReport<2>, 2,
+               "Punten van de zitting op rangorde"),
+        Report(kPercentages, "Sorteer op GroepNr.", "SorteeropClubNr1", &W::onReport<3>, 3,
+               "Procenten van de zitting op nummer"),
+        Report(kPercentages, "Sorteer op Rang", "SorteeropRangorde2", &W::onReport<4>, 4,
+               "Procenten van de zitting op rangorde"),
+        Report(kMatchPoints, "Tellijsten", "Tellijsten", &W::onReport<31>, 31),
+        Report(kMatchPoints, "M.P.'n per paar", "MPPerPaar", &W::onReport<32>, 32),
+        Report(kMatchPoints, "M.P.'n totaal per paar", "MPTotaalPerPaar", &W::onReport<33>, 33),
+        Report(kMatchPoints, "M.P.'n per spel", "MPPerSpel", &W::onReport<34>, 34),
+        Report(kMatchPoints, "M.P.'n alle paren", "MPAlleParen", &W::onReport<37>, 37,
+               "Kopieert Matchpunten oor ALLE paren naar HTML bestand"),
+        Report(kOutput, "Frequentie staten", "OutputFrequencies", &W::onReport<35>, 35),
+        Report(kTotals, "Sorteer op ClubNummer", "Sortopclubnum", &W::onReport<5>, 5),
+        Report(kTotals, "Sorteer op Plaats", "Sortopplaats", &W::onReport<6>, 6),
+        Report(kTotals, "ZomerDrives", "ZomerDrive", &W::onReport<17>, 17),
+        Report(kOutput, "Totaal aantal Slems", "OutputSlams", &W::onReport<20>, 20),
+        Report(kOutput, "P&aren", "OutputPairs", &W::onReport<7>, 7, "Lijst van de paren"),
 
         Checkable(Item(kView, "Zittingparameters", "CompetitionLine", &W::onToggleCompetitionLine,
                        "Toon de zittingparameters", A::WithFile)),
@@ -234,8 +276,15 @@ const MenuEntry& RuleOf(const MenuEntry& entry) {
     return item;
 }
 
+bool IsBuilt(const MenuEntry& entry) {
+    const MenuEntry& rule = RuleOf(entry);
+    if (rule.availability == A::NotYetBuilt)
+        return false;
+    return rule.report == 0 || velk::HasReportWriter(static_cast<velk::ReportKind>(rule.report));
+}
+
 QString StatusTipOf(const MenuEntry& entry, const QString& hint) {
-    if (RuleOf(entry).availability != A::NotYetBuilt)
+    if (IsBuilt(entry))
         return hint;
     const QString note = QString::fromUtf8(kNotYetBuilt);
     return hint.isEmpty() ? note : hint + QStringLiteral(" (") + note.toLower() + QLatin1Char(')');
@@ -264,7 +313,7 @@ void TClubWindow::addEntry(QAction* action, const MenuEntry& entry) {
         // Whatever the item changed shows at once in the competition line and the status bar.
         connect(action, &QAction::triggered, this, &TClubWindow::applyState);
     }
-    action->setEnabled(rule.availability != A::NotYetBuilt);
+    action->setEnabled(IsBuilt(entry));
     actions_.insert(action->objectName(), action);
 }
 
@@ -289,6 +338,7 @@ void TClubWindow::buildMenus() {
             addEntry(menuOf(entry)->addAction(Text(entry.caption)), entry);
     }
     viewMenu_ = menus.at(kView.menu);
+    totalsMenu_ = menus.at(std::string(kTotals.menu) + '\n' + kTotals.submenu);
 }
 
 void TClubWindow::buildToolBar() {
@@ -324,7 +374,7 @@ bool TClubWindow::isAvailable(const MenuEntry& entry) const {
         available = false;
         break;
     }
-    return available && (!rule.condition || (this->*rule.condition)());
+    return available && IsBuilt(entry) && (!rule.condition || (this->*rule.condition)());
 }
 
 bool TClubWindow::canAddSession() const {
@@ -346,13 +396,16 @@ void TClubWindow::applyMenuState() {
         ->setText(state_ == FileState::Wizard ? QStringLiteral("&Select data") : QStringLiteral("&Kiezen"));
     if (state_ == FileState::NoFile)
         return;
-    QAction* totals = action("OutputTotals");
-    const MenuEntry& entry = MenuEntryNamed("OutputTotals");
+    // The totals follow the calculation method; the submenu says whether its lists are there.
+    QAction* totals = totalsMenu_->menuAction();
+    const bool built = IsBuilt(MenuEntryNamed("Sortopclubnum"));
+    const QString note =
+        built ? QString() : QStringLiteral(" (") + Text(kNotYetBuilt).toLower() + QLatin1Char(')');
     if (club_.CompetitionHead.CalcMethod == velk::CalcTopIntegral) {
         totals->setText(QStringLiteral("&Totaal Topintegraal"));
-        totals->setStatusTip(StatusTipOf(entry, QStringLiteral("Uitslag TopIntegraal op rangorde")));
+        totals->setStatusTip(QStringLiteral("Uitslag TopIntegraal op rangorde") + note);
     } else {
         totals->setText(QStringLiteral("&Totalen van Competities"));
-        totals->setStatusTip(StatusTipOf(entry, QStringLiteral("Overzicht van jaartotaal")));
+        totals->setStatusTip(QStringLiteral("Overzicht van jaartotaal") + note);
     }
 }

@@ -35,6 +35,9 @@ struct MenuEntry {
     // condition from it.
     const char* mirrors = nullptr;
     QStyle::StandardPixmap icon = QStyle::SP_CustomBase;
+    // The report kind the item opens in the result window, 0 for none. Such an item is built as
+    // soon as the kind has its writer.
+    int report = 0;
 };
 
 // The row named `name`; a name that is not in the table stops the program.
@@ -42,5 +45,7 @@ const MenuEntry& MenuEntryNamed(const char* name);
 // The row whose handler and availability `entry` follows: the mirrored item for a button that
 // repeats one, else `entry` itself.
 const MenuEntry& RuleOf(const MenuEntry& entry);
+// Whether the item's window or report is there in this version.
+bool IsBuilt(const MenuEntry& entry);
 // The status tip `hint` gets on `entry`: with the note when the item is not yet built.
 QString StatusTipOf(const MenuEntry& entry, const QString& hint);

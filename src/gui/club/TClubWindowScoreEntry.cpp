@@ -2,6 +2,7 @@
 // "Enkel".
 #include "gui/club/TClubWindow.h"
 #include "gui/scoring/TScoreFormE.h"
+#include "reports/ReportKind.h"
 #include "scoring/ScoreEntryCalculation.h"
 
 void TClubWindow::onScoreEntryPerBoard() {
@@ -35,6 +36,8 @@ void TClubWindow::openScoreEntry(int mode) {
             file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
         applyMenuState();
     });
+    connect(form, &TScoreForm::countListRequested, this,
+            [this](int) { openReport(static_cast<int>(velk::ReportKind::GroupCountList)); });
     form->move(geometry().center() - form->rect().center());
     applyMenuState();
     form->show();

@@ -3,6 +3,7 @@
 #include "core/ProgramFolder.h"
 #include "core/records/ConfigRecord.h"
 #include "gui/scoring/ScoreFormRows.h"
+#include "reports/ReportWriters.h"
 #include "scoring/ScoreEntryCalculation.h"
 #include "scoring/ScoreEntryE.h"
 #include "scoring/ScoreMessages.h"
@@ -423,9 +424,18 @@ void TScoreForm::onSchoon() {
 }
 
 void TScoreForm::onTelLijst() {
-    if (entry_->countList())
+    if (!entry_->countList()) {
+        placeFocus();
+        return;
+    }
+    // The result window lists this group's count list once its writer is there.
+    if (!velk::HasReportWriter(velk::ReportKind::GroupCountList)) {
         dialogs_.information(kCountListLater);
-    placeFocus();
+        placeFocus();
+        return;
+    }
+    hide();
+    emit countListRequested(entry_->group);
 }
 
 void TScoreForm::onDraai() {

@@ -34,6 +34,8 @@ public:
 signals:
     // The window is closing; `saved` when it wrote the score file.
     void entryClosed(bool saved);
+    // "&TelLijst": the count list of `group` in the result window; the form is hidden meanwhile.
+    void countListRequested(int group);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

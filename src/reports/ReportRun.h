@@ -1,0 +1,88 @@
+#pragma once
+
+#include "reports/ReportContext.h"
+#include "reports/ReportDocument.h"
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace velk {
+
+// Which selection dialog a report kind asks with.
+enum class ReportQuestion { None, Groups, Range };
+ReportQuestion QuestionOf(ReportKind kind);
+
+// The help page of the result window for a kind.
+int HelpContextOf(ReportKind kind);
+// "&Andere" opens the window again with this kind (the rank lists go back to the lists by number);
+// nothing for the count list of the score entry window, which only closes.
+std::optional<ReportKind> OtherKindOf(ReportKind kind);
+
+// The selection dialogs, as the window or the command line offers them. Each returns true on OK.
+class ReportSelections {
+public:
+    virtual ~ReportSelections() = default;
+    virtual bool chooseGroups(ReportKind kind, GroupSelection& selection) = 0;
+    virtual bool chooseRange(ReportKind kind, RangeSelection& selection) = 0;
+};
+
+// What a report needs beyond the competition file: computed match points and the session's scores.
+struct ReportSources {
+    // Match points of the open session were computed (and copied into it).
+    std::function<bool(const Club&)> matchPointsComputed;
+    // Loads the session's score file when it is not in memory; false when there is none.
+    std::function<bool(Club&)> scoresLoaded;
+
+    static ReportSources Default();
+};
+
+enum class ReportOutcome {
+    Shown,        // the report was written
+    Stopped,      // a check refused it or the selection was cancelled: nothing to show
+    NotAvailable, // this version has no writer for the kind
+};
+
+inline constexpr const char* kWorkFileName = "UitTekst";
+
+// One run of the result window: the checks of a kind in order, the selection, the writer into a
+// recorded document, and the work file beside the program's data.
+class ReportRun {
+public:
+    ReportRun(Club& club, Dialogs& dialogs, ReportSelections& selections);
+
+    void setSources(ReportSources sources) { sources_ = std::move(sources); }
+    // The folder of the work file; the program's data folder unless set.
+    void setWorkFolder(std::filesystem::path folder) { workFolder_ = std::move(folder); }
+    std::filesystem::path workFile() const;
+
+    ReportOutcome open(ReportKind kind);
+
+    ReportKind kind() const { return kind_; }
+    const ReportDocument& document() const { return document_; }
+    // The context of the last run that got as far as its writer.
+    const ReportContext* context() const { return context_ ? &*context_ : nullptr; }
+    int width() const { return context_ ? context_->width : 70; }
+    const std::string& warnings() const { return warnings_; }
+    std::string title() const;
+    // Set when the work file could not be written; the report is shown all the same.
+    bool workFileFailed() const { return workFileFailed_; }
+
+private:
+    bool checksPass(ReportKind kind);
+    bool select(ReportContext& context);
+
+    Club& club_;
+    Dialogs& dialogs_;
+    ReportSelections& selections_;
+    ReportSources sources_;
+    std::filesystem::path workFolder_;
+    ReportKind kind_ = ReportKind::PairList;
+    std::optional<ReportContext> context_;
+    ReportDocument document_;
+    std::string warnings_;
+    bool workFileFailed_ = false;
+};
+
+} // namespace velk
