@@ -26,5 +26,6 @@ int RunSlams(const Args& args);
 int RunExport(const Args& args);
 int RunPages(const Args& args);
 int RunReport(const Args& args);
+int RunMembers(const Args& args);
 
 } // namespace velk::cli

@@ -74,6 +74,12 @@ const std::vector<CommandHelp>& CommandHelps() {
          "         [--groups *|A|A-C] [--drives N] [--html] [--yes|--no]\n"
          "5/6: totalen per jaar op clubnummer/plaats over de competities F-L; 17: zomerdrives\n"
          "(--drives: het aantal); 20: slems (--competitions N: alleen competitie N)\n"},
+        {"members", "members show|sort|import   het ledenbestand tonen, sorteren of overnemen\n",
+         "gebruik: velk-cli members show LEDEN.dat\n"
+         "         velk-cli members sort LEDEN.dat --key id|achternaam|voornaam\n"
+         "         velk-cli members import BRON LEDEN.dat [--yes]\n"
+         "BRON: een Members.mdb (tabel Leden) of een Ledenxx.csv; naast LEDEN.dat komt de\n"
+         "tekstlijst KXLeden07.txt. Op id gesorteerd wordt de lijst getoond, niet bewaard.\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"

@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
         {"export", RunExport},
         {"pages", RunPages},
         {"report", RunReport},
+        {"members", RunMembers},
     };
     if (argc < 2) {
         Usage();
