@@ -42,11 +42,13 @@ const std::vector<CommandHelp>& CommandHelps() {
          "gebruik: velk-cli results BESTAND.dba [--session N] --format csv\n"},
         {"matchpoints", "matchpoints BESTAND.dba [--session N] --format csv  matchpunten per score\n",
          "gebruik: velk-cli matchpoints BESTAND.dba [--session N] --format csv\n"},
-        {"scores", "scores enter|show BESTAND.dba   voert scores in vanaf standaardinvoer, of toont ze\n",
+        {"scores", "scores enter|show|import BESTAND.dba   voert scores in, toont ze of neemt ze over\n",
          "gebruik: velk-cli scores enter BESTAND.dba [--session N] [--wijzig-ow]\n"
          "         velk-cli scores show BESTAND.dba [--session N]\n"
+         "         velk-cli scores import BESTAND.dba ZITTING.ses [--session N] [--yes|--no]\n"
          "enter leest regels GROEP SPEL PAAR SCORE of GROEP SPEL PAAR CONTRACT RESULTAAT\n"
-         "(PAAR: het nummer in de groep; SPEL: het spelnummer) en bewaart de scorelijst.\n"},
+         "(PAAR: het nummer in de groep; SPEL: het spelnummer) en bewaart de scorelijst.\n"
+         "import neemt de tabel SpelTabel van een Kaartix-zitting over in de open zitting.\n"},
         {"points", "points BESTAND.dba [--session N]   punten en invallers vanaf standaardinvoer\n",
          "gebruik: velk-cli points BESTAND.dba [--session N]\n"
          "leest regels GROEP PAAR PUNTEN [INVALLERS] (PAAR: het nummer in de groep; INVALLERS -2 ... 2),\n"
