@@ -27,5 +27,6 @@ int RunExport(const Args& args);
 int RunPages(const Args& args);
 int RunReport(const Args& args);
 int RunMembers(const Args& args);
+int RunPairs(const Args& args);
 
 } // namespace velk::cli

@@ -82,6 +82,10 @@ const std::vector<CommandHelp>& CommandHelps() {
          "         velk-cli members import BRON LEDEN.dat [--yes]\n"
          "BRON: een Members.mdb (tabel Leden) of een Ledenxx.csv; naast LEDEN.dat komt de\n"
          "tekstlijst KXLeden07.txt. Op id gesorteerd wordt de lijst getoond, niet bewaard.\n"},
+        {"pairs", "pairs compose BESTAND.dba LEDEN.dat   paarnamen uit twee leden, van standaardinvoer\n",
+         "gebruik: velk-cli pairs compose BESTAND.dba LEDEN.dat\n"
+         "leest regels RIJ ID1 ID2 (RIJ: het paar in de lijst, ID: het lid-ID) en kopieert de\n"
+         "namen naar de parenlijst; alleen in de eerste zitting van een competitie.\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"

@@ -70,6 +70,7 @@ int main(int argc, char** argv) {
         {"pages", RunPages},
         {"report", RunReport},
         {"members", RunMembers},
+        {"pairs", RunPairs},
     };
     if (argc < 2) {
         Usage();
