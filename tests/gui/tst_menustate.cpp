@@ -90,9 +90,9 @@ const Item kItems[] = {
     {"OptionsSlamBonus", {On, On, On}},
     {"OptionsSettings", {On, On, On}},
     // "&Databeheer"
-    {"MembersNew", {Off, Off, Off}},
-    {"MembersOpen", {Off, Off, Off}},
-    {"ComposePairs", {Off, Off, Off}},
+    {"MembersNew", {On, On, On}},
+    {"MembersOpen", {On, On, On}},
+    {"ComposePairs", {Off, On, On}},
     {"ImportScores", {Off, Off, Off}},
     {"ImportMembers", {Off, Off, Off}},
     // "&Help": the about box and the calculator.

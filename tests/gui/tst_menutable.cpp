@@ -21,9 +21,8 @@ const velk::FixedClock kClock(velk::DateTime{2026, 12, 9, 20, 0, 0});
 const char* const kNotYetBuilt[] = {
     "ScheduleOutput", "ScoreOutput",       "ScoreTableList",    "ArbitralScoreList", "ContractScoreList",
     "OutputPoints",   "OutputPercentages", "OutputMatchPoints", "OutputFrequencies", "OutputTotals",
-    "OutputSlams",    "OutputPairs",       "MembersNew",        "MembersOpen",       "ComposePairs",
-    "ImportScores",   "ImportMembers",     "HelpUse",           "HelpContents",      "HelpSearch",
-    "HelpVelk"};
+    "OutputSlams",    "OutputPairs",       "ImportScores",      "ImportMembers",     "HelpUse",
+    "HelpContents",   "HelpSearch",        "HelpVelk"};
 
 // Each button and the menu item it repeats.
 const char* const kMirrors[][2] = {{"OpenSpdBtn", "Open"},

@@ -8,6 +8,7 @@
 #include "core/Clock.h"
 #include "core/Dialogs.h"
 #include "gui/club/TClubWindowMenus.h"
+#include "members/MembersRegister.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -19,6 +20,7 @@ class PairGrid;
 class TSchemaForm;
 class TSchemaFormE;
 class TScoreForm;
+class TLedenForm;
 class QAction;
 class QButtonGroup;
 class QLineEdit;
@@ -62,6 +64,12 @@ public:
     void refreshPairWindow();
     // "Schema &Lezen": true when the wizard should read on for the next groups.
     bool readSchedule();
+    // The members register: a new one (with its first member's dialog) or one chosen by the user.
+    void showMembersRegister(bool fresh);
+    velk::MembersRegister& members() { return members_; }
+    // "Paren Samenstellen": the members register is loaded first when it is not; true when names
+    // were copied into the pair list.
+    bool composePairs();
     // The options window on `page` (0-3); the competition is saved when it closed with OK after a
     // change.
     void showOptions(int page);
@@ -156,6 +164,10 @@ private:
     // the full screen width.
     void applyOptionSettings();
     void applyMaximalWidth(bool on);
+    void onMembersNew() { showMembersRegister(true); }
+    void onMembersOpen() { showMembersRegister(false); }
+    void onComposePairs() { composePairs(); }
+    TLedenForm* membersForm();
     void onClose() { closeWithSave(); }
     void onTogglePairWindow();
     void onNavigator(int index);
@@ -187,6 +199,9 @@ private:
     TSchemaForm* scheduleForm_ = nullptr;
     // The individual schedule editor, likewise.
     TSchemaFormE* individualScheduleForm_ = nullptr;
+    // The club's members, kept for the pair composition after the register window closes.
+    velk::MembersRegister members_;
+    TLedenForm* membersForm_ = nullptr;
     // The score entry window while it is open.
     TScoreForm* scoreForm_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -184,9 +184,10 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Item(kOptions, "&Instellingen", "OptionsSettings", &W::onOptionsSettings,
              "Instellingen voor invoer en scherm", A::Always),
 
-        Later(kMembers, "Nieuw", "MembersNew"),
-        Later(kMembers, "Openen", "MembersOpen"),
-        Later(kData, "Paren Samenstellen", "ComposePairs"),
+        Item(kMembers, "Nieuw", "MembersNew", &W::onMembersNew, "Nieuw ledenbestand", A::Always),
+        Item(kMembers, "Openen", "MembersOpen", &W::onMembersOpen, "Open Leden bestand", A::Always),
+        Item(kData, "Paren Samenstellen", "ComposePairs", &W::onComposePairs,
+             "Paarnamen uit de leden samenstellen", A::WithFile),
         Later(kData, "Kaartix  Scores", "ImportScores"),
         Later(kData, "Kaartixleden", "ImportMembers"),
 
