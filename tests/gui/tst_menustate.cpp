@@ -93,8 +93,8 @@ const Item kItems[] = {
     {"MembersNew", {On, On, On}},
     {"MembersOpen", {On, On, On}},
     {"ComposePairs", {Off, On, On}},
-    {"ImportScores", {Off, Off, Off}},
-    {"ImportMembers", {Off, Off, Off}},
+    {"ImportScores", {Off, On, On}},
+    {"ImportMembers", {On, On, On}},
     // "&Help": the about box and the calculator.
     {"HelpUse", {Off, Off, Off}},
     {"HelpContents", {Off, Off, Off}},

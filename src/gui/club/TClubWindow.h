@@ -70,6 +70,8 @@ public:
     // "Paren Samenstellen": the members register is loaded first when it is not; true when names
     // were copied into the pair list.
     bool composePairs();
+    // The other club program's data folder, remembered between runs.
+    static void setKaartixFolder(const QString& folder);
     // The options window on `page` (0-3); the competition is saved when it closed with OK after a
     // change.
     void showOptions(int page);
@@ -167,6 +169,8 @@ private:
     void onMembersNew() { showMembersRegister(true); }
     void onMembersOpen() { showMembersRegister(false); }
     void onComposePairs() { composePairs(); }
+    void onImportMembers();
+    void onImportScores();
     TLedenForm* membersForm();
     void onClose() { closeWithSave(); }
     void onTogglePairWindow();

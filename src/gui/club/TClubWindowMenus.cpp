@@ -188,8 +188,10 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Item(kMembers, "Openen", "MembersOpen", &W::onMembersOpen, "Open Leden bestand", A::Always),
         Item(kData, "Paren Samenstellen", "ComposePairs", &W::onComposePairs,
              "Paarnamen uit de leden samenstellen", A::WithFile),
-        Later(kData, "Kaartix  Scores", "ImportScores"),
-        Later(kData, "Kaartixleden", "ImportMembers"),
+        Item(kData, "Kaartix  Scores", "ImportScores", &W::onImportScores,
+             "Scores van een Kaartix-zitting overnemen in de open zitting", A::WithSession),
+        Item(kData, "Kaartixleden", "ImportMembers", &W::onImportMembers, "Leden overnemen uit Kaartix",
+             A::Always),
 
         Later(kHelp, "Gebruik Help", "HelpUse"),
         Later(kHelp, "Inhoud Help", "HelpContents"),
