@@ -1,3 +1,4 @@
+#include "core/BuildPaths.h"
 #include "members/MemberImport.h"
 #include "members/access/AccessReader.h"
 
