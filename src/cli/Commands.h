@@ -27,5 +27,7 @@ int RunSlams(const Args& args);
 int RunExport(const Args& args);
 int RunPages(const Args& args);
 int RunReport(const Args& args);
+int RunMembers(const Args& args);
+int RunPairs(const Args& args);
 
 } // namespace velk::cli

@@ -6,6 +6,8 @@
 #include "cli/UsageTexts.h"
 #include "core/ProgramFolder.h"
 #include "core/records/PairRecord.h"
+#include "members/SessionScoreImport.h"
+#include "members/access/AccessReader.h"
 #include "scoring/ScoreEntry.h"
 #include "scoring/ScoreEntryCalculation.h"
 #include "scoring/ScoreEntryE.h"
@@ -115,12 +117,26 @@ int Show(ScoreEntry& entry, const Club& club) {
     return 0;
 }
 
+// The results of a session file of the other club program, into the open session.
+int Import(OpenCompetition& competition, const std::string& source) {
+    AccessTable table;
+    const AccessRead status = ReadAccessTable(source, kSessionTable, table);
+    SessionScoreImport import(competition.club, competition.dialogs);
+    if (!import.takeTable(source, status, std::move(table)) || !import.copyScores())
+        return 1;
+    if (!competition.Save())
+        return 1;
+    std::cout << import.table().Rows.size() << " scores overgenomen in zitting " << import.session() << '\n';
+    return 0;
+}
+
 } // namespace
 
 int RunScores(const Args& raw) {
     const ArgParser args(raw, {"session"});
     const auto& pos = args.positional();
-    if (pos.size() != 2 || (pos[0] != "enter" && pos[0] != "show") ||
+    const bool import = pos.size() == 3 && pos[0] == "import";
+    if ((pos.size() != 2 && !import) || (pos[0] != "enter" && pos[0] != "show" && !import) ||
         !args.unknown({"yes", "no", "wijzig-ow"}).empty()) {
         Usage();
         return 2;
@@ -131,6 +147,8 @@ int RunScores(const Args& raw) {
     OpenCompetition competition(args.answerYes());
     if (!competition.Open(pos[1], session))
         return 1;
+    if (import)
+        return Import(competition, pos[2]);
     if (pos[0] == "enter")
         return EnterScoreLines(competition, std::cin, args.has("wijzig-ow"));
     Club& club = competition.club;

@@ -52,14 +52,16 @@ const std::vector<CommandHelp>& CommandHelps() {
          "   (en de andere lijsten van het menu Uitvoer, zodra ze er zijn)\n"
          "Zonder --output gaat de tekst (UTF-8) of de HTML-pagina naar standaarduitvoer;\n"
          "pdf vraagt om --output. Vragen beantwoordt --yes met Ja, anders Nee.\n"},
-        {"scores", "scores enter|show BESTAND.dba   voert scores in vanaf standaardinvoer, of toont ze\n",
+        {"scores", "scores enter|show|import BESTAND.dba   voert scores in, toont ze of neemt ze over\n",
          "gebruik: velk-cli scores enter BESTAND.dba [--session N] [--wijzig-ow]\n"
          "         velk-cli scores show BESTAND.dba [--session N]\n"
+         "         velk-cli scores import BESTAND.dba ZITTING.ses [--session N] [--yes|--no]\n"
          "enter leest regels GROEP SPEL PAAR SCORE of GROEP SPEL PAAR CONTRACT RESULTAAT\n"
          "(PAAR: het nummer in de groep; SPEL: het spelnummer), in een competitie \"Enkel\"\n"
          "GROEP SPEL TAFEL NZSCORE [OWSCORE] (TAFEL: in de groep; OWSCORE met --wijzig-ow),\n"
          "en bewaart de scorelijst zoals \"OK\" in het invoervenster: per groep de niet\n"
-         "gespeelde spellen en de zittafel, dan het bestand (vragen: --yes of --no).\n"},
+         "gespeelde spellen en de zittafel, dan het bestand (vragen: --yes of --no).\n"
+         "import neemt de tabel SpelTabel van een Kaartix-zitting over in de open zitting.\n"},
         {"points", "points BESTAND.dba [--session N]   punten en invallers vanaf standaardinvoer\n",
          "gebruik: velk-cli points BESTAND.dba [--session N]\n"
          "leest regels GROEP PAAR PUNTEN [INVALLERS] (PAAR: het nummer in de groep; INVALLERS -2 ... 2),\n"
@@ -81,6 +83,16 @@ const std::vector<CommandHelp>& CommandHelps() {
         {"pages", "pages BESTAND.dba [--session N] --groups *|A|A-C MAP   webpagina per paar\n",
          "gebruik: velk-cli pages BESTAND.dba [--session N] --groups *|A|A-C MAP\n"
          "schrijft in MAP per paar dat speelde MPPaar<groep><nr>.htm en ParenNamen.htm\n"},
+        {"members", "members show|sort|import   het ledenbestand tonen, sorteren of overnemen\n",
+         "gebruik: velk-cli members show LEDEN.dat\n"
+         "         velk-cli members sort LEDEN.dat --key id|achternaam|voornaam\n"
+         "         velk-cli members import BRON LEDEN.dat [--yes]\n"
+         "BRON: een Members.mdb (tabel Leden) of een Ledenxx.csv; naast LEDEN.dat komt de\n"
+         "tekstlijst KXLeden07.txt. Op id gesorteerd wordt de lijst getoond, niet bewaard.\n"},
+        {"pairs", "pairs compose BESTAND.dba LEDEN.dat   paarnamen uit twee leden, van standaardinvoer\n",
+         "gebruik: velk-cli pairs compose BESTAND.dba LEDEN.dat\n"
+         "leest regels RIJ ID1 ID2 (RIJ: het paar in de lijst, ID: het lid-ID) en kopieert de\n"
+         "namen naar de parenlijst; alleen in de eerste zitting van een competitie.\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"

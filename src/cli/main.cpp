@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
         {"export", RunExport},
         {"pages", RunPages},
         {"report", RunReport},
+        {"members", RunMembers},
+        {"pairs", RunPairs},
     };
     if (argc < 2) {
         Usage();

@@ -34,6 +34,8 @@ enum : int {
     OptionsPrint = 283,
     OptionsSettings = 284,
     OptionsSlamBonus = 285,
+    ComposePairs = 353,
+    ImportMembers = 362,
     PointsRow = 430,
     PointsColumn = 431,
     SubstitutesColumn = 432,

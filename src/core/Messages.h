@@ -84,6 +84,9 @@ enum : int {
     ScheduleList = 12,
     SlamList = 13,
     NotAllowed = 14,
+    PhoneLength = 17,
+    SexMOrV = 19,
+    MemberCountZero = 21,
 };
 }
 

@@ -124,11 +124,11 @@ const Item kItems[] = {
     {"OptionsSlamBonus", {On, On, On}},
     {"OptionsSettings", {On, On, On}},
     // "&Databeheer"
-    {"MembersNew", {Off, Off, Off}},
-    {"MembersOpen", {Off, Off, Off}},
-    {"ComposePairs", {Off, Off, Off}},
-    {"ImportScores", {Off, Off, Off}},
-    {"ImportMembers", {Off, Off, Off}},
+    {"MembersNew", {On, On, On}},
+    {"MembersOpen", {On, On, On}},
+    {"ComposePairs", {Off, On, On}},
+    {"ImportScores", {Off, On, On}},
+    {"ImportMembers", {On, On, On}},
     // "&Help": the about box and the calculator.
     {"HelpUse", {Off, Off, Off}},
     {"HelpContents", {Off, Off, Off}},

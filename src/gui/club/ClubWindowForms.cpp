@@ -38,6 +38,8 @@ std::unique_ptr<velk::WizardHost> MakeWizardHost(TClubWindow* window, velk::Dial
     host->onShowPairWindow = [window] { window->showPairWindow(); };
     host->onReadSchedule = [window] { return window->readSchedule(); };
     host->onOpenOptionsSettings = [window] { window->showOptions(3); };
+    host->onOpenMembers = [window] { window->showMembersRegister(false); };
+    host->onOpenPairSelection = [window] { window->composePairs(); };
     return host;
 }
 

@@ -22,7 +22,7 @@
 
 TClubWindow::TClubWindow(velk::Dialogs& dialogs, const velk::Clock& clock, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), clock_(clock), companions_(dialogs),
-      file_(club_, dialogs, clock) {
+      file_(club_, dialogs, clock), members_(dialogs) {
     club_.Companions = &companions_;
     setObjectName(QStringLiteral("ClubWindow"));
     setWindowTitle(QStringLiteral("Velk"));

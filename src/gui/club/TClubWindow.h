@@ -8,6 +8,7 @@
 #include "core/Clock.h"
 #include "core/Dialogs.h"
 #include "gui/club/TClubWindowMenus.h"
+#include "members/MembersRegister.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -20,6 +21,7 @@ class TSchemaForm;
 class TSchemaFormE;
 class TResultForm;
 class TScoreForm;
+class TLedenForm;
 class QAction;
 class QButtonGroup;
 class QLineEdit;
@@ -63,6 +65,14 @@ public:
     void refreshPairWindow();
     // "Schema &Lezen": true when the wizard should read on for the next groups.
     bool readSchedule();
+    // The members register: a new one (with its first member's dialog) or one chosen by the user.
+    void showMembersRegister(bool fresh);
+    velk::MembersRegister& members() { return members_; }
+    // "Paren Samenstellen": the members register is loaded first when it is not; true when names
+    // were copied into the pair list.
+    bool composePairs();
+    // The other club program's data folder, remembered between runs.
+    static void setKaartixFolder(const QString& folder);
     // The options window on `page` (0-3); the competition is saved when it closed with OK after a
     // change.
     void showOptions(int page);
@@ -167,6 +177,12 @@ private:
     // the full screen width.
     void applyOptionSettings();
     void applyMaximalWidth(bool on);
+    void onMembersNew() { showMembersRegister(true); }
+    void onMembersOpen() { showMembersRegister(false); }
+    void onComposePairs() { composePairs(); }
+    void onImportMembers();
+    void onImportScores();
+    TLedenForm* membersForm();
     void onClose() { closeWithSave(); }
     void onTogglePairWindow();
     void onNavigator(int index);
@@ -198,6 +214,9 @@ private:
     TSchemaForm* scheduleForm_ = nullptr;
     // The individual schedule editor, likewise.
     TSchemaFormE* individualScheduleForm_ = nullptr;
+    // The club's members, kept for the pair composition after the register window closes.
+    velk::MembersRegister members_;
+    TLedenForm* membersForm_ = nullptr;
     // The score entry window while it is open.
     TScoreForm* scoreForm_ = nullptr;
     QMenu* viewMenu_ = nullptr;

@@ -1,0 +1,66 @@
+#include "members/MembersImport.h"
+
+#include "core/DateHelpers.h"
+#include "core/SafeSave.h"
+#include "core/files/MembersFile.h"
+#include "members/MemberImport.h"
+
+#include <filesystem>
+
+namespace velk {
+
+bool MembersImport::failed(const std::string& path) {
+    ready_ = false;
+    dialogs_.error(" FoutBijInlezen");
+    dialogs_.error("Inlezen van: " + path + " niet gelukt");
+    return false;
+}
+
+bool MembersImport::takeDatabase(const std::string& path, AccessRead status, AccessTable table) {
+    if (status != AccessRead::Ok)
+        return failed(path);
+    std::vector<TKXLedenOBJ> members;
+    std::string problem;
+    if (!MembersFromLedenTable(table, members, problem)) {
+        dialogs_.error(problem);
+        return failed(path);
+    }
+    table_ = std::move(table);
+    members_ = std::move(members);
+    heading_ = "Ledentabel ";
+    ready_ = true;
+    dialogs_.information("Inlezen Membersfile: " + path + "  " + TodayText(clock_) + " gelukt");
+    return true;
+}
+
+bool MembersImport::takeExport(const std::string& path, const std::string& text) {
+    std::vector<TKXLedenOBJ> members;
+    std::string heading;
+    if (!MembersFromCsv(text, members, heading)) {
+        ready_ = false;
+        dialogs_.error("Bestandformaat niet correct, lees anderefile");
+        return false;
+    }
+    table_ = {};
+    members_ = std::move(members);
+    heading_ = heading;
+    ready_ = true;
+    dialogs_.information(" Inlezen KXLedenTabel: " + path + "  " + TodayText(clock_) + " gelukt");
+    return true;
+}
+
+bool MembersImport::copyTo(const std::string& membersPath) {
+    if (!ready_)
+        return false;
+    const std::string list = MembersTextList(members_);
+    const std::string listPath =
+        (std::filesystem::path(membersPath).parent_path() / kMembersTextList).string();
+    const bool saved =
+        WriteMembersFile(membersPath, members_) &&
+        SaveFileAtomically(listPath, {reinterpret_cast<const std::uint8_t*>(list.data()), list.size()},
+                           ".~kx");
+    dialogs_.information("Wegschrijven van" + membersPath + (saved ? " gelukt" : " niet gelukt"));
+    return saved;
+}
+
+} // namespace velk
