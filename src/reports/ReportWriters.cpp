@@ -1,6 +1,14 @@
 #include "reports/ReportWriters.h"
 
+#include "reports/CountListReport.h"
+#include "reports/FrequencyReport.h"
+#include "reports/GuideCardsReport.h"
+#include "reports/MatchPointTablesReport.h"
+#include "reports/MeetingsReport.h"
 #include "reports/PairListReport.h"
+#include "reports/ReferenceTablesReport.h"
+#include "reports/ScheduleListsReport.h"
+#include "reports/ScoreListsReport.h"
 #include "reports/SessionResultsReport.h"
 #include "reports/SlamTotalsReport.h"
 #include "reports/SummerDrivesReport.h"
@@ -26,17 +34,16 @@ ReportWriter WriterOf(ReportKind kind) {
     case K::SlamTotals:
         return &WriteSlamTotals;
 
-    // The per-pair pages are files of their own, not a list of the window.
-    case K::AllPairsPages:
-    // Written by the schedule lists.
     case K::GuideCards:
+        return &WriteGuideCards;
     case K::StartPositions:
     case K::ScheduleByRound:
     case K::ScheduleByTable:
     case K::CompleteSchedule:
+        return &WriteScheduleList;
     case K::NorthSouthCount:
     case K::Meetings:
-    // Written by the score, match-point and frequency tables.
+        return &WriteMeetingsReport;
     case K::ScoresPerBoard:
     case K::ScoresPerBoardAllGroups:
     case K::ScoresPerPair:
@@ -46,15 +53,23 @@ ReportWriter WriterOf(ReportKind kind) {
     case K::TurnedBoards:
     case K::SuspectScores:
     case K::DeviatingVulnerability:
+        return &WriteScoreList;
     case K::CountList:
+    case K::GroupCountList:
+        return &WriteCountList;
     case K::MatchPointsPerPair:
     case K::MatchPointTotalsPerPair:
     case K::MatchPointsPerBoard:
+        return &WriteMatchPointTable;
     case K::Frequencies:
-    case K::GroupCountList:
+        return &WriteFrequencies;
     case K::AllScores:
     case K::ArbitralScoreTable:
     case K::ContractScores:
+        return &WriteReferenceTable;
+
+    // The per-pair pages are files of their own, not a list of the window.
+    case K::AllPairsPages:
         return nullptr;
     }
     return nullptr;

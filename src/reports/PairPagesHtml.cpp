@@ -1,0 +1,9 @@
+#include "reports/PairPagesHtml.h"
+
+namespace velk {
+
+bool ShowPairPagesAsHtml(ReportContext&, int, int) {
+    return false;
+}
+
+} // namespace velk
