@@ -83,7 +83,8 @@ void WriteTable(ReportContext& context, ReportSink& sink, const SessionMatchPoin
         for (const long long v : s.boardGroups)
             row += FixedField(static_cast<double>(v) / 10.0, 6, 1) + " ";
         row += FixedField(static_cast<double>(s.total) / 10.0, 7, 1);
-        const bool none = s.total == 0;
+        // Only where match points are percentages does a pair without any rank last.
+        const bool none = percentages && s.total == 0;
         const int rank = none ? pairs : RankOf(sums, static_cast<std::size_t>(k), twoLines);
         if (percentages) {
             double pct = 0;

@@ -1,0 +1,252 @@
+#include "core/records/ConfigRecord.h"
+#include "core/records/PairRecord.h"
+#include "reports/ReportDocument.h"
+#include "reports/ReportWriters.h"
+#include "reports/SessionMatchPoints.h"
+#include "support/ScheduleFixtures.h"
+#include "support/ScoreListBuilder.h"
+#include "support/ScriptedDialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace velk {
+namespace {
+
+using test::ScriptedDialogs;
+
+const char* const kNames[] = {"",
+                              "Jansen - de Vries",
+                              "Bakker - Smit",
+                              "Visser - Mulder",
+                              "Bos - Peters",
+                              "Dekker - Kok",
+                              "Meijer - de Boer"};
+
+// One group of six pairs on three tables, two rounds of two boards: pairs 1, 3 and 5 sit
+// North-South against 2, 4 and 6. North-South scores per board and table; table 3 did not play
+// board 4.
+//   board 1:  420  450  420
+//   board 2: -100 -100 -100
+//   board 3:  200  100  140
+//   board 4:   50  -50    -
+// Without Neuberg (top 4, board 4 top 2) the match points in tenths are, pairs 1 to 6:
+//   board 1: 10 30 40  0 10 30
+//   board 2: 20 20 20 20 20 20
+//   board 3: 40  0  0 40 20 20
+//   board 4: 20  0  0 20  -  -
+Club SixPairClub(std::uint16_t mode = ModePairs) {
+    Club club = test::MakeScheduleClub(1, 6, 3, 2, 1);
+    club.CompetitionHead.ScoringMode = mode;
+    club.ConfigRecord.Head = club.CompetitionHead;
+    club.ConfigRecord.Head.CompetitionName.set("De Troef");
+    club.CompetitionNumber = 1;
+    club.PairList.push_back(MakeHeaderRecord(2026, club.ClubFileName, true));
+    for (int p = 1; p <= 6; ++p) {
+        TParenObj pair = MakeNewPair(p, 6, 1, false);
+        pair.Naam.set(kNames[p]);
+        club.PairList.push_back(pair);
+    }
+    TZitCalcObj& s = club.SessionList[0];
+    s.BoardCount = 4;
+    s.BoardsPerRound = 2;
+    s.BoardGroupCount = 2;
+    s.SessionDate.set("15-12-2026");
+    s.Rows.assign(7, TCalcObj{});
+    const float totals[] = {0, 9.0f, 5.0f, 6.0f, 8.0f, 5.0f, 7.0f};
+    for (int p = 1; p <= 6; ++p) {
+        TCalcObj& r = s.Rows[static_cast<std::size_t>(p)];
+        r.Points = totals[p];
+        r.Percentage = 50;
+        r.BoardsPlayed = static_cast<std::uint8_t>(p >= 5 ? 3 : 4);
+    }
+    club.SessionHead = s;
+
+    TZitSchemaObj schedule;
+    schedule.Entries.assign(1 + 2 * 3, TSchemaObj{});
+    for (int r = 1; r <= 2; ++r)
+        for (int t = 1; t <= 3; ++t)
+            schedule.Entries[static_cast<std::size_t>((r - 1) * 3 + t)] = {
+                static_cast<std::int16_t>(t), static_cast<std::int16_t>(2 * t - 1),
+                static_cast<std::int16_t>(2 * t), static_cast<std::uint8_t>('A' + r - 1)};
+    club.SessionScheduleList.push_back(schedule);
+
+    test::ScoreListBuilder list(1, 6, 4, 2);
+    const int scores[4][3] = {{420, 450, 420}, {-100, -100, -100}, {200, 100, 140}, {50, -50, 0}};
+    for (int b = 1; b <= 4; ++b)
+        for (int t = 1; t <= 3; ++t)
+            if (b < 4 || t < 3)
+                list.table(1, b, 2 * t - 1, 2 * t, scores[b - 1][t - 1]);
+    TZitScoreObj block;
+    block.BoardsInList = 4;
+    block.SessionIndex = 1;
+    block.Records = list.scores;
+    club.SessionScoreList.push_back(block);
+    return club;
+}
+
+ReportContext CountListContext(Club& club, ScriptedDialogs& dialogs) {
+    ReportContext context(club, dialogs, ReportKind::CountList);
+    context.groups.SelFirstGroup = 1;
+    context.groups.SelLastGroup = 1;
+    return context;
+}
+
+TEST(MatchPointTableReports, CountListOfASessionWithABoardNotPlayed) {
+    Club club = SixPairClub();
+    ScriptedDialogs dialogs;
+    ReportContext context = CountListContext(club, dialogs);
+    ReportDocument d;
+    ASSERT_TRUE(WriteReport(context, d));
+    EXPECT_EQ(context.width, 101);
+    EXPECT_TRUE(dialogs.messages.empty());
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 3u + 2u + 6u + 1u);
+    EXPECT_EQ(lines[0], "G r o e p : A    Zitting : 1");
+    // As wide as "B R I D G E C L U B : De Troef       SEIZOEN  2026-2027".
+    EXPECT_EQ(lines[1], std::string(55, ' '));
+    EXPECT_EQ(lines[2], "TopPnt per Spel =  4");
+    EXPECT_EQ(lines[3], "Pr.\\Sp  1- 2   3- 4  Totaal Procent rang Naam");
+    // Two board groups: 2 x 7 + 29 + 32 for the names.
+    EXPECT_EQ(lines[4], std::string(75, '-'));
+    // Percentages over the boards played: pair 5 and 6 did not play board 4 (3 boards), so
+    // 5.0 / (4 x 3) is 41.67 %; ranks follow the percentages: 58.33, 56.25, 50.00, 41.67, 37.50, 31.25.
+    EXPECT_EQ(lines[5], "  1      3.0    6.0     9.0   56.25   2  Jansen - de Vries");
+    EXPECT_EQ(lines[6], "  2      5.0    0.0     5.0   31.25   6  Bakker - Smit");
+    EXPECT_EQ(lines[7], "  3      6.0    0.0     6.0   37.50   5  Visser - Mulder");
+    EXPECT_EQ(lines[8], "  4      2.0    6.0     8.0   50.00   3  Bos - Peters");
+    EXPECT_EQ(lines[9], "  5      3.0    2.0     5.0   41.67   4  Dekker - Kok");
+    EXPECT_EQ(lines[10], "  6      5.0    2.0     7.0   58.33   1  Meijer - de Boer");
+    EXPECT_EQ(lines[11], std::string(75, '-'));
+    // The heading stands between bold markers; the group is one block.
+    EXPECT_EQ(d.lines()[0].kind, ReportLineKind::BeginBlock);
+    EXPECT_EQ(d.lines()[1].kind, ReportLineKind::BoldOn);
+    EXPECT_EQ(d.lines()[3].kind, ReportLineKind::BoldOff);
+    // The list never changes the scores it reads.
+    EXPECT_EQ(club.SessionScoreList[0].Records, SixPairClub().SessionScoreList[0].Records);
+}
+
+TEST(MatchPointTableReports, ButlerCountListHasNoPercentages) {
+    // IMPs against the datum of each side: board 1 North-South 430, board 3 150, board 4 0;
+    // a difference of 10 is 0 IMPs, 20 is 1, 50 is 2.
+    Club club = SixPairClub(ModeButler);
+    ScriptedDialogs dialogs;
+    ReportContext context = CountListContext(club, dialogs);
+    ReportDocument d;
+    WriteReport(context, d);
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 2u + 2u + 6u + 1u);
+    EXPECT_EQ(lines[0], "G r o e p : A    Zitting : 1");
+    EXPECT_EQ(lines[2], "Pr.\\Sp  1- 2   3- 4  Totaal rang Naam");
+    // Ranked by total per board played: 1.0, -1.0, -0.75, 0.75, 0, 0.
+    EXPECT_EQ(lines[4], "  1      0.0    4.0     4.0   1  Jansen - de Vries");
+    EXPECT_EQ(lines[5], "  2      0.0   -4.0    -4.0   6  Bakker - Smit");
+    EXPECT_EQ(lines[6], "  3      1.0   -4.0    -3.0   5  Visser - Mulder");
+    EXPECT_EQ(lines[7], "  4     -1.0    4.0     3.0   2  Bos - Peters");
+    EXPECT_EQ(lines[8], "  5      0.0    0.0     0.0   3  Dekker - Kok");
+    EXPECT_EQ(lines[9], "  6      0.0    0.0     0.0   3  Meijer - de Boer");
+}
+
+TEST(MatchPointTableReports, CountListFailures) {
+    // Without a score block nothing is written.
+    Club club = SixPairClub();
+    club.SessionScoreList.clear();
+    ScriptedDialogs dialogs;
+    ReportContext context = CountListContext(club, dialogs);
+    ReportDocument d;
+    WriteReport(context, d);
+    EXPECT_TRUE(context.cancelled);
+    EXPECT_TRUE(d.empty());
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Er zijn geen MatchPoints berekend"});
+
+    // A group without points is left out with its box.
+    club = SixPairClub();
+    for (TCalcObj& r : club.SessionList[0].Rows)
+        r.Points = 0;
+    dialogs.messages.clear();
+    ReportContext none = CountListContext(club, dialogs);
+    WriteReport(none, d);
+    EXPECT_TRUE(d.empty());
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"U heeft nog geen punt ingevoerd voor groep: A"});
+
+    // The first pair without scores: the box, then the question; "Nee" ends the report.
+    club = SixPairClub();
+    for (int b = 1; b <= 4; ++b)
+        club.SessionScoreList[0].Records[static_cast<std::size_t>(ScoreRecordIndex(1, b, 1, 4, 6))] =
+            TScoreObj{};
+    dialogs.messages.clear();
+    dialogs.answerNo();
+    ReportContext ask(club, dialogs, ReportKind::GroupCountList);
+    d.clear();
+    WriteReport(ask, d);
+    ASSERT_EQ(dialogs.texts().size(), 2u);
+    EXPECT_EQ(dialogs.texts()[0], "Scores niet ingevuld of Zittafel Groep:  A1");
+    EXPECT_EQ(dialogs.texts()[1], "Wilt u toch doorgaan ?");
+    EXPECT_EQ(d.textLines().size(), 3u);
+}
+
+TEST(MatchPointTableReports, PercentageTopIsLoweredForPairsWithoutAPercentage) {
+    // Twelve pairs: the top is 10; a pair without a percentage makes the percentage top 9.
+    Club club = test::MakeScheduleClub(1, 12, 6, 11, 1);
+    club.SessionList[0].Rows.assign(13, TCalcObj{});
+    for (int p = 1; p <= 12; ++p)
+        club.SessionList[0].Rows[static_cast<std::size_t>(p)].Percentage = 50;
+    club.SessionScoreList.push_back(NewScoreBlock(1, 44, 12));
+    ScriptedDialogs dialogs;
+    auto topOf = [&] { return SessionMatchPoints(club, dialogs).percentageTop(1); };
+    EXPECT_EQ(SessionMatchPoints(club, dialogs).top(1), 10);
+    EXPECT_EQ(topOf(), 10);
+    club.SessionList[0].Rows[4].Percentage = 0;
+    EXPECT_EQ(topOf(), 9);
+    // The sit-out pair with its arbitral score does not lower it; one without lowers it twice.
+    club.SessionList[0].Rows[7].Percentage = 0;
+    club.SessionList[0].Rows[7].Status = -2;
+    EXPECT_EQ(topOf(), 9);
+    club.SessionList[0].Rows[7].Status = -3;
+    EXPECT_EQ(topOf(), 7);
+}
+
+TEST(MatchPointTableReports, FrequencyOfTheScoresOfABoard) {
+    Club club = SixPairClub();
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, ReportKind::Frequencies);
+    context.groups.SelFirstItem = 1;
+    context.groups.SelLastItem = 1;
+    ReportDocument d;
+    ASSERT_TRUE(WriteReport(context, d));
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 3u + 3u + 3u + 1u + 1u);
+    EXPECT_EQ(lines[3], "  Spel =   1");
+    EXPECT_EQ(lines[4], "  NZ Score|Paar NZ|aantal| MP NZ | MP OW | OW Score|Paar OW| NZ Perc.| OW Perc.|");
+    EXPECT_EQ(lines[5], std::string(70, '-'));
+    // 450 first, then the two 420s in table order; top 4.
+    EXPECT_EQ(lines[6], "    450   |   3   |   1  |  4.0  |  0.0  |  -450   |   4   | 100.0%  |   0.0%  | ");
+    EXPECT_EQ(lines[7], "    420   |   1   |   2  |  1.0  |  3.0  |  -420   |   2   |  25.0%  |  75.0%  | ");
+    EXPECT_EQ(lines[8], "    420   |   5   |   2  |  1.0  |  3.0  |  -420   |   6   |  25.0%  |  75.0%  | ");
+    EXPECT_EQ(lines[9], "");
+    EXPECT_EQ(lines[10], "  Aantallen cumulatief");
+}
+
+TEST(MatchPointTableReports, ArbitralScoresFollowTheRealOnes) {
+    Club club = SixPairClub();
+    auto& records = club.SessionScoreList[0].Records;
+    // Table 3 of board 1 gets 60 % and 40 %.
+    TScoreObj& ns = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 5, 4, 6))];
+    ns.Code = 1;
+    ns.Score = 60;
+    TScoreObj& ew = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 6, 4, 6))];
+    ew.Code = 1;
+    ew.Score = 40;
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, ReportKind::Frequencies);
+    context.groups.SelLastItem = 1;
+    ReportDocument d;
+    WriteReport(context, d);
+    const auto lines = d.textLines();
+    ASSERT_GE(lines.size(), 10u);
+    // 60 % of the top 4 is 2.4 match points.
+    EXPECT_EQ(lines[8], "  Arbitrale scores");
+    EXPECT_EQ(lines[9], "   A60%   |   5   |   1  |  2.4  |  1.6  |  A40%   |   6   |  60.0%  |  40.0%  | ");
+}
+
+} // namespace
+} // namespace velk
