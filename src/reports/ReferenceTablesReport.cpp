@@ -83,8 +83,7 @@ void WriteReferenceTable(ReportContext& context, ReportSink& sink) {
         context.cancelled = true;
         return;
     }
-    WriteListHead(context, sink);
-    sink.emptyLine();
+    // The tables need no session: each carries its own heading instead of the page head.
     switch (context.kind) {
     case ReportKind::AllScores:
         WriteAllScores(sink, tables);

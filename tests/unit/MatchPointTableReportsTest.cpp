@@ -248,5 +248,126 @@ TEST(MatchPointTableReports, ArbitralScoresFollowTheRealOnes) {
     EXPECT_EQ(lines[9], "   A60%   |   5   |   1  |  2.4  |  1.6  |  A40%   |   6   |  60.0%  |  40.0%  | ");
 }
 
+TEST(MatchPointTableReports, MatchPointsPerBoard) {
+    Club club = SixPairClub();
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, ReportKind::MatchPointsPerBoard);
+    context.groups.SelFirstItem = 1;
+    context.groups.SelLastItem = 2;
+    ReportDocument d;
+    ASSERT_TRUE(WriteReport(context, d));
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 3u + 2u * (4u + 3u + 1u));
+    EXPECT_EQ(lines[3], "  Spel =   1");
+    EXPECT_EQ(lines[4], "  Paar |     Score     | Tegen |  MP  |  MP  |");
+    EXPECT_EQ(lines[5], "   Nr. |   NZ  |   OW  |   Nr. |  NZ  |  OW  |");
+    EXPECT_EQ(lines[7], "     1 |   420 |       |     2 |  1.0 |  3.0 |");
+    EXPECT_EQ(lines[8], "     3 |   450 |       |     4 |  4.0 |  0.0 |");
+    EXPECT_EQ(lines[9], "     5 |   420 |       |     6 |  1.0 |  3.0 |");
+    // A minus score is East-West's: under OW without its sign.
+    EXPECT_EQ(lines[11], "  Spel =   2");
+    EXPECT_EQ(lines[15], "     1 |       |   100 |     2 |  2.0 |  2.0 |");
+}
+
+TEST(MatchPointTableReports, MatchPointsOfAPairPerSession) {
+    Club club = SixPairClub();
+    TCalcObj& row = club.SessionList[0].Rows[1];
+    row.SessionRank = 2;
+    row.CompetitionTotal = 50;
+    row.CompetitionRank = 2;
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, ReportKind::MatchPointTotalsPerPair);
+    context.groups.SelFirstItem = 1;
+    ReportDocument d;
+    ASSERT_TRUE(WriteReport(context, d));
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 3u + 6u);
+    EXPECT_EQ(lines[3], " Paar   1: Jansen - de Vries");
+    EXPECT_EQ(lines[4], " Avond| Punten| Max.P.| Perc. | Corr. | Totaal  %  | Rang |Aant.Spel|");
+    // Points whole without Neuberg; the maximum is the top 4 times 4 boards.
+    EXPECT_EQ(lines[6], "    1 |      9|    16 |  50.00|   0.00|     50.00  |   2  |     4   |");
+    EXPECT_EQ(lines[8], " Totaal      9     16   50.00      2");
+
+    // A pair that does not exist, or did not play: the message and nothing shown.
+    context.groups.SelFirstItem = 7;
+    d.clear();
+    WriteReport(context, d);
+    EXPECT_TRUE(context.cancelled);
+    EXPECT_TRUE(d.empty());
+    EXPECT_EQ(dialogs.texts().back(), "Dit paar bestaat niet:  A7");
+    for (int b = 1; b <= 4; ++b)
+        club.SessionScoreList[0].Records[static_cast<std::size_t>(ScoreRecordIndex(1, b, 2, 4, 6))] =
+            TScoreObj{};
+    ReportContext idle(club, dialogs, ReportKind::MatchPointsPerPair);
+    idle.groups.SelFirstItem = 2;
+    WriteReport(idle, d);
+    EXPECT_TRUE(d.empty());
+    EXPECT_EQ(dialogs.texts().back(), "Dit paar heeft niet gespeeld A2");
+}
+
+TEST(MatchPointTableReports, ScoresAndMatchPointsOfAPair) {
+    Club club = SixPairClub();
+    ScriptedDialogs dialogs;
+    dialogs.answerNo(); // not as HTML
+    ReportContext context(club, dialogs, ReportKind::MatchPointsPerPair);
+    context.groups.SelFirstItem = 1;
+    ReportDocument d;
+    ASSERT_TRUE(WriteReport(context, d));
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Tonen als HTML bestand ?"});
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 3u + 2u + 2u * 5u + 2u);
+    EXPECT_EQ(lines[3], " Paar   1: Jansen - de Vries");
+    EXPECT_EQ(lines[4], "");
+    EXPECT_EQ(lines[5], " Ronde  1 tegen paar  2: Bakker - Smit");
+    EXPECT_EQ(lines[6], " Spel |Richtng| Score |  M.P. | Totaal| Procenten|");
+    EXPECT_EQ(lines[8], "    1 |  NZ   |   420 |  1.0  |");
+    // After the board group: the running total and percentage, 3.0 over top 4 and 2 boards.
+    EXPECT_EQ(lines[9], "    2 |  NZ   |  -100 |  2.0  |   3.0 |      37.5%");
+    EXPECT_EQ(lines[14], "    4 |  NZ   |    50 |  2.0  |   9.0 |      56.3%");
+    EXPECT_EQ(lines[16], "Totaal Punten Procenten  :   9.0      56.3%");
+}
+
+TEST(MatchPointTableReports, ScoreListsPerBoardGroupAndCollections) {
+    Club club = SixPairClub();
+    auto& records = club.SessionScoreList[0].Records;
+    TScoreObj& ns = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 5, 4, 6))];
+    ns.Code = 1;
+    ns.Score = 60;
+    TScoreObj& ew = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 6, 4, 6))];
+    ew.Code = 1;
+    ew.Score = 40;
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, ReportKind::ScoresPerBoard);
+    context.groups.SelFirstItem = 1;
+    context.groups.SelLastItem = 4;
+    ReportDocument d;
+    ASSERT_TRUE(WriteReport(context, d));
+    auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 3u + 2u * 7u);
+    EXPECT_EQ(lines[2], " G r o e p : A    Zitting : 1");
+    EXPECT_EQ(lines[4], "        | S P E L L E N |  1   |  2   |");
+    EXPECT_EQ(lines[5], " Paren  | tafel | ronde |  1   |  2   |");
+    EXPECT_EQ(lines[7], "  1  2  |   1   |   1   |   420|  -100|");
+    EXPECT_EQ(lines[9], "  5  6  |   3   |   1   |  A60%|  -100|");
+    EXPECT_EQ(lines[11], "        | S P E L L E N |  3   |  4   |");
+    EXPECT_EQ(lines[16], "  5  6  |   3   |   2   |   140|      |");
+
+    ReportContext arbitral(club, dialogs, ReportKind::ArbitralScores);
+    d.clear();
+    WriteReport(arbitral, d);
+    lines = d.textLines();
+    ASSERT_EQ(lines.size(), 3u + 4u);
+    EXPECT_EQ(lines[4], "   Nr | tafel | ronde | spel  | NZ OW |NZ score OW |");
+    EXPECT_EQ(lines[6], "   1  |   3   |   1   |   1   |  5  6|  A60%  A40%|");
+
+    // Board 4 was not played at table 3: its two records are blank.
+    ReportContext blank(club, dialogs, ReportKind::BlankScores);
+    d.clear();
+    WriteReport(blank, d);
+    lines = d.textLines();
+    ASSERT_EQ(lines.size(), 3u + 4u);
+    EXPECT_EQ(lines[6], "   1  |   3   |   2   |   4   |  5  6|            |");
+}
+
 } // namespace
 } // namespace velk
