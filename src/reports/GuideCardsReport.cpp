@@ -93,6 +93,7 @@ void WriteGuideCards(ReportContext& context, ReportSink& sink) {
     const int rowsPerPage = CardRowsPerPage(s.rounds());
     WriteListHead(context, sink);
     sink.emptyLine();
+    sink.beginBlock();
     int rowsOnPage = 0;
     for (std::size_t i = 0; i < pairs.size(); i += 2) {
         const auto left = Card(s, pairs[i]);
@@ -103,9 +104,11 @@ void WriteGuideCards(ReportContext& context, ReportSink& sink) {
             return;
         }
         if (rowsOnPage == rowsPerPage) {
+            sink.endBlock();
             sink.newPage();
             WriteListHead(context, sink);
             sink.emptyLine();
+            sink.beginBlock();
             rowsOnPage = 0;
         }
         if (rowsOnPage > 0)
@@ -115,6 +118,7 @@ void WriteGuideCards(ReportContext& context, ReportSink& sink) {
             sink.line(right->empty() ? (*left)[k] : TextField((*left)[k], kCardWidth) + (*right)[k]);
         ++rowsOnPage;
     }
+    sink.endBlock();
 }
 
 } // namespace velk

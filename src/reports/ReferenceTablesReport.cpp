@@ -84,6 +84,7 @@ void WriteReferenceTable(ReportContext& context, ReportSink& sink) {
         return;
     }
     // The tables need no session: each carries its own heading instead of the page head.
+    sink.beginBlock();
     switch (context.kind) {
     case ReportKind::AllScores:
         WriteAllScores(sink, tables);
@@ -95,6 +96,7 @@ void WriteReferenceTable(ReportContext& context, ReportSink& sink) {
         WriteContractScores(sink, tables);
         break;
     }
+    sink.endBlock();
 }
 
 } // namespace velk

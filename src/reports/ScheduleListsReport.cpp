@@ -172,6 +172,9 @@ void WriteScheduleList(ReportContext& context, ReportSink& sink) {
         return;
     }
     WriteListHead(context, sink);
+    // The complete schedule makes a block of every group; the other lists are one block each.
+    if (!complete)
+        sink.beginBlock();
     switch (context.kind) {
     case ReportKind::StartPositions:
         WriteStartPositions(context, sink, s);
@@ -186,6 +189,8 @@ void WriteScheduleList(ReportContext& context, ReportSink& sink) {
         WriteCompleteSchedule(context, sink, s);
         break;
     }
+    if (!complete)
+        sink.endBlock();
 }
 
 } // namespace velk

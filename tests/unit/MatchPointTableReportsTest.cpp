@@ -84,6 +84,17 @@ Club SixPairClub(std::uint16_t mode = ModePairs) {
     return club;
 }
 
+// Table 3 of board 1 gets the arbitral scores 60 % and 40 %.
+void GiveArbitralScores(Club& club) {
+    auto& records = club.SessionScoreList[0].Records;
+    TScoreObj& ns = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 5, 4, 6))];
+    ns.Code = 1;
+    ns.Score = 60;
+    TScoreObj& ew = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 6, 4, 6))];
+    ew.Code = 1;
+    ew.Score = 40;
+}
+
 ReportContext CountListContext(Club& club, ScriptedDialogs& dialogs) {
     ReportContext context(club, dialogs, ReportKind::CountList);
     context.groups.SelFirstGroup = 1;
@@ -228,14 +239,7 @@ TEST(MatchPointTableReports, FrequencyOfTheScoresOfABoard) {
 
 TEST(MatchPointTableReports, ArbitralScoresFollowTheRealOnes) {
     Club club = SixPairClub();
-    auto& records = club.SessionScoreList[0].Records;
-    // Table 3 of board 1 gets 60 % and 40 %.
-    TScoreObj& ns = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 5, 4, 6))];
-    ns.Code = 1;
-    ns.Score = 60;
-    TScoreObj& ew = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 6, 4, 6))];
-    ew.Code = 1;
-    ew.Score = 40;
+    GiveArbitralScores(club);
     ScriptedDialogs dialogs;
     ReportContext context(club, dialogs, ReportKind::Frequencies);
     context.groups.SelLastItem = 1;
@@ -329,13 +333,7 @@ TEST(MatchPointTableReports, ScoresAndMatchPointsOfAPair) {
 
 TEST(MatchPointTableReports, ScoreListsPerBoardGroupAndCollections) {
     Club club = SixPairClub();
-    auto& records = club.SessionScoreList[0].Records;
-    TScoreObj& ns = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 5, 4, 6))];
-    ns.Code = 1;
-    ns.Score = 60;
-    TScoreObj& ew = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 6, 4, 6))];
-    ew.Code = 1;
-    ew.Score = 40;
+    GiveArbitralScores(club);
     ScriptedDialogs dialogs;
     ReportContext context(club, dialogs, ReportKind::ScoresPerBoard);
     context.groups.SelFirstItem = 1;

@@ -139,6 +139,9 @@ TEST(ScheduleListReports, GuideCardsTwoSideBySideWithASitOutRound) {
     EXPECT_EQ(lines[18], head5);
     EXPECT_EQ(lines[19], titles);
     EXPECT_TRUE(dialogs.messages.empty());
+    // The cards keep their columns in an HTML page: one block after the head.
+    EXPECT_EQ(d.lines()[4].kind, ReportLineKind::BeginBlock);
+    EXPECT_EQ(d.lines().back().kind, ReportLineKind::EndBlock);
 }
 
 TEST(ScheduleListReports, GuideCardsOnPaperAskForTheBlankLines) {
