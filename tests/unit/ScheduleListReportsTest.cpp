@@ -144,6 +144,36 @@ TEST(ScheduleListReports, GuideCardsTwoSideBySideWithASitOutRound) {
     EXPECT_EQ(d.lines().back().kind, ReportLineKind::EndBlock);
 }
 
+TEST(ScheduleListReports, GuideCardsOfPlayersNameThePartnerAndTheOpponents) {
+    // Eight players on two tables in one round: N, Z, O, W = 1, 2, 3, 4 and 5, 6, 7, 8.
+    Club club = test::MakeScheduleClub(1, 8, 2, 1, 1);
+    club.PairList.push_back(MakeHeaderRecord(2026, club.ClubFileName, true));
+    for (int p = 1; p <= 8; ++p)
+        club.PairList.push_back(MakeNewPair(p, 8, 1, true));
+    TZitSchemaObj s;
+    s.Form = ScheduleForm::Individual;
+    s.PlayerEntries.assign(3, TSchemaObj1{});
+    s.PlayerEntries[1] = {1, 1, 2, 3, 4, 'A'};
+    s.PlayerEntries[2] = {2, 5, 6, 7, 8, 'A'};
+    club.SessionScheduleList.push_back(s);
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, ReportKind::GuideCards);
+    context.range.RangeFirst = 1;
+    context.range.RangeLast = 4;
+    ReportDocument d;
+    WriteReport(context, d);
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 2u + 3u + 1u + 3u);
+    EXPECT_EQ(lines[2], " SPELER  1 Speler1" + std::string(28, ' ') + "   Zitting: 1 " +
+                            " SPELER  2 Speler2" + std::string(28, ' ') + "   Zitting: 1");
+    // Player 1 sits North: partner 2 (South), opponents 3 and 4.
+    EXPECT_EQ(lines[4], "   1      1  NZ   met  2 tegen  3 en  4" + std::string(11, ' ') + "   01-04" + "  " +
+                            "   1      1  NZ   met  1 tegen  3 en  4" + std::string(11, ' ') + "   01-04");
+    // Player 3 sits East: partner 4, opponents 1 and 2.
+    EXPECT_EQ(lines[8].substr(0, 58),
+              "   1      1  OW   met  4 tegen  1 en  2" + std::string(11, ' ') + "   01-04");
+}
+
 TEST(ScheduleListReports, GuideCardsOnPaperAskForTheBlankLines) {
     Club club = FiveRoundClub();
     ScriptedDialogs dialogs;
