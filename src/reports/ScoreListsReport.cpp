@@ -30,6 +30,10 @@ struct Seat {
     std::uint8_t letter = kBlankLetter;
 };
 
+bool InGroup(const SessionMatchPoints& mp, int group, int row) {
+    return row >= 1 && row <= mp.groupPairs(group);
+}
+
 // Every table of group g round by round; without a schedule the tables are found from the
 // North-South records of the board group's first board.
 std::vector<Seat> SeatsOf(const Club& club, const SessionMatchPoints& mp, int group) {
@@ -38,7 +42,9 @@ std::vector<Seat> SeatsOf(const Club& club, const SessionMatchPoints& mp, int gr
     std::vector<Seat> seats;
     for (int r = 1; s.hasSchedule() && r <= s.rounds(); ++r)
         for (int t = 1; t <= s.groupTables(group); ++t)
-            if (const auto e = s.entry(group, r, t); e && e->seats[0] > base && e->seats[1] > base)
+            // A pair outside the group has no records here, whatever the schedule file says.
+            if (const auto e = s.entry(group, r, t);
+                e && InGroup(mp, group, e->seats[0] - base) && InGroup(mp, group, e->seats[1] - base))
                 seats.push_back({r, e->table, e->seats[0] - base, e->seats[1] - base, e->letter});
     if (!seats.empty())
         return seats;
@@ -66,8 +72,24 @@ std::pair<int, int> BoardsOf(const Club& club, std::uint8_t letter, int boardCou
     return {first, std::min(first + perRound - 1, boardCount)};
 }
 
+// The highest code a score can carry ('S').
+constexpr std::uint8_t kLastCode = ScoreCode::ZeroPercentage;
+
 std::string ScoreText(const Club& club, const TScoreObj& r) {
+    if (r.Code > kLastCode)
+        return "?";
     return FormatScore(r, false, club.CompetitionHead.NeubergMode == NeubergOneDecimal);
+}
+
+// A record with a code no conversion knows is told once; its cell shows "?".
+void ReportUnreadableScores(ReportContext& context, const SessionMatchPoints& mp, const GroupRange& groups) {
+    for (int g = groups.first; g <= groups.last; ++g)
+        for (int b = 1; b <= mp.boardCount(); ++b)
+            for (int k = 1; k <= mp.groupPairs(g); ++k)
+                if (mp.record(g, b, k).Code > kLastCode) {
+                    context.dialogs.warning("Scoreconversie mislukt ");
+                    return;
+                }
 }
 
 void WriteBoardGroups(ReportContext& context, ReportSink& sink, const SessionMatchPoints& mp, int group) {
@@ -223,6 +245,7 @@ void WriteScoreList(ReportContext& context, ReportSink& sink) {
         tables = LoadScoreTables(DataFolder(), context.dialogs, errorCode, false);
     }
     const Mark marked = MarkOf(context.kind, tables);
+    ReportUnreadableScores(context, mp, groups);
     WriteListHead(context, sink);
     for (int g = groups.first; g <= groups.last; ++g) {
         sink.beginBlock();

@@ -8,6 +8,7 @@
 #include "reports/PageHeader.h"
 #include "reports/ReportFields.h"
 #include "scoring/BoardOpponents.h"
+#include "scoring/ScoreCode.h"
 #include "scoring/SessionResults.h"
 
 #include <algorithm>
@@ -80,13 +81,24 @@ int SessionMatchPoints::boardsPlayed(int group, int row) const {
 int SessionMatchPoints::opponentRow(int group, int board, int row) const {
     if (const int scheduled = OpponentRow(club_, group, board, row); scheduled > 0)
         return scheduled;
+    // Without a schedule the other side of a table holds the complement; equal results at
+    // several tables pair off in the order of the rows.
     const TScoreObj& own = record(group, board, row);
-    for (int k = 1; k <= groupPairs(group); ++k) {
+    const auto opposite = [&own](const TScoreObj& other) {
+        if (other.Direction == own.Direction || other.Code != own.Code || own.Code == 0)
+            return false;
+        if (own.Code == ScoreCode::Percentage || own.Code == ScoreCode::PercentageOnce)
+            return own.Score + other.Score == 100;
+        return own.Score == -other.Score;
+    };
+    int before = 0;
+    for (int k = 1; k < row; ++k) {
         const TScoreObj& other = record(group, board, k);
-        if (k != row && other.Direction != own.Direction && other.Code == own.Code &&
-            other.Score == -own.Score)
-            return k;
+        before += other.Direction == own.Direction && other.Code == own.Code && other.Score == own.Score;
     }
+    for (int k = 1; k <= groupPairs(group); ++k)
+        if (k != row && opposite(record(group, board, k)) && before-- == 0)
+            return k;
     return 0;
 }
 

@@ -367,5 +367,55 @@ TEST(MatchPointTableReports, ScoreListsPerBoardGroupAndCollections) {
     EXPECT_EQ(lines[6], "   1  |   3   |   2   |   4   |  5  6|            |");
 }
 
+TEST(MatchPointTableReports, CountListInTwoLinesRanksEachLineApart) {
+    // North-South (odd pairs) per board: 2.25, 1.5, 1.67; East-West (even): 1.25, 2.0, 2.33.
+    Club club = SixPairClub();
+    club.SessionHead.TwoLines = 1;
+    ScriptedDialogs dialogs;
+    ReportContext context = CountListContext(club, dialogs);
+    ReportDocument d;
+    WriteReport(context, d);
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 12u);
+    // The rank in width 3 on odd pairs, 5 on even ones.
+    EXPECT_EQ(lines[5], "  1      3.0    6.0     9.0   56.25  1  Jansen - de Vries");
+    EXPECT_EQ(lines[6], "  2      5.0    0.0     5.0   31.25    3  Bakker - Smit");
+    EXPECT_EQ(lines[7], "  3      6.0    0.0     6.0   37.50  3  Visser - Mulder");
+    EXPECT_EQ(lines[8], "  4      2.0    6.0     8.0   50.00    2  Bos - Peters");
+    EXPECT_EQ(lines[9], "  5      3.0    2.0     5.0   41.67  2  Dekker - Kok");
+    EXPECT_EQ(lines[10], "  6      5.0    2.0     7.0   58.33    1  Meijer - de Boer");
+}
+
+TEST(MatchPointTableReports, WithoutAScheduleTheTablesPairOffByTheirScores) {
+    Club club = SixPairClub();
+    club.SessionScheduleList.clear();
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, ReportKind::Frequencies);
+    context.groups.SelLastItem = 1;
+    ReportDocument d;
+    WriteReport(context, d);
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 11u);
+    // The two tables that scored 420 keep their own East-West pairs.
+    EXPECT_EQ(lines[7].substr(0, 60), "    420   |   1   |   2  |  1.0  |  3.0  |  -420   |   2   |");
+    EXPECT_EQ(lines[8].substr(0, 60), "    420   |   5   |   2  |  1.0  |  3.0  |  -420   |   6   |");
+}
+
+TEST(MatchPointTableReports, ScoreListsSurviveAHostileScheduleAndUnknownCodes) {
+    Club club = SixPairClub();
+    club.SessionScheduleList[0].Entries[1].NS = 999;
+    club.SessionScoreList[0].Records[static_cast<std::size_t>(ScoreRecordIndex(1, 2, 3, 4, 6))].Code = 200;
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, ReportKind::ScoresPerBoard);
+    context.groups.SelLastItem = 2;
+    ReportDocument d;
+    WriteReport(context, d);
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Scoreconversie mislukt "});
+    const auto lines = d.textLines();
+    // Table 1 of round 1 names a pair that is not in the group: it is left out.
+    ASSERT_EQ(lines.size(), 3u + 6u);
+    EXPECT_EQ(lines[7], "  3  4  |   2   |   1   |   450|     ?|");
+}
+
 } // namespace
 } // namespace velk
