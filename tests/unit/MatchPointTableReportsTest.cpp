@@ -95,6 +95,14 @@ void GiveArbitralScores(Club& club) {
     ew.Score = 40;
 }
 
+// Rows from..from + n - 1 of a list are exactly `rows`.
+void ExpectRows(const std::vector<std::string>& lines, std::size_t from,
+                const std::vector<std::string>& rows) {
+    ASSERT_GE(lines.size(), from + rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(lines[from + i], rows[i]) << "row " << from + i;
+}
+
 ReportContext CountListContext(Club& club, ScriptedDialogs& dialogs) {
     ReportContext context(club, dialogs, ReportKind::CountList);
     context.groups.SelFirstGroup = 1;
@@ -121,12 +129,13 @@ TEST(MatchPointTableReports, CountListOfASessionWithABoardNotPlayed) {
     EXPECT_EQ(lines[4], std::string(75, '-'));
     // Percentages over the boards played: pair 5 and 6 did not play board 4 (3 boards), so
     // 5.0 / (4 x 3) is 41.67 %; ranks follow the percentages: 58.33, 56.25, 50.00, 41.67, 37.50, 31.25.
-    EXPECT_EQ(lines[5], "  1      3.0    6.0     9.0   56.25   2  Jansen - de Vries");
-    EXPECT_EQ(lines[6], "  2      5.0    0.0     5.0   31.25   6  Bakker - Smit");
-    EXPECT_EQ(lines[7], "  3      6.0    0.0     6.0   37.50   5  Visser - Mulder");
-    EXPECT_EQ(lines[8], "  4      2.0    6.0     8.0   50.00   3  Bos - Peters");
-    EXPECT_EQ(lines[9], "  5      3.0    2.0     5.0   41.67   4  Dekker - Kok");
-    EXPECT_EQ(lines[10], "  6      5.0    2.0     7.0   58.33   1  Meijer - de Boer");
+    ExpectRows(lines, 5,
+               {"  1      3.0    6.0     9.0   56.25   2  Jansen - de Vries",
+                "  2      5.0    0.0     5.0   31.25   6  Bakker - Smit",
+                "  3      6.0    0.0     6.0   37.50   5  Visser - Mulder",
+                "  4      2.0    6.0     8.0   50.00   3  Bos - Peters",
+                "  5      3.0    2.0     5.0   41.67   4  Dekker - Kok",
+                "  6      5.0    2.0     7.0   58.33   1  Meijer - de Boer"});
     EXPECT_EQ(lines[11], std::string(75, '-'));
     // The heading stands between bold markers; the group is one block.
     EXPECT_EQ(d.lines()[0].kind, ReportLineKind::BeginBlock);
@@ -149,12 +158,12 @@ TEST(MatchPointTableReports, ButlerCountListHasNoPercentages) {
     EXPECT_EQ(lines[0], "G r o e p : A    Zitting : 1");
     EXPECT_EQ(lines[2], "Pr.\\Sp  1- 2   3- 4  Totaal rang Naam");
     // Ranked by total per board played: 1.0, -1.0, -0.75, 0.75, 0, 0.
-    EXPECT_EQ(lines[4], "  1      0.0    4.0     4.0   1  Jansen - de Vries");
-    EXPECT_EQ(lines[5], "  2      0.0   -4.0    -4.0   6  Bakker - Smit");
-    EXPECT_EQ(lines[6], "  3      1.0   -4.0    -3.0   5  Visser - Mulder");
-    EXPECT_EQ(lines[7], "  4     -1.0    4.0     3.0   2  Bos - Peters");
-    EXPECT_EQ(lines[8], "  5      0.0    0.0     0.0   3  Dekker - Kok");
-    EXPECT_EQ(lines[9], "  6      0.0    0.0     0.0   3  Meijer - de Boer");
+    ExpectRows(
+        lines, 4,
+        {"  1      0.0    4.0     4.0   1  Jansen - de Vries",
+         "  2      0.0   -4.0    -4.0   6  Bakker - Smit", "  3      1.0   -4.0    -3.0   5  Visser - Mulder",
+         "  4     -1.0    4.0     3.0   2  Bos - Peters", "  5      0.0    0.0     0.0   3  Dekker - Kok",
+         "  6      0.0    0.0     0.0   3  Meijer - de Boer"});
 }
 
 TEST(MatchPointTableReports, CountListFailures) {
@@ -230,11 +239,21 @@ TEST(MatchPointTableReports, FrequencyOfTheScoresOfABoard) {
     EXPECT_EQ(lines[4], "  NZ Score|Paar NZ|aantal| MP NZ | MP OW | OW Score|Paar OW| NZ Perc.| OW Perc.|");
     EXPECT_EQ(lines[5], std::string(70, '-'));
     // 450 first, then the two 420s in table order; top 4.
-    EXPECT_EQ(lines[6], "    450   |   3   |   1  |  4.0  |  0.0  |  -450   |   4   | 100.0%  |   0.0%  | ");
-    EXPECT_EQ(lines[7], "    420   |   1   |   2  |  1.0  |  3.0  |  -420   |   2   |  25.0%  |  75.0%  | ");
-    EXPECT_EQ(lines[8], "    420   |   5   |   2  |  1.0  |  3.0  |  -420   |   6   |  25.0%  |  75.0%  | ");
-    EXPECT_EQ(lines[9], "");
-    EXPECT_EQ(lines[10], "  Aantallen cumulatief");
+    ExpectRows(lines, 6,
+               {"    450   |   3   |   1  |  4.0  |  0.0  |  -450   |   4   | 100.0%  |   0.0%  | ",
+                "    420   |   1   |   2  |  1.0  |  3.0  |  -420   |   2   |  25.0%  |  75.0%  | ",
+                "    420   |   5   |   2  |  1.0  |  3.0  |  -420   |   6   |  25.0%  |  75.0%  | ", "",
+                "  Aantallen cumulatief"});
+
+    // Scored "Topintegraal", all groups make one table under the session alone.
+    club.CompetitionHead.CalcMethod = CalcTopIntegral;
+    ReportContext together(club, dialogs, ReportKind::Frequencies);
+    together.groups.SelLastItem = 1;
+    ReportDocument all;
+    WriteReport(together, all);
+    ASSERT_EQ(all.textLines().size(), 11u);
+    EXPECT_EQ(all.textLines()[0], "  Zitting : 1");
+    EXPECT_EQ(all.textLines()[6], lines[6]);
 }
 
 TEST(MatchPointTableReports, ArbitralScoresFollowTheRealOnes) {
@@ -378,12 +397,13 @@ TEST(MatchPointTableReports, CountListInTwoLinesRanksEachLineApart) {
     const auto lines = d.textLines();
     ASSERT_EQ(lines.size(), 12u);
     // The rank in width 3 on odd pairs, 5 on even ones.
-    EXPECT_EQ(lines[5], "  1      3.0    6.0     9.0   56.25  1  Jansen - de Vries");
-    EXPECT_EQ(lines[6], "  2      5.0    0.0     5.0   31.25    3  Bakker - Smit");
-    EXPECT_EQ(lines[7], "  3      6.0    0.0     6.0   37.50  3  Visser - Mulder");
-    EXPECT_EQ(lines[8], "  4      2.0    6.0     8.0   50.00    2  Bos - Peters");
-    EXPECT_EQ(lines[9], "  5      3.0    2.0     5.0   41.67  2  Dekker - Kok");
-    EXPECT_EQ(lines[10], "  6      5.0    2.0     7.0   58.33    1  Meijer - de Boer");
+    ExpectRows(lines, 5,
+               {"  1      3.0    6.0     9.0   56.25  1  Jansen - de Vries",
+                "  2      5.0    0.0     5.0   31.25    3  Bakker - Smit",
+                "  3      6.0    0.0     6.0   37.50  3  Visser - Mulder",
+                "  4      2.0    6.0     8.0   50.00    2  Bos - Peters",
+                "  5      3.0    2.0     5.0   41.67  2  Dekker - Kok",
+                "  6      5.0    2.0     7.0   58.33    1  Meijer - de Boer"});
 }
 
 TEST(MatchPointTableReports, WithoutAScheduleTheTablesPairOffByTheirScores) {
