@@ -437,5 +437,44 @@ TEST(MatchPointTableReports, ScoreListsSurviveAHostileScheduleAndUnknownCodes) {
     EXPECT_EQ(lines[7], "  3  4  |   2   |   1   |   450|     ?|");
 }
 
+TEST(MatchPointTableReports, ScoresPerPairAndTheMarkedCollections) {
+    Club club = SixPairClub();
+    auto& records = club.SessionScoreList[0].Records;
+    const auto at = [&](int board, int row) -> TScoreObj& {
+        return records[static_cast<std::size_t>(ScoreRecordIndex(1, board, row, 4, 6))];
+    };
+    // Board 1 is not vulnerable: 620 is a score of the vulnerable side only (its class is 12), and
+    // 250 is possible but suspect either way (class 10). Board 2 of table 2 was turned.
+    at(1, 1).Score = 620;
+    at(1, 2).Score = -620;
+    at(1, 3).Score = 250;
+    at(1, 4).Score = -250;
+    at(2, 3).Flags |= ScoreFlag::Turned;
+    ScriptedDialogs dialogs;
+    const auto list = [&](ReportKind kind) {
+        ReportContext context(club, dialogs, kind);
+        context.groups.SelFirstItem = 1;
+        context.groups.SelLastItem = 1;
+        ReportDocument d;
+        WriteReport(context, d);
+        return d.textLines();
+    };
+    auto lines = list(ReportKind::DeviatingVulnerability);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[6], "   1  |   1   |   1   |   1   |  1  2|   620  -620|");
+    lines = list(ReportKind::SuspectScores);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[6], "   1  |   2   |   1   |   1   |  3  4|   250  -250|");
+    lines = list(ReportKind::TurnedBoards);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[6], "   1  |   2   |   1   |   2   |  3  4|  -100   100|");
+    lines = list(ReportKind::ScoresPerPair);
+    ASSERT_EQ(lines.size(), 7u);
+    EXPECT_EQ(lines[4], " Paar | spel  |     1     2     3     4     5     6     7     8     9    10 ");
+    EXPECT_EQ(lines[5], std::string(70, '-'));
+    EXPECT_EQ(lines[6], "    1 |    1  |   620  -100   200    50 ");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 } // namespace
 } // namespace velk
