@@ -62,3 +62,19 @@ bool SelectBoxKeys::eventFilter(QObject* watched, QEvent* event) {
     }
     return QObject::eventFilter(watched, event);
 }
+
+OkCancelButtons AddOkCancelRow(QDialog* dialog, QBoxLayout* layout, const QString& okText) {
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* ok = new QPushButton(okText, dialog);
+    ok->setObjectName(QStringLiteral("OkBtn"));
+    auto* cancel = new QPushButton(QStringLiteral("&Schrap"), dialog);
+    cancel->setObjectName(QStringLiteral("SchrapBtn"));
+    cancel->setAutoDefault(false);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    return {ok, cancel};
+}

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QDialog>
 #include <QObject>
+#include <QPushButton>
 #include <QString>
 #include <functional>
 #include <string>
@@ -10,6 +13,14 @@
 // An editable combo box of the selection dialogs: typed text is never added to the list, and
 // Enter does not reach the dialog's default button.
 QComboBox* MakeSelectBox(QWidget* parent, const QString& objectName);
+
+// The button row of the selection dialogs: OK (named "OkBtn", captioned `okText`) and "&Schrap"
+// ("SchrapBtn", never the default), right-aligned, closing the dialog with accept and reject.
+struct OkCancelButtons {
+    QPushButton* ok;
+    QPushButton* cancel;
+};
+OkCancelButtons AddOkCancelRow(QDialog* dialog, QBoxLayout* layout, const QString& okText);
 
 // Shows the items, the text and the hint of a box without firing its signals.
 void ShowSelectBox(QComboBox* box, const std::vector<std::string>& items, const std::string& text,

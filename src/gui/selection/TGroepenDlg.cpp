@@ -25,25 +25,14 @@ TGroepenDlg::TGroepenDlg(velk::Club& club, velk::Dialogs& dialogs, QWidget* pare
     form->addRow(QStringLiteral("Naar groep:"), target_);
     layout->addLayout(form);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    ok_ = new QPushButton(QStringLiteral("O&k"), this);
-    ok_->setObjectName(QStringLiteral("OkBtn"));
+    ok_ = AddOkCancelRow(this, layout, QStringLiteral("O&k")).ok;
     ok_->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Schrap"), this);
-    cancel->setObjectName(QStringLiteral("SchrapBtn"));
-    cancel->setAutoDefault(false);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
 
     // Only the source box takes a double click as Enter.
     new SelectBoxKeys(
         source_, [this] { enterBox(CopyField::GroepBox1); }, [this] { reject(); });
     new SelectBoxKeys(
         target_, [this] { enterBox(CopyField::GroepBox2); }, [this] { reject(); }, false);
-    connect(ok_, &QPushButton::clicked, this, &TGroepenDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &TGroepenDlg::reject);
     FitTitle(this);
 }
 

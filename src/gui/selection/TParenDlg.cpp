@@ -1,6 +1,7 @@
 #include "gui/selection/TParenDlg.h"
 
 #include "gui/WindowPlacement.h"
+#include "gui/selection/SelectionBoxes.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -62,20 +63,9 @@ TParenDlg::TParenDlg(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent)
     for (QLineEdit* e : {first_, last_, session_})
         e->installEventFilter(this);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setObjectName(QStringLiteral("OkBtn"));
+    ok_ = AddOkCancelRow(this, layout, QStringLiteral("OK")).ok;
     // Enter on OK, where the fields send the focus last, closes the dialog.
     ok_->setAutoDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("&Schrap"), this);
-    cancel->setObjectName(QStringLiteral("SchrapBtn"));
-    cancel->setAutoDefault(false);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    connect(ok_, &QPushButton::clicked, this, &TParenDlg::accept);
-    connect(cancel, &QPushButton::clicked, this, &TParenDlg::reject);
 }
 
 QLineEdit* TParenDlg::edit(RangeField field) const {

@@ -56,20 +56,10 @@ TSelectieDlg::TSelectieDlg(velk::Club& club, velk::Dialogs& dialogs, QWidget* pa
     }
     layout->addLayout(grid);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    ok_ = new QPushButton(QStringLiteral("O&k"), this);
-    ok_->setObjectName(QStringLiteral("OkBtn"));
+    const OkCancelButtons row = AddOkCancelRow(this, layout, QStringLiteral("O&k"));
+    ok_ = row.ok;
+    cancel_ = row.cancel;
     ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("&Schrap"), this);
-    cancel_->setObjectName(QStringLiteral("SchrapBtn"));
-    cancel_->setAutoDefault(false);
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
-    layout->addLayout(buttons);
-
-    connect(ok_, &QPushButton::clicked, this, &TSelectieDlg::accept);
-    connect(cancel_, &QPushButton::clicked, this, &TSelectieDlg::reject);
 }
 
 QComboBox* TSelectieDlg::boxWidget(SelectionField field) const {
