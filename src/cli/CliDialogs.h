@@ -21,7 +21,13 @@ public:
         return true;
     }
     std::optional<std::string> inputAnswer;
-    std::optional<std::string> openFileName(const FileChoice&) override { return std::nullopt; }
+    // With nobody to choose, an open choice takes the file it proposes when a command says so.
+    std::optional<std::string> openFileName(const FileChoice& choice) override {
+        if (!takeProposedFile)
+            return std::nullopt;
+        return choice.initialPath;
+    }
+    bool takeProposedFile = false;
     // The path a command names is the answer to every save choice.
     std::optional<std::string> saveFileName(const FileChoice&) override { return savePath; }
     std::optional<std::string> savePath;

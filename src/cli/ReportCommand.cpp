@@ -1,5 +1,6 @@
 // velk-cli report: any list of the result window, as text, an HTML page or a PDF file.
 #include "cli/ArgParser.h"
+#include "cli/CliDocumentOpener.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/UsageTexts.h"
@@ -102,9 +103,23 @@ int RunReport(const Args& raw) {
     const std::filesystem::path scratch =
         std::filesystem::temp_directory_path() / ("velk-report-" + std::to_string(::getpid()));
     run.setWorkFolder(scratch);
-    const ReportOutcome outcome = run.open(static_cast<ReportKind>(kind));
+    // The per-pair pages go where --output names (a page of it: its folder), the page handed to
+    // the word processor beside it or beside the competition.
+    const auto output = args.value("output");
+    open.dialogs.savePath = output;
+    open.dialogs.takeProposedFile = true;
+    const std::filesystem::path beside = output ? std::filesystem::path(*output).parent_path()
+                                                : std::filesystem::path(open.club.ClubFilePath).parent_path();
+    run.setHandOffFolder(beside.empty() ? std::filesystem::path(".") : beside);
     std::error_code ec;
+    if (output && !beside.empty())
+        std::filesystem::create_directories(beside, ec);
+    CliDocumentOpener opener;
+    run.setDocumentOpener(&opener);
+    const ReportOutcome outcome = run.open(static_cast<ReportKind>(kind));
     std::filesystem::remove_all(scratch, ec);
+    if (outcome == ReportOutcome::Delivered)
+        return run.deliveredWhole() ? 0 : 1;
     if (outcome == ReportOutcome::NotAvailable) {
         std::cerr << kNotAvailable << ": lijst " << kind << '\n';
         return 1;
@@ -115,7 +130,6 @@ int RunReport(const Args& raw) {
         std::cerr << run.warnings() << '\n';
 
     const ReportDocument& report = run.document();
-    const auto output = args.value("output");
     // The slam totals have a page of their own in HTML.
     const bool slamPage =
         format == "html" && static_cast<ReportKind>(kind) == ReportKind::SlamTotals && run.context();

@@ -49,6 +49,8 @@ const std::vector<CommandHelp>& CommandHelps() {
          "K: 1 punten op nummer, 2 punten op rang, 3 procenten op nummer, 4 procenten op rang,\n"
          "   5/6 totalen per jaar op clubnummer/plaats over de competities F-L, 7 parenlijst,\n"
          "   17 zomerdrives (--drives: het aantal), 20 slems (--competitions N: alleen competitie N)\n"
+         "   32 scores en matchpunten van paar --range N (met --yes als pagina naar de tekstverwerker),\n"
+         "   37 de pagina's van alle paren in de map van --output (PAD/MPPaarA1.htm)\n"
          "   (en de andere lijsten van het menu Uitvoer, zodra ze er zijn)\n"
          "Zonder --output gaat de tekst (UTF-8) of de HTML-pagina naar standaarduitvoer;\n"
          "pdf vraagt om --output. Vragen beantwoordt --yes met Ja, anders Nee.\n"},

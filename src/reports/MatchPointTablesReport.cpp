@@ -113,7 +113,7 @@ void WritePairScores(ReportContext& context, ReportSink& sink) {
     if (!chosen)
         return;
     const auto [group, pair] = *chosen;
-    if (context.dialogs.askYesNo("Tonen als HTML bestand ?") && ShowPairPagesAsHtml(context, group, pair))
+    if (context.dialogs.askYesNo("Tonen als HTML bestand ?") && ShowPairPagesAsHtml(context, mp, group, pair))
         return;
     if (!mp.hasResults(group)) {
         ReportNoResults(context, group);

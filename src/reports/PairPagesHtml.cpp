@@ -1,9 +1,48 @@
 #include "reports/PairPagesHtml.h"
 
+#include "reports/PairPageHandOff.h"
+#include "reports/PairPagesReport.h"
+
+#include <filesystem>
+
 namespace velk {
 
-bool ShowPairPagesAsHtml(ReportContext&, int, int) {
-    return false;
+bool ShowPairPagesAsHtml(ReportContext& context, SessionMatchPoints& mp, int group, int pair) {
+    if (!context.opener)
+        return false;
+    mp.compute(group);
+    context.delivered = HandOffPairPage({context.club, mp.scores(), mp.boardMatchPoints()}, group, pair,
+                                        context.handOffFolder, context.dialogs, *context.opener);
+    return true;
+}
+
+void WritePairPagesReport(ReportContext& context, ReportSink&) {
+    SessionMatchPoints mp(context.club, context.dialogs);
+    if (!mp.available()) {
+        ReportNoMatchPoints(context);
+        return;
+    }
+    const GroupRange groups = ChosenGroups(context);
+    if (groups.last < groups.first) {
+        context.cancelled = true;
+        return;
+    }
+    const std::string folder = std::filesystem::path(context.club.ClubFilePath).parent_path().string();
+    // Each group is computed as its folder is chosen, so its pages show current match points.
+    auto folderFor = [&](int group) -> std::optional<std::string> {
+        if (!mp.hasResults(group)) {
+            ReportNoResults(context, group);
+            return std::nullopt;
+        }
+        const std::optional<std::string> chosen =
+            context.dialogs.saveFileName(PairPagesFileChoice(group, folder));
+        if (!chosen)
+            return std::nullopt;
+        mp.compute(group);
+        return std::filesystem::path(*chosen).parent_path().string();
+    };
+    context.delivered = WriteAllPairPages({context.club, mp.scores(), mp.boardMatchPoints()}, groups.first,
+                                          groups.last, folderFor, context.dialogs);
 }
 
 } // namespace velk

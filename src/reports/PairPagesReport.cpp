@@ -307,10 +307,13 @@ bool WriteAllPairPages(const PairPagesInput& in, int firstGroup, int lastGroup,
     if (!save((std::filesystem::path(*lastFolder) / kPairNamesFileName).string(),
               PairNamesScript(club, firstGroup, lastGroup)))
         return false;
+    // A page that could not be written was said; the pages are then not all saved.
+    if (!all)
+        return false;
     dialogs.information("Bewaren Matchpunten is gelukt voor alle paren van Groep : " +
                         std::string(1, GroupLetter(firstGroup)) + "t/m" + GroupLetter(lastGroup) + "\r" +
                         " tevens Paarnamen.htm bewaard");
-    return all;
+    return true;
 }
 
 } // namespace velk

@@ -2,12 +2,14 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "reports/DocumentOpener.h"
 #include "reports/PageHeader.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportStyle.h"
 #include "selection/GroupSelection.h"
 #include "selection/RangeSelection.h"
 
+#include <optional>
 #include <string>
 
 namespace velk {
@@ -38,6 +40,13 @@ struct ReportContext {
     bool cancelled = false;
     // Asked for landscape on paper (the guide cards with the opponents' names).
     bool landscape = false;
+
+    // Where a page handed to another program goes, and that program; none: the list stays text.
+    std::string handOffFolder;
+    DocumentOpener* opener = nullptr;
+    // Set when the report went to files or another program instead of the window; false in it
+    // when that did not succeed.
+    std::optional<bool> delivered;
 
     ReportContext(Club& club, Dialogs& dialogs, ReportKind kind);
 };

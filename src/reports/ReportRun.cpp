@@ -128,6 +128,7 @@ ReportOutcome ReportRun::open(ReportKind kind) {
     kind_ = kind;
     warnings_.clear();
     workFileFailed_ = false;
+    deliveredWhole_ = false;
     const int k = static_cast<int>(kind);
     if (!checksPass(kind))
         return ReportOutcome::Stopped;
@@ -144,10 +145,17 @@ ReportOutcome ReportRun::open(ReportKind kind) {
     if (Between(k, 20, 29) && !sources_.scoresLoaded(club_))
         return ReportOutcome::Stopped;
 
+    context.opener = opener_;
+    context.handOffFolder = (handOffFolder_.empty() ? workFile().parent_path() : handOffFolder_).string();
+
     ReportDocument document;
     WriteReport(context, document);
     if (context.cancelled)
         return ReportOutcome::Stopped;
+    if (context.delivered) {
+        deliveredWhole_ = *context.delivered;
+        return ReportOutcome::Delivered;
+    }
     document_ = std::move(document);
     warnings_ = context.warnings;
     context_.emplace(context);

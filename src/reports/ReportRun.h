@@ -42,6 +42,7 @@ enum class ReportOutcome {
     Shown,        // the report was written
     Stopped,      // a check refused it or the selection was cancelled: nothing to show
     NotAvailable, // this version has no writer for the kind
+    Delivered,    // the report went to files or another program: the window shows nothing
 };
 
 inline constexpr const char* kWorkFileName = "UitTekst";
@@ -56,6 +57,10 @@ public:
     // The folder of the work file; the program's data folder unless set.
     void setWorkFolder(std::filesystem::path folder) { workFolder_ = std::move(folder); }
     std::filesystem::path workFile() const;
+    // The program a page of the per-pair list is handed to, and the folder the page is written
+    // in (the work file's unless set).
+    void setDocumentOpener(DocumentOpener* opener) { opener_ = opener; }
+    void setHandOffFolder(std::filesystem::path folder) { handOffFolder_ = std::move(folder); }
 
     ReportOutcome open(ReportKind kind);
 
@@ -68,6 +73,8 @@ public:
     std::string title() const;
     // Set when the work file could not be written; the report is shown all the same.
     bool workFileFailed() const { return workFileFailed_; }
+    // After Delivered: whether every file was written and the other program started.
+    bool deliveredWhole() const { return deliveredWhole_; }
 
 private:
     bool checksPass(ReportKind kind);
@@ -78,11 +85,14 @@ private:
     ReportSelections& selections_;
     ReportSources sources_;
     std::filesystem::path workFolder_;
+    std::filesystem::path handOffFolder_;
+    DocumentOpener* opener_ = nullptr;
     ReportKind kind_ = ReportKind::PairList;
     std::optional<ReportContext> context_;
     ReportDocument document_;
     std::string warnings_;
     bool workFileFailed_ = false;
+    bool deliveredWhole_ = false;
 };
 
 } // namespace velk

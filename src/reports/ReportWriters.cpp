@@ -6,6 +6,7 @@
 #include "reports/MatchPointTablesReport.h"
 #include "reports/MeetingsReport.h"
 #include "reports/PairListReport.h"
+#include "reports/PairPagesHtml.h"
 #include "reports/ReferenceTablesReport.h"
 #include "reports/ScheduleListsReport.h"
 #include "reports/ScoreListsReport.h"
@@ -70,7 +71,7 @@ ReportWriter WriterOf(ReportKind kind) {
 
     // The per-pair pages are files of their own, not a list of the window.
     case K::AllPairsPages:
-        return nullptr;
+        return &WritePairPagesReport;
     }
     return nullptr;
 }

@@ -70,6 +70,11 @@ int SessionMatchPoints::tenths(int group, int board, int row) const {
                  : 0;
 }
 
+const std::vector<TMatchPObj>& SessionMatchPoints::boardMatchPoints() const {
+    static const std::vector<TMatchPObj> none;
+    return calc_ ? calc_->BoardMatchPoints() : none;
+}
+
 const TScoreObj& SessionMatchPoints::record(int group, int board, int row) const {
     return calc_->record(group, board, row);
 }

@@ -52,6 +52,10 @@ public:
     int boardNumber(int board) const;
 
     int boardCount() const { return settings_.BoardCount; }
+    // The copy of the session's scores and the match points computed so far, per score record:
+    // what the per-pair pages are written from.
+    const std::vector<TScoreObj>& scores() const { return scores_; }
+    const std::vector<TMatchPObj>& boardMatchPoints() const;
     const MatchPointSettings& settings() const { return settings_; }
 
 private:

@@ -197,13 +197,10 @@ void WriteYearTotals(ReportContext& context, ReportSink& sink) {
     }
     heading.competitionLine = club.CompetitionNumber > 0;
     WriteSeasonHeader(context, sink, heading);
-    for (const SeasonRow& row : rows) {
+    // Every club number with a pair is listed, by place as by number: a pair that did not play
+    // stands at the end, it does not cut off the pairs after it.
+    for (const SeasonRow& row : rows)
         sink.line(SeasonRowText(context, row, club.PairList));
-        // By place the list ends with the first pair that has no total; by number every club
-        // number is listed, also after a pair that did not play.
-        if (byPlace && row.total == 0)
-            break;
-    }
     sink.endBlock();
 }
 

@@ -107,7 +107,8 @@ const Item kItems[] = {
     {"MPPerPaar", WithFile(32)},
     {"MPTotaalPerPaar", WithFile(33)},
     {"MPPerSpel", WithFile(34)},
-    {"MPAlleParen", WithFile(37)},
+    // The per-pair pages are written: on with a file.
+    {"MPAlleParen", {Off, On, On}},
     {"OutputFrequencies", WithFile(35)},
     {"Sortopclubnum", WithFile(5)},
     {"Sortopplaats", WithFile(6)},

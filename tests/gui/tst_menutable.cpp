@@ -105,6 +105,10 @@ private slots:
         }
         QVERIFY(window.action("Sor1")->isEnabled());
         QCOMPARE(window.action("OutputPairs")->statusTip(), QStringLiteral("Lijst van de paren"));
+        // The per-pair pages are built: on, with their own hint and no note.
+        QVERIFY(window.action("MPAlleParen")->isEnabled());
+        QCOMPARE(window.action("MPAlleParen")->statusTip(),
+                 QStringLiteral("Kopieert Matchpunten oor ALLE paren naar HTML bestand"));
         // The totals submenu follows the calculation method.
         QMenu* output = MenuTitled(window.menuBar()->actions(), QStringLiteral("&Uitvoer"));
         QVERIFY(output);

@@ -1,13 +1,21 @@
 #include "core/records/ConfigRecord.h"
 #include "core/records/PairRecord.h"
+#include "reports/PairPageHandOff.h"
 #include "reports/ReportDocument.h"
+#include "reports/ReportRun.h"
 #include "reports/ReportWriters.h"
 #include "reports/SessionMatchPoints.h"
+#include "support/FixedSelections.h"
+#include "support/RecordingOpener.h"
 #include "support/ScheduleFixtures.h"
 #include "support/ScoreListBuilder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
 
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 
 namespace velk {
 namespace {
@@ -348,6 +356,133 @@ TEST(MatchPointTableReports, ScoresAndMatchPointsOfAPair) {
     EXPECT_EQ(lines[9], "    2 |  NZ   |  -100 |  2.0  |   3.0 |      37.5%");
     EXPECT_EQ(lines[14], "    4 |  NZ   |    50 |  2.0  |   9.0 |      56.3%");
     EXPECT_EQ(lines[16], "Totaal Punten Procenten  :   9.0      56.3%");
+}
+
+// The per-pair pages of the six pairs through the result window: written where the save dialog
+// says, the window shows nothing.
+struct PagesRun {
+    test::TempFolder folder{"pages-run"};
+    Club club = SixPairClub();
+    ScriptedDialogs dialogs;
+    test::FixedSelections selections;
+    test::RecordingOpener opener;
+    ReportRun run{club, dialogs, selections};
+
+    PagesRun() {
+        club.ClubFilePath = folder.file("club_1.dba");
+        club.CurrentSession = 1;
+        selections.groups.SelFirstGroup = 1;
+        selections.groups.SelLastGroup = 1;
+        run.setWorkFolder(folder.path() / "data");
+        run.setDocumentOpener(&opener);
+    }
+    std::string page(const std::string& path) const {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream bytes;
+        bytes << in.rdbuf();
+        return bytes.str();
+    }
+};
+
+// Rows of pair 1's page (the spec's cell texts) with the match points worked out above: 1.0 and
+// 2.0 in round 1, running 3.0 = 37.50 % of top 4 over 2 boards; the total 9.0 after board 4.
+const char* const kPair1Board1 =
+    "<TR><TD ALIGN=\"RIGHT\" width=\"78\">1</TD><TD ALIGN=\"CENTER\" width=\"86\">NZ</TD>"
+    "<TD ALIGN=\"RIGHT\"  width=\"85\">420</TD><TD ALIGN=\"RIGHT\"  width=\"45\">1.0</TD>"
+    "<TD width=\"206\"></TD> </TR>";
+const char* const kPair1Board2 =
+    "<TD ALIGN=\"RIGHT\"  width=\"85\">-100</TD><TD ALIGN=\"RIGHT\"  width=\"45\">2.0</TD>"
+    "<TD width=\"206\">3.0&nbsp;&nbsp;&nbsp&nbsp;&nbsp;&nbsp;37.50 % </TD></TR>";
+const char* const kPair1Board4 =
+    "<TD ALIGN=\"RIGHT\"  width=\"85\">50</TD><TD ALIGN=\"RIGHT\"  width=\"45\">2.0</TD>"
+    "<TD width=\"206\">9.0&nbsp;&nbsp;&nbsp&nbsp;&nbsp;&nbsp;56.25 % </TD></TR>";
+
+TEST(MatchPointTableReports, AllPairsPagesGoToTheChosenFolder) {
+    PagesRun p;
+    EXPECT_TRUE(HasReportWriter(ReportKind::AllPairsPages));
+    const std::filesystem::path web = p.folder.path() / "web";
+    std::filesystem::create_directories(web);
+    p.dialogs.files.push_back((web / "MPPaarA1.htm").string());
+    ASSERT_EQ(p.run.open(ReportKind::AllPairsPages), ReportOutcome::Delivered);
+    EXPECT_TRUE(p.run.deliveredWhole());
+    ASSERT_EQ(p.dialogs.fileChoices.size(), 1u);
+    EXPECT_EQ(p.dialogs.fileChoices[0].title, "Velk bestand");
+    EXPECT_EQ(p.dialogs.fileChoices[0].filter, "MPPaar bestand (*.htm)|*.HTM");
+    EXPECT_EQ(p.dialogs.fileChoices[0].defaultExtension, "htm");
+    EXPECT_EQ(p.dialogs.fileChoices[0].initialPath, p.folder.file("MPPaarA1.htm"));
+    EXPECT_EQ(p.dialogs.texts(), std::vector<std::string>{"Bewaren Matchpunten is gelukt voor alle paren van "
+                                                          "Groep : At/mA\r tevens Paarnamen.htm bewaard"});
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator(web))
+        files.push_back(entry.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"MPPaarA1.htm", "MPPaarA2.htm", "MPPaarA3.htm", "MPPaarA4.htm",
+                                               "MPPaarA5.htm", "MPPaarA6.htm", "ParenNamen.htm"}));
+    const std::string page = p.page((web / "MPPaarA1.htm").string());
+    EXPECT_NE(page.find(kPair1Board1), std::string::npos);
+    EXPECT_NE(page.find(kPair1Board2), std::string::npos);
+    EXPECT_NE(page.find(kPair1Board4), std::string::npos);
+    // The window shows nothing and its work file is not made for this report.
+    EXPECT_TRUE(p.run.document().empty());
+    EXPECT_FALSE(std::filesystem::exists(p.run.workFile()));
+}
+
+TEST(MatchPointTableReports, AllPairsPagesOfAGroupWithoutResultsOrACancelledChoice) {
+    {
+        PagesRun p;
+        p.dialogs.files.push_back(std::nullopt);
+        ASSERT_EQ(p.run.open(ReportKind::AllPairsPages), ReportOutcome::Delivered);
+        EXPECT_FALSE(p.run.deliveredWhole());
+        EXPECT_TRUE(p.dialogs.messages.empty());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(p.folder.path()), {}), 0);
+    }
+    // Points of the group gone (a session row 0 is not computed): said, and no folder asked.
+    PagesRun p;
+    for (TCalcObj& row : p.club.SessionList[0].Rows)
+        row.Points = 0;
+    p.club.SessionList[0].Rows[1].SessionRank = 1;
+    ASSERT_EQ(p.run.open(ReportKind::AllPairsPages), ReportOutcome::Delivered);
+    EXPECT_FALSE(p.run.deliveredWhole());
+    EXPECT_TRUE(p.dialogs.fileChoices.empty());
+    EXPECT_EQ(p.dialogs.texts(), std::vector<std::string>{"U heeft nog geen punt ingevoerd voor groep: A"});
+}
+
+TEST(MatchPointTableReports, ThePairAsHtmlGoesToTheWordProcessor) {
+    PagesRun p;
+    p.selections.groups.SelFirstItem = 1;
+    const std::string handed = (p.folder.path() / "data" / "MPPaarA1.htm").string();
+    p.dialogs.answerYes(); // "Tonen als HTML bestand ?"
+    p.dialogs.files.push_back(handed);
+    ASSERT_EQ(p.run.open(ReportKind::MatchPointsPerPair), ReportOutcome::Delivered);
+    EXPECT_TRUE(p.run.deliveredWhole());
+    EXPECT_EQ(p.opener.calls, std::vector<std::string>{"writer " + handed});
+    EXPECT_EQ(p.dialogs.fileChoices.at(0).initialPath, handed);
+    EXPECT_EQ(p.dialogs.texts(), std::vector<std::string>{"Tonen als HTML bestand ?"});
+    const std::string page = p.page(handed);
+    EXPECT_NE(page.find(kPair1Board2), std::string::npos);
+    EXPECT_TRUE(p.run.document().empty());
+
+    // Neither Writer nor the desktop starts: said, and still nothing in the window.
+    p.opener.writerStarts = p.opener.desktopOpens = false;
+    p.dialogs.answerYes();
+    p.dialogs.files.push_back(handed);
+    ASSERT_EQ(p.run.open(ReportKind::MatchPointsPerPair), ReportOutcome::Delivered);
+    EXPECT_FALSE(p.run.deliveredWhole());
+    EXPECT_EQ(p.dialogs.texts().back(), "Opstarten van Word mislukt ");
+
+    // The page chosen in the open dialog is not there.
+    p.opener.calls.clear();
+    p.dialogs.answerYes();
+    p.dialogs.files.push_back(p.folder.file("weg.htm"));
+    ASSERT_EQ(p.run.open(ReportKind::MatchPointsPerPair), ReportOutcome::Delivered);
+    EXPECT_TRUE(p.opener.calls.empty());
+    EXPECT_EQ(p.dialogs.texts().back(), "Bewerken in Word (Word2003?) mislukt");
+
+    // Without a program to hand pages to, Ja lists the pair as text.
+    p.run.setDocumentOpener(nullptr);
+    p.dialogs.answerYes();
+    ASSERT_EQ(p.run.open(ReportKind::MatchPointsPerPair), ReportOutcome::Shown);
+    EXPECT_EQ(p.run.document().textLines().at(3), " Paar   1: Jansen - de Vries");
 }
 
 TEST(MatchPointTableReports, ScoreListsPerBoardGroupAndCollections) {

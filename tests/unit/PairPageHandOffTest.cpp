@@ -1,6 +1,7 @@
 #include "reports/PairPageHandOff.h"
 
 #include "support/ClubBuilder.h"
+#include "support/RecordingOpener.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -11,19 +12,7 @@
 namespace velk {
 namespace {
 
-struct FakeOpener : DocumentOpener {
-    bool writerStarts = true;
-    bool desktopOpens = true;
-    std::vector<std::string> calls;
-    bool openInWordProcessor(const std::string& path) override {
-        calls.push_back("writer " + path);
-        return writerStarts;
-    }
-    bool openWithDesktop(const std::string& path) override {
-        calls.push_back("desktop " + path);
-        return desktopOpens;
-    }
-};
+using FakeOpener = test::RecordingOpener;
 
 struct HandOff : ::testing::Test {
     test::TempFolder folder{"handoff"};

@@ -21,27 +21,42 @@ TEST(PairPagesTest, ContractsShowTheSuitSymbols) {
     EXPECT_EQ(PairPageFileName(2, 10), "MPPaarB10.htm");
 }
 
+// One group of `pairs` pairs in a session of `boards` boards; every pair but `absent` has a score
+// on board 1.
+struct OneGroupSession {
+    Club club;
+    std::vector<TScoreObj> scores;
+    std::vector<TMatchPObj> matchPoints;
+
+    OneGroupSession(int pairs, int boards, int absent) : club(test::MakeClub(pairs, 1, pairs / 2, 1)) {
+        club.CurrentSession = 1;
+        club.SessionHead = club.SessionList[0];
+        club.SessionHead.BoardCount = static_cast<std::int16_t>(boards);
+        club.SessionHead.GroupPairs[0] = static_cast<std::int16_t>(pairs);
+        scores.resize(static_cast<std::size_t>(pairs * boards + 1));
+        for (int k = 1; k <= pairs; ++k)
+            if (k != absent)
+                scores[static_cast<std::size_t>(ScoreRecordIndex(1, 1, k, boards, pairs))].Code = 5;
+        matchPoints.resize(scores.size());
+    }
+    bool write(const test::TempFolder& folder, Dialogs& dialogs) {
+        return WriteAllPairPages(
+            {club, scores, matchPoints}, 1, 1,
+            [&](int) { return std::optional<std::string>(folder.path().string()); }, dialogs);
+    }
+};
+
 // A group of ten pairs of whom pair 7 did not play: no page for it, and the others' pages and
 // the name script beside them.
 TEST(PairPagesTest, EveryPairThatPlayedGetsAPage) {
-    Club club = test::MakeClub(10, 1, 5, 1);
-    club.CurrentSession = 1;
-    club.SessionHead = club.SessionList[0];
-    club.SessionHead.BoardCount = 2;
-    club.SessionHead.GroupPairs[0] = 10;
+    OneGroupSession session(10, 2, 7);
+    Club& club = session.club;
     club.PairList[1].Naam.set("Jan Jansen & Piet de Vries");
     club.PairList[2].Naam.set("Bakker - Visser");
     club.PairList[3].Naam.set("Zoë Maas & Ada Bos");
-    std::vector<TScoreObj> scores(10 * 2 + 1);
-    for (int k = 1; k <= 10; ++k)
-        if (k != 7)
-            scores[static_cast<std::size_t>(ScoreRecordIndex(1, 1, k, 2, 10))].Code = 5;
-    std::vector<TMatchPObj> matchPoints(scores.size());
     test::TempFolder folder("pages");
     test::ScriptedDialogs dialogs;
-    EXPECT_TRUE(WriteAllPairPages(
-        {club, scores, matchPoints}, 1, 1,
-        [&](int) { return std::optional<std::string>(folder.path().string()); }, dialogs));
+    EXPECT_TRUE(session.write(folder, dialogs));
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         files.push_back(entry.path().filename().string());
@@ -70,6 +85,20 @@ TEST(PairPagesTest, EveryPairThatPlayedGetsAPage) {
     text << page.rdbuf();
     EXPECT_NE(text.str().find("<b> Paar 3: Zo\xEB Maas &amp; Ada Bos</b>"), std::string::npos);
     EXPECT_NE(text.str().find("charset=iso-8859-1"), std::string::npos);
+}
+
+// A page that cannot be written (a folder stands in its place) is said and the others are
+// written, but the pages are not reported as saved.
+TEST(PairPagesTest, APageNotWrittenIsNoSuccess) {
+    OneGroupSession session(4, 1, 0);
+    test::TempFolder folder("pages-blocked");
+    std::filesystem::create_directories(folder.path() / "MPPaarA3.htm" / "inside");
+    test::ScriptedDialogs dialogs;
+    EXPECT_FALSE(session.write(folder, dialogs));
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{folder.file("MPPaarA3.htm") + " wegschrijven NIET gelukt"});
+    for (const char* written : {"MPPaarA1.htm", "MPPaarA2.htm", "MPPaarA4.htm", "ParenNamen.htm"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(folder.path() / written)) << written;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "reports/ReportWriters.h"
 #include "reports/ResultListHeader.h"
 #include "support/ClubBuilder.h"
+#include "support/FixedSelections.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -47,18 +48,7 @@ void SetResult(Club& club, int session, int position, float points, int rank, fl
     r.Substitutes = static_cast<std::int16_t>(subs);
 }
 
-// Answers the group selection with fixed ranges.
-class FixedSelections : public ReportSelections {
-public:
-    GroupSelection groups;
-    int asked = 0;
-    bool chooseGroups(ReportKind, GroupSelection& selection) override {
-        ++asked;
-        selection = groups;
-        return true;
-    }
-    bool chooseRange(ReportKind, RangeSelection&) override { return false; }
-};
+using test::FixedSelections;
 
 struct Listing {
     std::vector<std::string> lines;

@@ -9,6 +9,7 @@
 #include "core/Dialogs.h"
 #include "gui/club/TClubWindowMenus.h"
 #include "members/MembersRegister.h"
+#include "reports/DocumentOpener.h"
 
 #include <QLabel>
 #include <QMainWindow>
@@ -83,6 +84,8 @@ public:
     TResultForm* resultForm() const { return resultForm_; }
     // The folder of the result window's work file; the program's data folder unless set.
     void setReportFolder(const std::string& folder) { reportFolder_ = folder; }
+    // The program the result window hands a per-pair page to; a test's stand-in instead of Writer.
+    void setDocumentOpener(velk::DocumentOpener* opener) { documentOpener_ = opener; }
     // While a list is shown the other lists wait until its window closes.
     bool resultWindowClosed() const;
 
@@ -224,6 +227,7 @@ private:
     // The result window, made on first use and kept.
     TResultForm* resultForm_ = nullptr;
     std::string reportFolder_;
+    velk::DocumentOpener* documentOpener_ = nullptr;
     struct ChildWindow {
         QString name;
         int tag = 0;

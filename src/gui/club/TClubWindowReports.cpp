@@ -13,6 +13,8 @@ void TClubWindow::openReport(int kind) {
         resultForm_ = new TResultForm(club_, dialogs_, this);
         if (!reportFolder_.empty())
             resultForm_->setWorkFolder(reportFolder_);
+        if (documentOpener_)
+            resultForm_->setDocumentOpener(documentOpener_);
         trackWindow(resultForm_, QStringLiteral("Uitvoervenster"), ResultsWindow,
                     QStringLiteral("Toon het uitvoervenster"));
         // "&Andere" asks again, with the selection dialog of the kind.

@@ -42,6 +42,7 @@ bool EndsWithPdf(const std::string& path) {
 
 TResultForm::TResultForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), club_(club), dialogs_(dialogs), run_(club, dialogs, *this) {
+    run_.setDocumentOpener(&opener_);
     setObjectName(QStringLiteral("ResultForm"));
     setWindowTitle(QStringLiteral("Resultaten"));
     resize(760, 630);
@@ -103,6 +104,7 @@ bool TResultForm::Open(int kind) {
         dialogs_.information(velk::kNotAvailable);
         return false;
     }
+    // Pages written or handed to the word processor leave nothing to list here.
     if (outcome != velk::ReportOutcome::Shown)
         return false;
     showDocument();

@@ -2,6 +2,7 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "gui/reports/QtDocumentOpener.h"
 #include "reports/ReportRun.h"
 
 #include <QDialog>
@@ -33,6 +34,10 @@ public:
     int groupCounter() const { return groupCounter_; }
     // Where the work file goes; the program's data folder unless a test sets one.
     void setWorkFolder(const std::string& folder) { run_.setWorkFolder(folder); }
+    // The program a per-pair page is handed to: Writer or the desktop's unless a test sets one.
+    void setDocumentOpener(velk::DocumentOpener* opener) {
+        run_.setDocumentOpener(opener ? opener : &opener_);
+    }
 
     // The buttons' work, public for the tests.
     void PrintBtnClick();
@@ -59,6 +64,7 @@ private:
 
     velk::Club& club_;
     velk::Dialogs& dialogs_;
+    velk::QtDocumentOpener opener_;
     velk::ReportRun run_;
     TSelectieDlg* groupsDialog_ = nullptr;
     TParenDlg* rangeDialog_ = nullptr;
