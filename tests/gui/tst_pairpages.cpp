@@ -111,6 +111,7 @@ private slots:
         auto shown = std::make_shared<QString>();
         {
             ModalAnswers answers("SelectieDlg", [](QWidget* d) {
+                QCOMPARE(d->windowTitle(), QStringLiteral("Groep Keuze"));
                 TypeAndEnter(d, "SelectBox1", "*");
                 Click(d, "OkBtn");
             });

@@ -447,6 +447,48 @@ TEST(MatchPointTableReports, AllPairsPagesOfAGroupWithoutResultsOrACancelledChoi
     EXPECT_EQ(p.dialogs.texts(), std::vector<std::string>{"U heeft nog geen punt ingevoerd voor groep: A"});
 }
 
+// With contracts the page is wider and shows the contract, from the declarer's record on both
+// pages of the table, with its suit in red.
+TEST(MatchPointTableReports, AllPairsPagesWithContracts) {
+    PagesRun p;
+    p.club.CompetitionHead.ConfigFlags |= ConfigFlag::UseContracts;
+    TScoreObj& declarer =
+        p.club.SessionScoreList[0].Records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 1, 4, 6))];
+    declarer.Contract.set("4H");
+    declarer.Result.set("=");
+    p.dialogs.files.push_back(p.folder.file("MPPaarA1.htm"));
+    ASSERT_EQ(p.run.open(ReportKind::AllPairsPages), ReportOutcome::Delivered);
+    const std::string first = p.page(p.folder.file("MPPaarA1.htm"));
+    for (const char* piece : {
+             "<table border=\"0\" width=\"600\" height=\"94\" cellpadding=\"0\">",
+             "<TABLE ID=\"table_1\" BORDER=\"1\" width=\"618\" CELLSPACING=\"0\" CELLPADDING=\"4\">"
+             "<TR><TD COLSPAN=7><b> Paar 1: Jansen - de Vries</b></TD></TR>"
+             "<TR><TD ALIGN=\"RIGHT\" width=\"78\">Ronde 1</TD><TD COLSPAN=6>  tegen paar 2: Bakker - "
+             "Smit</TD></TR>"
+             "<TR><TD ALIGN=\"RIGHT\"  width=\"78\">Spel</TD><TD ALIGN=\"CENTER\" width=\"86\">Richting</TD>"
+             "<TD ALIGN=\"CENTER\" width=\"125\">Contract</TD><TD ALIGN=\"CENTER\" width=\"45\">Result</TD>"
+             "<TD ALIGN=\"CENTER\" width=\"85\">Score</TD><TD ALIGN=\"RIGHT\" width=\"45\">M.P.</TD>"
+             "<TD ALIGn=\"LEFT\" width=\"151\">Totaal&nbsp; | Percentage</TD></TR>"
+             "<TR><TD ALIGN=\"RIGHT\" width=\"78\">1</TD><TD ALIGN=\"CENTER\" width=\"86\">NZ</TD>"
+             "<TD ALIGN=\"CENTER\" width=\"125\">4<font color=\"#FF0000\">&hearts;</font></TD>"
+             "<TD ALIGN=\"CENTER\" width=\"45\">=</TD><TD ALIGN=\"CENTER\" width=\"85\">420</TD>"
+             "<TD ALIGN=\"RIGHT\"  width=\"45\">1.0</TD><TD width=\"151\"></TD> </TR>",
+             "<TD width=\"151\">&nbsp;3.0&nbsp;&nbsp;&nbsp&nbsp;&nbsp;&nbsp;37.50 % </TD></TR>",
+             "<TR><Td ALIGN=\"RIGHT\" width=\"78\">Totaal</Td><Td ALIGN=\"LEFT\"  COLSPAN=5>Punten "
+             "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp; Procenten  :</Td><TH ALIGN=\"LEFT\" width=\"300\">&nbsp;9.0"
+             "&nbsp;&nbsp;&nbsp;&nbsp;&nbsp;&nbsp50.00 % </TH></TR>",
+         })
+        EXPECT_NE(first.find(piece), std::string::npos) << piece;
+    // East-West of the same table: the declarer's contract with its own score.
+    const std::string second = p.page(p.folder.file("MPPaarA2.htm"));
+    EXPECT_NE(
+        second.find("<TD ALIGN=\"CENTER\" width=\"86\">OW</TD>"
+                    "<TD ALIGN=\"CENTER\" width=\"125\">4<font color=\"#FF0000\">&hearts;</font></TD>"
+                    "<TD ALIGN=\"CENTER\" width=\"45\">=</TD><TD ALIGN=\"CENTER\" width=\"85\">-420</TD>"
+                    "<TD ALIGN=\"RIGHT\"  width=\"45\">3.0</TD>"),
+        std::string::npos);
+}
+
 TEST(MatchPointTableReports, ThePairAsHtmlGoesToTheWordProcessor) {
     PagesRun p;
     p.selections.groups.SelFirstItem = 1;
