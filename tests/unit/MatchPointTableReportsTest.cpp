@@ -384,7 +384,7 @@ struct PagesRun {
     }
 };
 
-// Rows of pair 1's page (the spec's cell texts) with the match points worked out above: 1.0 and
+// Rows of pair 1's page (the page's own cell texts) with the match points worked out above: 1.0 and
 // 2.0 in round 1, running 3.0 = 37.50 % of top 4 over 2 boards; the total 9.0 after board 4.
 const char* const kPair1Board1 =
     "<TR><TD ALIGN=\"RIGHT\" width=\"78\">1</TD><TD ALIGN=\"CENTER\" width=\"86\">NZ</TD>"
