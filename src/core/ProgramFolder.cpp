@@ -2,7 +2,9 @@
 
 #include "core/BuildPaths.h"
 
+#include <cstdlib>
 #include <system_error>
+#include <unistd.h>
 
 #ifndef VELK_INSTALLED_DATA_DIR
 #define VELK_INSTALLED_DATA_DIR ""
@@ -51,6 +53,28 @@ fs::path ProgramFolder() {
 
 fs::path DataFolder() {
     return ProgramFolder() / "data";
+}
+
+fs::path ChooseWorkFolder(const fs::path& dataFolder, const fs::path& userFolder) {
+    std::error_code ec;
+    if (fs::is_directory(dataFolder, ec) && ::access(dataFolder.c_str(), W_OK) == 0)
+        return dataFolder;
+    if (userFolder.empty())
+        return dataFolder;
+    fs::create_directories(userFolder, ec);
+    return fs::is_directory(userFolder, ec) ? userFolder : dataFolder;
+}
+
+fs::path UserDataFolder(const char* xdgDataHome, const char* home) {
+    if (xdgDataHome && *xdgDataHome == '/')
+        return fs::path(xdgDataHome) / "velk";
+    if (home && *home)
+        return fs::path(home) / ".local" / "share" / "velk";
+    return {};
+}
+
+fs::path WorkFolder() {
+    return ChooseWorkFolder(DataFolder(), UserDataFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
 }
 
 } // namespace velk

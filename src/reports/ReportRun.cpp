@@ -88,7 +88,7 @@ ReportRun::ReportRun(Club& club, Dialogs& dialogs, ReportSelections& selections)
     : club_(club), dialogs_(dialogs), selections_(selections), sources_(ReportSources::Default()) {}
 
 std::filesystem::path ReportRun::workFile() const {
-    return (workFolder_.empty() ? DataFolder() : workFolder_) / kWorkFileName;
+    return (workFolder_.empty() ? WorkFolder() : workFolder_) / kWorkFileName;
 }
 
 std::string ReportRun::title() const {

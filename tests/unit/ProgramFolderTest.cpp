@@ -3,6 +3,7 @@
 #include "support/TempFolder.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -59,4 +60,33 @@ TEST(ProgramFolder, WithNothingFoundTheSourceTreeIsAnswered) {
 
 TEST(ProgramFolder, TheRunningTestsFindTheSourceTreesTables) {
     EXPECT_TRUE(fs::is_regular_file(velk::DataFolder() / "Scores.dab"));
+}
+
+TEST(ProgramFolder, WorkFilesGoToTheDataFolderWhileItCanBeWritten) {
+    velk::test::TempFolder t("workfolder");
+    const fs::path data = Holder(t.file("program")) / "data";
+    const fs::path user = t.file("home/.local/share/velk");
+    EXPECT_EQ(velk::ChooseWorkFolder(data, user), data);
+    EXPECT_FALSE(fs::exists(user));
+}
+
+TEST(ProgramFolder, WithoutAUsableDataFolderTheUsersOwnFolderIsMade) {
+    velk::test::TempFolder t("workfolder");
+    // A data "folder" that is a file cannot hold the work files (a read-only folder would do the
+    // same for any user but root, who may write everywhere).
+    const fs::path notAFolder = t.file("data");
+    { std::ofstream(notAFolder) << "x"; }
+    const fs::path user = t.file("home/.local/share/velk");
+    EXPECT_EQ(velk::ChooseWorkFolder(notAFolder, user), user);
+    EXPECT_TRUE(fs::is_directory(user));
+    // Nowhere to go: the data folder is answered and the write reports its own failure.
+    EXPECT_EQ(velk::ChooseWorkFolder(notAFolder, fs::path()), notAFolder);
+}
+
+TEST(ProgramFolder, TheUsersFolderFollowsTheDesktopsConvention) {
+    EXPECT_EQ(velk::UserDataFolder("/x/data", "/home/an"), fs::path("/x/data/velk"));
+    // A relative XDG_DATA_HOME is invalid and ignored.
+    EXPECT_EQ(velk::UserDataFolder("rel", "/home/an"), fs::path("/home/an/.local/share/velk"));
+    EXPECT_EQ(velk::UserDataFolder(nullptr, "/home/an"), fs::path("/home/an/.local/share/velk"));
+    EXPECT_EQ(velk::UserDataFolder(nullptr, nullptr), fs::path());
 }
