@@ -1,11 +1,9 @@
 #include "core/Clock.h"
-#include "core/HelpContext.h"
 #include "core/ProgramFolder.h"
 #include "gui/DutchTranslations.h"
 #include "gui/QtDialogs.h"
 #include "gui/club/TClubWindow.h"
-#include "gui/help/HelpKeys.h"
-#include "gui/help/HelpWindow.h"
+#include "gui/help/ProgramHelp.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -50,11 +48,7 @@ int main(int argc, char** argv) {
     dialogs.setParentWidget(&window);
 
     // Help: one window for every page; F1 and the Help buttons reach it through the Dialogs port.
-    HelpWindow help(QString::fromStdString((velk::ProgramFolder() / "help").string()));
-    dialogs.setHelpHandler([&help](int context) { help.showContext(context); });
-    HelpKeys helpKeys(dialogs);
-    app.installEventFilter(&helpKeys);
-    SetHelpContext(&window, velk::HelpContext::UsingVelk);
+    ProgramHelp help(dialogs, window, QString::fromStdString((velk::ProgramFolder() / "help").string()));
 
     QTimer::singleShot(1200, &splash, [&] {
         splash.finish(&window);

@@ -76,6 +76,8 @@ public:
     virtual std::optional<FontChoice> chooseFont(const FontChoice& current) = 0;
     virtual void beep() = 0;
     virtual void showHelp(int helpContext) = 0;
+    // The help opened on its search field; where there is no search, its contents.
+    virtual void showHelpSearch() { showHelp(0); }
 
     // The common forms.
     bool askYesNo(const std::string& text) {

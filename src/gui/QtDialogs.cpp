@@ -82,6 +82,13 @@ void QtDialogs::showHelp(int helpContext) {
         helpHandler_(helpContext);
 }
 
+void QtDialogs::showHelpSearch() {
+    if (helpSearchHandler_)
+        helpSearchHandler_();
+    else
+        showHelp(0);
+}
+
 QWidget* QtDialogs::parentWidget() const {
     return parent_ ? parent_.data() : QApplication::activeWindow();
 }

@@ -18,6 +18,7 @@ public:
     void setParentWidget(QWidget* parent) { parent_ = parent; }
     // Where help requests go: the one help window of the program (see main), a recorder in tests.
     void setHelpHandler(std::function<void(int)> handler) { helpHandler_ = std::move(handler); }
+    void setHelpSearchHandler(std::function<void()> handler) { helpSearchHandler_ = std::move(handler); }
 
     int messageBox(const std::string& text, velk::MessageKind kind, std::uint16_t buttons,
                    int helpContext = 0) override;
@@ -28,6 +29,7 @@ public:
     std::optional<velk::FontChoice> chooseFont(const velk::FontChoice& current) override;
     void beep() override;
     void showHelp(int helpContext) override;
+    void showHelpSearch() override;
 
     // "description|*.ext|..." as a Qt name filter; each pattern matches in lower and upper case.
     static QString QtFileFilter(const std::string& filter);
@@ -38,4 +40,5 @@ private:
 
     QPointer<QWidget> parent_;
     std::function<void(int)> helpHandler_;
+    std::function<void()> helpSearchHandler_;
 };

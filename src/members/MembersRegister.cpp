@@ -206,4 +206,8 @@ void MembersRegister::clearUsed() {
     Used.assign(Members.size(), false);
 }
 
+void MembersRegister::takeOptions(const TConfigObj& config) {
+    enterOpensMember_ = (config.OptionFlags & OptionFlag::EnterMovesOn) != 0;
+}
+
 } // namespace velk

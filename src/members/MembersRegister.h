@@ -2,6 +2,7 @@
 
 #include "core/Dialogs.h"
 #include "core/ErrorCode.h"
+#include "core/records/ConfigRecord.h"
 #include "core/records/MemberRecord.h"
 #include "members/MemberSorting.h"
 
@@ -74,6 +75,11 @@ public:
 
     void clearUsed();
 
+    // "Entertoets (voor ledenlijst)" of the open competition's options: whether Enter on a row of
+    // the grid opens the member dialog, as a click does. Off, Enter leaves the grid as it is.
+    void takeOptions(const TConfigObj& config);
+    bool enterOpensMember() const { return enterOpensMember_; }
+
 private:
     bool writeTo(const std::string& path);
 
@@ -83,6 +89,7 @@ private:
     bool modified_ = false;
     bool notSortedByName_ = false;
     bool everSaved_ = false;
+    bool enterOpensMember_ = false;
     MembersSource source_ = MembersSource::MembersFile;
     std::string fileName_;
     // Files that could not be read whole: the register never writes over them.

@@ -12,11 +12,15 @@
 #include "support/TempFolder.h"
 #include "support/WidgetTesting.h"
 
+#include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
+#include <optional>
 
 using velk::test::Child;
 using velk::test::Click;
@@ -62,6 +66,23 @@ QStringList Column(QTableWidget* grid, int column) {
     return out;
 }
 
+// Counts the times a dialog comes up and sends it away at once, for keys that must not open it:
+// the test then fails on the count instead of waiting on a dialog nobody answers.
+class ShutsOnShow : public QObject {
+public:
+    explicit ShutsOnShow(QDialog* dialog) { dialog->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            ++shown;
+            QTimer::singleShot(0, static_cast<QDialog*>(watched), &QDialog::reject);
+        }
+        return false;
+    }
+};
+
 } // namespace
 
 class TestMembers : public QObject {
@@ -69,6 +90,7 @@ class TestMembers : public QObject {
 private slots:
     void registerSortsRefusesIdOrderAndSavesAnEditedMember();
     void fourPairsComposedByClicksAreCopiedAndSaved();
+    void enterOnARowOpensTheMemberOnlyWithTheEnterOption();
 };
 
 void TestMembers::registerSortsRefusesIdOrderAndSavesAnEditedMember() {
@@ -200,6 +222,66 @@ void TestMembers::fourPairsComposedByClicksAreCopiedAndSaved() {
     QVERIFY(velk::ReadCompetitionFile(path, data, dialogs, error));
     QCOMPARE(data.PairList[2].Naam.get(), std::string("Mulder René & Smit Zoë"));
     QCOMPARE(data.PairList[3].Naam.get(), disk.club.PairList[3].Naam.get());
+}
+
+// "Entertoets (voor ledenlijst)" set or cleared in the options of the open competition, then
+// Enter pressed on the third row of the register: with the option the member dialog opens on
+// that member, without it nothing happens and only a click opens the dialog.
+void TestMembers::enterOnARowOpensTheMemberOnlyWithTheEnterOption() {
+    velk::test::TempFolder folder;
+    const std::string members = folder.file("Leden.dat");
+    QVERIFY(velk::WriteMembersFile(members, EightMembers()));
+    for (const bool option : {true, false}) {
+        velk::test::CompetitionOnDisk disk(16, 2, 8, 1);
+        disk.club.ConfigRecord.OptionFlags = option ? 0 : 0x10;
+        const std::string path = disk.write();
+        velk::test::ScriptedDialogs dialogs;
+        TClubWindow window(dialogs, kClock);
+        QVERIFY(velk::test::OpenInWindow(window, path));
+        ModalAnswers options("OptiesForm", [&](QWidget* form) {
+            auto* box = Child<QCheckBox>(form, "Entertoets");
+            QCOMPARE(box->isChecked(), !option);
+            Click(box);
+            QCOMPARE(box->isChecked(), option);
+            Click(form, "OkBtn");
+        });
+        Trigger(&window, "OptionsSettings");
+        QVERIFY(options.done());
+        QCOMPARE((window.club().ConfigRecord.OptionFlags & 0x10) != 0, option);
+
+        dialogs.files.push_back(members);
+        QString opened;
+        ModalAnswers answers("LedenForm", [&](QWidget* form) {
+            auto* grid = Child<QTableWidget>(form, "LedenGrid");
+            grid->setFocus();
+            grid->setCurrentCell(2, 1);
+            auto* member = Child<QDialog>(form, "NewLidDlg");
+            std::optional<ShutsOnShow> shut;
+            if (!option)
+                shut.emplace(member);
+            QTest::keyClick(grid, Qt::Key_Return);
+            QTest::keyClick(grid, Qt::Key_Enter);
+            QCOMPARE(grid->currentRow(), 2);
+            QCOMPARE(Child<QLabel>(form, "Teller")->text(), QStringLiteral("3 van 8"));
+            if (!option) {
+                QCOMPARE(shut->shown, 0);
+                QVERIFY(!member->isVisible());
+                shut.reset();
+                ClickCell(grid, 2, 1);
+            }
+            Click(form, "SluitBitBtn");
+        });
+        // With the option both Enter keys open the dialog, one after the other.
+        const int dialogsOpened = option ? 2 : 1;
+        for (int i = 0; i < dialogsOpened; ++i)
+            answers.then("NewLidDlg", [&](QWidget* dialog) {
+                opened += Child<QLineEdit>(dialog, "VoorNaamEdit")->text() + QLatin1Char(';');
+                Click(dialog, "StopKnop");
+            });
+        Trigger(&window, "MembersOpen");
+        QVERIFY(answers.done());
+        QCOMPARE(opened, option ? QStringLiteral("René;René;") : QStringLiteral("René;"));
+    }
 }
 
 QTEST_MAIN(TestMembers)

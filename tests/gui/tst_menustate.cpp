@@ -130,11 +130,11 @@ const Item kItems[] = {
     {"ComposePairs", {Off, On, On}},
     {"ImportScores", {Off, On, On}},
     {"ImportMembers", {On, On, On}},
-    // "&Help": the about box and the calculator.
-    {"HelpUse", {Off, Off, Off}},
-    {"HelpContents", {Off, Off, Off}},
-    {"HelpSearch", {Off, Off, Off}},
-    {"HelpVelk", {Off, Off, Off}},
+    // "&Help": the help window, the calculator and the about box, with or without a file.
+    {"HelpUse", {On, On, On}},
+    {"HelpContents", {On, On, On}},
+    {"HelpSearch", {On, On, On}},
+    {"HelpVelk", {On, On, On}},
     {"Calculator", {On, On, On}},
     {"About", {On, On, On}},
     // The tool bar follows the menu items it stands for.

@@ -18,9 +18,11 @@ namespace {
 
 const velk::FixedClock kClock(velk::DateTime{2026, 12, 9, 20, 0, 0});
 
-// The items whose windows come with a later release; the lists of the result window are built as
-// soon as their writers are.
-const char* const kNotYetBuilt[] = {"HelpUse", "HelpContents", "HelpSearch", "HelpVelk"};
+// Every item has its window in this release; only a list of the result window can still wait for
+// its writer.
+bool WaitsForItsWriter(const MenuEntry& entry) {
+    return entry.report != 0 && !velk::HasReportWriter(static_cast<velk::ReportKind>(entry.report));
+}
 
 // Each button and the menu item it repeats.
 const char* const kMirrors[][2] = {{"OpenSpdBtn", "Open"},
@@ -79,17 +81,22 @@ private slots:
         QCOMPARE(window.menuBar()->actions().back()->text(), QStringLiteral("&Help"));
     }
 
-    void notYetBuiltItemsAreDisabledAndSaySo() {
+    void onlyListsWithoutTheirWritersAreDisabledAndSaySo() {
         writeCompetition(1);
         velk::test::ScriptedDialogs dialogs;
         TClubWindow window(dialogs, kClock);
         for (int situation = 0; situation < 2; ++situation) {
             if (situation == 1)
                 openFile(window);
-            for (const char* name : kNotYetBuilt) {
-                QAction* a = window.action(QString::fromLatin1(name));
-                QVERIFY2(!a->isEnabled(), name);
-                QVERIFY2(a->statusTip().contains(QStringLiteral("iet beschikbaar in deze versie")), name);
+            // No item is left "not yet built": what is not a list waiting for its writer says
+            // nothing of the kind.
+            for (const MenuEntry& entry : TClubWindow::menuTable()) {
+                if (!entry.name || WaitsForItsWriter(entry))
+                    continue;
+                QVERIFY2(IsBuilt(entry), entry.name);
+                QAction* a = window.action(QString::fromLatin1(entry.name));
+                QVERIFY2(!a->statusTip().contains(QStringLiteral("iet beschikbaar in deze versie")),
+                         entry.name);
             }
         }
         QCOMPARE(window.action("OpenPoints")->statusTip(), QStringLiteral("Punten en invallers"));

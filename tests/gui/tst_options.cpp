@@ -3,9 +3,11 @@
 // is refused where it was typed; the close box after a change asks first.
 #include "club/ClubFile.h"
 #include "club/NewFileWizard.h"
+#include "core/HelpContext.h"
 #include "core/files/CompetitionFile.h"
 #include "gui/club/ClubWindowForms.h"
 #include "gui/club/TClubWindow.h"
+#include "gui/help/HelpKeys.h"
 #include "gui/options/OptionsPrinter.h"
 #include "support/CompetitionOnDisk.h"
 #include "support/ModalAnswers.h"
@@ -320,6 +322,10 @@ private slots:
             QSKIP("this system has printers");
         OpenCompetition<> c;
         QVERIFY(c.open());
+        // F1 as the program has it, over a main window with a page of its own.
+        HelpKeys keys(c.dialogs);
+        qApp->installEventFilter(&keys);
+        SetHelpContext(c.window.get(), velk::HelpContext::UsingVelk);
         int help = 0;
         InOptions(*c.window, "OptionsPrint", [&](QWidget* form) {
             Click(form, "PrinterBtn");
@@ -328,6 +334,7 @@ private slots:
             Click(form, "OkBtn");
         });
         QCOMPARE(c.dialogs.texts(), std::vector<std::string>{"Geen Printer aanwezig"});
+        qApp->removeEventFilter(&keys);
         QCOMPARE(help, 283);
     }
 

@@ -27,6 +27,7 @@ public:
     std::deque<std::optional<std::string>> inputs;
     std::vector<FileChoice> fileChoices;
     std::vector<int> helpRequests;
+    int helpSearches = 0;
     int beeps = 0;
 
     void answer(int result) { answers.push_back(result); }
@@ -59,6 +60,7 @@ public:
     std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
     void beep() override { ++beeps; }
     void showHelp(int context) override { helpRequests.push_back(context); }
+    void showHelpSearch() override { ++helpSearches; }
 
     std::vector<std::string> texts() const {
         std::vector<std::string> out;

@@ -5,6 +5,8 @@
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using namespace velk;
 using velk::test::ReadBytes;
@@ -116,6 +118,25 @@ TEST(MembersRegister, SearchIgnoresCaseAndEmptySurnamesAreAsked) {
     EXPECT_FALSE(r.remove(7));
     EXPECT_EQ(dialogs.texts().back(), "Verwijderen van record mislukt");
     EXPECT_EQ(MembersRegister::ProposedSaveName("/club/bc2026_1.dba"), "Ledenbc2026_1.dat");
+}
+
+// The option is bit 0x10 of the option word at byte 345 of the competition's configuration
+// record; the other option bits leave Enter alone.
+TEST(MembersRegister, EnterOpensTheMemberOnlyWithTheEnterOption) {
+    ScriptedDialogs dialogs;
+    MembersRegister r(dialogs);
+    EXPECT_FALSE(r.enterOpensMember());
+    const std::pair<std::uint8_t, bool> cases[] = {{0x10, true}, {0xEF, false}, {0xFF, true}, {0x00, false}};
+    for (const auto& [low, opens] : cases) {
+        std::vector<std::uint8_t> bytes(TConfigObj::Size, 0);
+        bytes[345] = low;
+        ByteReader in(bytes);
+        TConfigObj config;
+        config.ReadFrom(in);
+        ASSERT_TRUE(in.ok());
+        r.takeOptions(config);
+        EXPECT_EQ(r.enterOpensMember(), opens) << int(low);
+    }
 }
 
 TEST(MemberDialog, FieldChecksKeepTheOldValueAndHerstelRestores) {

@@ -172,6 +172,11 @@ private:
     void onToggleMaximised();
     void onScreenFont();
     void onAbout();
+    // The "&Help" menu: how to use the help, its contents, its search, the main window's page.
+    void onHelpUse();
+    void onHelpContents();
+    void onHelpSearch() { dialogs_.showHelpSearch(); }
+    void onHelpVelk();
     void onOptionsPersonal() { showOptions(0); }
     void onOptionsPrint() { showOptions(1); }
     void onOptionsSlamBonus() { showOptions(2); }

@@ -269,6 +269,18 @@ void TClubWindow::onMoveHelp() {
     dialogs_.showHelp(velk::HelpContext::MovePair);
 }
 
+void TClubWindow::onHelpUse() {
+    dialogs_.showHelp(velk::HelpContext::UsingHelp);
+}
+
+void TClubWindow::onHelpContents() {
+    dialogs_.showHelp(velk::HelpContext::None);
+}
+
+void TClubWindow::onHelpVelk() {
+    dialogs_.showHelp(velk::HelpContext::UsingVelk);
+}
+
 bool TClubWindow::runSessionDialog(int mode) {
     auto save = [this] {
         copyGridToRecords();

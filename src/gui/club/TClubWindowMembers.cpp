@@ -23,6 +23,7 @@ QString MembersFolder(const velk::Club& club) {
 TLedenForm* TClubWindow::membersForm() {
     if (!membersForm_)
         membersForm_ = new TLedenForm(members_, dialogs_, clock_, this);
+    members_.takeOptions(club_.ConfigRecord);
     membersForm_->setFolders(MembersFolder(club_), QString::fromStdString(club_.ClubFilePath),
                              QString::fromStdString(club_.CompetitionHead.CompetitionName.get()));
     return membersForm_;

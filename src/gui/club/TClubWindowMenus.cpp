@@ -235,10 +235,10 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Item(kData, "Kaartixleden", "ImportMembers", &W::onImportMembers, "Leden overnemen uit Kaartix",
              A::Always),
 
-        Later(kHelp, "Gebruik Help", "HelpUse"),
-        Later(kHelp, "Inhoud Help", "HelpContents"),
-        Later(kHelp, "Zoeken in Help", "HelpSearch"),
-        Later(kHelp, "&Gebruik VELK", "HelpVelk"),
+        Item(kHelp, "Gebruik Help", "HelpUse", &W::onHelpUse, "Werken met de help", A::Always),
+        Item(kHelp, "Inhoud Help", "HelpContents", &W::onHelpContents, "Inhoud van de help", A::Always),
+        Item(kHelp, "Zoeken in Help", "HelpSearch", &W::onHelpSearch, "Zoeken in de help", A::Always),
+        Item(kHelp, "&Gebruik VELK", "HelpVelk", &W::onHelpVelk, "Gebruik van Velk", A::Always),
         Item(kHelp, "Calculator", "Calculator", &W::onCalculator, "Rekenmachine", A::Always),
         Item(kHelp, "&Info", "About", &W::onAbout, "Over Velk", A::Always),
 

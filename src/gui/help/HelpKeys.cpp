@@ -30,15 +30,20 @@ int HelpContextOf(const QWidget* widget) {
 }
 
 int HelpContextForF1(QWidget* widget) {
-    for (QWidget* w = widget; w; w = w->parentWidget())
+    if (!widget)
+        return 0;
+    // The window's own help comes first: a context set inside it, then its Help button. The
+    // windows it was opened from only speak for a window that has neither.
+    for (QWidget* w = widget; w; w = w->isWindow() ? nullptr : w->parentWidget())
         if (const int context = HelpContextOf(w))
             return context;
-    if (widget) {
-        if (QAbstractButton* button = HelpButtonOf(widget->window())) {
-            button->click();
-            return -1;
-        }
+    if (QAbstractButton* button = HelpButtonOf(widget->window())) {
+        button->click();
+        return -1;
     }
+    for (QWidget* w = widget->window()->parentWidget(); w; w = w->parentWidget())
+        if (const int context = HelpContextOf(w))
+            return context;
     return 0;
 }
 

@@ -36,6 +36,7 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QWidget(parent,
     resize(1000, 640);
 
     tabs_ = new QTabWidget;
+    tabs_->setObjectName(QStringLiteral("HelpTabs"));
     contents_ = new QListWidget;
     contents_->setObjectName(QStringLiteral("ContentsList"));
     for (const auto& [file, text] : pages_.contents())
@@ -139,6 +140,7 @@ void HelpWindow::showSearch() {
     tabs_->setCurrentIndex(2);
     bringUp();
     searchEdit_->setFocus();
+    searchEdit_->selectAll();
 }
 
 QString HelpWindow::shownFile() const {

@@ -336,7 +336,7 @@ bool TLedenForm::eventFilter(QObject* watched, QEvent* event) {
             grid_->setFocus();
             return true;
         }
-        if (watched == grid_ && enter) {
+        if (watched == grid_ && enter && members_.enterOpensMember()) {
             editRow(currentRow());
             return true;
         }

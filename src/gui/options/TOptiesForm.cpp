@@ -1,6 +1,7 @@
 #include "gui/options/TOptiesForm.h"
 
 #include "gui/club/FormKeys.h"
+#include "gui/help/HelpKeys.h"
 #include "gui/options/OptionsPrinter.h"
 #include "gui/options/TPrinterSetupDlg.h"
 
@@ -8,7 +9,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrinterInfo>
@@ -79,6 +79,10 @@ TOptiesForm::TOptiesForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* pare
     layout->addLayout(buttons);
     connect(okBtn_, &QPushButton::clicked, this, &TOptiesForm::OkBtnClick);
     connect(cancelBtn_, &QPushButton::clicked, this, &TOptiesForm::reject);
+    // F1 opens the page of the tab in front, wherever the focus is.
+    auto followPage = [this] { SetHelpContext(this, velk::OptionsModel::HelpContextOf(currentPage())); };
+    connect(pageControl_, &QTabWidget::currentChanged, this, followPage);
+    followPage();
 
     showControls();
     showPrinter();
@@ -324,14 +328,6 @@ bool TOptiesForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void TOptiesForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        dialogs_.showHelp(velk::OptionsModel::HelpContextOf(currentPage()));
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 void TOptiesForm::OKOwnerBtnClick() {

@@ -3,7 +3,6 @@
 #include "core/HelpContext.h"
 #include "core/NumberHelpers.h"
 
-#include <QKeyEvent>
 #include <QTableWidget>
 
 using velk::PercentageCorrection;
@@ -64,12 +63,4 @@ void TCorrectForm::onOk() {
     options.save = save_;
     saved_ = model_.ok(options);
     finish(true);
-}
-
-void TCorrectForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        dialogs_.showHelp(velk::HelpContext::CorrectionForm);
-        return;
-    }
-    ResultsGridForm::keyPressEvent(event);
 }

@@ -29,7 +29,6 @@ protected:
     std::optional<int> readRow(int row) override;
     bool keepOpenOnClose() override { return model_.keepOpenOnClose(); }
     void cancel() override { model_.cancel(); }
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onReken();

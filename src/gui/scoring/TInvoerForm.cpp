@@ -1,13 +1,12 @@
 #include "gui/scoring/TInvoerForm.h"
 
 #include "core/ErrorCode.h"
-#include "core/HelpContext.h"
 #include "core/NumberHelpers.h"
 #include "core/ProgramFolder.h"
 #include "core/records/ConfigRecord.h"
+#include "gui/help/HelpKeys.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -51,6 +50,10 @@ TInvoerForm::TInvoerForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* pare
     addButton("SluitBtn2", QStringLiteral("Ok"), QStringLiteral("Berekenen en bewaren"), [this] { onOk(); });
     addButton("SchrapBtn2", QStringLiteral("Schrap"), QStringLiteral("Sluiten zonder bewaren"),
               [this] { onSchrap(); });
+    // F1 opens the page of the column the cursor is in.
+    connect(grid(), &QTableWidget::currentCellChanged, this,
+            [this](int, int column) { SetHelpContext(this, PointsEntry::helpContextOf(column)); });
+    SetHelpContext(this, PointsEntry::helpContextOf(0));
 }
 
 TInvoerForm::~TInvoerForm() = default;
@@ -111,12 +114,4 @@ void TInvoerForm::onRowMoved(int oldVisual, int newVisual) {
 
 void TInvoerForm::onGegevens() {
     dialogs_.messageBox(entry_->sessionDataText(), velk::MessageKind::Plain, velk::Button::OK);
-}
-
-void TInvoerForm::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        dialogs_.showHelp(PointsEntry::helpContextOf(grid()->currentColumn()));
-        return;
-    }
-    ResultsGridForm::keyPressEvent(event);
 }

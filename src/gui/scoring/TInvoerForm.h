@@ -32,7 +32,6 @@ protected:
     std::optional<int> readRow(int row) override;
     bool keepOpenOnClose() override { return entry_->keepOpenOnClose(); }
     void cancel() override { entry_->cancel(); }
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onReken();
