@@ -1,6 +1,7 @@
 // The "&Help" menu of the main window and F1 in the windows it opens, through the program's own
 // help wiring: the help window shows the page, the tab and the focus that were asked for.
 #include "core/ProgramFolder.h"
+#include "core/files/MembersFile.h"
 #include "gui/QtDialogs.h"
 #include "gui/club/TClubWindow.h"
 #include "gui/help/ProgramHelp.h"
@@ -197,7 +198,13 @@ private slots:
         };
         const WithButton withButtons[] = {
             {"Correct", "CorrectForm", "HelpBtn", "SchrapBtn", "233.html"},
-            {"ImportMembers", "KXLedenDlg", "KxHelptBtn", "KXStopBtn", "362.html"}};
+            {"ImportMembers", "KXLedenDlg", "KxHelptBtn", "KXStopBtn", "362.html"},
+            {"ComposePairs", "SelectParenForm", "HelpBtn", "SluitBtn", "353.html"}};
+        // The pair composition first asks for the members file.
+        const std::string members = p.competition.file("Leden.dat");
+        QVERIFY(velk::WriteMembersFile(members, {velk::TKXLedenOBJ{}}));
+        p.dialogs.script.files.push_back(members);
+        p.dialogs.script.answerNo(); // "Wilt u alsnog de Paar Combinaties redden, klik Kopiëren..."
         for (const WithButton& w : withButtons) {
             ModalAnswers answer(w.form, [&](QWidget* form) {
                 QCOMPARE(PageOfF1(help, form), QString::fromLatin1(w.page));
@@ -218,6 +225,9 @@ private slots:
         QCOMPARE(PageOfF1(help, result), QStringLiteral("267.html"));
         QCOMPARE(PageOfHelpButton(help, result, "HelpBitBtn"), QStringLiteral("267.html"));
         Click(result, "OkbitBtn6");
+        // Every answer given was asked for.
+        QVERIFY(p.dialogs.script.answers.empty());
+        QVERIFY(p.dialogs.script.files.empty());
     }
 };
 
