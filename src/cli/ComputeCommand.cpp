@@ -79,25 +79,24 @@ int Prepare(const ArgParser& args, Prepared& p, const std::string& usage) {
     return p.scores.Load(p.open) ? 0 : 1;
 }
 
-// The lines of the match-point list of groups first..last, as computed. The list is long, so
-// the numbers are written straight into the text.
-std::string MatchPointLines(const MatchPointCalculation& calc, int first, int last) {
+// Appends the lines of the match-point list of groups first..last, as computed. The list is
+// long, so each line is put together in a buffer and the numbers are written straight into it.
+void AppendMatchPointLines(std::string& out, const MatchPointCalculation& calc, int first, int last) {
     const auto& s = calc.settings();
-    constexpr std::size_t kLongestLine = 40; // "P,48,512,OW,A,-32768,255,-2147483648\n" is 37
-    std::string out(
-        static_cast<std::size_t>(s.PairCount) * static_cast<std::size_t>(s.BoardCount) * kLongestLine, '\0');
-    char* at = out.data();
-    const auto number = [&at](long value) {
-        *at++ = ',';
-        at = std::to_chars(at, at + 20, value).ptr;
-    };
-    for (int g = first; g <= last; ++g)
+    char line[64]; // "P,48,512,OW,A,-32768,255,-2147483648\n" is 37
+    for (int g = first; g <= last; ++g) {
+        const char letter = GroupLetter(g);
         for (int b = 1; b <= s.BoardCount; ++b)
             for (int k = 1; k <= s.groupPairs(g); ++k) {
                 const TScoreObj& r = calc.record(g, b, k);
                 const int mp =
                     calc.BoardMatchPoints()[static_cast<std::size_t>(calc.recordIndex(g, b, k))].MatchPoints;
-                *at++ = GroupLetter(g);
+                char* at = line;
+                const auto number = [&at](long value) {
+                    *at++ = ',';
+                    at = std::to_chars(at, at + 20, value).ptr;
+                };
+                *at++ = letter;
                 number(b);
                 number(k);
                 for (const char c : std::string_view(r.Direction ? ",OW," : ",NZ,"))
@@ -107,9 +106,9 @@ std::string MatchPointLines(const MatchPointCalculation& calc, int first, int la
                 number(r.Flags);
                 number(mp);
                 *at++ = '\n';
+                out.append(line, static_cast<std::size_t>(at - line));
             }
-    out.resize(static_cast<std::size_t>(at - out.data()));
-    return out;
+    }
 }
 
 // The stored list with the lines of groups first..last replaced by the ones just computed; the
@@ -133,7 +132,18 @@ std::string MergedMatchPointList(const std::string& path, const MatchPointCalcul
                 after += line + '\n';
         }
     }
-    return kMatchPointHeader + before + MatchPointLines(calc, first, last) + after;
+    // One text, reserved for the longest lines: the pages not written are never touched.
+    const auto& s = calc.settings();
+    constexpr std::size_t kLongestLine = 40;
+    std::string list;
+    list.reserve(std::char_traits<char>::length(kMatchPointHeader) + before.size() + after.size() +
+                 static_cast<std::size_t>(s.PairCount) * static_cast<std::size_t>(s.BoardCount) *
+                     kLongestLine);
+    list += kMatchPointHeader;
+    list += before;
+    AppendMatchPointLines(list, calc, first, last);
+    list += after;
+    return list;
 }
 
 // Writes what the computation changed: the competition file, the score file only when the

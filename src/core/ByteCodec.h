@@ -1,7 +1,9 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <vector>
@@ -19,21 +21,49 @@ public:
     std::size_t remaining() const { return ok_ ? bytes_.size() - pos_ : 0; }
     bool atEnd() const { return pos_ == bytes_.size(); }
 
-    std::uint8_t u8();
+    // The small reads are inline: a record reads a dozen fields, and a file holds many thousands.
+    std::uint8_t u8() { return take(1) ? bytes_[pos_++] : 0; }
     std::int8_t i8() { return static_cast<std::int8_t>(u8()); }
-    std::uint16_t u16();
+    std::uint16_t u16() {
+        if (!take(2))
+            return 0;
+        const auto v = static_cast<std::uint16_t>(bytes_[pos_] | (bytes_[pos_ + 1] << 8));
+        pos_ += 2;
+        return v;
+    }
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
-    std::uint32_t u32();
+    std::uint32_t u32() {
+        if (!take(4))
+            return 0;
+        const std::uint8_t* p = bytes_.data() + pos_;
+        pos_ += 4;
+        return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+               (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+    }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
-    float f32();
+    float f32() { return std::bit_cast<float>(u32()); }
     double f64();
     // Copies exactly n bytes (zeros and failure when fewer are left).
-    void bytes(std::uint8_t* out, std::size_t n);
+    void bytes(std::uint8_t* out, std::size_t n) {
+        if (!take(n)) {
+            std::memset(out, 0, n);
+            return;
+        }
+        if (n > 0)
+            std::memcpy(out, bytes_.data() + pos_, n);
+        pos_ += n;
+    }
     std::vector<std::uint8_t> bytes(std::size_t n);
     void skip(std::size_t n);
 
 private:
-    bool take(std::size_t n);
+    bool take(std::size_t n) {
+        if (!ok_ || n > bytes_.size() - pos_) {
+            ok_ = false;
+            return false;
+        }
+        return true;
+    }
 
     std::span<const std::uint8_t> bytes_;
     std::size_t pos_ = 0;
@@ -45,11 +75,17 @@ class ByteWriter {
 public:
     void u8(std::uint8_t v) { out_.push_back(v); }
     void i8(std::int8_t v) { u8(static_cast<std::uint8_t>(v)); }
-    void u16(std::uint16_t v);
+    void u16(std::uint16_t v) {
+        out_.push_back(static_cast<std::uint8_t>(v & 0xFF));
+        out_.push_back(static_cast<std::uint8_t>(v >> 8));
+    }
     void i16(std::int16_t v) { u16(static_cast<std::uint16_t>(v)); }
-    void u32(std::uint32_t v);
+    void u32(std::uint32_t v) {
+        for (int k = 0; k < 4; ++k)
+            out_.push_back(static_cast<std::uint8_t>((v >> (8 * k)) & 0xFF));
+    }
     void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
-    void f32(float v);
+    void f32(float v) { u32(std::bit_cast<std::uint32_t>(v)); }
     void f64(double v);
     void bytes(const std::uint8_t* data, std::size_t n) { out_.insert(out_.end(), data, data + n); }
     void bytes(std::span<const std::uint8_t> data) { bytes(data.data(), data.size()); }

@@ -40,7 +40,11 @@ MatchPointCalculation::MatchPointCalculation(const MatchPointSettings& settings,
                                              Dialogs& dialogs)
     : settings_(settings), scores_(scores), tables_(tables), dialogs_(dialogs),
       boardMatchPoints_(scores.size()),
-      unplayed_(static_cast<std::size_t>(std::max(0, settings.GroupCount * settings.BoardCount)), 0) {}
+      unplayed_(static_cast<std::size_t>(std::max(0, settings.GroupCount * settings.BoardCount)), 0),
+      unplayedInRange_(static_cast<std::size_t>(std::max(0, settings.BoardCount)), 0) {
+    for (int h = 1; h <= settings.GroupCount; ++h)
+        rangePairs_ += settings.groupPairs(h);
+}
 
 bool MatchPointCalculation::fits() const {
     const auto& s = settings_;
@@ -48,14 +52,6 @@ bool MatchPointCalculation::fits() const {
         return false;
     const long long needed = 1LL * s.GroupCount * s.BoardCount * s.PairsPerGroup + 1;
     return static_cast<long long>(scores_.size()) >= needed;
-}
-
-int MatchPointCalculation::recordIndex(int group, int board, int row) const {
-    return ScoreRecordIndex(group, board, row, settings_.BoardCount, settings_.PairsPerGroup);
-}
-
-const TScoreObj& MatchPointCalculation::record(int group, int board, int row) const {
-    return scores_[static_cast<std::size_t>(recordIndex(group, board, row))];
 }
 
 TScoreObj& MatchPointCalculation::mutableRecord(int group, int board, int row) {
@@ -68,13 +64,15 @@ int MatchPointCalculation::unplayed(int board, int group) const {
 }
 
 int MatchPointCalculation::boardTop(int board, int group) const {
-    int pairs = 0;
-    int tables = 0;
-    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h) {
-        pairs += settings_.groupPairs(h);
-        tables += unplayed(board, h);
-    }
-    return pairs - 2 - 2 * tables;
+    if (!settings_.TopIntegral)
+        return settings_.groupPairs(group) - 2 - 2 * unplayed(board, group);
+    return rangePairs_ - 2 - 2 * unplayedInRange_[static_cast<std::size_t>(board - 1)];
+}
+
+void MatchPointCalculation::setUnplayed(int group, int board, int tables) {
+    int& stored = unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + board - 1)];
+    unplayedInRange_[static_cast<std::size_t>(board - 1)] += tables - stored;
+    stored = tables;
 }
 
 int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoard, bool report,
@@ -89,12 +87,13 @@ int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoar
     std::vector<int> boards;
     for (int b = firstBoard; b <= lastBoard; ++b) {
         int played = 0;
-        for (int k = 1; k <= pairs; ++k) {
-            const int code = record(group, b, k).Code;
+        const TScoreObj* rows = &record(group, b, 1);
+        for (int k = 0; k < pairs; ++k) {
+            const int code = rows[k].Code;
             played += code >= 1 && code <= 14;
         }
         const int tables = std::max(0, (pairs - played) / 2);
-        unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + b - 1)] = tables;
+        setUnplayed(group, b, tables);
         expected -= tables;
         if (tables > 0)
             boards.push_back(b);
@@ -120,7 +119,7 @@ int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoar
                     r.Code = ScoreCode::Percentage;
                     r.Score = kArbitralPercentage;
                 }
-        unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + b - 1)] = 0;
+        setUnplayed(group, b, 0);
     }
     return n;
 }
@@ -131,19 +130,33 @@ void MatchPointCalculation::ensureCounted(int group) {
 }
 
 void MatchPointCalculation::compare(int group, int board, BoardComparison& out) {
-    for (auto& v : collected_)
-        v.clear();
+    // Room for every row of the range, so that gathering writes without checking.
+    int rangeRows = 0;
+    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
+        rangeRows += settings_.groupPairs(h);
+    std::array<int*, 2> next{};
+    for (std::size_t side = 0; side < 2; ++side) {
+        collected_[side].resize(static_cast<std::size_t>(rangeRows));
+        next[side] = collected_[side].data();
+    }
+    // Fragments are rare: their sets grow as they come.
+    for (std::size_t i = 2; i < collected_.size(); ++i)
+        collected_[i].clear();
     out.counts = {};
     const bool pairsMode = settings_.ScoringMode == ModePairs;
-    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
-        for (int k = 1; k <= settings_.groupPairs(h); ++k) {
-            const TScoreObj& r = record(h, board, k);
+    out.finishedTop = -1;
+    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h) {
+        // The rows of a board follow each other in the list.
+        const TScoreObj* rows = &record(h, board, 1);
+        const int n = settings_.groupPairs(h);
+        for (int k = 0; k < n; ++k) {
+            const TScoreObj& r = rows[k];
             SideCounts& c = out.counts[static_cast<std::size_t>(CountingSide(r.Flags))];
             const auto side = static_cast<std::size_t>(ComparisonSide(r.Flags));
             switch (ClassOfCode(r.Code)) {
             case RecordClass::Normal:
                 ++c.NormalCount;
-                collected_[side].push_back(r.Score);
+                *next[side]++ = r.Score;
                 break;
             case RecordClass::Fragment: {
                 const auto f = static_cast<std::size_t>(r.Code - ScoreCode::Fragment1);
@@ -160,6 +173,9 @@ void MatchPointCalculation::compare(int group, int board, BoardComparison& out) 
                 break;
             }
         }
+    }
+    for (std::size_t side = 0; side < 2; ++side)
+        collected_[side].resize(static_cast<std::size_t>(next[side] - collected_[side].data()));
     const bool imps = settings_.ScoringMode == ModeButler || settings_.ScoringMode == ModeCrossImp;
     for (std::size_t side = 0; side < 2; ++side) {
         out.normal[side].assign(collected_[side], imps);
@@ -182,7 +198,6 @@ BoardComparison& MatchPointCalculation::comparison(int group, int board, Target 
     }
     if (cacheVersion_[b] != version_ + 1) {
         compare(group, board, cache_[b]);
-        cache_[b].finishedTop = -1;
         cacheVersion_[b] = version_ + 1;
     }
     return cache_[b];
@@ -226,6 +241,18 @@ WorkingValue MatchPointCalculation::workingValue(const TScoreObj& r, int top, co
     return {};
 }
 
+int MatchPointCalculation::finishOther(const TScoreObj& r, RecordClass cls, const SideCounts& c,
+                                       FinishContext& context, const BoardComparison& comparison) {
+    const WorkingValue v = workingValue(r, context.top, comparison);
+    if (v.kind == WorkingValue::Kind::Empty)
+        return kNoMatchPoints;
+    context.own = cls == RecordClass::Fragment
+                      ? c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)]
+                      : c.NormalCount;
+    context.total = c.TotalCount();
+    return FinishValue(v, context);
+}
+
 bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoard, Target target) {
     if (!fits() || group < 1 || group > settings_.GroupCount)
         return true;
@@ -250,9 +277,9 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
         }
 
         BoardComparison& comparison = this->comparison(group, b, target);
-        // Shared rows finish each raw score once (a division each) for all groups.
-        const bool memo = &comparison != &scratch_ &&
-                          (settings_.ScoringMode == ModePairs || settings_.ScoringMode == ModeIndividual);
+        // Each raw score of a side is finished once (a division each): with "Topintegraal" for
+        // all groups, otherwise for the rows of the group that share it.
+        const bool memo = settings_.ScoringMode == ModePairs || settings_.ScoringMode == ModeIndividual;
         if (memo && comparison.finishedTop != top) {
             const int raws = 2 * std::max(comparison.normal[0].size(), comparison.normal[1].size());
             for (auto& f : comparison.finished)
@@ -261,32 +288,50 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
         }
         // The rows of a board follow each other in the list.
         const auto first = static_cast<std::size_t>(recordIndex(group, b, 0));
+        const TScoreObj* rows = &scores_[first];
+        // Taken out of the containers once, so that the stores of the loop reload none of them.
+        const std::array<ScoreRanking::Counted, 2> counted = {comparison.normal[0].counted(),
+                                                              comparison.normal[1].counted()};
+        const std::array<int*, 2> finishedOf = {comparison.finished[0].data(), comparison.finished[1].data()};
+        std::array<int, 2>* display = display_.data();
+        TMatchPObj* stored = target == Target::Store ? &boardMatchPoints_[first] : nullptr;
         FinishContext context;
         context.scoringMode = settings_.ScoringMode;
         context.neubergMode = settings_.NeubergMode;
         context.top = top;
         for (int k = 1; k <= pairs; ++k) {
-            const TScoreObj& r = scores_[first + static_cast<std::size_t>(k)];
-            const WorkingValue v = workingValue(r, top, comparison);
-            if (v.kind == WorkingValue::Kind::Empty)
+            const TScoreObj& r = rows[k];
+            const RecordClass cls = ClassOfCode(r.Code);
+            if (cls == RecordClass::None)
                 continue;
             const int side = CountingSide(r.Flags);
             const SideCounts& c = comparison.counts[static_cast<std::size_t>(side)];
-            const RecordClass cls = ClassOfCode(r.Code);
-            context.own = cls == RecordClass::Fragment
-                              ? c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)]
-                              : c.NormalCount;
-            context.total = c.TotalCount();
-            int* finished =
-                memo && cls == RecordClass::Normal
-                    ? &comparison.finished[static_cast<std::size_t>(side)][static_cast<std::size_t>(v.value)]
-                    : nullptr;
-            if (finished && *finished == kNotFinished)
-                *finished = FinishValue(v, context);
-            const int mp = finished ? *finished : FinishValue(v, context);
-            display_[static_cast<std::size_t>(k)][static_cast<std::size_t>(side)] = mp;
-            if (target == Target::Store)
-                boardMatchPoints_[first + static_cast<std::size_t>(k)].MatchPoints = mp;
+            int mp = 0;
+            if (memo && cls == RecordClass::Normal) {
+                // The common case, without a working value: a normal result of a pairs form.
+                const auto compared = static_cast<std::size_t>(ComparisonSide(r.Flags));
+                // Scores are 16 bits, so the difference fits; below the base it wraps out of range.
+                const auto& view = counted[compared];
+                const auto d = static_cast<unsigned>(r.Score - view.base);
+                const unsigned q = d / 10;
+                const int raw = q < view.buckets && d == 10 * q
+                                    ? view.raw[q]
+                                    : comparison.normal[compared].rawScore(r.Score);
+                int& finished = finishedOf[static_cast<std::size_t>(side)][static_cast<std::size_t>(raw)];
+                if (finished == kNotFinished) {
+                    context.own = c.NormalCount;
+                    context.total = c.TotalCount();
+                    finished = FinishCompared(raw, context);
+                }
+                mp = finished;
+            } else {
+                mp = finishOther(r, cls, c, context, comparison);
+                if (mp == kNoMatchPoints)
+                    continue;
+            }
+            display[k][static_cast<std::size_t>(side)] = mp;
+            if (stored)
+                stored[k].MatchPoints = mp;
         }
     }
     return true;

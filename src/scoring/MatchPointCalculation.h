@@ -86,17 +86,26 @@ public:
     int expectedResults(int group) const { return expected_[static_cast<std::size_t>(group - 1)]; }
     // The top of a board: the pairs of the comparison range minus 2, lowered for unplayed tables.
     int boardTop(int board, int group) const;
-    int recordIndex(int group, int board, int row) const;
-    const TScoreObj& record(int group, int board, int row) const;
+    int recordIndex(int group, int board, int row) const {
+        return ScoreRecordIndex(group, board, row, settings_.BoardCount, settings_.PairsPerGroup);
+    }
+    const TScoreObj& record(int group, int board, int row) const {
+        return scores_[static_cast<std::size_t>(recordIndex(group, board, row))];
+    }
     TScoreObj& mutableRecord(int group, int board, int row);
     void invalidate() { ++version_; }
     const MatchPointSettings& settings() const { return settings_; }
 
 private:
     void ensureCounted(int group);
+    void setUnplayed(int group, int board, int tables);
     void compare(int group, int board, BoardComparison& out);
     BoardComparison& comparison(int group, int board, Target target);
     WorkingValue workingValue(const TScoreObj& r, int top, const BoardComparison& c);
+    // The match points of a record outside the common case, kNoMatchPoints for none; kept out of
+    // the loop over the rows.
+    [[gnu::noinline]] int finishOther(const TScoreObj& r, RecordClass cls, const SideCounts& c,
+                                      FinishContext& context, const BoardComparison& comparison);
 
     MatchPointSettings settings_;
     std::vector<TScoreObj>& scores_;
@@ -105,6 +114,9 @@ private:
     std::vector<TMatchPObj> boardMatchPoints_;
     std::vector<std::array<int, 2>> display_;
     std::vector<int> unplayed_; // [(g-1) * BoardCount + (b-1)]
+    // "Topintegraal": the unplayed tables of every group by board, and the pairs of all groups.
+    std::vector<int> unplayedInRange_;
+    int rangePairs_ = 0;
     std::array<int, 16> expected_{};
     std::array<bool, 16> counted_{};
     // "Topintegraal": the comparison of every board, made at version cacheVersion_[b - 1] - 1.

@@ -42,7 +42,11 @@ int FinishValue(const WorkingValue& value, const FinishContext& c) {
     if (value.kind == WorkingValue::Kind::Fixed)
         return RoundToTenths(value.value, neuberg, c.top);
 
-    const int v = value.value;
+    return FinishCompared(value.value, c);
+}
+
+int FinishCompared(int v, const FinishContext& c) {
+    const bool neuberg = c.neubergMode != NeubergOff;
     const int own = c.own;
     // A side never has more results than its top allows; without the cap a board with unplayed
     // tables and fixed results on the side would score above the top.

@@ -15,8 +15,7 @@ inline constexpr int kNoMatchPoints = -10000;
 
 // How a record gets its match points, by its code.
 enum class RecordClass { Normal, Fragment, FixedPercentage, FixedPoints, None };
-// Inline: every record of a board asks it, several times.
-inline RecordClass ClassOfCode(int code) {
+constexpr RecordClass ClassOfCodeSwitch(int code) {
     switch (code) {
     case ScoreCode::Normal:
     case ScoreCode::Bridge:
@@ -40,6 +39,18 @@ inline RecordClass ClassOfCode(int code) {
     default:
         return RecordClass::None;
     }
+}
+
+// Every record of a board asks it, several times: a table lookup instead of the switch.
+inline constexpr auto kClassOfCode = [] {
+    std::array<RecordClass, 256> table{};
+    for (int code = 0; code < 256; ++code)
+        table[static_cast<std::size_t>(code)] = ClassOfCodeSwitch(code);
+    return table;
+}();
+inline RecordClass ClassOfCode(int code) {
+    return static_cast<unsigned>(code) < kClassOfCode.size() ? kClassOfCode[static_cast<std::size_t>(code)]
+                                                             : RecordClass::None;
 }
 
 // The side a record is counted on: the seat it had (bit 3 turned back by bit 0).
@@ -91,6 +102,8 @@ int RoundToTenths(int hundredths, bool neuberg, int top);
 
 // A working value as match points in tenths (IMPs in tenths in "Butler" and "Cross Imp").
 int FinishValue(const WorkingValue& value, const FinishContext& context);
+// The same of a compared value (a raw score, or IMPs in "Cross Imp"), the mode not "Butler".
+int FinishCompared(int value, const FinishContext& context);
 
 // The datum of a side: the trimmed average of its scores, rounded to tens; nullopt without scores.
 std::optional<int>

@@ -26,6 +26,17 @@ int Mp(const MatchPointCalculation& calc, const ScoreListBuilder& list, int grou
 }
 
 // Group of 12 pairs, board 1: pairs 1..6 sit North-South against 7..12.
+// "Topintegraal", Neuberg on, two groups of 4 pairs and one board: group B plays it at one table.
+ScoreListBuilder TwoGroupsOneTableShort() {
+    ScoreListBuilder list(2, 4, 1);
+    list.settings.TopIntegral = true;
+    list.settings.NeubergMode = NeubergOneDecimal;
+    list.table(1, 1, 1, 3, 420);
+    list.table(1, 1, 2, 4, 400);
+    list.table(2, 1, 1, 3, 450);
+    return list;
+}
+
 ScoreListBuilder SixTables(std::initializer_list<int> nsScores) {
     ScoreListBuilder list(1, 12, 1);
     int t = 1;
@@ -277,16 +288,32 @@ TEST(ComputeBoards, TopIntegralComparesAcrossGroups) {
 
     // Two results in group B only, Neuberg on: the counters cover both groups, so the
     // two-result table does not apply and no index runs past it.
-    ScoreListBuilder few(2, 4, 1);
-    few.settings.TopIntegral = true;
-    few.settings.NeubergMode = NeubergOneDecimal;
-    few.table(1, 1, 1, 3, 420);
-    few.table(1, 1, 2, 4, 400);
-    few.table(2, 1, 1, 3, 450);
+    ScoreListBuilder few = TwoGroupsOneTableShort();
     MatchPointCalculation calc2(few.settings, few.scores, tables, dialogs);
     calc2.ComputeBoards(2, 1, 1);
     EXPECT_EQ(calc2.boardTop(1, 2), 4);
     EXPECT_EQ(Mp(calc2, few, 2, 1, 1), 40);
+}
+
+TEST(ComputeBoards, TopIntegralTopFollowsTheUnplayedTablesOfEveryGroup) {
+    ScriptedDialogs dialogs;
+    const ScoreTables tables;
+    ScoreListBuilder list = TwoGroupsOneTableShort();
+    MatchPointCalculation calc(list.settings, list.scores, tables, dialogs);
+    EXPECT_EQ(calc.CountUnplayed(1, 1, 1, false), 0);
+    EXPECT_EQ(calc.CountUnplayed(2, 1, 1, false), 1);
+    // The table of group B lowers the top of group A as well: 8 pairs - 2, less 2.
+    EXPECT_EQ(calc.boardTop(1, 1), 4);
+    EXPECT_EQ(calc.boardTop(1, 2), 4);
+    // Counted again, the table is not taken off twice.
+    EXPECT_EQ(calc.CountUnplayed(2, 1, 1, false), 1);
+    EXPECT_EQ(calc.boardTop(1, 1), 4);
+    // Asked about ("Ja"), the board keeps its full top in both groups.
+    dialogs.answerYes();
+    EXPECT_EQ(calc.CountUnplayed(2, 1, 1, true), 1);
+    EXPECT_EQ(dialogs.texts().back(), "Arbitrale score voor dit spel: 1?");
+    EXPECT_EQ(calc.boardTop(1, 1), 6);
+    EXPECT_EQ(calc.boardTop(1, 2), 6);
 }
 
 TEST(ComputeBoards, DisplayOnlyAndOneBoardSessions) {

@@ -62,8 +62,11 @@ long long RecordCount(const TZitScoreObj& head, int pairCount) {
 }
 
 void ReadRecords(ByteReader& in, TZitScoreObj& block, long long records) {
-    block.Records.resize(static_cast<std::size_t>(records));
-    for (auto& record : block.Records) {
+    // Each record is made once, as read: a resize first would clear them all for nothing.
+    block.Records.clear();
+    block.Records.reserve(static_cast<std::size_t>(records));
+    for (long long i = 0; i < records; ++i) {
+        TScoreObj& record = block.Records.emplace_back();
         record.ReadFrom(in);
         ModerniseContract(record);
     }

@@ -30,10 +30,6 @@ void TZitScoreObj::WriteTo(ByteWriter& out) const {
     out.i16(SessionIndex);
 }
 
-int ScoreRecordIndex(int group, int board, int pairRow, int boardCount, int pairsPerGroup) {
-    return ((group - 1) * boardCount + (board - 1)) * pairsPerGroup + pairRow;
-}
-
 TZitScoreObj NewScoreBlock(int sessionNumber, int boardCount, int pairCount) {
     TZitScoreObj block;
     block.BoardsInList = static_cast<std::int16_t>(boardCount);

@@ -51,7 +51,10 @@ struct TZitScoreObj {
 };
 
 // The record of pair row `pairRow` (1-based) of group `group` on board `board` (both 1-based).
-int ScoreRecordIndex(int group, int board, int pairRow, int boardCount, int pairsPerGroup);
+// Inline: the computation asks it for every record.
+inline int ScoreRecordIndex(int group, int board, int pairRow, int boardCount, int pairsPerGroup) {
+    return ((group - 1) * boardCount + (board - 1)) * pairsPerGroup + pairRow;
+}
 
 // A blank block for a session: PairCount x BoardCount + 1 empty records.
 TZitScoreObj NewScoreBlock(int sessionNumber, int boardCount, int pairCount);
