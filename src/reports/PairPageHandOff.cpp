@@ -20,8 +20,7 @@ bool HandOffPairPage(const PairPagesInput& input, int group, int row, const std:
         dialogs.error(kWordEditFailed);
         return false;
     }
-    const std::optional<std::string> chosen =
-        dialogs.openFileName({"Velk bestand", "MPPaar bestand (*.htm)|*.HTM", "htm", path});
+    const std::optional<std::string> chosen = dialogs.openFileName(PairPageFileChoice(path));
     if (!chosen)
         return false;
     if (!std::filesystem::is_regular_file(*chosen, error)) {

@@ -267,9 +267,12 @@ std::string PairNamesScript(const Club& club, int firstGroup, int lastGroup) {
     return script + "];}\n";
 }
 
+FileChoice PairPageFileChoice(const std::string& path) {
+    return {"Velk bestand", "MPPaar bestand (*.htm)|*.HTM", "htm", path};
+}
+
 FileChoice PairPagesFileChoice(int group, const std::string& folder) {
-    return {"Velk bestand", "MPPaar bestand (*.htm)|*.HTM", "htm",
-            (std::filesystem::path(folder) / PairPageFileName(group, 1)).string()};
+    return PairPageFileChoice((std::filesystem::path(folder) / PairPageFileName(group, 1)).string());
 }
 
 bool WriteAllPairPages(const PairPagesInput& in, int firstGroup, int lastGroup,

@@ -37,6 +37,9 @@ std::string PairPage(const PairPagesInput& input, int group, int row);
 // The pair-name script of groups first..last, as bytes for the file.
 std::string PairNamesScript(const Club& club, int firstGroup, int lastGroup);
 
+// The file dialog of a pair page, proposing `path`.
+FileChoice PairPageFileChoice(const std::string& path);
+
 // The proposed file of the first page of a group, in the save dialog that chooses the folder.
 FileChoice PairPagesFileChoice(int group, const std::string& folder);
 

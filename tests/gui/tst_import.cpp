@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QtTest>
@@ -77,7 +78,8 @@ private slots:
         // The other program's folder is a machine setting: keep it out of the user's.
         QStandardPaths::setTestModeEnabled(true);
     }
-    void init() { TClubWindow::setKaartixFolder(QString()); }
+    // Every test starts on a machine that has not seen the other program's folder.
+    void init() { QSettings().remove(QStringLiteral("Kaartix/DataMap")); }
 
     void membersFromADatabase() {
         CompetitionOnDisk disk(16, 2);

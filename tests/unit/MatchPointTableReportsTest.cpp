@@ -111,6 +111,18 @@ void ExpectRows(const std::vector<std::string>& lines, std::size_t from,
         EXPECT_EQ(lines[from + i], rows[i]) << "row " << from + i;
 }
 
+// The text of report `kind` over the boards first..last, written whole without a message.
+std::vector<std::string> BoardReport(Club& club, ReportKind kind, int first, int last) {
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, kind);
+    context.groups.SelFirstItem = first;
+    context.groups.SelLastItem = last;
+    ReportDocument d;
+    EXPECT_TRUE(WriteReport(context, d));
+    EXPECT_TRUE(dialogs.messages.empty());
+    return d.textLines();
+}
+
 ReportContext CountListContext(Club& club, ScriptedDialogs& dialogs) {
     ReportContext context(club, dialogs, ReportKind::CountList);
     context.groups.SelFirstGroup = 1;
@@ -235,13 +247,7 @@ TEST(MatchPointTableReports, PercentageTopIsLoweredForPairsWithoutAPercentage) {
 
 TEST(MatchPointTableReports, FrequencyOfTheScoresOfABoard) {
     Club club = SixPairClub();
-    ScriptedDialogs dialogs;
-    ReportContext context(club, dialogs, ReportKind::Frequencies);
-    context.groups.SelFirstItem = 1;
-    context.groups.SelLastItem = 1;
-    ReportDocument d;
-    ASSERT_TRUE(WriteReport(context, d));
-    const auto lines = d.textLines();
+    const auto lines = BoardReport(club, ReportKind::Frequencies, 1, 1);
     ASSERT_EQ(lines.size(), 3u + 3u + 3u + 1u + 1u);
     EXPECT_EQ(lines[3], "  Spel =   1");
     EXPECT_EQ(lines[4], "  NZ Score|Paar NZ|aantal| MP NZ | MP OW | OW Score|Paar OW| NZ Perc.| OW Perc.|");
@@ -255,6 +261,7 @@ TEST(MatchPointTableReports, FrequencyOfTheScoresOfABoard) {
 
     // Scored "Topintegraal", all groups make one table under the session alone.
     club.CompetitionHead.CalcMethod = CalcTopIntegral;
+    ScriptedDialogs dialogs;
     ReportContext together(club, dialogs, ReportKind::Frequencies);
     together.groups.SelLastItem = 1;
     ReportDocument all;
@@ -281,13 +288,7 @@ TEST(MatchPointTableReports, ArbitralScoresFollowTheRealOnes) {
 
 TEST(MatchPointTableReports, MatchPointsPerBoard) {
     Club club = SixPairClub();
-    ScriptedDialogs dialogs;
-    ReportContext context(club, dialogs, ReportKind::MatchPointsPerBoard);
-    context.groups.SelFirstItem = 1;
-    context.groups.SelLastItem = 2;
-    ReportDocument d;
-    ASSERT_TRUE(WriteReport(context, d));
-    const auto lines = d.textLines();
+    const auto lines = BoardReport(club, ReportKind::MatchPointsPerBoard, 1, 2);
     ASSERT_EQ(lines.size(), 3u + 2u * (4u + 3u + 1u));
     EXPECT_EQ(lines[3], "  Spel =   1");
     EXPECT_EQ(lines[4], "  Paar |     Score     | Tegen |  MP  |  MP  |");

@@ -75,6 +75,17 @@ std::vector<std::string> Lines(const ReportDocument& d) {
     return d.textLines();
 }
 
+// The text of report `kind` over the items first..last of its range.
+std::vector<std::string> RangeReport(Club& club, ReportKind kind, int first, int last) {
+    ScriptedDialogs dialogs;
+    ReportContext context(club, dialogs, kind);
+    context.range.RangeFirst = first;
+    context.range.RangeLast = last;
+    ReportDocument d;
+    WriteReport(context, d);
+    return d.textLines();
+}
+
 TEST(ScheduleListReports, BoardsOfALetterAndOfABlankLetter) {
     const Club club = FiveRoundClub();
     const SessionPositions s(club, 1);
@@ -156,13 +167,7 @@ TEST(ScheduleListReports, GuideCardsOfPlayersNameThePartnerAndTheOpponents) {
     s.PlayerEntries[1] = {1, 1, 2, 3, 4, 'A'};
     s.PlayerEntries[2] = {2, 5, 6, 7, 8, 'A'};
     club.SessionScheduleList.push_back(s);
-    ScriptedDialogs dialogs;
-    ReportContext context(club, dialogs, ReportKind::GuideCards);
-    context.range.RangeFirst = 1;
-    context.range.RangeLast = 4;
-    ReportDocument d;
-    WriteReport(context, d);
-    const auto lines = d.textLines();
+    const auto lines = RangeReport(club, ReportKind::GuideCards, 1, 4);
     ASSERT_EQ(lines.size(), 2u + 3u + 1u + 3u);
     EXPECT_EQ(lines[2], " SPELER  1 Speler1" + std::string(28, ' ') + "   Zitting: 1 " +
                             " SPELER  2 Speler2" + std::string(28, ' ') + "   Zitting: 1");
@@ -275,25 +280,14 @@ TEST(ScheduleListReports, NorthCountPerSession) {
 
 TEST(ScheduleListReports, ScheduleOfARoundAndOfATable) {
     Club club = FiveRoundClub();
-    ScriptedDialogs dialogs;
-    ReportContext context(club, dialogs, ReportKind::ScheduleByRound);
-    context.range.RangeFirst = 3;
-    context.range.RangeLast = 3;
-    ReportDocument d;
-    WriteReport(context, d);
-    auto lines = Lines(d);
+    auto lines = RangeReport(club, ReportKind::ScheduleByRound, 3, 3);
     ASSERT_EQ(lines.size(), 7u);
     EXPECT_EQ(lines[2], " R o n d e : 3");
     EXPECT_EQ(lines[3], " tafel    NZ     OW   spellen");
     EXPECT_EQ(lines[5], "    1      4      5   07-09");
     EXPECT_EQ(lines[6], "    2      1      3   07-09");
 
-    ReportContext byTable(club, dialogs, ReportKind::ScheduleByTable);
-    byTable.range.RangeFirst = 2;
-    byTable.range.RangeLast = 2;
-    d.clear();
-    WriteReport(byTable, d);
-    lines = Lines(d);
+    lines = RangeReport(club, ReportKind::ScheduleByTable, 2, 2);
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[2], " T A F E L: 2");
     EXPECT_EQ(lines[5], "    1      3      4   01-03");
@@ -302,13 +296,7 @@ TEST(ScheduleListReports, ScheduleOfARoundAndOfATable) {
 
 TEST(ScheduleListReports, StartPositionsAndTheCompleteSchedule) {
     Club club = FiveRoundClub();
-    ScriptedDialogs dialogs;
-    ReportContext context(club, dialogs, ReportKind::StartPositions);
-    context.range.RangeFirst = 1;
-    context.range.RangeLast = 6;
-    ReportDocument d;
-    WriteReport(context, d);
-    auto lines = Lines(d);
+    auto lines = RangeReport(club, ReportKind::StartPositions, 1, 6);
     ASSERT_EQ(lines.size(), 10u);
     EXPECT_EQ(lines[2], " Competitie: 1  Zitting: 1  SpeelDatum: 15-12-2026  Groep: A");
     EXPECT_EQ(lines[3], "   Nr  Naam" + std::string(24, ' ') + " tafel  NZ/OW  tegen spellenInvllrs");
@@ -318,8 +306,9 @@ TEST(ScheduleListReports, StartPositionsAndTheCompleteSchedule) {
     EXPECT_EQ(lines[9],
               "    5  Dekker - Kok" + std::string(16 + 8, ' ') + "XX" + std::string(6, ' ') + "YY   XX-XX");
 
+    ScriptedDialogs dialogs;
     ReportContext complete(club, dialogs, ReportKind::CompleteSchedule);
-    d.clear();
+    ReportDocument d;
     WriteReport(complete, d);
     lines = Lines(d);
     ASSERT_EQ(lines.size(), 10u);

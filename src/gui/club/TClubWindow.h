@@ -72,8 +72,6 @@ public:
     // "Paren Samenstellen": the members register is loaded first when it is not; true when names
     // were copied into the pair list.
     bool composePairs();
-    // The other club program's data folder, remembered between runs.
-    static void setKaartixFolder(const QString& folder);
     // The options window on `page` (0-3); the competition is saved when it closed with OK after a
     // change.
     void showOptions(int page);

@@ -36,10 +36,6 @@ void RememberFolderOf(const std::string& path) {
 
 } // namespace
 
-void TClubWindow::setKaartixFolder(const QString& folder) {
-    QSettings().setValue(kFolderKey, folder);
-}
-
 void TClubWindow::onImportMembers() {
     TKXLedenDlg source(dialogs_, this);
     const int choice = source.Choose();
