@@ -208,6 +208,7 @@ void MembersRegister::clearUsed() {
 
 void MembersRegister::takeOptions(const TConfigObj& config) {
     enterOpensMember_ = (config.OptionFlags & OptionFlag::EnterMovesOn) != 0;
+    printLandscape_ = (config.OptionFlags & OptionFlag::Landscape) != 0;
 }
 
 } // namespace velk

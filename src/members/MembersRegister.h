@@ -76,9 +76,11 @@ public:
     void clearUsed();
 
     // "Entertoets (voor ledenlijst)" of the open competition's options: whether Enter on a row of
-    // the grid opens the member dialog, as a click does. Off, Enter leaves the grid as it is.
+    // the grid opens the member dialog, as a click does. Off, Enter leaves the grid as it is. And
+    // whether the list is printed landscape ("Liggend").
     void takeOptions(const TConfigObj& config);
     bool enterOpensMember() const { return enterOpensMember_; }
+    bool printLandscape() const { return printLandscape_; }
 
 private:
     bool writeTo(const std::string& path);
@@ -90,6 +92,7 @@ private:
     bool notSortedByName_ = false;
     bool everSaved_ = false;
     bool enterOpensMember_ = false;
+    bool printLandscape_ = false;
     MembersSource source_ = MembersSource::MembersFile;
     std::string fileName_;
     // Files that could not be read whole: the register never writes over them.

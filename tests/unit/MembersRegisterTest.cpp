@@ -120,14 +120,21 @@ TEST(MembersRegister, SearchIgnoresCaseAndEmptySurnamesAreAsked) {
     EXPECT_EQ(MembersRegister::ProposedSaveName("/club/bc2026_1.dba"), "Ledenbc2026_1.dat");
 }
 
-// The option is bit 0x10 of the option word at byte 345 of the competition's configuration
-// record; the other option bits leave Enter alone.
-TEST(MembersRegister, EnterOpensTheMemberOnlyWithTheEnterOption) {
+// The Enter option is bit 0x10 of the option word at byte 345 of the competition's configuration
+// record, landscape printing ("Liggend") bit 0x08; the other option bits leave each alone.
+TEST(MembersRegister, EnterAndLandscapeFollowTheirOptionBits) {
     ScriptedDialogs dialogs;
     MembersRegister r(dialogs);
     EXPECT_FALSE(r.enterOpensMember());
-    const std::pair<std::uint8_t, bool> cases[] = {{0x10, true}, {0xEF, false}, {0xFF, true}, {0x00, false}};
-    for (const auto& [low, opens] : cases) {
+    EXPECT_FALSE(r.printLandscape());
+    struct Case {
+        std::uint8_t low;
+        bool opens;
+        bool landscape;
+    };
+    const Case cases[] = {{0x10, true, false},  {0xEF, false, true}, {0xFF, true, true},
+                          {0x00, false, false}, {0x08, false, true}, {0xF7, true, false}};
+    for (const auto& [low, opens, landscape] : cases) {
         std::vector<std::uint8_t> bytes(TConfigObj::Size, 0);
         bytes[345] = low;
         ByteReader in(bytes);
@@ -136,6 +143,7 @@ TEST(MembersRegister, EnterOpensTheMemberOnlyWithTheEnterOption) {
         ASSERT_TRUE(in.ok());
         r.takeOptions(config);
         EXPECT_EQ(r.enterOpensMember(), opens) << int(low);
+        EXPECT_EQ(r.printLandscape(), landscape) << int(low);
     }
 }
 

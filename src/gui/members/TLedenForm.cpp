@@ -2,6 +2,7 @@
 
 #include "core/DateHelpers.h"
 #include "gui/members/TNewLidDlg.h"
+#include "gui/schedules/ScheduleGridItems.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,9 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -255,19 +253,9 @@ void TLedenForm::BewAlsSpdBtnClick() {
 }
 
 void TLedenForm::PrintSpdBtnClick() {
-    const QPrinterInfo printer = QPrinterInfo::defaultPrinter();
-    if (printer.isNull()) {
-        dialogs_.error("Geen Printer aanwezig");
-        return;
-    }
-    if (dialogs_.messageBox("Afdrukken op printer: \r" + printer.printerName().toStdString(),
-                            velk::MessageKind::Confirmation, velk::Button::JaNee) == velk::Result::No)
-        return;
-    // The printed list carries no lines: the job is started and ended.
-    QPrinter job(printer);
-    QPainter painter;
-    if (painter.begin(&job))
-        painter.end();
+    // The list as the grid shows it, under the window's caption and the file name.
+    PrintScheduleTable(dialogs_, members_.printLandscape(), windowTitle(),
+                       QString::fromStdString(members_.fileName()), *grid_);
 }
 
 void TLedenForm::ZoekSpdbtnClick() {
