@@ -3,6 +3,8 @@
 #include "core/SafeSave.h"
 #include "reports/HtmlReport.h"
 
+#include <filesystem>
+
 namespace velk {
 
 namespace {
@@ -22,6 +24,14 @@ bool SaveBytes(const std::string& path, const std::string& bytes) {
 }
 
 } // namespace
+
+FileChoice ReportSaveChoice(bool html, const std::string& competitionPath) {
+    const std::filesystem::path folder = std::filesystem::path(competitionPath).parent_path();
+    if (html)
+        return {"Red naar bestand: ", "HTML files (*.htm)|*.HTM", "htm", (folder / "*.htm").string()};
+    return {"Red naar bestand: ", "Text files (*.txt)|*.TXT|PDF files (*.pdf)|*.PDF", "txt",
+            (folder / "*.txt").string()};
+}
 
 std::string HtmlTitleOf(std::string_view reportTitle) {
     return "V.L.K" + std::string(reportTitle);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Dialogs.h"
 #include "reports/ReportDocument.h"
 
 #include <string>
@@ -11,6 +12,10 @@ inline constexpr const char* kAskSaveAsHtml = "Opslaan als HTML bestand ?";
 inline constexpr const char* kSavedAsText = "Bewaren overzicht(en) met stippellijnen is gelukt: ";
 inline constexpr const char* kSavedAsHtml = "Bewaren overzicht(en)als HTM-bestand is gelukt: ";
 inline constexpr const char* kSavedAsPdf = "Bewaren overzicht(en) als PDF-bestand is gelukt: ";
+
+// The save dialog of a list beside the competition at `competitionPath`: an HTML page, or a text
+// file with a PDF of the printed pages offered beside it.
+FileChoice ReportSaveChoice(bool html, const std::string& competitionPath);
 
 // The title of a saved page: "V.L.K" and the report's title.
 std::string HtmlTitleOf(std::string_view reportTitle);

@@ -180,20 +180,8 @@ void TResultForm::PreviewBtnClick() {
 
 void TResultForm::SaveBitBtnClick() {
     const bool html = dialogs_.askYesNo(velk::kAskSaveAsHtml);
-    velk::FileChoice choice;
-    choice.title = "Red naar bestand: ";
-    const std::filesystem::path folder = std::filesystem::path(club_.ClubFilePath).parent_path();
-    if (html) {
-        choice.filter = "HTML files (*.htm)|*.HTM";
-        choice.defaultExtension = "htm";
-        choice.initialPath = (folder / "*.htm").string();
-    } else {
-        // A PDF of the printed pages is offered beside the text file.
-        choice.filter = "Text files (*.txt)|*.TXT|PDF files (*.pdf)|*.PDF";
-        choice.defaultExtension = "txt";
-        choice.initialPath = (folder / "*.txt").string();
-    }
-    const std::optional<std::string> path = dialogs_.saveFileName(choice);
+    const std::optional<std::string> path =
+        dialogs_.saveFileName(velk::ReportSaveChoice(html, club_.ClubFilePath));
     if (!path)
         return;
     bool saved = false;
