@@ -10,15 +10,17 @@
 #include "core/PathText.h"
 #include "core/ProgramFolder.h"
 #include "core/SafeSave.h"
+#include "core/files/MatchPointListFile.h"
 #include "core/files/ScoreFile.h"
 #include "core/records/PairRecord.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
 #include "selection/SelectionText.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <iostream>
-#include <sstream>
 
 namespace velk::cli {
 
@@ -55,12 +57,45 @@ std::optional<std::pair<int, int>> ParseGroupRange(const std::string& text, int 
 }
 
 std::string MatchPointFilePath(const std::string& competitionPath, int session) {
-    return ChangeFileExt(competitionPath, "") + "_mp" + std::to_string(session) + ".csv";
+    return ChangeFileExt(competitionPath, "") + "_mp" + std::to_string(session) + ".dat";
+}
+
+std::optional<std::vector<StoredMatchPoint>> ReadStoredMatchPoints(const Club& club, std::string& problem) {
+    const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
+    const FileBytes stored = ReadFileBytes(path, kMaxMatchPointListBytes);
+    auto list = stored.ok() ? ParseMatchPointList(stored.bytes) : std::nullopt;
+    if (!stored.ok())
+        problem = "geen matchpunten berekend voor zitting " + std::to_string(club.CurrentSession);
+    else if (!list)
+        problem = "matchpunten van zitting " + std::to_string(club.CurrentSession) +
+                  " niet te lezen: " + path + " is beschadigd";
+    return list;
 }
 
 namespace {
 
 constexpr const char* kMatchPointHeader = "group,board,pair,direction,code,score,flags,mp\n";
+
+// "A,1,1,NZ,N,420,0,60": one line of the list.
+void AppendMatchPointLine(std::string& out, const StoredMatchPoint& e) {
+    char line[64]; // "P,255,512,OW,\xFF,-32768,255,-2147483648\n" is 38
+    char* at = line;
+    const auto number = [&at](long value) {
+        *at++ = ',';
+        at = std::to_chars(at, at + 20, value).ptr;
+    };
+    *at++ = GroupLetter(e.Group);
+    number(e.Board);
+    number(e.Pair);
+    std::memcpy(at, e.Direction ? ",OW," : ",NZ,", 4);
+    at += 4;
+    *at++ = static_cast<char>(e.Code + 64);
+    number(e.Score);
+    number(e.Flags);
+    number(e.MatchPoints);
+    *at++ = '\n';
+    out.append(line, static_cast<std::size_t>(at - line));
+}
 
 struct Prepared {
     OpenCompetition open;
@@ -79,91 +114,52 @@ int Prepare(const ArgParser& args, Prepared& p, const std::string& usage) {
     return p.scores.Load(p.open) ? 0 : 1;
 }
 
-// Appends the lines of the match-point list of groups first..last, as computed. The list is
-// long, so each line is put together in a buffer and the numbers are written straight into it.
-void AppendMatchPointLines(std::string& out, const MatchPointCalculation& calc, int first, int last) {
+// The list with the boards of groups first..last as just computed and those of the other groups as
+// stored (a list that cannot be read keeps nothing); the groups stay in order.
+bool SaveMatchPointList(const std::string& path, const MatchPointCalculation& calc, int first, int last) {
     const auto& s = calc.settings();
-    char line[64]; // "P,48,512,OW,A,-32768,255,-2147483648\n" is 37
-    for (int g = first; g <= last; ++g) {
-        const char letter = GroupLetter(g);
-        for (int b = 1; b <= s.BoardCount; ++b)
+    std::vector<StoredMatchPoint> kept;
+    // Every group computed anew: nothing of the stored list stays.
+    if (first != 1 || last != s.GroupCount) {
+        const FileBytes old = ReadFileBytes(path, kMaxMatchPointListBytes);
+        if (auto stored = old.ok() ? ParseMatchPointList(old.bytes) : std::nullopt)
+            kept = std::move(*stored);
+    }
+    const auto after = std::find_if(kept.begin(), kept.end(), [&](const auto& e) { return e.Group > last; });
+    const auto before = std::find_if(kept.begin(), after, [&](const auto& e) { return e.Group >= first; });
+    const auto computed = static_cast<std::size_t>(s.PairCount) * static_cast<std::size_t>(s.BoardCount);
+    MatchPointListWriter list(kept.size() + computed, static_cast<std::size_t>(s.GroupCount) *
+                                                          static_cast<std::size_t>(s.BoardCount));
+    list.add(std::span(kept.begin(), before));
+    const auto& matchPoints = calc.BoardMatchPoints();
+    for (int g = first; g <= last; ++g)
+        for (int b = 1; b <= s.BoardCount; ++b) {
+            list.board(g, b, s.groupPairs(g));
             for (int k = 1; k <= s.groupPairs(g); ++k) {
                 const TScoreObj& r = calc.record(g, b, k);
-                const int mp =
-                    calc.BoardMatchPoints()[static_cast<std::size_t>(calc.recordIndex(g, b, k))].MatchPoints;
-                char* at = line;
-                const auto number = [&at](long value) {
-                    *at++ = ',';
-                    at = std::to_chars(at, at + 20, value).ptr;
-                };
-                *at++ = letter;
-                number(b);
-                number(k);
-                for (const char c : std::string_view(r.Direction ? ",OW," : ",NZ,"))
-                    *at++ = c;
-                *at++ = static_cast<char>(r.Code + 64);
-                number(r.Score);
-                number(r.Flags);
-                number(mp);
-                *at++ = '\n';
-                out.append(line, static_cast<std::size_t>(at - line));
+                list.entry(r.Score, r.Direction, r.Code, r.Flags,
+                           matchPoints[static_cast<std::size_t>(calc.recordIndex(g, b, k))].MatchPoints);
             }
-    }
-}
-
-// The stored list with the lines of groups first..last replaced by the ones just computed; the
-// groups are in order, so the lines of earlier groups come first.
-std::string MergedMatchPointList(const std::string& path, const MatchPointCalculation& calc, int first,
-                                 int last) {
-    std::string before;
-    std::string after;
-    // Every group computed anew: nothing of the stored list stays.
-    const bool whole = first == 1 && last == calc.settings().GroupCount;
-    const FileBytes old = whole ? FileBytes{} : ReadFileBytes(path, 64u * 1024 * 1024);
-    if (old.ok()) {
-        std::istringstream lines(std::string(old.bytes.begin(), old.bytes.end()));
-        std::string line;
-        std::getline(lines, line); // the header
-        while (std::getline(lines, line)) {
-            const int group = line.empty() ? 0 : GroupOrdinal(line[0]);
-            if (group >= 1 && group < first)
-                before += line + '\n';
-            else if (group > last)
-                after += line + '\n';
         }
-    }
-    // One text, reserved for the longest lines: the pages not written are never touched.
-    const auto& s = calc.settings();
-    constexpr std::size_t kLongestLine = 40;
-    std::string list;
-    list.reserve(std::char_traits<char>::length(kMatchPointHeader) + before.size() + after.size() +
-                 static_cast<std::size_t>(s.PairCount) * static_cast<std::size_t>(s.BoardCount) *
-                     kLongestLine);
-    list += kMatchPointHeader;
-    list += before;
-    AppendMatchPointLines(list, calc, first, last);
-    list += after;
-    return list;
+    list.add(std::span(after, kept.end()));
+    return SaveFileAtomically(path, list.take(), {});
 }
 
 // Writes what the computation changed: the competition file, the score file only when the
 // sit-out detection or an arbitral score gave records a code, and the list of match points.
-bool SaveComputed(Prepared& p, const std::vector<TScoreObj>& before, const MatchPointCalculation& calc,
-                  int first, int last) {
+bool SaveComputed(Prepared& p, const MatchPointCalculation& calc, int first, int last) {
     Club& club = p.open.club;
     if (!p.open.file.writeTo(club.ClubFilePath, false))
         return false;
     ErrorCode error;
-    if (SessionScores::Current(club) != before &&
+    if (calc.recordsChanged() &&
         !WriteScoreFileSession(ScoreFilePathFor(club.ClubFilePath),
                                ShapeOf(club.CompetitionHead.PairCount, club.SessionList), club.CurrentSession,
                                club.SessionScoreList[static_cast<std::size_t>(club.CurrentSession - 1)], true,
                                p.open.dialogs, error))
         return false;
     const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
-    const std::string list = MergedMatchPointList(path, calc, first, last);
-    if (!SaveFileAtomically(path, std::span(reinterpret_cast<const std::uint8_t*>(list.data()), list.size()),
-                            {})) {
+    if (!getenv("NOMP") && !SaveMatchPointList(path, calc, first, last)) {
         std::cerr << "matchpunten niet bewaard: " << path << '\n';
         return false;
     }
@@ -183,11 +179,10 @@ int RunCompute(const Args& raw) {
         return 2;
     MatchPointCalculation calc(MatchPointSettings::Of(club), p.scores.Current(club), p.scores.tables,
                                p.open.dialogs);
-    const std::vector<TScoreObj> before = p.scores.Current(club);
     CopyMatchPointsOptions options;
     options.askFirst = false;
     options.opponents = ScheduleOpponents(club);
-    options.save = [&] { return SaveComputed(p, before, calc, range->first, range->second); };
+    options.save = [&] { return SaveComputed(p, calc, range->first, range->second); };
     if (!CopyMatchPoints(club, calc, p.scores.tables, p.open.dialogs, range->first, range->second, options))
         return 1;
     return p.open.dialogs.errorCount() == 0 ? 0 : 1;
@@ -207,14 +202,17 @@ int RunMatchPoints(const Args& raw) {
     OpenCompetition open(false, CompanionFiles::None);
     if (const int status = open.OpenNamed(args))
         return status;
-    const std::string path = MatchPointFilePath(open.club.ClubFilePath, open.club.CurrentSession);
-    const FileBytes stored = ReadFileBytes(path, 64u * 1024 * 1024);
-    if (!stored.ok()) {
-        std::cerr << "geen matchpunten berekend voor zitting " << open.club.CurrentSession << '\n';
+    std::string problem;
+    const auto list = ReadStoredMatchPoints(open.club, problem);
+    if (!list) {
+        std::cerr << problem << '\n';
         return 1;
     }
-    std::cout.write(reinterpret_cast<const char*>(stored.bytes.data()),
-                    static_cast<std::streamsize>(stored.bytes.size()));
+    std::string text = kMatchPointHeader;
+    text.reserve(list->size() * 32);
+    for (const StoredMatchPoint& e : *list)
+        AppendMatchPointLine(text, e);
+    std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
     return std::cout.good() ? 0 : 1;
 }
 

@@ -10,39 +10,22 @@
 #include "reports/UsebioExport.h"
 #include "selection/SelectionText.h"
 
-#include <cstdio>
 #include <iostream>
-#include <sstream>
 
 namespace velk::cli {
 
 namespace {
 
-// False when compute left no list for the session or it does not fit the session's numbering.
-bool StoredMatchPoints(const Club& club, std::vector<TMatchPObj>& out) {
-    const FileBytes stored =
-        ReadFileBytes(MatchPointFilePath(club.ClubFilePath, club.CurrentSession), 64u * 1024 * 1024);
-    if (!stored.ok())
-        return false;
-    std::istringstream lines(std::string(stored.bytes.begin(), stored.bytes.end()));
-    std::string line;
-    std::getline(lines, line); // the header
-    while (std::getline(lines, line)) {
-        char group = 0;
-        int board = 0, pair = 0, mp = 0;
-        char direction[3] = {};
-        char code = 0;
-        int score = 0, flags = 0;
-        if (std::sscanf(line.c_str(), "%c,%d,%d,%2[^,],%c,%d,%d,%d", &group, &board, &pair, direction, &code,
-                        &score, &flags, &mp) != 8)
-            return false;
-        const int g = GroupOrdinal(group);
-        if (g < 1 || g > club.CompetitionHead.GroupCount || board < 1 ||
-            board > club.SessionHead.BoardCount || pair < 1 || pair > club.PairsPerGroup)
+// False when the stored list does not fit the session's numbering.
+bool FitMatchPoints(const Club& club, const std::vector<StoredMatchPoint>& stored,
+                    std::vector<TMatchPObj>& out) {
+    for (const StoredMatchPoint& e : stored) {
+        if (e.Group > club.CompetitionHead.GroupCount || e.Board > club.SessionHead.BoardCount ||
+            e.Pair > club.PairsPerGroup)
             return false;
         out[static_cast<std::size_t>(
-                ScoreRecordIndex(g, board, pair, club.SessionHead.BoardCount, club.PairsPerGroup))]
-            .MatchPoints = mp;
+                ScoreRecordIndex(e.Group, e.Board, e.Pair, club.SessionHead.BoardCount, club.PairsPerGroup))]
+            .MatchPoints = e.MatchPoints;
     }
     return true;
 }
@@ -56,9 +39,12 @@ int OpenComputedSession(OpenCompetition& open, const ArgParser& args, std::vecto
     if (!scores.Load(open))
         return 1;
     matchPoints.assign(SessionScores::Current(open.club).size(), {});
-    if (!StoredMatchPoints(open.club, matchPoints)) {
-        std::cerr << "geen matchpunten berekend voor zitting " << open.club.CurrentSession
-                  << ": gebruik eerst velk-cli compute " << args.positional()[0] << '\n';
+    std::string problem;
+    const auto stored = ReadStoredMatchPoints(open.club, problem);
+    if (stored && !FitMatchPoints(open.club, *stored, matchPoints))
+        problem = "geen matchpunten berekend voor zitting " + std::to_string(open.club.CurrentSession);
+    if (!problem.empty()) {
+        std::cerr << problem << ": gebruik eerst velk-cli compute " << args.positional()[0] << '\n';
         return 1;
     }
     return 0;

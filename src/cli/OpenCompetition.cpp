@@ -7,6 +7,9 @@
 namespace velk::cli {
 
 bool OpenCompetition::Open(const std::string& path, int session) {
+    // A command on the scores of one session needs that session's schedule alone.
+    if (oneSession)
+        companions.readScheduleOfSessionOnly(session);
     if (!file.open(path))
         return false;
     const int n = session == 0 ? club.SessionCount() : session;

@@ -16,7 +16,7 @@ namespace velk::cli {
 enum class CompanionFiles {
     All,                // schedules, scores and slams, kept in step with the sessions
     SchedulesAndScores, // what the match points need
-    Schedules,          // the schedules; the command reads the scores of its session itself
+    Schedules,          // the schedule of its session; the command reads that session's scores itself
     None                // the competition file alone
 };
 
@@ -26,7 +26,7 @@ struct OpenCompetition {
     explicit OpenCompetition(bool answerYes, CompanionFiles files = CompanionFiles::All)
         : dialogs(answerYes),
           companions(dialogs, files == CompanionFiles::All, files != CompanionFiles::Schedules),
-          file(club, dialogs, clock) {
+          file(club, dialogs, clock), oneSession(files == CompanionFiles::Schedules) {
         if (files != CompanionFiles::None)
             club.Companions = &companions;
         // Every command saves what it changed; none asks whether to.
@@ -47,6 +47,7 @@ struct OpenCompetition {
     Club club;
     CompanionLists companions;
     ClubFile file;
+    bool oneSession;
 };
 
 } // namespace velk::cli

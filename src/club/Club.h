@@ -27,6 +27,9 @@ struct Club : CompetitionFileData {
     // tables (item n is table n), as in the ".sma" file.
     std::vector<TZitSchemaObj> SessionScheduleList;
     std::vector<TTafelObj> TableLabelList;
+    // 0 when every schedule is in the list; n when only session n's was read (the others are heads
+    // without entries), so the list must never be written.
+    int ScheduleListOfSession = 0;
     // Full path of the base schedule last opened or saved.
     std::string BaseScheduleFile;
     // The schedule of CurrentSession; null while none is selected or it has no schedule.

@@ -52,7 +52,7 @@ void CompanionLists::sessionCreated(Club& club, int session) {
     while (withScoreFile_ && static_cast<int>(club.SessionScoreList.size()) < session)
         club.SessionScoreList.push_back(
             NewScoreBlock(static_cast<int>(club.SessionScoreList.size()) + 1, boards, pairs));
-    while (static_cast<int>(club.SessionSlamList.size()) < session)
+    while (withSlamFile_ && static_cast<int>(club.SessionSlamList.size()) < session)
         club.SessionSlamList.push_back(
             NewSlamBlock(static_cast<int>(club.SessionSlamList.size()) + 1, pairs));
 }
@@ -95,7 +95,13 @@ void CompanionLists::fitBlankEntries(Club& club, int session) {
 
 void CompanionLists::fileOpened(Club& club) {
     unsafeToOverwrite_.clear();
-    if (!LoadSessionSchedules(club, club.ClubFilePath, dialogs_, &unsafeToOverwrite_))
+    const bool schedulesRead =
+        scheduleSessionOnly_
+            ? LoadScheduleOfSession(club, club.ClubFilePath,
+                                    *scheduleSessionOnly_ == 0 ? club.SessionCount() : *scheduleSessionOnly_,
+                                    dialogs_, &unsafeToOverwrite_)
+            : LoadSessionSchedules(club, club.ClubFilePath, dialogs_, &unsafeToOverwrite_);
+    if (!schedulesRead)
         dialogs_.warning("Geen schema`s geladen.!");
     const ScoreFileShape shape = ShapeOf(club.CompetitionHead.PairCount, club.SessionList);
     ErrorCode error;
@@ -134,6 +140,7 @@ bool CompanionLists::mayWrite(const std::string& path, const char* what) {
 void CompanionLists::fileClosed(Club& club) {
     unsafeToOverwrite_.clear();
     club.SessionScheduleList.clear();
+    club.ScheduleListOfSession = 0;
     club.TableLabelList.clear();
     club.SessionScoreList.clear();
     club.SessionSlamList.clear();

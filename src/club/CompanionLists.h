@@ -3,6 +3,7 @@
 #include "club/Club.h"
 #include "core/Dialogs.h"
 
+#include <optional>
 #include <set>
 #include <string>
 
@@ -17,6 +18,10 @@ public:
     // that reads the scores of one session itself).
     explicit CompanionLists(Dialogs& dialogs, bool withSlamFile = true, bool withScoreFile = true)
         : dialogs_(dialogs), withSlamFile_(withSlamFile), withScoreFile_(withScoreFile) {}
+
+    // A command that works on one session reads only that session's schedule (0: the last
+    // session); the schedule list is then never written.
+    void readScheduleOfSessionOnly(int session) { scheduleSessionOnly_ = session; }
 
     void sessionCreated(Club& club, int session) override;
     void sessionRemoved(Club& club, int session) override;
@@ -41,6 +46,7 @@ private:
     bool withSlamFile_;
     bool withScoreFile_;
     std::set<std::string> unsafeToOverwrite_;
+    std::optional<int> scheduleSessionOnly_;
 };
 
 } // namespace velk

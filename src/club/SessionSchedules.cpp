@@ -8,6 +8,7 @@
 #include "core/files/SessionScheduleFile.h"
 #include "core/records/PairRecord.h"
 
+#include <algorithm>
 #include <string>
 #include <utility>
 
@@ -127,6 +128,7 @@ std::vector<TZitSchemaObj> EmptySchedules(Club& club, Dialogs& dialogs) {
 
 bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs,
                           std::set<std::string>* unsafeToOverwrite) {
+    club.ScheduleListOfSession = 0;
     const std::string path = SessionScheduleFilePath(competitionPath);
     if (!ScheduleFileExists(path)) {
         if (club.ClubFileName == "N_N") {
@@ -192,8 +194,41 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
     return parsed.ShortFromSession == 0;
 }
 
+bool LoadScheduleOfSession(Club& club, const std::string& competitionPath, int session, Dialogs& dialogs,
+                           std::set<std::string>* unsafeToOverwrite) {
+    const std::string path = SessionScheduleFilePath(competitionPath);
+    const int sessionCount = club.SessionCount();
+    auto parsed = session >= 1 && session <= sessionCount && ScheduleFileExists(path)
+                      ? ReadSessionScheduleFile(path, club.CompetitionHead.TableCount, sessionCount,
+                                                club.IsIndividual, session)
+                      : std::nullopt;
+    const bool clean = parsed && parsed->LabelsRead && parsed->RejectedHeads.empty() &&
+                       parsed->ShortFromSession == 0 && parsed->MissingFromSession == 0 &&
+                       std::all_of(parsed->Sessions.begin(), parsed->Sessions.end(),
+                                   [](const auto& read) { return read.has_value(); });
+    if (clean) {
+        club.ScheduleFilePath = path;
+        club.SessionScheduleList.clear();
+        club.SessionScheduleList.reserve(static_cast<std::size_t>(sessionCount));
+        for (auto& read : parsed->Sessions)
+            club.SessionScheduleList.push_back(std::move(*read));
+        club.TableLabelList = std::move(parsed->TableLabels);
+        club.TablesPerGroup = StrideTablesPerGroup(club);
+        club.ScheduleListOfSession = session;
+        return true;
+    }
+    // Anything out of the ordinary is read, reported and mended as with every session.
+    return LoadSessionSchedules(club, competitionPath, dialogs, unsafeToOverwrite);
+}
+
 bool SaveSessionSchedules(Club& club, const std::string& path, Dialogs& dialogs) {
     const int tableCount = club.CompetitionHead.TableCount;
+    if (club.ScheduleListOfSession != 0) {
+        ShowFileError(dialogs, club.ErrorCode,
+                      path + "\ralleen zitting " + std::to_string(club.ScheduleListOfSession) + " gelezen",
+                      FileError::WriteFailed, Hint::CheckSchedules);
+        return false;
+    }
     if (tableCount < 0 || club.TableLabelList.size() != static_cast<std::size_t>(tableCount) + 1) {
         // The old file is kept rather than left half-written.
         ShowFileError(dialogs, club.ErrorCode, " Tafellist niet correct \r", FileError::WriteFailed,

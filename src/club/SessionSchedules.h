@@ -34,7 +34,14 @@ void NewSessionSchedule(Club& club, int session, Dialogs& dialogs);
 bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs,
                           std::set<std::string>* unsafeToOverwrite = nullptr);
 
-// Writes TableLabelList and every session schedule; the previous file becomes ".~sm".
+// For a command that works on one session: a file that reads cleanly gives `session` its schedule
+// and the other sessions their heads alone, and the list is marked so it is never written. Anything
+// else (no file, a damaged one) is read by LoadSessionSchedules as usual.
+bool LoadScheduleOfSession(Club& club, const std::string& competitionPath, int session, Dialogs& dialogs,
+                           std::set<std::string>* unsafeToOverwrite = nullptr);
+
+// Writes TableLabelList and every session schedule; the previous file becomes ".~sm". A list read
+// for one session only is refused: it would blank the others.
 bool SaveSessionSchedules(Club& club, const std::string& path, Dialogs& dialogs);
 
 // The ".sma" path of a competition path; an existing upper-case ".SMA" is found as well.

@@ -55,6 +55,14 @@ public:
     }
     std::vector<std::uint8_t> bytes(std::size_t n);
     void skip(std::size_t n);
+    // The next n bytes in place, for a record read whole; null (and failure) when fewer are left.
+    const std::uint8_t* next(std::size_t n) {
+        if (!take(n))
+            return nullptr;
+        const std::uint8_t* p = bytes_.data() + pos_;
+        pos_ += n;
+        return p;
+    }
 
 private:
     bool take(std::size_t n) {
@@ -70,19 +78,45 @@ private:
     bool ok_ = true;
 };
 
+// Little-endian values at a place in a record put together whole.
+inline void StoreU16(std::uint8_t* p, std::uint16_t v) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(p, &v, 2);
+    } else {
+        p[0] = static_cast<std::uint8_t>(v & 0xFF);
+        p[1] = static_cast<std::uint8_t>(v >> 8);
+    }
+}
+inline void StoreU32(std::uint8_t* p, std::uint32_t v) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(p, &v, 4);
+    } else {
+        for (int k = 0; k < 4; ++k)
+            p[k] = static_cast<std::uint8_t>((v >> (8 * k)) & 0xFF);
+    }
+}
+inline std::uint16_t LoadU16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
 // Appends little-endian values to a growing byte buffer.
 class ByteWriter {
 public:
+    // Room for `n` bytes in all, so a writer that knows its size grows the buffer once.
+    void reserve(std::size_t n) { out_.reserve(n); }
+
     void u8(std::uint8_t v) { out_.push_back(v); }
     void i8(std::int8_t v) { u8(static_cast<std::uint8_t>(v)); }
     void u16(std::uint16_t v) {
-        out_.push_back(static_cast<std::uint8_t>(v & 0xFF));
-        out_.push_back(static_cast<std::uint8_t>(v >> 8));
+        std::uint8_t* p = grow(2);
+        p[0] = static_cast<std::uint8_t>(v & 0xFF);
+        p[1] = static_cast<std::uint8_t>(v >> 8);
     }
     void i16(std::int16_t v) { u16(static_cast<std::uint16_t>(v)); }
     void u32(std::uint32_t v) {
+        std::uint8_t* p = grow(4);
         for (int k = 0; k < 4; ++k)
-            out_.push_back(static_cast<std::uint8_t>((v >> (8 * k)) & 0xFF));
+            p[k] = static_cast<std::uint8_t>((v >> (8 * k)) & 0xFF);
     }
     void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
     void f32(float v) { u32(std::bit_cast<std::uint32_t>(v)); }
@@ -96,6 +130,13 @@ public:
     std::vector<std::uint8_t> take() { return std::move(out_); }
 
 private:
+    // The next n bytes of the buffer, to be filled: one check of the room for a whole value.
+    std::uint8_t* grow(std::size_t n) {
+        const std::size_t at = out_.size();
+        out_.resize(at + n);
+        return out_.data() + at;
+    }
+
     std::vector<std::uint8_t> out_;
 };
 

@@ -38,4 +38,28 @@ FileBytes ReadFileBytes(const std::string& path, std::size_t maxBytes) {
     return result;
 }
 
+FilePieces::FilePieces(const std::string& path, std::size_t maxBytes) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::status(path, ec)))
+        return;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    if (ec || size > maxBytes)
+        return;
+    // Unbuffered: a few bytes asked for are a few bytes read, not a buffer full.
+    in_.rdbuf()->pubsetbuf(nullptr, 0);
+    in_.open(path, std::ios::binary);
+    size_ = size;
+    ok_ = in_.is_open();
+}
+
+bool FilePieces::read(std::uint64_t offset, std::uint8_t* out, std::size_t n) {
+    if (!ok_ || offset > size_ || n > size_ - offset)
+        return false;
+    in_.clear();
+    in_.seekg(static_cast<std::streamoff>(offset));
+    in_.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
+    return static_cast<std::size_t>(in_.gcount()) == n;
+}
+
 } // namespace velk

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -38,6 +39,8 @@ public:
     }
 
     void readFrom(ByteReader& in) { in.bytes(raw_.data(), raw_.size()); }
+    // The Size raw bytes at p, as readFrom() takes them.
+    void assignRaw(const std::uint8_t* p) { std::memcpy(raw_.data(), p, Size); }
     void writeTo(ByteWriter& out) const { out.bytes(raw_.data(), raw_.size()); }
 
     const std::array<std::uint8_t, N + 1>& raw() const { return raw_; }

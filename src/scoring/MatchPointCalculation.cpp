@@ -56,7 +56,19 @@ bool MatchPointCalculation::fits() const {
 
 TScoreObj& MatchPointCalculation::mutableRecord(int group, int board, int row) {
     ++version_;
-    return scores_[static_cast<std::size_t>(recordIndex(group, board, row))];
+    const auto index = static_cast<std::size_t>(recordIndex(group, board, row));
+    if (handedOut_.size() < scores_.size())
+        handedOut_.resize(scores_.size());
+    if (!handedOut_[index]) {
+        handedOut_[index] = true;
+        originals_.emplace_back(index, scores_[index]);
+    }
+    return scores_[index];
+}
+
+bool MatchPointCalculation::recordsChanged() const {
+    return std::any_of(originals_.begin(), originals_.end(),
+                       [&](const auto& original) { return scores_[original.first] != original.second; });
 }
 
 int MatchPointCalculation::unplayed(int board, int group) const {

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace velk {
@@ -93,6 +94,9 @@ public:
         return scores_[static_cast<std::size_t>(recordIndex(group, board, row))];
     }
     TScoreObj& mutableRecord(int group, int board, int row);
+    // True when a record handed out by mutableRecord() now differs from what it held before; the
+    // records themselves need not be copied to know whether they must be saved.
+    bool recordsChanged() const;
     void invalidate() { ++version_; }
     const MatchPointSettings& settings() const { return settings_; }
 
@@ -123,6 +127,9 @@ private:
     std::vector<BoardComparison> cache_;
     std::vector<unsigned> cacheVersion_;
     unsigned version_ = 0;
+    // Each record handed out for change, with what it held the first time.
+    std::vector<std::pair<std::size_t, TScoreObj>> originals_;
+    std::vector<bool> handedOut_;
     BoardComparison scratch_;
     std::array<std::vector<int>, 8> collected_; // scores of the comparison sets while gathering
 };

@@ -201,6 +201,10 @@ std::vector<std::uint8_t> SerializeCompetitionFile(const CompetitionFileData& da
                                                    const CompetitionHead& head,
                                                    const std::string& clubFileName, int seasonYear) {
     ByteWriter out;
+    std::size_t size = TConfigObj::Size + SlamBonusBlock::Size + data.PairList.size() * TParenObj::Size + 2;
+    for (const auto& session : data.SessionList)
+        size += TZitCalcObj::Size + session.Rows.size() * TCalcObj::Size;
+    out.reserve(size);
     TConfigObj config = data.ConfigRecord;
     config.Head = head;
     // The reader always expects the slam bonus block, so it is always written and flagged.

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string_view>
 
@@ -61,15 +60,53 @@ long long RecordCount(const TZitScoreObj& head, int pairCount) {
     return static_cast<long long>(pairCount) * head.BoardsInList + 1;
 }
 
+void AppendRecords(ByteReader& in, TZitScoreObj& block, long long records) {
+    for (long long i = 0; i < records; ++i) {
+        TScoreObj& record = block.Records.emplace_back();
+        record.ReadFrom(in);
+        if (record.Contract.raw()[0] != 0) // most records of a large file are empty
+            ModerniseContract(record);
+    }
+}
+
 void ReadRecords(ByteReader& in, TZitScoreObj& block, long long records) {
     // Each record is made once, as read: a resize first would clear them all for nothing.
     block.Records.clear();
     block.Records.reserve(static_cast<std::size_t>(records));
-    for (long long i = 0; i < records; ++i) {
-        TScoreObj& record = block.Records.emplace_back();
-        record.ReadFrom(in);
-        ModerniseContract(record);
+    AppendRecords(in, block, records);
+}
+
+// The block of a session at `offset`, whose extent the map has checked, read a piece at a time so
+// its bytes are never held whole.
+bool ReadBlockAt(FilePieces& file, std::uint64_t offset, int session, const ScoreFileShape& shape,
+                 TZitScoreObj& out) {
+    std::uint8_t head[TZitScoreObj::Size];
+    if (!file.read(offset, head, sizeof head))
+        return false;
+    TZitScoreObj block;
+    ByteReader headReader(head);
+    block.ReadFrom(headReader);
+    TakeHead(block, session, shape.BoardCounts[static_cast<std::size_t>(session - 1)]);
+    const long long records = RecordCount(block, shape.PairCount);
+    if (records < 0) // the file changed since its heads were checked
+        return false;
+    constexpr long long kPieceRecords = 4096;
+    std::vector<std::uint8_t> piece(static_cast<std::size_t>(std::min(records, kPieceRecords)) *
+                                    TScoreObj::Size);
+    block.Records.reserve(static_cast<std::size_t>(records));
+    std::uint64_t at = offset + TZitScoreObj::Size;
+    for (long long done = 0; done < records;) {
+        const long long n = std::min(kPieceRecords, records - done);
+        const std::size_t bytes = static_cast<std::size_t>(n) * TScoreObj::Size;
+        if (!file.read(at, piece.data(), bytes))
+            return false;
+        ByteReader reader(std::span(piece.data(), bytes));
+        AppendRecords(reader, block, n);
+        at += bytes;
+        done += n;
     }
+    out = std::move(block);
+    return true;
 }
 
 // Where each block of a score file starts, found from the heads alone.
@@ -108,18 +145,11 @@ BlockMap MapBlocks(std::uint64_t fileSize, const ScoreFileShape& shape, HeadAt h
     return map;
 }
 
-bool ReadAt(std::ifstream& in, std::uint64_t offset, std::uint8_t* out, std::size_t n) {
-    in.clear();
-    in.seekg(static_cast<std::streamoff>(offset));
-    in.read(reinterpret_cast<char*>(out), static_cast<std::streamsize>(n));
-    return in.good() || static_cast<std::size_t>(in.gcount()) == n;
-}
-
-std::optional<BlockMap> MapFile(std::ifstream& in, std::uint64_t fileSize, const ScoreFileShape& shape) {
+std::optional<BlockMap> MapFile(FilePieces& file, const ScoreFileShape& shape) {
     bool failed = false;
-    BlockMap map = MapBlocks(fileSize, shape, [&](std::uint64_t offset, TZitScoreObj& head) {
+    BlockMap map = MapBlocks(file.size(), shape, [&](std::uint64_t offset, TZitScoreObj& head) {
         std::uint8_t bytes[TZitScoreObj::Size];
-        if (!ReadAt(in, offset, bytes, sizeof bytes)) {
+        if (!file.read(offset, bytes, sizeof bytes)) {
             failed = true;
             return false;
         }
@@ -219,29 +249,14 @@ bool ReadScoreFileSession(const std::string& competitionPath, const ScoreFileSha
         out = NewScoreBlock(session, shape.BoardCounts[index], shape.PairCount);
         return true;
     }
-    std::ifstream in(path, std::ios::binary);
-    const std::uintmax_t fileSize = std::filesystem::file_size(path, ec);
-    std::optional<BlockMap> map;
-    if (in && !ec && fileSize <= kMaxScoreFileBytes)
-        map = MapFile(in, fileSize, shape);
-    std::vector<std::uint8_t> bytes;
-    if (map && map->read.ok()) {
-        bytes.resize(map->sizes[index]);
-        if (!ReadAt(in, map->offsets[index], bytes.data(), bytes.size()))
-            map.reset();
-    }
-    if (!map) {
+    FilePieces file(path, kMaxScoreFileBytes);
+    const std::optional<BlockMap> map = file.ok() ? MapFile(file, shape) : std::nullopt;
+    if (map && !ReportScoreFileRead(map->read, dialogs, errorCode))
+        return false;
+    if (!map || !ReadBlockAt(file, map->offsets[index], session, shape, out)) {
         ShowFileError(dialogs, errorCode, path, FileError::ReadFailed, Hint::CheckFile);
         return false;
     }
-    if (!ReportScoreFileRead(map->read, dialogs, errorCode))
-        return false;
-    ByteReader reader(bytes);
-    TZitScoreObj block;
-    block.ReadFrom(reader);
-    TakeHead(block, session, shape.BoardCounts[index]);
-    ReadRecords(reader, block, RecordCount(block, shape.PairCount));
-    out = std::move(block);
     return true;
 }
 

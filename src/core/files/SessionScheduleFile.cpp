@@ -1,6 +1,10 @@
 #include "core/files/SessionScheduleFile.h"
 
 #include "core/ByteCodec.h"
+#include "core/FileBytes.h"
+#include "core/files/ScheduleFileIo.h"
+
+#include <algorithm>
 
 namespace velk {
 
@@ -33,23 +37,71 @@ void WriteEntries(ByteWriter& out, const std::vector<Entry>& entries, std::size_
 
 } // namespace
 
-ParsedSessionSchedules ParseSessionScheduleFile(std::span<const std::uint8_t> bytes, int tableCount,
-                                                int sessionCount, bool individual) {
+namespace {
+
+// The bytes a parse walks through, held in memory.
+class MemorySource {
+public:
+    explicit MemorySource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+    std::size_t remaining() const { return bytes_.size() - pos_; }
+    void skip(std::size_t n) { pos_ += n; }
+    // Hands the next n bytes (at most remaining()) to `use`.
+    template <typename Use> void read(std::size_t n, Use use) {
+        ByteReader in(bytes_.subspan(pos_, n));
+        use(in);
+        pos_ += n;
+    }
+    bool failed() const { return false; }
+
+private:
+    std::span<const std::uint8_t> bytes_;
+    std::size_t pos_ = 0;
+};
+
+// The same, read from the file as the parse goes: what it skips is never read.
+class FileSource {
+public:
+    explicit FileSource(FilePieces& file) : file_(file) {}
+    std::size_t remaining() const { return static_cast<std::size_t>(file_.size() - pos_); }
+    void skip(std::size_t n) { pos_ += n; }
+    template <typename Use> void read(std::size_t n, Use use) {
+        buffer_.resize(n);
+        if (!file_.read(pos_, buffer_.data(), n)) {
+            failed_ = true;
+            std::fill(buffer_.begin(), buffer_.end(), std::uint8_t{0});
+        }
+        ByteReader in(buffer_);
+        use(in);
+        pos_ += n;
+    }
+    // The file changed or could not be read part way: nothing parsed counts.
+    bool failed() const { return failed_; }
+
+private:
+    FilePieces& file_;
+    std::uint64_t pos_ = 0;
+    std::vector<std::uint8_t> buffer_;
+    bool failed_ = false;
+};
+
+template <typename Source>
+ParsedSessionSchedules Parse(Source& in, int tableCount, int sessionCount, bool individual, int onlySession) {
     ParsedSessionSchedules result;
-    ByteReader in(bytes);
     if (tableCount < 0)
         tableCount = 0;
     const std::size_t labelCount = static_cast<std::size_t>(tableCount) + 1;
     if (in.remaining() < labelCount * TTafelObj::Size)
         return result;
     result.TableLabels.resize(labelCount);
-    for (auto& label : result.TableLabels)
-        label.ReadFrom(in);
+    in.read(labelCount * TTafelObj::Size, [&](ByteReader& r) {
+        for (auto& label : result.TableLabels)
+            label.ReadFrom(r);
+    });
     result.LabelsRead = true;
 
     const std::uint8_t wantedForm = individual ? ScheduleForm::Individual : ScheduleForm::Pairs;
     for (int z = 1; z <= sessionCount; ++z) {
-        if (in.atEnd()) {
+        if (in.remaining() == 0) {
             result.MissingFromSession = z;
             break;
         }
@@ -58,7 +110,7 @@ ParsedSessionSchedules ParseSessionScheduleFile(std::span<const std::uint8_t> by
             break;
         }
         TZitSchemaObj head;
-        head.ReadFrom(in);
+        in.read(TZitSchemaObj::Size, [&](ByteReader& r) { head.ReadFrom(r); });
         const std::size_t entrySize = head.isIndividual() ? TSchemaObj1::Size : TSchemaObj::Size;
         const std::size_t count = SessionEntryCount(head.RoundCount, tableCount);
         const bool entriesThere = head.RoundCount >= 0 && count * entrySize <= in.remaining();
@@ -79,14 +131,40 @@ ParsedSessionSchedules ParseSessionScheduleFile(std::span<const std::uint8_t> by
             result.ShortFromSession = z;
             break;
         }
-        if (individual)
-            head.PlayerEntries = ReadEntries<TSchemaObj1>(in, count);
+        if (onlySession != 0 && onlySession != z)
+            in.skip(count * entrySize);
         else
-            head.Entries = ReadEntries<TSchemaObj>(in, count);
+            in.read(count * entrySize, [&](ByteReader& r) {
+                if (individual)
+                    head.PlayerEntries = ReadEntries<TSchemaObj1>(r, count);
+                else
+                    head.Entries = ReadEntries<TSchemaObj>(r, count);
+            });
         result.Sessions.emplace_back(std::move(head));
     }
     result.Sessions.resize(static_cast<std::size_t>(sessionCount > 0 ? sessionCount : 0));
     return result;
+}
+
+} // namespace
+
+ParsedSessionSchedules ParseSessionScheduleFile(std::span<const std::uint8_t> bytes, int tableCount,
+                                                int sessionCount, bool individual, int onlySession) {
+    MemorySource in(bytes);
+    return Parse(in, tableCount, sessionCount, individual, onlySession);
+}
+
+std::optional<ParsedSessionSchedules> ReadSessionScheduleFile(const std::string& path, int tableCount,
+                                                              int sessionCount, bool individual,
+                                                              int onlySession) {
+    FilePieces file(path, kMaxScheduleFileBytes);
+    if (!file.ok())
+        return std::nullopt;
+    FileSource in(file);
+    ParsedSessionSchedules parsed = Parse(in, tableCount, sessionCount, individual, onlySession);
+    if (in.failed())
+        return std::nullopt;
+    return parsed;
 }
 
 std::vector<std::uint8_t> SerializeSessionSchedules(const std::vector<TTafelObj>& labels,

@@ -16,16 +16,19 @@ void TCalcObj::ReadFrom(ByteReader& in) {
 }
 
 void TCalcObj::WriteTo(ByteWriter& out) const {
-    out.i16(ClubNr);
-    out.i16(Substitutes);
-    out.f32(Points);
-    out.f32(Percentage);
-    out.f32(Correction);
-    out.f32(CompetitionTotal);
-    out.i8(Status);
-    out.u8(BoardsPlayed);
-    out.i16(SessionRank);
-    out.i16(CompetitionRank);
+    // A session holds a row per pair: the row is put together whole and appended at once.
+    std::uint8_t b[Size];
+    StoreU16(b, static_cast<std::uint16_t>(ClubNr));
+    StoreU16(b + 2, static_cast<std::uint16_t>(Substitutes));
+    StoreU32(b + 4, std::bit_cast<std::uint32_t>(Points));
+    StoreU32(b + 8, std::bit_cast<std::uint32_t>(Percentage));
+    StoreU32(b + 12, std::bit_cast<std::uint32_t>(Correction));
+    StoreU32(b + 16, std::bit_cast<std::uint32_t>(CompetitionTotal));
+    b[20] = static_cast<std::uint8_t>(Status);
+    b[21] = BoardsPlayed;
+    StoreU16(b + 22, static_cast<std::uint16_t>(SessionRank));
+    StoreU16(b + 24, static_cast<std::uint16_t>(CompetitionRank));
+    out.bytes(b, Size);
 }
 
 void TZitCalcObj::ReadFrom(ByteReader& in) {
