@@ -6,14 +6,9 @@
 #include "scoring/ScoreCode.h"
 
 #include <algorithm>
-#include <climits>
 #include <string>
 
 namespace velk {
-
-namespace {
-constexpr int kNotFinished = INT_MIN;
-}
 
 MatchPointSettings MatchPointSettings::Of(const Club& club) {
     MatchPointSettings s;
@@ -289,13 +284,21 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
         }
 
         BoardComparison& comparison = this->comparison(group, b, target);
-        // Each raw score of a side is finished once (a division each): with "Topintegraal" for
-        // all groups, otherwise for the rows of the group that share it.
+        FinishContext context;
+        context.scoringMode = settings_.ScoringMode;
+        context.neubergMode = settings_.NeubergMode;
+        context.top = top;
+        // Each raw score a side can have is finished once, before the rows: with "Topintegraal"
+        // for all groups, otherwise for the rows of the group that share it.
         const bool memo = settings_.ScoringMode == ModePairs || settings_.ScoringMode == ModeIndividual;
         if (memo && comparison.finishedTop != top) {
             const int raws = 2 * std::max(comparison.normal[0].size(), comparison.normal[1].size());
-            for (auto& f : comparison.finished)
-                f.assign(static_cast<std::size_t>(raws), kNotFinished);
+            for (std::size_t side = 0; side < 2; ++side) {
+                context.own = comparison.counts[side].NormalCount;
+                context.total = comparison.counts[side].TotalCount();
+                comparison.finished[side].resize(static_cast<std::size_t>(raws));
+                FinishComparedRun(context, raws, comparison.finished[side].data());
+            }
             comparison.finishedTop = top;
         }
         // The rows of a board follow each other in the list.
@@ -307,10 +310,6 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
         const std::array<int*, 2> finishedOf = {comparison.finished[0].data(), comparison.finished[1].data()};
         std::array<int, 2>* display = display_.data();
         TMatchPObj* stored = target == Target::Store ? &boardMatchPoints_[first] : nullptr;
-        FinishContext context;
-        context.scoringMode = settings_.ScoringMode;
-        context.neubergMode = settings_.NeubergMode;
-        context.top = top;
         for (int k = 1; k <= pairs; ++k) {
             const TScoreObj& r = rows[k];
             const RecordClass cls = ClassOfCode(r.Code);
@@ -329,13 +328,7 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
                 const int raw = q < view.buckets && d == 10 * q
                                     ? view.raw[q]
                                     : comparison.normal[compared].rawScore(r.Score);
-                int& finished = finishedOf[static_cast<std::size_t>(side)][static_cast<std::size_t>(raw)];
-                if (finished == kNotFinished) {
-                    context.own = c.NormalCount;
-                    context.total = c.TotalCount();
-                    finished = FinishCompared(raw, context);
-                }
-                mp = finished;
+                mp = finishedOf[static_cast<std::size_t>(side)][static_cast<std::size_t>(raw)];
             } else {
                 mp = finishOther(r, cls, c, context, comparison);
                 if (mp == kNoMatchPoints)

@@ -67,6 +67,33 @@ int FinishCompared(int v, const FinishContext& c) {
     return RoundToTenths(static_cast<int>(h), neuberg, c.top);
 }
 
+void FinishComparedRun(const FinishContext& c, int count, int* out) {
+    const int own = c.own;
+    const int total = std::max(own, std::min(c.total, c.top / 2 + 1));
+    const bool divides = c.neubergMode != NeubergOff && c.scoringMode != ModeCrossImp && own >= 3 &&
+                         !(own == 3 && total - 3 > 6);
+    if (!divides) {
+        for (int v = 0; v < count; ++v)
+            out[v] = FinishCompared(v, c);
+        return;
+    }
+    // (v + 1) x total x 100 / own, never negative here, for v = 0, 1, ...: each step adds the same.
+    const long long step = 100LL * total;
+    long long quotient = step / own;
+    long long remainder = step % own;
+    const long long stepQuotient = step / own;
+    const long long stepRemainder = step % own;
+    for (int v = 0; v < count; ++v) {
+        out[v] = RoundToTenths(static_cast<int>(quotient - 100), true, c.top);
+        quotient += stepQuotient;
+        remainder += stepRemainder;
+        if (remainder >= own) {
+            ++quotient;
+            remainder -= own;
+        }
+    }
+}
+
 std::optional<int>
 ButlerDatum(std::vector<int> scores,
             const std::optional<std::array<std::int8_t, ScoreTables::DatumDropCount>>& drops) {

@@ -104,6 +104,9 @@ int RoundToTenths(int hundredths, bool neuberg, int top);
 int FinishValue(const WorkingValue& value, const FinishContext& context);
 // The same of a compared value (a raw score, or IMPs in "Cross Imp"), the mode not "Butler".
 int FinishCompared(int value, const FinishContext& context);
+// FinishCompared of the raw scores 0..count-1 of one side into `out`: the same values, with the
+// division of the common case replaced by a running quotient.
+void FinishComparedRun(const FinishContext& context, int count, int* out);
 
 // The datum of a side: the trimmed average of its scores, rounded to tens; nullopt without scores.
 std::optional<int>

@@ -23,6 +23,28 @@ TEST(FileBytes, ReadsWholeFilesAndRefusesTooLargeOnes) {
     EXPECT_EQ(ReadFileBytes(folder.path().string(), 10).status, FileReadStatus::Unreadable);
 }
 
+TEST(FileBytes, PiecesAreReadWhereAskedAndOnlyWhenWhole) {
+    TempFolder folder;
+    const std::string path = folder.file("a.bin");
+    EXPECT_FALSE(FilePieces(path, 10).ok());
+    EXPECT_FALSE(FilePieces(folder.path().string(), 10).ok());
+    WriteBytes(path, {1, 2, 3, 4, 5});
+    EXPECT_FALSE(FilePieces(path, 4).ok());
+    FilePieces file(path, 5);
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(file.size(), 5u);
+    std::uint8_t piece[3] = {};
+    ASSERT_TRUE(file.read(3, piece, 2));
+    EXPECT_EQ(piece[0], 4);
+    EXPECT_EQ(piece[1], 5);
+    ASSERT_TRUE(file.read(0, piece, 3));
+    EXPECT_EQ(piece[2], 3);
+    // Past the end, in part or whole, nothing is read.
+    EXPECT_FALSE(file.read(4, piece, 2));
+    EXPECT_FALSE(file.read(6, piece, 1));
+    EXPECT_TRUE(file.read(5, piece, 0));
+}
+
 TEST(FileBytes, HugeOrUnreadableCompetitionFileIsABadConfiguration) {
     TempFolder folder;
     velk::test::ScriptedDialogs dialogs;

@@ -1,10 +1,13 @@
 #include "core/BuildPaths.h"
 #include "scoring/MatchPointCalculation.h"
 #include "scoring/MatchPointRules.h"
+#include "scoring/ScoreCode.h"
 #include "support/ScoreListBuilder.h"
 #include "support/ScriptedDialogs.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace velk;
 using velk::test::ScoreListBuilder;
@@ -107,6 +110,40 @@ TEST(MatchPointRules, FixedValuesKeepTheirSize) {
     EXPECT_EQ(FinishValue(WorkingValue::Fixed(-300), {0, NeubergOff, 10, 0, 0}), -30);
     // Butler values are stored unchanged.
     EXPECT_EQ(FinishValue(WorkingValue::Compared(-70), {1, NeubergOneDecimal, 10, 3, 4}), -70);
+}
+
+TEST(MatchPointRules, ARunOfRawScoresIsFinishedAsEachOneAlone) {
+    // Every form that finishes a raw score, against FinishCompared's own division per value.
+    for (const int mode : {ModePairs, ModeIndividual, ModeCrossImp})
+        for (const int neuberg : {NeubergOff, NeubergNoDecimals, NeubergOneDecimal})
+            for (int own = 0; own <= 40; ++own)
+                for (const int extra : {0, 1, 5, 9, 300})
+                    for (const int top : {2 * own - 2, 2 * own + 8, 510}) {
+                        FinishContext c;
+                        c.scoringMode = mode;
+                        c.neubergMode = neuberg;
+                        c.own = own;
+                        c.total = own + extra;
+                        c.top = std::max(top, 0);
+                        const int count = 2 * own + 3;
+                        std::vector<int> run(static_cast<std::size_t>(count));
+                        FinishComparedRun(c, count, run.data());
+                        for (int v = 0; v < count; ++v)
+                            ASSERT_EQ(run[static_cast<std::size_t>(v)], FinishCompared(v, c))
+                                << mode << " " << neuberg << " " << own << " " << extra << " " << top << " "
+                                << v;
+                    }
+    // The largest session: 256 results a side on a top of 510.
+    FinishContext c;
+    c.scoringMode = ModePairs;
+    c.neubergMode = NeubergOneDecimal;
+    c.own = c.total = 256;
+    c.top = 510;
+    std::vector<int> run(512);
+    FinishComparedRun(c, 512, run.data());
+    EXPECT_EQ(run[0], 0);
+    EXPECT_EQ(run[255], 2550); // the middle: half the top
+    EXPECT_EQ(run[510], 5100);
 }
 
 TEST(MatchPointRules, ButlerDatum) {
@@ -371,4 +408,41 @@ TEST(CountUnplayed, ReportsAndAsks) {
                                                          "Arbitrale score voor dit spel: 2?"}));
     EXPECT_EQ(calc.unplayed(2, 1), 0); // the mark went with the answer
     EXPECT_EQ(calc.expectedResults(1), 5);
+}
+
+TEST(ComputeBoards, OnlyARecordThatDiffersCountsAsChanged) {
+    ScriptedDialogs dialogs;
+    const ScoreTables tables;
+    auto list = SixTables({620, 600, 450, 420, 170});
+    MatchPointCalculation calc(list.settings, list.scores, tables, dialogs);
+    calc.ComputeBoards(1, 1, 1);
+    EXPECT_FALSE(calc.recordsChanged());
+    // Handed out, or even written with what it held, a record is unchanged.
+    TScoreObj& record = calc.mutableRecord(1, 1, 6);
+    record.Score = record.Score;
+    EXPECT_FALSE(calc.recordsChanged());
+    record.Code = ScoreCode::Absent;
+    EXPECT_TRUE(calc.recordsChanged());
+    // Put back through a second hand-out: compared with what it held the first time.
+    calc.mutableRecord(1, 1, 6).Code = ScoreCode::None;
+    EXPECT_FALSE(calc.recordsChanged());
+}
+
+TEST(ComputeBoards, AnArbitralScoreIsAChangeAndNeeIsNot) {
+    const ScoreTables tables;
+    for (const bool yes : {true, false}) {
+        ScriptedDialogs dialogs;
+        auto list = SixTables({620, 600, 450, 420, 170});
+        list.settings.NeubergMode = NeubergOneDecimal;
+        // The pairs of the table that did not play, as the sit-out detection marks them.
+        for (const int row : {6, 12})
+            list.scores[static_cast<std::size_t>(ScoreRecordIndex(1, 1, row, 1, 12))].Code =
+                ScoreCode::Absent;
+        MatchPointCalculation calc(list.settings, list.scores, tables, dialogs);
+        yes ? dialogs.answerYes() : dialogs.answerNo();
+        calc.CountUnplayed(1, 1, 1, true);
+        EXPECT_EQ(dialogs.texts().back(), "Arbitrale score voor dit spel: 1?");
+        EXPECT_EQ(calc.recordsChanged(), yes);
+        EXPECT_EQ(calc.record(1, 1, 6).Code, yes ? ScoreCode::Percentage : ScoreCode::Absent);
+    }
 }

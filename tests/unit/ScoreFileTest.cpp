@@ -327,3 +327,28 @@ TEST_F(ScoreFileTest, OneSessionOfAMissingFileIsBlank) {
     EXPECT_EQ(block.SessionIndex, 2);
     EXPECT_TRUE(dialogs.messages.empty());
 }
+
+TEST_F(ScoreFileTest, OneSessionLargerThanAPieceIsReadWhole) {
+    // 512 pairs and 10 boards: 5121 records, more than the reader takes in one piece.
+    const ScoreFileShape shape{512, {10, 10}};
+    std::vector<TZitScoreObj> blocks = {NewScoreBlock(1, 10, 512), NewScoreBlock(2, 10, 512)};
+    for (std::size_t r = 1; r < blocks[1].Records.size(); ++r) {
+        blocks[1].Records[r].Score = static_cast<std::int16_t>(r);
+        blocks[1].Records[r].Code = 14;
+    }
+    // Old-form contracts on both sides of the piece boundary are modernised as in a whole read.
+    for (const std::size_t r : {4095u, 4096u, 4097u, 5120u})
+        blocks[1].Records[r].Contract.set("4-1");
+    Put(folder / "club_1.SCO", SerializeScoreFile(blocks, 512));
+
+    TZitScoreObj block;
+    ASSERT_TRUE(ReadScoreFileSession(Competition(), shape, 2, block, dialogs, errorCode));
+    ASSERT_EQ(block.Records.size(), 5121u);
+    EXPECT_EQ(block.Records[4096].Score, 4096);
+    EXPECT_EQ(block.Records[5120].Score, 5120);
+    EXPECT_EQ(block.Records[4097].Contract.get(), "4=1");
+    std::vector<TZitScoreObj> whole;
+    ASSERT_TRUE(ReadScoreFile(Competition(), shape, true, whole, dialogs, errorCode));
+    EXPECT_EQ(block, whole[1]);
+    EXPECT_TRUE(dialogs.messages.empty());
+}

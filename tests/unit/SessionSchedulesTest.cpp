@@ -184,6 +184,100 @@ TEST(SessionScheduleFile, WritingWithoutLabelsKeepsTheOldFile) {
     EXPECT_EQ(test::FileContents(club.ScheduleFilePath), before);
 }
 
+TEST(SessionScheduleFile, OneSessionIsReadAloneAndTheListIsNeverWritten) {
+    TempFolder folder("sma-one");
+    ScriptedDialogs dialogs;
+    Club club = LoadedClub(folder, dialogs);
+    club.SessionScheduleList[0].Entries[1].NS = 4;
+    club.SessionScheduleList[1].Entries[5].NS = 9;
+    club.SessionScheduleList[1].Entries[36].EW = 12;
+    ASSERT_TRUE(SaveSessionSchedules(club, club.ScheduleFilePath, dialogs));
+    const auto file = test::FileContents(club.ScheduleFilePath);
+
+    Club again = MakeScheduleClub(2, 12, 6, 3, 2);
+    ASSERT_TRUE(LoadScheduleOfSession(again, club.ClubFilePath, 2, dialogs));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(again.ScheduleListOfSession, 2);
+    EXPECT_EQ(again.TableLabelList, club.TableLabelList);
+    ASSERT_EQ(again.SessionScheduleList.size(), 2u);
+    EXPECT_EQ(again.SessionScheduleList[1], club.SessionScheduleList[1]);
+    // The other session keeps its head; its entries stay on disk.
+    EXPECT_EQ(again.SessionScheduleList[0].SessionNr, 1);
+    EXPECT_EQ(again.SessionScheduleList[0].RoundCount, 3);
+    EXPECT_TRUE(again.SessionScheduleList[0].Entries.empty());
+
+    // Written now, the list would blank session 1: refused, the file as it was.
+    EXPECT_FALSE(SaveSessionSchedules(again, again.ScheduleFilePath, dialogs));
+    EXPECT_EQ(dialogs.texts(),
+              std::vector<std::string>{club.ScheduleFilePath + "\ralleen zitting 2 gelezen wegschrijven NIET "
+                                                               "gelukt\n\r controleer data van Schema(`s)"});
+    EXPECT_EQ(test::FileContents(club.ScheduleFilePath), file);
+
+    // Read for every session again, it may be written.
+    ASSERT_TRUE(LoadSessionSchedules(again, club.ClubFilePath, dialogs));
+    EXPECT_EQ(again.ScheduleListOfSession, 0);
+    EXPECT_EQ(again.SessionScheduleList, club.SessionScheduleList);
+    EXPECT_TRUE(SaveSessionSchedules(again, again.ScheduleFilePath, dialogs));
+    EXPECT_EQ(test::FileContents(club.ScheduleFilePath), file);
+}
+
+TEST(SessionScheduleFile, OneSessionOfADamagedOrMissingFileIsReadAsEverySession) {
+    TempFolder folder("sma-one-damaged");
+    ScriptedDialogs dialogs;
+    Club club = LoadedClub(folder, dialogs);
+    club.SessionScheduleList[0].Entries[1].NS = 4;
+    ASSERT_TRUE(SaveSessionSchedules(club, club.ScheduleFilePath, dialogs));
+    auto bytes = test::FileContents(club.ScheduleFilePath);
+    bytes.pop_back();
+    test::WriteContents(club.ScheduleFilePath, bytes);
+
+    // The same messages, copy and schedules as the read of every session gives.
+    Club again = MakeScheduleClub(2, 12, 6, 3, 2);
+    EXPECT_FALSE(LoadScheduleOfSession(again, club.ClubFilePath, 1, dialogs));
+    EXPECT_EQ(dialogs.texts().at(0), "Fout in data bestandRecord-index buiten bereik :2");
+    EXPECT_EQ(test::FileContents(club.ScheduleFilePath + ".~bad"), bytes);
+    EXPECT_EQ(again.ScheduleListOfSession, 0);
+    EXPECT_EQ(again.SessionScheduleList[0].Entries[1].NS, 4);
+    EXPECT_EQ(again.SessionScheduleList[1].Entries.size(), 37u);
+
+    // No file: made as for every session, and then it may be written.
+    TempFolder empty("sma-one-missing");
+    Club fresh = MakeScheduleClub(2, 12, 6, 3, 2);
+    fresh.ClubFilePath = empty.file("club.dba");
+    ASSERT_TRUE(LoadScheduleOfSession(fresh, fresh.ClubFilePath, 2, dialogs));
+    EXPECT_EQ(fresh.ScheduleListOfSession, 0);
+    EXPECT_EQ(fresh.SessionScheduleList[0].Entries.size(), 37u);
+    EXPECT_TRUE(test::ScheduleFileExistsForTest(empty.file("club.sma")));
+}
+
+TEST(SessionScheduleFile, ReadFromTheFileAsFromItsBytes) {
+    TempFolder folder("sma-pieces");
+    ScriptedDialogs dialogs;
+    Club club = LoadedClub(folder, dialogs);
+    club.SessionScheduleList[0].Entries[2].NS = 3;
+    club.SessionScheduleList[1].Entries[7].EW = 11;
+    ASSERT_TRUE(SaveSessionSchedules(club, club.ScheduleFilePath, dialogs));
+    const auto whole = test::FileContents(club.ScheduleFilePath);
+    const auto same = [](const ParsedSessionSchedules& a, const ParsedSessionSchedules& b) {
+        return a.LabelsRead == b.LabelsRead && a.TableLabels == b.TableLabels && a.Sessions == b.Sessions &&
+               a.RejectedHeads == b.RejectedHeads && a.ShortFromSession == b.ShortFromSession &&
+               a.MissingFromSession == b.MissingFromSession;
+    };
+    // Every length the file could be cut to, and every choice of session.
+    for (std::size_t size = 0; size <= whole.size(); size += size < 130 ? 1 : 23) {
+        const std::vector<std::uint8_t> bytes(whole.begin(),
+                                              whole.begin() + static_cast<std::ptrdiff_t>(size));
+        test::WriteContents(club.ScheduleFilePath, bytes);
+        for (int only = 0; only <= 2; ++only) {
+            const auto read = ReadSessionScheduleFile(club.ScheduleFilePath, 12, 2, false, only);
+            ASSERT_TRUE(read.has_value());
+            EXPECT_TRUE(same(*read, ParseSessionScheduleFile(bytes, 12, 2, false, only)))
+                << size << " " << only;
+        }
+    }
+    EXPECT_FALSE(ReadSessionScheduleFile(folder.file("none.sma"), 12, 2, false).has_value());
+}
+
 TEST(SessionSchedule, EmptyListAndIndivisibleTables) {
     ScriptedDialogs dialogs;
     Club club = MakeScheduleClub(1, 8, 4, 0, 1);

@@ -61,6 +61,19 @@ long long RecordCount(const TZitScoreObj& head, int pairCount) {
 }
 
 void AppendRecords(ByteReader& in, TZitScoreObj& block, long long records) {
+    // The records are all there: they are taken in place, the common case of a large file.
+    if (records >= 0 && in.remaining() / TScoreObj::Size >= static_cast<unsigned long long>(records)) {
+        const std::size_t first = block.Records.size();
+        block.Records.resize(first + static_cast<std::size_t>(records));
+        const std::uint8_t* p = in.next(static_cast<std::size_t>(records) * TScoreObj::Size);
+        for (std::size_t i = first; i < block.Records.size(); ++i, p += TScoreObj::Size) {
+            TScoreObj& record = block.Records[i];
+            record.ReadFrom(p);
+            if (record.Contract.raw()[0] != 0) // most records of a large file are empty
+                ModerniseContract(record);
+        }
+        return;
+    }
     for (long long i = 0; i < records; ++i) {
         TScoreObj& record = block.Records.emplace_back();
         record.ReadFrom(in);
@@ -70,7 +83,7 @@ void AppendRecords(ByteReader& in, TZitScoreObj& block, long long records) {
 }
 
 void ReadRecords(ByteReader& in, TZitScoreObj& block, long long records) {
-    // Each record is made once, as read: a resize first would clear them all for nothing.
+    // Room for every record at once, so a large block is never moved while it is read.
     block.Records.clear();
     block.Records.reserve(static_cast<std::size_t>(records));
     AppendRecords(in, block, records);

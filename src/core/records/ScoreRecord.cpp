@@ -5,13 +5,7 @@ namespace velk {
 void TScoreObj::ReadFrom(ByteReader& in) {
     // A session holds thousands of records: a whole one is taken in place.
     if (in.remaining() >= Size) {
-        const std::uint8_t* p = in.next(Size);
-        Contract.assignRaw(p);
-        Result.assignRaw(p + 7);
-        Score = static_cast<std::int16_t>(LoadU16(p + 12));
-        Direction = p[14];
-        Code = p[15];
-        Flags = p[16];
+        ReadFrom(in.next(Size));
         return;
     }
     Contract.readFrom(in);

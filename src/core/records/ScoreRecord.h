@@ -31,6 +31,15 @@ struct TScoreObj {
     std::uint8_t Flags = 0;     // 16: ScoreFlag bits
 
     void ReadFrom(ByteReader& in);
+    // The Size bytes of a record at p, as ReadFrom() takes them from a reader.
+    void ReadFrom(const std::uint8_t* p) {
+        Contract.assignRaw(p);
+        Result.assignRaw(p + 7);
+        Score = static_cast<std::int16_t>(LoadU16(p + 12));
+        Direction = p[14];
+        Code = p[15];
+        Flags = p[16];
+    }
     void WriteTo(ByteWriter& out) const;
     bool operator==(const TScoreObj&) const = default;
 };
