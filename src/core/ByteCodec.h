@@ -98,6 +98,10 @@ inline void StoreU32(std::uint8_t* p, std::uint32_t v) {
 inline std::uint16_t LoadU16(const std::uint8_t* p) {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
 }
+inline std::uint32_t LoadU32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
 
 // Appends little-endian values to a growing byte buffer.
 class ByteWriter {
