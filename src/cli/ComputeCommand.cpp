@@ -159,7 +159,7 @@ bool SaveComputed(Prepared& p, const MatchPointCalculation& calc, int first, int
                                p.open.dialogs, error))
         return false;
     const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
-    if (!getenv("NOMP") && !SaveMatchPointList(path, calc, first, last)) {
+    if (!SaveMatchPointList(path, calc, first, last)) {
         std::cerr << "matchpunten niet bewaard: " << path << '\n';
         return false;
     }
