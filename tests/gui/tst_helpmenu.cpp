@@ -6,6 +6,7 @@
 #include "gui/club/TClubWindow.h"
 #include "gui/help/ProgramHelp.h"
 #include "gui/reports/TResultForm.h"
+#include "gui/schedules/TSchemaForm.h"
 #include "support/CompetitionOnDisk.h"
 #include "support/ModalAnswers.h"
 #include "support/ScriptedDialogs.h"
@@ -213,6 +214,25 @@ private slots:
             });
             Trigger(&p.window, w.item);
             QVERIFY2(answer.done(), w.form);
+        }
+
+        // The schedule window (not modal): the page of the view it shows, as its Help button.
+        const char* const schedulePages[] = {"2411.html", "2412.html", "2413.html"};
+        for (int view = 1; view <= 3; ++view) {
+            {
+                ModalAnswers choice("NewChangeDlg", velk::test::Pressing(Qt::Key_Escape));
+                Trigger(&p.window, "EditSchedule");
+            }
+            auto* form = p.window.findChild<TSchemaForm*>();
+            QVERIFY(form);
+            form->NewSchedule(view, {4, 2, 3, 4}, 2);
+            velk::test::ShowActive(form);
+            Child<QTableWidget>(form, "SchemaGrid")->setFocus();
+            const QString page = QString::fromLatin1(schedulePages[view - 1]);
+            QCOMPARE(PageOfF1(help, form), page);
+            QCOMPARE(PageOfHelpButton(help, form, "HelpBitBtn"), page);
+            Click(form, "SchrapBtn3");
+            QVERIFY(!form->isVisible());
         }
 
         // The result window is not modal: it stays up beside the main window.
