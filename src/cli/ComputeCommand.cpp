@@ -60,6 +60,15 @@ std::string MatchPointFilePath(const std::string& competitionPath, int session) 
     return ChangeFileExt(competitionPath, "") + "_mp" + std::to_string(session) + ".dat";
 }
 
+namespace {
+
+std::string DamagedListText(int session, const std::string& path) {
+    return "matchpunten van zitting " + std::to_string(session) + " niet te lezen: " + path +
+           " is beschadigd";
+}
+
+} // namespace
+
 std::optional<std::vector<StoredMatchPoint>> ReadStoredMatchPoints(const Club& club, std::string& problem) {
     const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
     const FileBytes stored = ReadFileBytes(path, kMaxMatchPointListBytes);
@@ -67,8 +76,7 @@ std::optional<std::vector<StoredMatchPoint>> ReadStoredMatchPoints(const Club& c
     if (!stored.ok())
         problem = "geen matchpunten berekend voor zitting " + std::to_string(club.CurrentSession);
     else if (!list)
-        problem = "matchpunten van zitting " + std::to_string(club.CurrentSession) +
-                  " niet te lezen: " + path + " is beschadigd";
+        problem = DamagedListText(club.CurrentSession, path);
     return list;
 }
 
@@ -115,8 +123,9 @@ int Prepare(const ArgParser& args, Prepared& p, const std::string& usage) {
 }
 
 // The list with the boards of groups first..last as just computed and those of the other groups as
-// stored (a list that cannot be read keeps nothing); the groups stay in order.
-bool SaveMatchPointList(const std::string& path, const MatchPointCalculation& calc, int first, int last) {
+// stored; the groups stay in order. A stored list that cannot be read keeps nothing, and says so.
+bool SaveMatchPointList(const std::string& path, int session, const MatchPointCalculation& calc, int first,
+                        int last) {
     const auto& s = calc.settings();
     std::vector<StoredMatchPoint> kept;
     // Every group computed anew: nothing of the stored list stays.
@@ -124,6 +133,9 @@ bool SaveMatchPointList(const std::string& path, const MatchPointCalculation& ca
         const FileBytes old = ReadFileBytes(path, kMaxMatchPointListBytes);
         if (auto stored = old.ok() ? ParseMatchPointList(old.bytes) : std::nullopt)
             kept = std::move(*stored);
+        else if (old.status != FileReadStatus::Missing)
+            std::cerr << DamagedListText(session, path)
+                      << ": alleen de berekende groepen staan in de nieuwe lijst\n";
     }
     const auto after = std::find_if(kept.begin(), kept.end(), [&](const auto& e) { return e.Group > last; });
     const auto before = std::find_if(kept.begin(), after, [&](const auto& e) { return e.Group >= first; });
@@ -159,7 +171,7 @@ bool SaveComputed(Prepared& p, const MatchPointCalculation& calc, int first, int
                                p.open.dialogs, error))
         return false;
     const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
-    if (!SaveMatchPointList(path, calc, first, last)) {
+    if (!SaveMatchPointList(path, club.CurrentSession, calc, first, last)) {
         std::cerr << "matchpunten niet bewaard: " << path << '\n';
         return false;
     }

@@ -10,6 +10,31 @@
 
 namespace velk {
 
+// Little-endian values at a place in a record read or put together whole.
+inline void StoreU16(std::uint8_t* p, std::uint16_t v) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(p, &v, 2);
+    } else {
+        p[0] = static_cast<std::uint8_t>(v & 0xFF);
+        p[1] = static_cast<std::uint8_t>(v >> 8);
+    }
+}
+inline void StoreU32(std::uint8_t* p, std::uint32_t v) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(p, &v, 4);
+    } else {
+        for (int k = 0; k < 4; ++k)
+            p[k] = static_cast<std::uint8_t>((v >> (8 * k)) & 0xFF);
+    }
+}
+inline std::uint16_t LoadU16(const std::uint8_t* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+inline std::uint32_t LoadU32(const std::uint8_t* p) {
+    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+
 // Reads little-endian values from a byte buffer. A read past the end never touches memory outside
 // the buffer: it yields zero and marks the reader failed, and every later read fails too.
 class ByteReader {
@@ -25,20 +50,13 @@ public:
     std::uint8_t u8() { return take(1) ? bytes_[pos_++] : 0; }
     std::int8_t i8() { return static_cast<std::int8_t>(u8()); }
     std::uint16_t u16() {
-        if (!take(2))
-            return 0;
-        const auto v = static_cast<std::uint16_t>(bytes_[pos_] | (bytes_[pos_ + 1] << 8));
-        pos_ += 2;
-        return v;
+        const std::uint8_t* p = next(2);
+        return p ? LoadU16(p) : 0;
     }
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
     std::uint32_t u32() {
-        if (!take(4))
-            return 0;
-        const std::uint8_t* p = bytes_.data() + pos_;
-        pos_ += 4;
-        return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-               (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+        const std::uint8_t* p = next(4);
+        return p ? LoadU32(p) : 0;
     }
     std::int32_t i32() { return static_cast<std::int32_t>(u32()); }
     float f32() { return std::bit_cast<float>(u32()); }
@@ -78,31 +96,6 @@ private:
     bool ok_ = true;
 };
 
-// Little-endian values at a place in a record put together whole.
-inline void StoreU16(std::uint8_t* p, std::uint16_t v) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(p, &v, 2);
-    } else {
-        p[0] = static_cast<std::uint8_t>(v & 0xFF);
-        p[1] = static_cast<std::uint8_t>(v >> 8);
-    }
-}
-inline void StoreU32(std::uint8_t* p, std::uint32_t v) {
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(p, &v, 4);
-    } else {
-        for (int k = 0; k < 4; ++k)
-            p[k] = static_cast<std::uint8_t>((v >> (8 * k)) & 0xFF);
-    }
-}
-inline std::uint16_t LoadU16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-inline std::uint32_t LoadU32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
 // Appends little-endian values to a growing byte buffer.
 class ByteWriter {
 public:
@@ -111,17 +104,9 @@ public:
 
     void u8(std::uint8_t v) { out_.push_back(v); }
     void i8(std::int8_t v) { u8(static_cast<std::uint8_t>(v)); }
-    void u16(std::uint16_t v) {
-        std::uint8_t* p = grow(2);
-        p[0] = static_cast<std::uint8_t>(v & 0xFF);
-        p[1] = static_cast<std::uint8_t>(v >> 8);
-    }
+    void u16(std::uint16_t v) { StoreU16(grow(2), v); }
     void i16(std::int16_t v) { u16(static_cast<std::uint16_t>(v)); }
-    void u32(std::uint32_t v) {
-        std::uint8_t* p = grow(4);
-        for (int k = 0; k < 4; ++k)
-            p[k] = static_cast<std::uint8_t>((v >> (8 * k)) & 0xFF);
-    }
+    void u32(std::uint32_t v) { StoreU32(grow(4), v); }
     void i32(std::int32_t v) { u32(static_cast<std::uint32_t>(v)); }
     void f32(float v) { u32(std::bit_cast<std::uint32_t>(v)); }
     void f64(double v);

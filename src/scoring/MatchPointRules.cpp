@@ -18,8 +18,7 @@ int FloorDiv10(int v) {
 } // namespace
 
 namespace {
-// In 32 bits where the value fits: every record of a board divides once, and a 64-bit division
-// costs about twice as much.
+// In 32 bits where the value fits: a 64-bit division costs about twice as much.
 long long DivideTruncating(long long value, int divisor) {
     if (value >= INT_MIN && value <= INT_MAX)
         return static_cast<int>(value) / divisor;
@@ -45,14 +44,30 @@ int FinishValue(const WorkingValue& value, const FinishContext& c) {
     return FinishCompared(value.value, c);
 }
 
+namespace {
+
+// A side never has more results than its top allows; without the cap a board with unplayed tables
+// and fixed results on the side would score above the top.
+int CappedTotal(const FinishContext& c) {
+    return std::max(c.own, std::min(c.total, c.top / 2 + 1));
+}
+
+// The common case: Neuberg's factor, (v + 1) x total / own, with no fragment table to look in.
+bool FinishesByFactor(const FinishContext& c, int total) {
+    return c.scoringMode != ModeCrossImp && c.neubergMode != NeubergOff && c.own >= 3 &&
+           !(c.own == 3 && total - 3 > 6);
+}
+
+} // namespace
+
 int FinishCompared(int v, const FinishContext& c) {
     const bool neuberg = c.neubergMode != NeubergOff;
     const int own = c.own;
-    // A side never has more results than its top allows; without the cap a board with unplayed
-    // tables and fixed results on the side would score above the top.
-    const int total = std::max(own, std::min(c.total, c.top / 2 + 1));
+    const int total = CappedTotal(c);
     long long h = 0;
-    if (c.scoringMode == ModeCrossImp || own <= 0)
+    if (FinishesByFactor(c, total))
+        h = DivideTruncating((v + 1LL) * total * 100, own) - 100;
+    else if (c.scoringMode == ModeCrossImp || own <= 0)
         h = 100LL * v; // IMPs against a datum need no scaling for missing results
     else if (!neuberg)
         h = 100LL * (v + total - own); // every result of another class counts as a tie
@@ -60,29 +75,25 @@ int FinishCompared(int v, const FinishContext& c) {
         h = 60LL * c.top;
     else if (own == 2)
         h = 1LL * Frag2[static_cast<std::size_t>(std::clamp(v, 0, 2))] * c.top;
-    else if (own == 3 && total - 3 > 6)
-        h = 1LL * Frag3[static_cast<std::size_t>(std::clamp(v, 0, 4))] * c.top;
     else
-        h = DivideTruncating((v + 1LL) * total * 100, own) - 100;
+        h = 1LL * Frag3[static_cast<std::size_t>(std::clamp(v, 0, 4))] * c.top;
     return RoundToTenths(static_cast<int>(h), neuberg, c.top);
 }
 
 void FinishComparedRun(const FinishContext& c, int count, int* out) {
     const int own = c.own;
-    const int total = std::max(own, std::min(c.total, c.top / 2 + 1));
-    const bool divides = c.neubergMode != NeubergOff && c.scoringMode != ModeCrossImp && own >= 3 &&
-                         !(own == 3 && total - 3 > 6);
-    if (!divides) {
+    const int total = CappedTotal(c);
+    if (!FinishesByFactor(c, total)) {
         for (int v = 0; v < count; ++v)
             out[v] = FinishCompared(v, c);
         return;
     }
     // (v + 1) x total x 100 / own, never negative here, for v = 0, 1, ...: each step adds the same.
     const long long step = 100LL * total;
-    long long quotient = step / own;
-    long long remainder = step % own;
     const long long stepQuotient = step / own;
     const long long stepRemainder = step % own;
+    long long quotient = stepQuotient;
+    long long remainder = stepRemainder;
     for (int v = 0; v < count; ++v) {
         out[v] = RoundToTenths(static_cast<int>(quotient - 100), true, c.top);
         quotient += stepQuotient;

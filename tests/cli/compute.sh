@@ -78,6 +78,14 @@ cmp -s club_1.SCO scores.before && fail "the codes given were not written"
 [ "$(head -17 ab.csv)" = "$(cat a.csv)" ] || fail "group A's lines changed"
 grep -q "^B,1,4,NZ,O," ab.csv || fail "absent pair 4: $(grep '^B,1,4,' ab.csv)"
 grep -qx "B,1,1,NZ,N,200,0,40" ab.csv || fail "group B board 1 pair 1: $(grep '^B,1,1,' ab.csv)"
+# A damaged list cannot keep group A's lines when only B is computed: said, and B's lines written.
+head -c 30 club_1_mp1.dat >damaged.dat && cp damaged.dat club_1_mp1.dat
+"$cli" compute club_1.dba --groups B >/dev/null 2>err.txt || fail "compute B over a damaged list: $(cat err.txt)"
+grep -qxF "matchpunten van zitting 1 niet te lezen: club_1_mp1.dat is beschadigd: alleen de berekende groepen staan in de nieuwe lijst" err.txt \
+  || fail "damaged list not said: $(cat err.txt)"
+"$cli" matchpoints club_1.dba --format csv >b.csv 2>err.txt || fail "matchpoints B: $(cat err.txt)"
+[ "$(wc -l <b.csv)" -eq 17 ] && [ "$(grep -c '^B,' b.csv)" -eq 16 ] || fail "group B alone: $(cat b.csv)"
+
 # The schedules are read, never written.
 cmp -s club_1.sma schedules.before && cmp -s club_1.~sm schedules.backup || fail "schedule file written"
 cd ..

@@ -85,17 +85,17 @@ TEST(MatchPointListFile, DamagedListsAreNotReadAtAll) {
     for (std::size_t size = 5; size < kTwoPairs.size(); ++size)
         EXPECT_FALSE(ParseMatchPointList(std::span(kTwoPairs.data(), size)).has_value()) << size;
 
-    // A run out of order (the merge of groups relies on the order).
-    MatchPointListWriter backwards;
-    backwards.board(2, 1, 1);
-    backwards.entry(0, 0, 0, 0, 0);
-    backwards.board(1, 5, 1);
-    backwards.entry(0, 0, 0, 0, 0);
-    EXPECT_FALSE(ParseMatchPointList(backwards.take()).has_value());
-    MatchPointListWriter twice;
-    twice.board(1, 1, 1);
-    twice.entry(0, 0, 0, 0, 0);
-    twice.board(1, 1, 1);
-    twice.entry(0, 0, 0, 0, 0);
-    EXPECT_FALSE(ParseMatchPointList(twice.take()).has_value());
+    // A run out of order, or a board twice (the merge of groups relies on the order).
+    const auto twoRuns = [](int group1, int board1, int group2, int board2) {
+        MatchPointListWriter writer;
+        writer.board(group1, board1, 1);
+        writer.entry(0, 0, 0, 0, 0);
+        writer.board(group2, board2, 1);
+        writer.entry(0, 0, 0, 0, 0);
+        return writer.take();
+    };
+    EXPECT_TRUE(ParseMatchPointList(twoRuns(1, 5, 2, 1)).has_value());
+    EXPECT_FALSE(ParseMatchPointList(twoRuns(2, 1, 1, 5)).has_value());
+    EXPECT_FALSE(ParseMatchPointList(twoRuns(1, 2, 1, 1)).has_value());
+    EXPECT_FALSE(ParseMatchPointList(twoRuns(1, 1, 1, 1)).has_value());
 }

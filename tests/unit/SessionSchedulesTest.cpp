@@ -271,8 +271,14 @@ TEST(SessionScheduleFile, ReadFromTheFileAsFromItsBytes) {
         for (int only = 0; only <= 2; ++only) {
             const auto read = ReadSessionScheduleFile(club.ScheduleFilePath, 12, 2, false, only);
             ASSERT_TRUE(read.has_value());
-            EXPECT_TRUE(same(*read, ParseSessionScheduleFile(bytes, 12, 2, false, only)))
-                << size << " " << only;
+            // The whole read of the bytes, without the entries of the sessions not asked for.
+            ParsedSessionSchedules expected = ParseSessionScheduleFile(bytes, 12, 2, false);
+            for (std::size_t z = 1; z <= expected.Sessions.size(); ++z) {
+                auto& session = expected.Sessions[z - 1];
+                if (session && only != 0 && static_cast<int>(z) != only)
+                    session->Entries.clear();
+            }
+            EXPECT_TRUE(same(*read, expected)) << size << " " << only;
         }
     }
     EXPECT_FALSE(ReadSessionScheduleFile(folder.file("none.sma"), 12, 2, false).has_value());

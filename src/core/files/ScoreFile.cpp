@@ -60,33 +60,19 @@ long long RecordCount(const TZitScoreObj& head, int pairCount) {
     return static_cast<long long>(pairCount) * head.BoardsInList + 1;
 }
 
+// `records` records, which the caller has checked are all there, taken in place.
 void AppendRecords(ByteReader& in, TZitScoreObj& block, long long records) {
-    // The records are all there: they are taken in place, the common case of a large file.
-    if (records >= 0 && in.remaining() / TScoreObj::Size >= static_cast<unsigned long long>(records)) {
-        const std::size_t first = block.Records.size();
-        block.Records.resize(first + static_cast<std::size_t>(records));
-        const std::uint8_t* p = in.next(static_cast<std::size_t>(records) * TScoreObj::Size);
-        for (std::size_t i = first; i < block.Records.size(); ++i, p += TScoreObj::Size) {
-            TScoreObj& record = block.Records[i];
-            record.ReadFrom(p);
-            if (record.Contract.raw()[0] != 0) // most records of a large file are empty
-                ModerniseContract(record);
-        }
+    const std::uint8_t* p = in.next(static_cast<std::size_t>(records) * TScoreObj::Size);
+    if (!p)
         return;
-    }
-    for (long long i = 0; i < records; ++i) {
-        TScoreObj& record = block.Records.emplace_back();
-        record.ReadFrom(in);
+    const std::size_t first = block.Records.size();
+    block.Records.resize(first + static_cast<std::size_t>(records));
+    for (std::size_t i = first; i < block.Records.size(); ++i, p += TScoreObj::Size) {
+        TScoreObj& record = block.Records[i];
+        record.ReadFrom(p);
         if (record.Contract.raw()[0] != 0) // most records of a large file are empty
             ModerniseContract(record);
     }
-}
-
-void ReadRecords(ByteReader& in, TZitScoreObj& block, long long records) {
-    // Room for every record at once, so a large block is never moved while it is read.
-    block.Records.clear();
-    block.Records.reserve(static_cast<std::size_t>(records));
-    AppendRecords(in, block, records);
 }
 
 // The block of a session at `offset`, whose extent the map has checked, read a piece at a time so
@@ -204,7 +190,7 @@ ScoreFileRead ParseScoreFile(std::span<const std::uint8_t> bytes, const ScoreFil
             result.ShortSession = session;
             return result;
         }
-        ReadRecords(in, block, records);
+        AppendRecords(in, block, records);
         blocks.push_back(std::move(block));
     }
     out = std::move(blocks);

@@ -149,9 +149,9 @@ ParsedSessionSchedules Parse(Source& in, int tableCount, int sessionCount, bool 
 } // namespace
 
 ParsedSessionSchedules ParseSessionScheduleFile(std::span<const std::uint8_t> bytes, int tableCount,
-                                                int sessionCount, bool individual, int onlySession) {
+                                                int sessionCount, bool individual) {
     MemorySource in(bytes);
-    return Parse(in, tableCount, sessionCount, individual, onlySession);
+    return Parse(in, tableCount, sessionCount, individual, 0);
 }
 
 std::optional<ParsedSessionSchedules> ReadSessionScheduleFile(const std::string& path, int tableCount,

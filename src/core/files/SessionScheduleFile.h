@@ -35,13 +35,12 @@ struct ParsedSessionSchedules {
 };
 
 // `tableCount` and `sessionCount` come from the competition; `individual` chooses the entry form.
-// With `onlySession` 1..sessionCount every head is read and checked as usual, but only that session
-// gets its entries: the others keep their heads alone.
 ParsedSessionSchedules ParseSessionScheduleFile(std::span<const std::uint8_t> bytes, int tableCount,
-                                                int sessionCount, bool individual, int onlySession = 0);
-// The same parse read from the file at `path`, where only the bytes it keeps are read (with
-// `onlySession`, the other sessions' entries stay on disk); nothing when the file cannot be read
-// whole, is too large, or changes while it is read.
+                                                int sessionCount, bool individual);
+// The same parse read from the file at `path`, where only the bytes it keeps are read. With
+// `onlySession` 1..sessionCount every head is read and checked as usual, but only that session gets
+// its entries: the others keep their heads alone, their entries stay on disk. Nothing when the file
+// cannot be read whole, is too large, or changes while it is read.
 std::optional<ParsedSessionSchedules> ReadSessionScheduleFile(const std::string& path, int tableCount,
                                                               int sessionCount, bool individual,
                                                               int onlySession = 0);

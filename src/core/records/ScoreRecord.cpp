@@ -3,17 +3,11 @@
 namespace velk {
 
 void TScoreObj::ReadFrom(ByteReader& in) {
-    // A session holds thousands of records: a whole one is taken in place.
-    if (in.remaining() >= Size) {
-        ReadFrom(in.next(Size));
-        return;
-    }
-    Contract.readFrom(in);
-    Result.readFrom(in);
-    Score = in.i16();
-    Direction = in.u8();
-    Code = in.u8();
-    Flags = in.u8();
+    // A session holds thousands of records: a whole one is taken in place; a short one reads as
+    // zeros, the reader failed.
+    static constexpr std::uint8_t kNone[Size] = {};
+    const std::uint8_t* p = in.next(Size);
+    ReadFrom(p ? p : kNone);
 }
 
 void TScoreObj::WriteTo(ByteWriter& out) const {

@@ -3,31 +3,21 @@
 namespace velk {
 
 void TCalcObj::ReadFrom(ByteReader& in) {
-    // A row per pair and session: a whole one is taken in place.
-    if (in.remaining() >= Size) {
-        const std::uint8_t* p = in.next(Size);
-        ClubNr = static_cast<std::int16_t>(LoadU16(p));
-        Substitutes = static_cast<std::int16_t>(LoadU16(p + 2));
-        Points = std::bit_cast<float>(LoadU32(p + 4));
-        Percentage = std::bit_cast<float>(LoadU32(p + 8));
-        Correction = std::bit_cast<float>(LoadU32(p + 12));
-        CompetitionTotal = std::bit_cast<float>(LoadU32(p + 16));
-        Status = static_cast<std::int8_t>(p[20]);
-        BoardsPlayed = p[21];
-        SessionRank = static_cast<std::int16_t>(LoadU16(p + 22));
-        CompetitionRank = static_cast<std::int16_t>(LoadU16(p + 24));
-        return;
-    }
-    ClubNr = in.i16();
-    Substitutes = in.i16();
-    Points = in.f32();
-    Percentage = in.f32();
-    Correction = in.f32();
-    CompetitionTotal = in.f32();
-    Status = in.i8();
-    BoardsPlayed = in.u8();
-    SessionRank = in.i16();
-    CompetitionRank = in.i16();
+    // A row per pair and session: a whole one is taken in place; a short one reads as zeros, the
+    // reader failed.
+    static constexpr std::uint8_t kNone[Size] = {};
+    const std::uint8_t* found = in.next(Size);
+    const std::uint8_t* p = found ? found : kNone;
+    ClubNr = static_cast<std::int16_t>(LoadU16(p));
+    Substitutes = static_cast<std::int16_t>(LoadU16(p + 2));
+    Points = std::bit_cast<float>(LoadU32(p + 4));
+    Percentage = std::bit_cast<float>(LoadU32(p + 8));
+    Correction = std::bit_cast<float>(LoadU32(p + 12));
+    CompetitionTotal = std::bit_cast<float>(LoadU32(p + 16));
+    Status = static_cast<std::int8_t>(p[20]);
+    BoardsPlayed = p[21];
+    SessionRank = static_cast<std::int16_t>(LoadU16(p + 22));
+    CompetitionRank = static_cast<std::int16_t>(LoadU16(p + 24));
 }
 
 void TCalcObj::WriteTo(ByteWriter& out) const {
