@@ -1,4 +1,5 @@
 // The match points of a full session: 512 pairs, 48 boards, scores from a fixed seed.
+#include "core/SilentDialogs.h"
 #include "scoring/MatchPointCalculation.h"
 #include "scoring/ScoreCode.h"
 
@@ -38,16 +39,6 @@ struct BigSession {
                     ew.Direction = 1;
                 }
     }
-};
-
-struct SilentDialogs : Dialogs {
-    int messageBox(const std::string&, MessageKind, std::uint16_t, int) override { return Result::No; }
-    bool inputText(const std::string&, const std::string&, std::string&, int) override { return false; }
-    std::optional<std::string> openFileName(const FileChoice&) override { return std::nullopt; }
-    std::optional<std::string> saveFileName(const FileChoice&) override { return std::nullopt; }
-    std::optional<FontChoice> chooseFont(const FontChoice&) override { return std::nullopt; }
-    void beep() override {}
-    void showHelp(int) override {}
 };
 
 void ComputeAllGroups(benchmark::State& state) {

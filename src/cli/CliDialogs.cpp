@@ -8,6 +8,10 @@ int CliDialogs::messageBox(const std::string& text, MessageKind kind, std::uint1
     std::cerr << MessageLines(text) << '\n';
     if (kind == MessageKind::Error || kind == MessageKind::Warning)
         ++errors_;
+    // A question whose Ja would stop the work ("Berekening afbreken?") takes its default, Nee:
+    // --yes is for granting, not for giving up half-way.
+    if (buttons & Button::DefaultNee)
+        return Result::No;
     if (buttons & (Button::Ja | Button::Nee))
         return answerYes_ ? Result::Yes : Result::No;
     // Abort / Retry / Ignore: --yes goes on past the report, else the operation stops.

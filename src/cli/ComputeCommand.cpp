@@ -15,6 +15,7 @@
 #include "core/records/PairRecord.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
+#include "scoring/StoredMatchPoints.h"
 #include "selection/SelectionText.h"
 
 #include <algorithm>
@@ -56,28 +57,8 @@ std::optional<std::pair<int, int>> ParseGroupRange(const std::string& text, int 
     return std::pair{first, last};
 }
 
-std::string MatchPointFilePath(const std::string& competitionPath, int session) {
-    return ChangeFileExt(competitionPath, "") + "_mp" + std::to_string(session) + ".dat";
-}
-
-namespace {
-
-std::string DamagedListText(int session, const std::string& path) {
-    return "matchpunten van zitting " + std::to_string(session) + " niet te lezen: " + path +
-           " is beschadigd";
-}
-
-} // namespace
-
 std::optional<std::vector<StoredMatchPoint>> ReadStoredMatchPoints(const Club& club, std::string& problem) {
-    const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
-    const FileBytes stored = ReadFileBytes(path, kMaxMatchPointListBytes);
-    auto list = stored.ok() ? ParseMatchPointList(stored.bytes) : std::nullopt;
-    if (!stored.ok())
-        problem = "geen matchpunten berekend voor zitting " + std::to_string(club.CurrentSession);
-    else if (!list)
-        problem = DamagedListText(club.CurrentSession, path);
-    return list;
+    return velk::ReadStoredMatchPoints(club.ClubFilePath, club.CurrentSession, problem);
 }
 
 namespace {
@@ -122,44 +103,9 @@ int Prepare(const ArgParser& args, Prepared& p, const std::string& usage) {
     return p.scores.Load(p.open) ? 0 : 1;
 }
 
-// The list with the boards of groups first..last as just computed and those of the other groups as
-// stored; the groups stay in order. A stored list that cannot be read keeps nothing, and says so.
-bool SaveMatchPointList(const std::string& path, int session, const MatchPointCalculation& calc, int first,
-                        int last) {
-    const auto& s = calc.settings();
-    std::vector<StoredMatchPoint> kept;
-    // Every group computed anew: nothing of the stored list stays.
-    if (first != 1 || last != s.GroupCount) {
-        const FileBytes old = ReadFileBytes(path, kMaxMatchPointListBytes);
-        if (auto stored = old.ok() ? ParseMatchPointList(old.bytes) : std::nullopt)
-            kept = std::move(*stored);
-        else if (old.status != FileReadStatus::Missing)
-            std::cerr << DamagedListText(session, path)
-                      << ": alleen de berekende groepen staan in de nieuwe lijst\n";
-    }
-    const auto after = std::find_if(kept.begin(), kept.end(), [&](const auto& e) { return e.Group > last; });
-    const auto before = std::find_if(kept.begin(), after, [&](const auto& e) { return e.Group >= first; });
-    const auto computed = static_cast<std::size_t>(s.PairCount) * static_cast<std::size_t>(s.BoardCount);
-    MatchPointListWriter list(kept.size() + computed, static_cast<std::size_t>(s.GroupCount) *
-                                                          static_cast<std::size_t>(s.BoardCount));
-    list.add(std::span(kept.begin(), before));
-    const auto& matchPoints = calc.BoardMatchPoints();
-    for (int g = first; g <= last; ++g)
-        for (int b = 1; b <= s.BoardCount; ++b) {
-            list.board(g, b, s.groupPairs(g));
-            for (int k = 1; k <= s.groupPairs(g); ++k) {
-                const TScoreObj& r = calc.record(g, b, k);
-                list.entry(r.Score, r.Direction, r.Code, r.Flags,
-                           matchPoints[static_cast<std::size_t>(calc.recordIndex(g, b, k))].MatchPoints);
-            }
-        }
-    list.add(std::span(after, kept.end()));
-    return SaveFileAtomically(path, list.take(), {});
-}
-
 // Writes what the computation changed: the competition file, the score file only when the
 // sit-out detection or an arbitral score gave records a code, and the list of match points.
-bool SaveComputed(Prepared& p, const MatchPointCalculation& calc, int first, int last) {
+bool SaveComputed(Prepared& p, const MatchPointCalculation& calc, const std::vector<int>& groups) {
     Club& club = p.open.club;
     if (!p.open.file.writeTo(club.ClubFilePath, false))
         return false;
@@ -170,12 +116,14 @@ bool SaveComputed(Prepared& p, const MatchPointCalculation& calc, int first, int
                                club.SessionScoreList[static_cast<std::size_t>(club.CurrentSession - 1)], true,
                                p.open.dialogs, error))
         return false;
-    const std::string path = MatchPointFilePath(club.ClubFilePath, club.CurrentSession);
-    if (!SaveMatchPointList(path, club.CurrentSession, calc, first, last)) {
-        std::cerr << "matchpunten niet bewaard: " << path << '\n';
-        return false;
-    }
-    return true;
+    std::string note;
+    const bool saved = SaveStoredMatchPoints(club.ClubFilePath, club.CurrentSession, calc, groups, note);
+    if (!note.empty())
+        std::cerr << note << '\n';
+    if (!saved)
+        std::cerr << "matchpunten niet bewaard: "
+                  << MatchPointFilePath(club.ClubFilePath, club.CurrentSession) << '\n';
+    return saved;
 }
 
 } // namespace
@@ -194,7 +142,7 @@ int RunCompute(const Args& raw) {
     CopyMatchPointsOptions options;
     options.askFirst = false;
     options.opponents = ScheduleOpponents(club);
-    options.save = [&] { return SaveComputed(p, calc, range->first, range->second); };
+    options.save = [&](const std::vector<int>& groups) { return SaveComputed(p, calc, groups); };
     if (!CopyMatchPoints(club, calc, p.scores.tables, p.open.dialogs, range->first, range->second, options))
         return 1;
     return p.open.dialogs.errorCount() == 0 ? 0 : 1;

@@ -14,39 +14,25 @@
 
 namespace velk::cli {
 
-namespace {
-
-// False when the stored list does not fit the session's numbering.
-bool FitMatchPoints(const Club& club, const std::vector<StoredMatchPoint>& stored,
-                    std::vector<TMatchPObj>& out) {
-    for (const StoredMatchPoint& e : stored) {
-        if (e.Group > club.CompetitionHead.GroupCount || e.Board > club.SessionHead.BoardCount ||
-            e.Pair > club.PairsPerGroup)
-            return false;
-        out[static_cast<std::size_t>(
-                ScoreRecordIndex(e.Group, e.Board, e.Pair, club.SessionHead.BoardCount, club.PairsPerGroup))]
-            .MatchPoints = e.MatchPoints;
-    }
-    return true;
-}
-
-} // namespace
-
-int OpenComputedSession(OpenCompetition& open, const ArgParser& args, std::vector<TMatchPObj>& matchPoints) {
+int OpenComputedSession(OpenCompetition& open, const ArgParser& args, StoredSession& session) {
     if (const int status = open.OpenNamed(args))
         return status;
     SessionScores scores;
     if (!scores.Load(open))
         return 1;
-    matchPoints.assign(SessionScores::Current(open.club).size(), {});
+    Club& club = open.club;
     std::string problem;
-    const auto stored = ReadStoredMatchPoints(open.club, problem);
-    if (stored && !FitMatchPoints(open.club, *stored, matchPoints))
-        problem = "geen matchpunten berekend voor zitting " + std::to_string(open.club.CurrentSession);
+    const auto stored = ReadStoredMatchPoints(club, problem);
+    auto laid =
+        stored ? ApplyStoredMatchPoints(MatchPointSettings::Of(club), SessionScores::Current(club), *stored)
+               : std::nullopt;
+    if (stored && !laid)
+        problem = "geen matchpunten berekend voor zitting " + std::to_string(club.CurrentSession);
     if (!problem.empty()) {
         std::cerr << problem << ": gebruik eerst velk-cli compute " << args.positional()[0] << '\n';
         return 1;
     }
+    session = std::move(*laid);
     return 0;
 }
 
@@ -61,16 +47,15 @@ int RunExport(const Args& raw) {
         return 2;
     }
     OpenCompetition open(false, CompanionFiles::SchedulesAndScores);
-    std::vector<TMatchPObj> matchPoints;
-    if (const int status = OpenComputedSession(open, args, matchPoints))
+    StoredSession session;
+    if (const int status = OpenComputedSession(open, args, session))
         return status;
     Club& club = open.club;
     if (club.CompetitionHead.ScoringMode == ModeIndividual) {
         std::cerr << "USEBIO kent alleen paren: een individuele competitie wordt niet uitgevoerd\n";
         return 1;
     }
-    const std::vector<TScoreObj>& records = SessionScores::Current(club);
-    const std::string document = UsebioDocument({club, records, matchPoints, VELK_VERSION});
+    const std::string document = UsebioDocument({club, session.records, session.matchPoints, VELK_VERSION});
     const std::string& output = args.positional()[1];
     if (!SaveFileAtomically(
             output, std::span(reinterpret_cast<const std::uint8_t*>(document.data()), document.size()), {})) {

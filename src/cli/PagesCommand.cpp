@@ -18,14 +18,13 @@ int RunPages(const Args& raw) {
         return 2;
     }
     OpenCompetition open(false, CompanionFiles::SchedulesAndScores);
-    std::vector<TMatchPObj> matchPoints;
-    if (const int status = OpenComputedSession(open, args, matchPoints))
+    StoredSession session;
+    if (const int status = OpenComputedSession(open, args, session))
         return status;
     Club& club = open.club;
     const auto range = ParseGroupRange(*args.value("groups"), club.CompetitionHead.GroupCount);
     if (!range)
         return 2;
-    const std::vector<TScoreObj>& records = SessionScores::Current(club);
     const std::string folder = args.positional()[1];
     std::error_code error;
     std::filesystem::create_directories(folder, error);
@@ -34,7 +33,7 @@ int RunPages(const Args& raw) {
         return 1;
     }
     const bool written = WriteAllPairPages(
-        {club, records, matchPoints}, range->first, range->second,
+        {club, session.records, session.matchPoints, session.boardTops}, range->first, range->second,
         [&](int) { return std::optional<std::string>(folder); }, open.dialogs);
     // A pair that did not play is said and gets no page; only a page not written fails.
     return written ? 0 : 1;

@@ -5,6 +5,7 @@
 #include "core/records/ScoreRecord.h"
 #include "scoring/MatchPointCalculation.h"
 #include "scoring/ScoreTables.h"
+#include "scoring/StoredMatchPoints.h"
 
 #include <optional>
 #include <string>
@@ -30,19 +31,13 @@ struct SessionScores {
 // it names no group of the competition.
 std::optional<std::pair<int, int>> ParseGroupRange(const std::string& text, int groupCount);
 
-// Where compute stores the match points of a session, which matchpoints lists: beside the
-// competition file, "club_1.dba" session 2 in "club_1_mp2.dat".
-std::string MatchPointFilePath(const std::string& competitionPath, int session);
-// Far above the largest session's list (512 pairs x 48 boards).
-inline constexpr std::size_t kMaxMatchPointListBytes = 4u * 1024 * 1024;
-
 // The list compute stored for the open competition's current session; nothing when there is none
 // or it cannot be read, with `problem` saying which.
 std::optional<std::vector<StoredMatchPoint>> ReadStoredMatchPoints(const Club& club, std::string& problem);
 
 // Opens the file the command names at its --session with its scores and the match points compute
-// stored for that session, per score record: 0 when ready, else the exit status (the message on
-// stderr).
-int OpenComputedSession(OpenCompetition& open, const ArgParser& args, std::vector<TMatchPObj>& matchPoints);
+// stored for that session, laid over them (the records as they were summed): 0 when ready, else the exit
+// status (the message on stderr).
+int OpenComputedSession(OpenCompetition& open, const ArgParser& args, StoredSession& session);
 
 } // namespace velk::cli

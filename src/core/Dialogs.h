@@ -25,6 +25,8 @@ enum : std::uint16_t {
     AllesNee = 1u << 10,
     AllesJa = 1u << 11,
     Help = 1u << 12,
+    // Not a button: Nee is the default instead of Ja.
+    DefaultNee = 1u << 13,
     JaNee = Ja | Nee,
 };
 }
@@ -82,6 +84,10 @@ public:
     // The common forms.
     bool askYesNo(const std::string& text) {
         return messageBox(text, MessageKind::Confirmation, Button::JaNee) == Result::Yes;
+    }
+    // The same with Nee as the default answer, where Enter must not do the harm.
+    bool askYesNoDefaultNo(const std::string& text) {
+        return messageBox(text, MessageKind::Confirmation, Button::JaNee | Button::DefaultNee) == Result::Yes;
     }
     void error(const std::string& text) { messageBox(text, MessageKind::Error, Button::OK); }
     void warning(const std::string& text) { messageBox(text, MessageKind::Warning, Button::OK); }

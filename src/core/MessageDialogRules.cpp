@@ -36,6 +36,8 @@ std::vector<MessageButton> ButtonsOf(std::uint16_t buttons) {
 }
 
 std::uint16_t DefaultButton(std::uint16_t buttons) {
+    if ((buttons & Button::DefaultNee) && (buttons & Button::Nee))
+        return Button::Nee;
     return FirstPresent(buttons, {Button::OK, Button::Ja, Button::Af, Button::Opnieuw});
 }
 

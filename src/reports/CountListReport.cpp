@@ -18,7 +18,7 @@ namespace {
 struct PairSums {
     std::vector<long long> boardGroups; // tenths per board group
     long long total = 0;                // tenths
-    int boards = 0;                     // boards played
+    int top = 0;                        // the tops of the boards played
 };
 
 PairSums SumsOf(const SessionMatchPoints& mp, int group, int row, int boardGroups, int length) {
@@ -31,17 +31,20 @@ PairSums SumsOf(const SessionMatchPoints& mp, int group, int row, int boardGroup
         if (k < boardGroups)
             sums.boardGroups[static_cast<std::size_t>(k)] += v;
     }
-    sums.boards = mp.boardsPlayed(group, row);
+    sums.top = mp.pairTop(group, row);
     return sums;
 }
 
-// 1 + the pairs (of the same line in a two-line session) with more per board played.
-int RankOf(const std::vector<PairSums>& sums, std::size_t i, bool twoLines) {
+// 1 + the pairs (of the same line in a two-line session) ahead: with a larger share of their
+// tops where match points are percentages, else with a larger total, as the results rank them.
+int RankOf(const std::vector<PairSums>& sums, std::size_t i, bool twoLines, bool percentages) {
     int rank = 1;
     for (std::size_t j = 1; j < sums.size(); ++j) {
         if (j == i || (twoLines && j % 2 != i % 2))
             continue;
-        if (sums[j].total * sums[i].boards > sums[i].total * sums[j].boards)
+        const bool ahead = percentages ? sums[j].total * sums[i].top > sums[i].total * sums[j].top
+                                       : sums[j].total > sums[i].total;
+        if (ahead)
             ++rank;
     }
     return rank;
@@ -76,7 +79,6 @@ void WriteTable(ReportContext& context, ReportSink& sink, const SessionMatchPoin
     std::vector<PairSums> sums(static_cast<std::size_t>(pairs + 1));
     for (int k = 1; k <= pairs; ++k)
         sums[static_cast<std::size_t>(k)] = SumsOf(mp, group, k, boardGroups, length);
-    const int pctTop = mp.percentageTop(group);
     for (int k = 1; k <= pairs; ++k) {
         const PairSums& s = sums[static_cast<std::size_t>(k)];
         std::string row = IntField(k, 3) + "   ";
@@ -85,11 +87,11 @@ void WriteTable(ReportContext& context, ReportSink& sink, const SessionMatchPoin
         row += FixedField(static_cast<double>(s.total) / 10.0, 7, 1);
         // Only where match points are percentages does a pair without any rank last.
         const bool none = percentages && s.total == 0;
-        const int rank = none ? pairs : RankOf(sums, static_cast<std::size_t>(k), twoLines);
+        const int rank = none ? pairs : RankOf(sums, static_cast<std::size_t>(k), twoLines, percentages);
         if (percentages) {
             double pct = 0;
-            if (!none && pctTop > 0 && s.boards > 0)
-                pct = static_cast<double>(s.total) * 10.0 / pctTop / s.boards;
+            if (!none && s.top > 0)
+                pct = static_cast<double>(s.total) * 10.0 / s.top;
             row += FixedField(pct, 8, 2) + IntField(rank, twoLines ? (k % 2 == 1 ? 3 : 5) : 4);
         } else {
             row += IntField(rank, 4);

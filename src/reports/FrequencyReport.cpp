@@ -120,8 +120,13 @@ void WriteFrequencies(ReportContext& context, ReportSink& sink) {
                 break;
             continue;
         }
+        bool computed = true;
         for (int h = g; h <= last; ++h)
-            mp.compute(h);
+            computed = computed && mp.computed(h);
+        if (!computed) {
+            ReportNoMatchPoints(context);
+            return;
+        }
         sink.beginBlock();
         WriteMatchPointHeading(context, sink, mp, g, first, together);
         first = false;

@@ -59,13 +59,14 @@ std::string EnteredScore(const TScoreObj& r) {
     return text.empty() ? "  ?" : text;
 }
 
-double Percentage(long long tenths, int top, int boards) {
-    return top > 0 && boards > 0 ? static_cast<double>(tenths) * 10.0 / top / boards : 0.0;
+// Match points in tenths as a percentage of the tops of the boards played.
+double Percentage(long long tenths, long long tops) {
+    return tops > 0 ? static_cast<double>(tenths) * 10.0 / static_cast<double>(tops) : 0.0;
 }
 
 void WritePairRound(ReportContext& context, ReportSink& sink, const SessionMatchPoints& mp,
                     const SessionPositions& s, int group, int pair, int round, long long& running,
-                    int& boards) {
+                    long long& tops) {
     const Club& club = context.club;
     const bool contracts = (club.CompetitionHead.ConfigFlags & ConfigFlag::UseContracts) != 0;
     const bool percentages = ShowsPercentages(club);
@@ -86,13 +87,12 @@ void WritePairRound(ReportContext& context, ReportSink& sink, const SessionMatch
     const int perRound = club.SessionHead.BoardsPerRound;
     const int first = (at->letter - 'A') * perRound + 1;
     const int last = std::min(first + perRound - 1, mp.boardCount());
-    const int pctTop = mp.percentageTop(group);
     for (int b = first; b <= last; ++b) {
         const TScoreObj& r = mp.record(group, b, pair);
         const int tenths = mp.tenths(group, b, pair);
         running += tenths;
-        if (r.Code != 0)
-            ++boards;
+        if (mp.played(group, b, pair))
+            tops += mp.boardTop(b, group);
         std::string line =
             IntField(mp.boardNumber(b), 5) + " " + bar + (at->northSouth ? "  NZ   " : "  OW   ") + bar;
         if (contracts)
@@ -101,7 +101,7 @@ void WritePairRound(ReportContext& context, ReportSink& sink, const SessionMatch
         if (b == last) {
             line += FixedField(static_cast<double>(running) / 10.0, 6, 1) + " " + bar;
             if (percentages)
-                line += FixedField(Percentage(running, pctTop, boards), 10, 1) + "%";
+                line += FixedField(Percentage(running, tops), 10, 1) + "%";
         }
         sink.line(line);
     }
@@ -119,20 +119,23 @@ void WritePairScores(ReportContext& context, ReportSink& sink) {
         ReportNoResults(context, group);
         return;
     }
-    mp.compute(group);
+    if (!mp.computed(group)) {
+        ReportNoMatchPoints(context);
+        return;
+    }
     const SessionPositions s(context.club, context.club.CurrentSession);
     sink.beginBlock();
     WriteMatchPointHeading(context, sink, mp, group, true);
     sink.line(" Paar " + IntField(pair, 3) + ": " + mp.pairName(group, pair));
     sink.emptyLine();
     long long running = 0;
-    int boards = 0;
+    long long tops = 0;
     for (int r = 1; r <= context.club.SessionHead.RoundCount; ++r)
-        WritePairRound(context, sink, mp, s, group, pair, r, running, boards);
+        WritePairRound(context, sink, mp, s, group, pair, r, running, tops);
     sink.line(context.style.single(context.width));
     if (ShowsPercentages(context.club))
         sink.line("Totaal Punten Procenten  :" + FixedField(static_cast<double>(running) / 10.0, 6, 1) +
-                  FixedField(Percentage(running, mp.percentageTop(group), boards), 10, 1) + "%");
+                  FixedField(Percentage(running, tops), 10, 1) + "%");
     else
         sink.line("Totaal Punten            :" + FixedField(static_cast<double>(running) / 10.0, 6, 1));
     sink.endBlock();

@@ -1,5 +1,7 @@
 #include "reports/PairPagesHtml.h"
 
+#include "core/ErrorHelpers.h"
+#include "core/Messages.h"
 #include "reports/PairPageHandOff.h"
 #include "reports/PairPagesReport.h"
 
@@ -10,9 +12,12 @@ namespace velk {
 bool ShowPairPagesAsHtml(ReportContext& context, SessionMatchPoints& mp, int group, int pair) {
     if (!context.opener)
         return false;
-    mp.compute(group);
-    context.delivered = HandOffPairPage({context.club, mp.scores(), mp.boardMatchPoints()}, group, pair,
-                                        context.handOffFolder, context.dialogs, *context.opener);
+    if (!mp.computed(group)) {
+        ReportNoMatchPoints(context);
+        return true;
+    }
+    context.delivered = HandOffPairPage({context.club, mp.scores(), mp.boardMatchPoints(), mp.boardTops()},
+                                        group, pair, context.handOffFolder, context.dialogs, *context.opener);
     return true;
 }
 
@@ -28,21 +33,24 @@ void WritePairPagesReport(ReportContext& context, ReportSink&) {
         return;
     }
     const std::string folder = std::filesystem::path(context.club.ClubFilePath).parent_path().string();
-    // Each group is computed as its folder is chosen, so its pages show current match points.
+    // The pages show the match points the results were summed from.
     auto folderFor = [&](int group) -> std::optional<std::string> {
         if (!mp.hasResults(group)) {
             ReportNoResults(context, group);
+            return std::nullopt;
+        }
+        if (!mp.computed(group)) {
+            ShowError(context.dialogs, context.club.ErrorCode, "", ErrorMessage::NoMatchPoints);
             return std::nullopt;
         }
         const std::optional<std::string> chosen =
             context.dialogs.saveFileName(PairPagesFileChoice(group, folder));
         if (!chosen)
             return std::nullopt;
-        mp.compute(group);
         return std::filesystem::path(*chosen).parent_path().string();
     };
-    context.delivered = WriteAllPairPages({context.club, mp.scores(), mp.boardMatchPoints()}, groups.first,
-                                          groups.last, folderFor, context.dialogs);
+    context.delivered = WriteAllPairPages({context.club, mp.scores(), mp.boardMatchPoints(), mp.boardTops()},
+                                          groups.first, groups.last, folderFor, context.dialogs);
 }
 
 } // namespace velk

@@ -12,6 +12,7 @@
 #include "scoring/MatchPointRules.h"
 #include "scoring/ScoreCode.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -55,6 +56,16 @@ int PercentageTop(const Club& club, int group) {
 
 bool Played(const TScoreObj& r) {
     return r.Code != ScoreCode::None && r.Code != ScoreCode::Absent;
+}
+
+// A board the pair played counts its top in the percentage; an absent or sit-out one does not.
+bool CountsTop(const TScoreObj& r) {
+    return Played(r) && r.Code != ScoreCode::ZeroPercentage;
+}
+
+int BoardTop(const PairPagesInput& in, int group, int board) {
+    const auto i = static_cast<std::size_t>((group - 1) * in.club.SessionHead.BoardCount + board - 1);
+    return i < in.boardTops.size() ? std::max(in.boardTops[i], 0) : 0;
 }
 
 // The score cell: a bridge score as a number, a coded score by its letter and value.
@@ -170,30 +181,34 @@ struct Page {
         head();
         tableStart();
         const int boards = club.SessionHead.BoardCount;
-        const int top = PercentageTop(club, group);
         const int firstNumber = std::max<int>(club.SessionHead.FirstBoardNumber, 1);
-        double total = 0;
-        int played = 0;
-        int round = 0;
-        for (int b = 1; b <= boards; ++b) {
-            const auto seat = FindBoardSeat(club, group, b, row);
-            const TScoreObj* own = Record(in, group, b, row);
-            if (!seat || !own)
-                continue;
-            if (seat->Round != round) {
-                round = seat->Round;
-                roundStart(round, seat->OpponentRow);
-            }
-            const TScoreObj* opponent = Record(in, group, b, seat->OpponentRow);
+        // Round by round, as the pair played them; a round's boards in their own order.
+        struct Played {
+            BoardSeat seat;
+            int board;
+        };
+        std::vector<Played> order;
+        for (int b = 1; b <= boards; ++b)
+            if (const auto seat = FindBoardSeat(club, group, b, row); seat && Record(in, group, b, row))
+                order.push_back({*seat, b});
+        std::stable_sort(order.begin(), order.end(),
+                         [](const Played& x, const Played& y) { return x.seat.Round < y.seat.Round; });
+        long long tenths = 0;
+        long long tops = 0;
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const auto& [seat, b] = order[i];
+            if (i == 0 || order[i - 1].seat.Round != seat.Round)
+                roundStart(seat.Round, seat.OpponentRow);
+            const TScoreObj& own = *Record(in, group, b, row);
+            const TScoreObj* opponent = Record(in, group, b, seat.OpponentRow);
             const int mp = MatchPoints(in, group, b, row);
-            board(b + firstNumber - 1, *seat, *own, opponent ? *opponent : *own, mp);
-            total += mp / 10.0;
-            if (Played(*own))
-                ++played;
-            // The board group ends where the next board is played in another round.
-            const auto next = b < boards ? FindBoardSeat(club, group, b + 1, row) : std::nullopt;
-            const bool last = !next || next->Round != round;
-            running(last, total, top > 0 && played > 0 ? total * 100.0 / top / played : 0);
+            board(b + firstNumber - 1, seat, own, opponent ? *opponent : own, mp);
+            tenths += mp;
+            if (CountsTop(own))
+                tops += BoardTop(in, group, b);
+            const bool last = i + 1 == order.size() || order[i + 1].seat.Round != seat.Round;
+            running(last, tenths / 10.0,
+                    tops > 0 ? static_cast<double>(tenths) * 10.0 / static_cast<double>(tops) : 0);
         }
         const auto& rows = club.SessionList[static_cast<std::size_t>(club.CurrentSession - 1)].Rows;
         const TCalcObj& result = rows[static_cast<std::size_t>((group - 1) * club.PairsPerGroup + row)];

@@ -12,12 +12,14 @@
 namespace velk {
 
 // The per-pair web pages of the current session ("M.P.'n alle paren"): one page per pair that
-// played, with its boards round by round, their scores and match points and the running total,
-// and a script with the pair names for the club's site. Every page is ISO-8859-1.
+// played, with its boards round by round, their scores and match points and after each round the
+// running total and percentage of the tops of the boards played so far, and a script with the pair names for
+// the club's site. Every page is ISO-8859-1.
 struct PairPagesInput {
     const Club& club;
     const std::vector<TScoreObj>& scores;       // the current session's score records
     const std::vector<TMatchPObj>& matchPoints; // per record, in tenths, as computed
+    const std::vector<int>& boardTops;          // per group and board, as BoardTops gives them
 };
 
 // "MPPaar" + group letter + pair number + ".htm".

@@ -230,7 +230,8 @@ void WriteCollection(ReportContext& context, ReportSink& sink, const SessionMatc
 void WriteScoreList(ReportContext& context, ReportSink& sink) {
     Club& club = context.club;
     context.width = ListWidth(context, 70);
-    const SessionMatchPoints mp(club, context.dialogs);
+    // The scores as they stand: these lists are for checking what was typed.
+    const SessionMatchPoints mp(club, context.dialogs, SessionMatchPoints::Records::Entered);
     if (!mp.available()) {
         ShowError(context.dialogs, club.ErrorCode, "", ErrorMessage::NoScoreFile);
         context.cancelled = true;

@@ -15,20 +15,31 @@
 
 namespace velk {
 
-SessionMatchPoints::SessionMatchPoints(const Club& club, Dialogs& dialogs)
+SessionMatchPoints::SessionMatchPoints(const Club& club, Dialogs& dialogs, Records source)
     : club_(club), settings_(MatchPointSettings::Of(club)) {
     const int session = club.CurrentSession;
     if (session < 1 || session > static_cast<int>(club.SessionScoreList.size()))
         return;
-    scores_ = club.SessionScoreList[static_cast<std::size_t>(session - 1)].Records;
-    // Only the IMP forms read the tables (the arbitral values and the datum drops).
-    if (settings_.ScoringMode == ModeButler || settings_.ScoringMode == ModeCrossImp) {
-        ErrorCode errorCode;
-        tables_ = LoadScoreTables(DataFolder(), dialogs, errorCode, false);
+    const auto& records = club.SessionScoreList[static_cast<std::size_t>(session - 1)].Records;
+    std::string problem;
+    const auto list = club.ClubFilePath.empty() || source == Records::Entered
+                          ? std::nullopt
+                          : ReadStoredMatchPoints(club.ClubFilePath, session, problem);
+    auto stored = list ? ApplyStoredMatchPoints(settings_, records, *list) : std::nullopt;
+    if (stored) {
+        stored_ = std::move(*stored);
+    } else {
+        stored_.records = records;
+        stored_.matchPoints.assign(records.size(), {});
+        stored_.boardTops = BoardTops(settings_, records);
     }
-    auto calc = std::make_unique<MatchPointCalculation>(settings_, scores_, tables_, dialogs);
-    if (calc->fits())
-        calc_ = std::move(calc);
+    auto calc = std::make_unique<MatchPointCalculation>(settings_, stored_.records, tables_, dialogs);
+    if (!calc->fits())
+        return;
+    calc_ = std::move(calc);
+    // The tables as they were when the match points were summed: the same tops.
+    for (int g = 1; g <= settings_.GroupCount; ++g)
+        pairTops_.push_back(PairTops(*calc_, g));
 }
 
 const TCalcObj* SessionMatchPoints::row(int group, int row) const {
@@ -57,30 +68,30 @@ bool SessionMatchPoints::hasScores(int group, int row) const {
     return false;
 }
 
-void SessionMatchPoints::compute(int group) {
-    if (!calc_)
-        return;
-    calc_->CountUnplayed(group, 1, settings_.BoardCount, false);
-    calc_->ComputeBoards(group, 1, settings_.BoardCount);
-}
-
 int SessionMatchPoints::tenths(int group, int board, int row) const {
-    return calc_ ? calc_->BoardMatchPoints()[static_cast<std::size_t>(calc_->recordIndex(group, board, row))]
+    return calc_ ? stored_.matchPoints[static_cast<std::size_t>(calc_->recordIndex(group, board, row))]
                        .MatchPoints
                  : 0;
-}
-
-const std::vector<TMatchPObj>& SessionMatchPoints::boardMatchPoints() const {
-    static const std::vector<TMatchPObj> none;
-    return calc_ ? calc_->BoardMatchPoints() : none;
 }
 
 const TScoreObj& SessionMatchPoints::record(int group, int board, int row) const {
     return calc_->record(group, board, row);
 }
 
+bool SessionMatchPoints::played(int group, int board, int row) const {
+    const int code = record(group, board, row).Code;
+    return code != ScoreCode::None && code != ScoreCode::Absent && code != ScoreCode::ZeroPercentage;
+}
+
 int SessionMatchPoints::boardsPlayed(int group, int row) const {
     return calc_ ? BoardsPlayedBy(*calc_, group, row) : 0;
+}
+
+int SessionMatchPoints::pairTop(int group, int row) const {
+    if (group < 1 || group > static_cast<int>(pairTops_.size()))
+        return 0;
+    const auto& tops = pairTops_[static_cast<std::size_t>(group - 1)];
+    return row >= 1 && row < static_cast<int>(tops.size()) ? tops[static_cast<std::size_t>(row)] : 0;
 }
 
 int SessionMatchPoints::opponentRow(int group, int board, int row) const {
@@ -124,20 +135,6 @@ int SessionMatchPoints::top(int group) const {
 
 int SessionMatchPoints::boardTop(int board, int group) const {
     return calc_ ? calc_->boardTop(board, group) : top(group);
-}
-
-int SessionMatchPoints::percentageTop(int group) const {
-    int value = top(group);
-    for (int k = 1; k <= groupPairs(group); ++k) {
-        const TCalcObj* r = row(group, k);
-        if (r == nullptr || r->Status == PairStatus::SitOutArbitral)
-            continue;
-        if (r->Percentage <= 0)
-            --value;
-        if (r->Status == PairStatus::SitOutWithout)
-            --value;
-    }
-    return value;
 }
 
 std::string SessionMatchPoints::pairName(int group, int row) const {
@@ -202,7 +199,10 @@ void ForEachListedGroup(ReportContext& context, ReportSink& sink, SessionMatchPo
             ReportNoResults(context, g);
             continue;
         }
-        mp.compute(g);
+        if (!mp.computed(g)) {
+            ShowError(context.dialogs, context.club.ErrorCode, "", ErrorMessage::NoMatchPoints);
+            continue;
+        }
         sink.beginBlock();
         WriteMatchPointHeading(context, sink, mp, g, first);
         first = false;

@@ -5,6 +5,7 @@
 #include "reports/ReportContext.h"
 #include "scoring/MatchPointCalculation.h"
 #include "scoring/ScoreTables.h"
+#include "scoring/StoredMatchPoints.h"
 
 #include <functional>
 #include <memory>
@@ -13,26 +14,32 @@
 
 namespace velk {
 
-// The match points of the current session as the tables show them: computed again from a copy of
-// the session's scores, so that the tables are current and a list never changes what was entered.
+// The match points of the current session as the results were summed from them: the list that
+// the computation stored beside the competition, laid over a copy of the session's scores. No
+// list computes match points again, so every list repeats the results.
 class SessionMatchPoints {
 public:
-    SessionMatchPoints(const Club& club, Dialogs& dialogs);
+    // The records as they were summed (with their match points), or as they are entered now, for
+    // the lists that check the scores typed.
+    enum class Records { Summed, Entered };
+    SessionMatchPoints(const Club& club, Dialogs& dialogs, Records records = Records::Summed);
 
     // The session has a score block that its numbering fits.
     bool available() const { return calc_ != nullptr; }
+    // The stored list holds the group's match points.
+    bool computed(int group) const { return stored_.has(group); }
 
     // Some pair of the group has session points.
     bool hasResults(int group) const;
     // The pair row has a score on some board.
     bool hasScores(int group, int row) const;
-    // Computes every board of the group again.
-    void compute(int group);
 
     // Match points in tenths; 0 where the record has none.
     int tenths(int group, int board, int row) const;
     const TScoreObj& record(int group, int board, int row) const;
-    // Boards with a score the pair played (not an empty, absent or sit-out record).
+    // The record counts as a board the pair played (not an empty, absent or sit-out record).
+    bool played(int group, int board, int row) const;
+    // Boards with a score the pair played.
     int boardsPlayed(int group, int row) const;
     // The row opposite on the board: from the schedule, else the row with the complementary score.
     int opponentRow(int group, int board, int row) const;
@@ -42,8 +49,8 @@ public:
     int top(int group) const;
     // The top of one board, lowered for the tables that did not play it.
     int boardTop(int board, int group) const;
-    // The top the percentages are taken over: lowered for the pairs without a percentage.
-    int percentageTop(int group) const;
+    // The tops of the boards the pair played, summed: what its match points are a percentage of.
+    int pairTop(int group, int row) const;
     // The result row of a pair in the current session; null when the session has none.
     const TCalcObj* row(int group, int row) const;
     // The pair's name from the pair list.
@@ -52,18 +59,20 @@ public:
     int boardNumber(int board) const;
 
     int boardCount() const { return settings_.BoardCount; }
-    // The copy of the session's scores and the match points computed so far, per score record:
-    // what the per-pair pages are written from.
-    const std::vector<TScoreObj>& scores() const { return scores_; }
-    const std::vector<TMatchPObj>& boardMatchPoints() const;
+    // The records as summed and their match points, per score record: what the per-pair pages are
+    // written from.
+    const std::vector<TScoreObj>& scores() const { return stored_.records; }
+    const std::vector<TMatchPObj>& boardMatchPoints() const { return stored_.matchPoints; }
+    const std::vector<int>& boardTops() const { return stored_.boardTops; }
     const MatchPointSettings& settings() const { return settings_; }
 
 private:
     const Club& club_;
     MatchPointSettings settings_;
-    std::vector<TScoreObj> scores_;
+    StoredSession stored_;
     ScoreTables tables_;
     std::unique_ptr<MatchPointCalculation> calc_;
+    std::vector<std::vector<int>> pairTops_; // [group - 1][row]
 };
 
 // The groups a match-point table lists: the chosen ones.
@@ -84,9 +93,9 @@ void ReportNoResults(ReportContext& context, int group);
 void WriteMatchPointHeading(ReportContext& context, ReportSink& sink, const SessionMatchPoints& mp, int group,
                             bool first, bool allGroups = false);
 
-// For each chosen group with results: computes its match points again, writes its heading and,
-// when its top allows a table ("Geen scores" else), calls `table` between the group's block
-// bounds. `table` returns false to end the report.
+// For each chosen group with results and stored match points: writes its heading and, when its
+// top allows a table ("Geen scores" else), calls `table` between the group's block bounds.
+// `table` returns false to end the report.
 void ForEachListedGroup(ReportContext& context, ReportSink& sink, SessionMatchPoints& mp,
                         const std::function<bool(int group)>& table);
 

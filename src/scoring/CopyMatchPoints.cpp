@@ -49,8 +49,9 @@ std::optional<SitOutDecision> ComputeGroupBoards(MatchPointCalculation& calc, in
         dialogs.warning("Geen spel gespeeld in deze groep, Kopie wordt gestopt");
         return std::nullopt;
     }
-    // A stop keeps what was computed; the sums take it as it is.
-    calc.ComputeBoards(group, 1, boards);
+    // A group the user stopped keeps the results it had.
+    if (!calc.ComputeBoards(group, 1, boards))
+        return std::nullopt;
     return sitOut;
 }
 
@@ -61,8 +62,7 @@ bool ComputeIndividualBoards(MatchPointCalculation& calc, int group, Dialogs& di
         dialogs.warning("Geen spel gespeeld in deze groep, Kopie wordt gestopt");
         return false;
     }
-    calc.ComputeBoards(group, 1, boards);
-    return true;
+    return calc.ComputeBoards(group, 1, boards);
 }
 
 bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables& tables, Dialogs& dialogs,
@@ -86,6 +86,7 @@ bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables&
     // "Topintegraal" ranks the whole field at once: once after the last group is enough.
     const bool oneRanking = club.CompetitionHead.CalcMethod & 1;
     int rankedLast = 0;
+    std::vector<int> copied;
     for (int g = firstGroup; g <= lastGroup; ++g) {
         if (calc.settings().ScoringMode == ModeIndividual) {
             // The rows are the sides of tables, not players: no pair sits out, a player does.
@@ -94,13 +95,16 @@ bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables&
             SumIndividualMatchPoints(club, calc, g);
             ComputePercentages(club, tables, g);
             ComputeRanks(club, club.CurrentSession, g);
+            copied.push_back(g);
             continue;
         }
         const auto sitOut = ComputeGroupBoards(calc, g, dialogs, options.opponents);
         if (!sitOut)
             continue;
         SumMatchPoints(club, calc, g, *sitOut);
-        ComputePercentages(club, tables, g);
+        const std::vector<int> tops = PairTops(calc, g);
+        ComputePercentages(club, tables, g, &tops);
+        copied.push_back(g);
         if (oneRanking)
             rankedLast = g;
         else
@@ -108,7 +112,10 @@ bool CopyMatchPoints(Club& club, MatchPointCalculation& calc, const ScoreTables&
     }
     if (rankedLast)
         ComputeRanks(club, club.CurrentSession, rankedLast);
-    return options.save ? options.save() : true;
+    // Nothing copied, nothing to save: the stored results stay as they were.
+    if (copied.empty())
+        return false;
+    return options.save ? options.save(copied) : true;
 }
 
 bool CopyGroupScores(const Club& club, std::vector<TScoreObj>& scores, Dialogs& dialogs, int from, int to) {

@@ -23,8 +23,9 @@ struct CopyMatchPointsOptions {
     bool askFirst = true;
     // Who met whom, from the session schedule; empty infers the sit-out opponents.
     OpponentLookup opponents;
-    // Saves the competition file; empty leaves the saving to the caller.
-    std::function<bool()> save;
+    // Saves the competition file and the match points of the groups copied; empty leaves the
+    // saving to the caller.
+    std::function<bool(const std::vector<int>& copiedGroups)> save;
 };
 
 // The match points of every board of a group as the copy computes them: the sit-out detection,

@@ -36,6 +36,7 @@ MatchPointCalculation::MatchPointCalculation(const MatchPointSettings& settings,
     : settings_(settings), scores_(scores), tables_(tables), dialogs_(dialogs),
       boardMatchPoints_(scores.size()),
       unplayed_(static_cast<std::size_t>(std::max(0, settings.GroupCount * settings.BoardCount)), 0),
+      missing_(unplayed_.size(), 0),
       unplayedInRange_(static_cast<std::size_t>(std::max(0, settings.BoardCount)), 0) {
     for (int h = 1; h <= settings.GroupCount; ++h)
         rangePairs_ += settings.groupPairs(h);
@@ -70,6 +71,10 @@ int MatchPointCalculation::unplayed(int board, int group) const {
     return unplayed_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + board - 1)];
 }
 
+int MatchPointCalculation::missingTables(int board, int group) const {
+    return missing_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + board - 1)];
+}
+
 int MatchPointCalculation::boardTop(int board, int group) const {
     if (!settings_.TopIntegral)
         return settings_.groupPairs(group) - 2 - 2 * unplayed(board, group);
@@ -100,6 +105,7 @@ int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoar
             played += code >= 1 && code <= 14;
         }
         const int tables = std::max(0, (pairs - played) / 2);
+        missing_[static_cast<std::size_t>((group - 1) * settings_.BoardCount + b - 1)] = tables;
         setUnplayed(group, b, tables);
         expected -= tables;
         if (tables > 0)
@@ -107,6 +113,12 @@ int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoar
     }
     counted_[static_cast<std::size_t>(group - 1)] = true;
     const int n = static_cast<int>(boards.size());
+    // A few boards missed at a table are factored up to the full top, so the pairs who played them
+    // get their share of it; a sit-out round, where every board misses a table, lowers the top.
+    const bool factoredUp = settings_.NeubergMode != NeubergOff && n > 0 && n < settings_.RoundCount;
+    if (factoredUp)
+        for (const int b : boards)
+            setUnplayed(group, b, 0);
     if (!report || n == 0)
         return n;
     const std::string letter(1, GroupLetter(group));
@@ -115,10 +127,9 @@ int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoar
         return n;
     for (const int b : boards) {
         dialogs_.information("Ongespeeld spel: " + std::to_string(b) + " in Groep: " + letter);
-        if (settings_.NeubergMode == NeubergOff)
+        if (!factoredUp)
             continue;
-        // Either answer keeps the full top, so Neuberg gives the pairs who played the board their
-        // share of it; "Ja" gives the pairs who could not play it the average as arbitral score.
+        // The answer decides only for the table that did not play: the average, or nothing.
         if (dialogs_.askYesNo("Arbitrale score voor dit spel: " + std::to_string(b) + "?"))
             for (int k = 1; k <= pairs; ++k)
                 if (record(group, b, k).Code == ScoreCode::Absent) {
@@ -126,9 +137,15 @@ int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoar
                     r.Code = ScoreCode::Percentage;
                     r.Score = kArbitralPercentage;
                 }
-        setUnplayed(group, b, 0);
     }
     return n;
+}
+
+void MatchPointCalculation::countRange(int group) {
+    if (!fits() || group < 1 || group > settings_.GroupCount)
+        return;
+    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
+        ensureCounted(h);
 }
 
 void MatchPointCalculation::ensureCounted(int group) {
@@ -236,6 +253,9 @@ WorkingValue MatchPointCalculation::workingValue(const TScoreObj& r, int top, co
         const int percentage = zero ? 0 : r.Score;
         if (pairsForm)
             return WorkingValue::Fixed(percentage * top);
+        // A board a pair could not play is worth nothing to it in IMPs, not the 0 % penalty.
+        if (zero)
+            return WorkingValue::Fixed(0);
         const int imps = ArbitralImpValue(tables_, percentage, mode);
         return WorkingValue::Fixed(mode == ModeButler ? imps : 100 * imps);
     }
@@ -265,9 +285,24 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
         return true;
     firstBoard = std::max(firstBoard, 1);
     lastBoard = std::min(lastBoard, settings_.BoardCount);
-    for (int h = settings_.firstGroupOfRange(group); h <= settings_.lastGroupOfRange(group); ++h)
-        ensureCounted(h);
+    countRange(group);
     const int pairs = settings_.groupPairs(group);
+    const std::string letter(1, GroupLetter(group));
+    if (target == Target::Store) {
+        // Boards nobody played yet: one question for the group, going on by default, so that Enter
+        // on a half-entered evening neither loses the group nor takes a dialog per board.
+        std::vector<int> empty;
+        for (int b = firstBoard; b <= lastBoard; ++b)
+            if (boardTop(b, group) < 0)
+                empty.push_back(b);
+        if (!empty.empty()) {
+            const std::string boards = empty.size() == 1 ? "spel:" + std::to_string(empty.front())
+                                                         : std::to_string(empty.size()) + " spellen";
+            if (dialogs_.askYesNoDefaultNo("Geen Scores gevonden voor " + boards + ",  van groep:" + letter +
+                                           "\rBerekening afbreken?"))
+                return false;
+        }
+    }
 
     for (int b = firstBoard; b <= lastBoard; ++b) {
         if (target == Target::Store) {
@@ -277,9 +312,9 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
         display_.assign(static_cast<std::size_t>(pairs + 1), {kNoMatchPoints, kNoMatchPoints});
         const int top = boardTop(b, group);
         if (top < 0) {
-            if (dialogs_.askYesNo("Geen Scores gevonden voor spel:" + std::to_string(b) + ",  van groep:" +
-                                  std::string(1, GroupLetter(group)) + "\rBerekening afbreken?"))
-                return false;
+            if (target == Target::DisplayOnly)
+                dialogs_.information("Geen Scores gevonden voor spel:" + std::to_string(b) +
+                                     ",  van groep:" + letter);
             continue;
         }
 

@@ -68,22 +68,29 @@ public:
     // The score list holds every record the session's numbering reaches.
     bool fits() const;
 
-    // Step U for boards first..last of a group; returns the number of unplayed boards. With
-    // `report` the boards are shown and, with Neuberg on, each is asked about (not when the
-    // sit-out pairs get an arbitral score): either answer takes the mark away, so the board keeps
-    // its full top; "Ja" also gives its 'O' records the arbitral percentage.
+    // Step U for boards first..last of a group; returns the number of boards with a table missing.
+    // Whether a board keeps the mark that lowers its top follows from the scores alone, so every
+    // group, list and "Reken" sees the same top: with Neuberg on, a few missed boards (fewer than
+    // the rounds) lose the mark and are factored up to the full top; a sit-out round (every board
+    // misses a table) and Neuberg off keep it. With `report` the boards
+    // are shown and each board that lost its mark is asked about: "Ja" gives the pairs who could
+    // not play it the average as arbitral score ('A' 50 %), "Nee" leaves them without one.
     int CountUnplayed(int group, int firstBoard, int lastBoard, bool report, bool sitOutGranted = false);
 
     enum class Target { Store, DisplayOnly };
-    // Step M for boards first..last of a group. Returns false when the user stopped the
-    // calculation (the boards before it keep their match points).
+    // Step M for boards first..last of a group. A board nobody played gets no match points; when
+    // storing, such boards are asked about once for the group ("Berekening afbreken?", Nee the
+    // default) and false is returned, with nothing stored for the group, when the user stops.
     bool ComputeBoards(int group, int firstBoard, int lastBoard, Target target = Target::Store);
 
     const std::vector<TMatchPObj>& BoardMatchPoints() const { return boardMatchPoints_; }
     // Two slots per row of the board last computed (NZ, OW), kNoMatchPoints for none; row 0 unused.
     const std::vector<std::array<int, 2>>& Display() const { return display_; }
 
+    // The tables marked unplayed on a board: those that lower its top.
     int unplayed(int board, int group) const;
+    // The tables that did not play a board, marked or not.
+    int missingTables(int board, int group) const;
     int expectedResults(int group) const { return expected_[static_cast<std::size_t>(group - 1)]; }
     // The top of a board: the pairs of the comparison range minus 2, lowered for unplayed tables.
     int boardTop(int board, int group) const;
@@ -99,6 +106,8 @@ public:
     bool recordsChanged() const;
     void invalidate() { ++version_; }
     const MatchPointSettings& settings() const { return settings_; }
+    // Counts, where not yet counted, the unplayed tables of every group the group is compared with.
+    void countRange(int group);
 
 private:
     void ensureCounted(int group);
@@ -118,6 +127,7 @@ private:
     std::vector<TMatchPObj> boardMatchPoints_;
     std::vector<std::array<int, 2>> display_;
     std::vector<int> unplayed_; // [(g-1) * BoardCount + (b-1)]
+    std::vector<int> missing_;  // the same index
     // "Topintegraal": the unplayed tables of every group by board, and the pairs of all groups.
     std::vector<int> unplayedInRange_;
     int rangePairs_ = 0;

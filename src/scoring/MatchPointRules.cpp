@@ -46,10 +46,11 @@ int FinishValue(const WorkingValue& value, const FinishContext& c) {
 
 namespace {
 
-// A side never has more results than its top allows; without the cap a board with unplayed tables
-// and fixed results on the side would score above the top.
+// A side has as many results as the board has tables in play: top / 2 + 1. Counting them instead
+// would score a board above its top where fixed results and unplayed tables meet, and would make
+// Neuberg's factor depend on whether a table not yet entered has been coded absent.
 int CappedTotal(const FinishContext& c) {
-    return std::max(c.own, std::min(c.total, c.top / 2 + 1));
+    return std::max(c.own, c.top / 2 + 1);
 }
 
 // The common case: Neuberg's factor, (v + 1) x total / own, with no fragment table to look in.

@@ -94,7 +94,7 @@ struct FinishContext {
     int neubergMode = 0;
     int top = 0;
     int own = 0;   // results compared with this one, itself included
-    int total = 0; // all results of the side
+    int total = 0; // the results counted on the side; the finish takes the tables in play (top / 2 + 1)
 };
 
 // Hundredths to tenths, rounding towards the average with Neuberg on.

@@ -1,12 +1,15 @@
 #include "scoring/SessionResults.h"
 
+#include "core/SilentDialogs.h"
 #include "core/records/ConfigRecord.h"
 #include "core/records/PairRecord.h"
 #include "scoring/ScoreCode.h"
+#include "scoring/StoredMatchPoints.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace velk {
@@ -123,7 +126,7 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
                 opponent = seat.row == kOpponentUnknown ? InferredOpponent(calc, d, group, b, k) : seat.row;
             if (d.sitOutRow != 0 && opponent == d.sitOutRow)
                 give(d.granted ? ScoreCode::ZeroPercentage : ScoreCode::None);
-            else if (r.Code == ScoreCode::None && calc.unplayed(b, group) > 0)
+            else if (r.Code == ScoreCode::None && calc.missingTables(b, group) > 0)
                 give(ScoreCode::Absent);
         }
     }
@@ -160,13 +163,72 @@ void SumMatchPoints(Club& club, const MatchPointCalculation& calc, int group, co
     }
 }
 
-double ComputePercentages(Club& club, const ScoreTables& tables, int group) {
+std::vector<int> PairTops(MatchPointCalculation& calc, int group) {
+    const auto& s = calc.settings();
+    const int pairs = s.groupPairs(group);
+    std::vector<int> tops(static_cast<std::size_t>(pairs + 1), 0);
+    if (!calc.fits() || group < 1 || group > s.GroupCount)
+        return tops;
+    calc.countRange(group);
+    for (int b = 1; b <= s.BoardCount; ++b) {
+        const int top = std::max(calc.boardTop(b, group), 0);
+        for (int k = 1; k <= pairs; ++k)
+            if (!NotPlayedCode(calc.record(group, b, k).Code))
+                tops[static_cast<std::size_t>(k)] += top;
+    }
+    return tops;
+}
+
+std::optional<std::vector<int>> SessionPairTops(const Club& club, int group) {
+    const int session = club.CurrentSession;
+    if (session < 1 || session > club.SessionCount())
+        return std::nullopt;
+    const MatchPointSettings settings = MatchPointSettings::Of(club);
+    static const std::vector<TScoreObj> noScores;
+    const std::vector<TScoreObj>& loaded =
+        session <= static_cast<int>(club.SessionScoreList.size())
+            ? club.SessionScoreList[static_cast<std::size_t>(session - 1)].Records
+            : noScores;
+    // The boards as they were summed, where the session was computed; else as they are now. A
+    // copy either way: counting the tables must not touch the scores the windows hold.
+    std::vector<TScoreObj> scores;
+    std::string problem;
+    const auto stored =
+        club.ClubFilePath.empty() ? std::nullopt : ReadStoredMatchPoints(club.ClubFilePath, session, problem);
+    auto summed = stored ? ApplyStoredMatchPoints(settings, loaded, *stored) : std::nullopt;
+    if (summed && summed->has(group))
+        scores = std::move(summed->records);
+    else
+        scores = loaded;
+    SilentDialogs quiet;
+    const ScoreTables none;
+    MatchPointCalculation calc(settings, scores, none, quiet);
+    if (!calc.fits() || group < 1 || group > settings.GroupCount)
+        return std::nullopt;
+    std::vector<int> tops = PairTops(calc, group);
+    // Points typed without boards have no tops to divide by.
+    if (std::all_of(tops.begin(), tops.end(), [](int t) { return t == 0; }))
+        return std::nullopt;
+    return tops;
+}
+
+double ComputePercentages(Club& club, const ScoreTables& tables, int group,
+                          const std::vector<int>* pairTops) {
     auto* rows = SessionRows(club, club.CurrentSession);
     if (!rows || group < 1 || group > std::min<int>(club.CompetitionHead.GroupCount, 16))
         return 0;
     const auto& head = club.CompetitionHead;
     const int mode = head.ScoringMode;
     const int pairs = ActivePairs(club, group);
+    // A percentage is the pair's match points over the tops of the boards it played.
+    std::optional<std::vector<int>> derived;
+    if (mode == ModePairs && !pairTops) {
+        derived = SessionPairTops(club, group);
+        if (derived)
+            pairTops = &*derived;
+    }
+    if (mode != ModePairs || (pairTops && static_cast<int>(pairTops->size()) <= pairs))
+        pairTops = nullptr;
     int pctTop = pairs - 2;
     if (mode == ModeIndividual) {
         pctTop = pairs / 2 - 2;
@@ -200,7 +262,13 @@ double ComputePercentages(Club& club, const ScoreTables& tables, int group) {
         const double maxPct = r.Substitutes == 1 ? head.MaxPctOneSub : head.MaxPctTwoSubs;
         const bool capped = r.Substitutes == 1 || r.Substitutes == 2;
         double pct = 0;
-        if (mode == ModePairs || mode == ModeIndividual) {
+        if (pairTops) {
+            const int top = (*pairTops)[static_cast<std::size_t>(k)];
+            if (top > 0)
+                pct = r.Points * 100.0 / top;
+            if (capped)
+                pct = std::min(pct, maxPct);
+        } else if (mode == ModePairs || mode == ModeIndividual) {
             if (pctTop > 0 && boards > 0)
                 pct = r.Points * 100.0 / pctTop / boards;
             if (capped)

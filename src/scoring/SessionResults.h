@@ -6,6 +6,7 @@
 #include "scoring/ScoreTables.h"
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace velk {
@@ -52,8 +53,18 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
 // Step S: match-point total, substitutes 0, status and boards played into the session rows.
 void SumMatchPoints(Club& club, const MatchPointCalculation& calc, int group, const SitOutDecision& sitOut);
 
-// Step P for a group of the current session; returns the group's point total ("Totaal").
-double ComputePercentages(Club& club, const ScoreTables& tables, int group);
+// The tops of the boards each pair row of a group played, summed: what its match points are a
+// percentage of. [row], row 0 unused.
+std::vector<int> PairTops(MatchPointCalculation& calc, int group);
+// The same from the current session's scores as they are, or nothing when the group has no
+// played board (points typed without boards).
+std::optional<std::vector<int>> SessionPairTops(const Club& club, int group);
+
+// Step P for a group of the current session; returns the group's point total ("Totaal"). In
+// "Paren" a pair's percentage is its points over `pairTops` (taken from the session's scores when
+// not given); without boards, over the top of the group times the boards played.
+double ComputePercentages(Club& club, const ScoreTables& tables, int group,
+                          const std::vector<int>* pairTops = nullptr);
 
 // Step R for session `session` and a group, then for every later session (their totals add up
 // this one's); the competition ranks also go into the pair list.

@@ -10,6 +10,7 @@
 #include "support/ScheduleFixtures.h"
 #include "support/ScoreListBuilder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/StoredSessionMatchPoints.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -89,6 +90,7 @@ Club SixPairClub(std::uint16_t mode = ModePairs) {
     block.SessionIndex = 1;
     block.Records = list.scores;
     club.SessionScoreList.push_back(block);
+    test::StoreSessionMatchPoints(club);
     return club;
 }
 
@@ -101,6 +103,7 @@ void GiveArbitralScores(Club& club) {
     TScoreObj& ew = records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 6, 4, 6))];
     ew.Code = 1;
     ew.Score = 40;
+    test::StoreSessionMatchPoints(club);
 }
 
 // Rows from..from + n - 1 of a list are exactly `rows`.
@@ -147,15 +150,17 @@ TEST(MatchPointTableReports, CountListOfASessionWithABoardNotPlayed) {
     EXPECT_EQ(lines[3], "Pr.\\Sp  1- 2   3- 4  Totaal Procent rang Naam");
     // Two board groups: 2 x 7 + 29 + 32 for the names.
     EXPECT_EQ(lines[4], std::string(75, '-'));
-    // Percentages over the boards played: pair 5 and 6 did not play board 4 (3 boards), so
-    // 5.0 / (4 x 3) is 41.67 %; ranks follow the percentages: 58.33, 56.25, 50.00, 41.67, 37.50, 31.25.
+    // Percentages over the tops of the boards played: board 4, played at two tables, has a top
+    // of 2, so pairs 1 to 4 have 4 + 4 + 4 + 2 = 14 (9.0 / 14 is 64.29 %), pairs 5 and 6, who did
+    // not play it, 12 (5.0 / 12 is 41.67 %); ranks follow the percentages: 64.29, 58.33, 57.14,
+    // 42.86, 41.67, 35.71.
     ExpectRows(lines, 5,
-               {"  1      3.0    6.0     9.0   56.25   2  Jansen - de Vries",
-                "  2      5.0    0.0     5.0   31.25   6  Bakker - Smit",
-                "  3      6.0    0.0     6.0   37.50   5  Visser - Mulder",
-                "  4      2.0    6.0     8.0   50.00   3  Bos - Peters",
-                "  5      3.0    2.0     5.0   41.67   4  Dekker - Kok",
-                "  6      5.0    2.0     7.0   58.33   1  Meijer - de Boer"});
+               {"  1      3.0    6.0     9.0   64.29   1  Jansen - de Vries",
+                "  2      5.0    0.0     5.0   35.71   6  Bakker - Smit",
+                "  3      6.0    0.0     6.0   42.86   4  Visser - Mulder",
+                "  4      2.0    6.0     8.0   57.14   3  Bos - Peters",
+                "  5      3.0    2.0     5.0   41.67   5  Dekker - Kok",
+                "  6      5.0    2.0     7.0   58.33   2  Meijer - de Boer"});
     EXPECT_EQ(lines[11], std::string(75, '-'));
     // The heading stands between bold markers; the group is one block.
     EXPECT_EQ(d.lines()[0].kind, ReportLineKind::BeginBlock);
@@ -177,7 +182,7 @@ TEST(MatchPointTableReports, ButlerCountListHasNoPercentages) {
     ASSERT_EQ(lines.size(), 2u + 2u + 6u + 1u);
     EXPECT_EQ(lines[0], "G r o e p : A    Zitting : 1");
     EXPECT_EQ(lines[2], "Pr.\\Sp  1- 2   3- 4  Totaal rang Naam");
-    // Ranked by total per board played: 1.0, -1.0, -0.75, 0.75, 0, 0.
+    // Ranked by total, as the results rank IMPs: 4.0, 3.0, 0.0, 0.0, -3.0, -4.0.
     ExpectRows(
         lines, 4,
         {"  1      0.0    4.0     4.0   1  Jansen - de Vries",
@@ -213,6 +218,7 @@ TEST(MatchPointTableReports, CountListFailures) {
     for (int b = 1; b <= 4; ++b)
         club.SessionScoreList[0].Records[static_cast<std::size_t>(ScoreRecordIndex(1, b, 1, 4, 6))] =
             TScoreObj{};
+    test::StoreSessionMatchPoints(club);
     dialogs.messages.clear();
     dialogs.answerNo();
     ReportContext ask(club, dialogs, ReportKind::GroupCountList);
@@ -224,25 +230,17 @@ TEST(MatchPointTableReports, CountListFailures) {
     EXPECT_EQ(d.textLines().size(), 3u);
 }
 
-TEST(MatchPointTableReports, PercentageTopIsLoweredForPairsWithoutAPercentage) {
-    // Twelve pairs: the top is 10; a pair without a percentage makes the percentage top 9.
-    Club club = test::MakeScheduleClub(1, 12, 6, 11, 1);
-    club.SessionList[0].Rows.assign(13, TCalcObj{});
-    for (int p = 1; p <= 12; ++p)
-        club.SessionList[0].Rows[static_cast<std::size_t>(p)].Percentage = 50;
-    club.SessionScoreList.push_back(NewScoreBlock(1, 44, 12));
+TEST(MatchPointTableReports, PercentagesAreOfTheTopsOfTheBoardsPlayed) {
+    // Board 4, missed by table 3, has a top of 2; the others 4. Pairs 1 to 4 played all four
+    // boards (14), pairs 5 and 6 the first three (12).
+    Club club = SixPairClub();
     ScriptedDialogs dialogs;
-    auto topOf = [&] { return SessionMatchPoints(club, dialogs).percentageTop(1); };
-    EXPECT_EQ(SessionMatchPoints(club, dialogs).top(1), 10);
-    EXPECT_EQ(topOf(), 10);
-    club.SessionList[0].Rows[4].Percentage = 0;
-    EXPECT_EQ(topOf(), 9);
-    // The sit-out pair with its arbitral score does not lower it; one without lowers it twice.
-    club.SessionList[0].Rows[7].Percentage = 0;
-    club.SessionList[0].Rows[7].Status = -2;
-    EXPECT_EQ(topOf(), 9);
-    club.SessionList[0].Rows[7].Status = -3;
-    EXPECT_EQ(topOf(), 7);
+    const SessionMatchPoints mp(club, dialogs);
+    EXPECT_EQ(mp.top(1), 4);
+    EXPECT_EQ(mp.boardTop(4, 1), 2);
+    const int tops[] = {0, 14, 14, 14, 14, 12, 12};
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_EQ(mp.pairTop(1, k), tops[k]) << k;
 }
 
 TEST(MatchPointTableReports, FrequencyOfTheScoresOfABoard) {
@@ -330,6 +328,7 @@ TEST(MatchPointTableReports, MatchPointsOfAPairPerSession) {
     for (int b = 1; b <= 4; ++b)
         club.SessionScoreList[0].Records[static_cast<std::size_t>(ScoreRecordIndex(1, b, 2, 4, 6))] =
             TScoreObj{};
+    test::StoreSessionMatchPoints(club);
     ReportContext idle(club, dialogs, ReportKind::MatchPointsPerPair);
     idle.groups.SelFirstItem = 2;
     WriteReport(idle, d);
@@ -355,8 +354,9 @@ TEST(MatchPointTableReports, ScoresAndMatchPointsOfAPair) {
     EXPECT_EQ(lines[8], "    1 |  NZ   |   420 |  1.0  |");
     // After the board group: the running total and percentage, 3.0 over top 4 and 2 boards.
     EXPECT_EQ(lines[9], "    2 |  NZ   |  -100 |  2.0  |   3.0 |      37.5%");
-    EXPECT_EQ(lines[14], "    4 |  NZ   |    50 |  2.0  |   9.0 |      56.3%");
-    EXPECT_EQ(lines[16], "Totaal Punten Procenten  :   9.0      56.3%");
+    // 9.0 over the tops 4 + 4 + 4 + 2 of the boards played.
+    EXPECT_EQ(lines[14], "    4 |  NZ   |    50 |  2.0  |   9.0 |      64.3%");
+    EXPECT_EQ(lines[16], "Totaal Punten Procenten  :   9.0      64.3%");
 }
 
 // The per-pair pages of the six pairs through the result window: written where the save dialog
@@ -372,6 +372,7 @@ struct PagesRun {
     PagesRun() {
         club.ClubFilePath = folder.file("club_1.dba");
         club.CurrentSession = 1;
+        test::StoreSessionMatchPoints(club);
         selections.groups.SelFirstGroup = 1;
         selections.groups.SelLastGroup = 1;
         run.setWorkFolder(folder.path() / "data");
@@ -386,7 +387,8 @@ struct PagesRun {
 };
 
 // Rows of pair 1's page (the page's own cell texts) with the match points worked out above: 1.0 and
-// 2.0 in round 1, running 3.0 = 37.50 % of top 4 over 2 boards; the total 9.0 after board 4.
+// 2.0 in round 1, running 3.0 = 37.50 % of top 4 over 2 boards; the total 9.0 after board 4, of the
+// tops 4 + 4 + 4 + 2 (64.29 %).
 const char* const kPair1Board1 =
     "<TR><TD ALIGN=\"RIGHT\" width=\"78\">1</TD><TD ALIGN=\"CENTER\" width=\"86\">NZ</TD>"
     "<TD ALIGN=\"RIGHT\"  width=\"85\">420</TD><TD ALIGN=\"RIGHT\"  width=\"45\">1.0</TD>"
@@ -396,7 +398,7 @@ const char* const kPair1Board2 =
     "<TD width=\"206\">3.0&nbsp;&nbsp;&nbsp&nbsp;&nbsp;&nbsp;37.50 % </TD></TR>";
 const char* const kPair1Board4 =
     "<TD ALIGN=\"RIGHT\"  width=\"85\">50</TD><TD ALIGN=\"RIGHT\"  width=\"45\">2.0</TD>"
-    "<TD width=\"206\">9.0&nbsp;&nbsp;&nbsp&nbsp;&nbsp;&nbsp;56.25 % </TD></TR>";
+    "<TD width=\"206\">9.0&nbsp;&nbsp;&nbsp&nbsp;&nbsp;&nbsp;64.29 % </TD></TR>";
 
 TEST(MatchPointTableReports, AllPairsPagesGoToTheChosenFolder) {
     PagesRun p;
@@ -435,7 +437,9 @@ TEST(MatchPointTableReports, AllPairsPagesOfAGroupWithoutResultsOrACancelledChoi
         ASSERT_EQ(p.run.open(ReportKind::AllPairsPages), ReportOutcome::Delivered);
         EXPECT_FALSE(p.run.deliveredWhole());
         EXPECT_TRUE(p.dialogs.messages.empty());
-        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(p.folder.path()), {}), 0);
+        // Beside the stored match points no page was written.
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(p.folder.path()), {}), 1);
+        EXPECT_FALSE(std::filesystem::exists(p.folder.file("MPPaarA1.htm")));
     }
     // Points of the group gone (a session row 0 is not computed): said, and no folder asked.
     PagesRun p;
@@ -565,7 +569,7 @@ TEST(MatchPointTableReports, ScoreListsPerBoardGroupAndCollections) {
 }
 
 TEST(MatchPointTableReports, CountListInTwoLinesRanksEachLineApart) {
-    // North-South (odd pairs) per board: 2.25, 1.5, 1.67; East-West (even): 1.25, 2.0, 2.33.
+    // North-South (odd pairs): 64.29, 42.86, 41.67 %; East-West (even): 35.71, 57.14, 58.33 %.
     Club club = SixPairClub();
     club.SessionHead.TwoLines = 1;
     ScriptedDialogs dialogs;
@@ -576,11 +580,11 @@ TEST(MatchPointTableReports, CountListInTwoLinesRanksEachLineApart) {
     ASSERT_EQ(lines.size(), 12u);
     // The rank in width 3 on odd pairs, 5 on even ones.
     ExpectRows(lines, 5,
-               {"  1      3.0    6.0     9.0   56.25  1  Jansen - de Vries",
-                "  2      5.0    0.0     5.0   31.25    3  Bakker - Smit",
-                "  3      6.0    0.0     6.0   37.50  3  Visser - Mulder",
-                "  4      2.0    6.0     8.0   50.00    2  Bos - Peters",
-                "  5      3.0    2.0     5.0   41.67  2  Dekker - Kok",
+               {"  1      3.0    6.0     9.0   64.29  1  Jansen - de Vries",
+                "  2      5.0    0.0     5.0   35.71    3  Bakker - Smit",
+                "  3      6.0    0.0     6.0   42.86  2  Visser - Mulder",
+                "  4      2.0    6.0     8.0   57.14    2  Bos - Peters",
+                "  5      3.0    2.0     5.0   41.67  3  Dekker - Kok",
                 "  6      5.0    2.0     7.0   58.33    1  Meijer - de Boer"});
 }
 

@@ -209,10 +209,11 @@ TEST(ComputeBoards, TwoResultsWithNeubergGiveFragmentPercentages) {
     list.settings.NeubergMode = NeubergOneDecimal;
     MatchPointCalculation calc(list.settings, list.scores, tables, dialogs);
     calc.ComputeBoards(1, 1, 1);
-    EXPECT_EQ(calc.boardTop(1, 1), 2);
-    EXPECT_EQ(Mp(calc, list, 1, 1, 1), 13); // 65 % of 2
-    EXPECT_EQ(Mp(calc, list, 1, 1, 2), 11); // 55 % of 2
-    EXPECT_EQ(Mp(calc, list, 1, 1, 7), 11);
+    // A board missed by a few tables keeps its full top with Neuberg on.
+    EXPECT_EQ(calc.boardTop(1, 1), 10);
+    EXPECT_EQ(Mp(calc, list, 1, 1, 1), 65); // 65 % of 10
+    EXPECT_EQ(Mp(calc, list, 1, 1, 2), 55); // 55 % of 10
+    EXPECT_EQ(Mp(calc, list, 1, 1, 7), 55);
 }
 
 TEST(ComputeBoards, PublishedNeubergExampleOnABoard) {
@@ -328,29 +329,36 @@ TEST(ComputeBoards, TopIntegralComparesAcrossGroups) {
     ScoreListBuilder few = TwoGroupsOneTableShort();
     MatchPointCalculation calc2(few.settings, few.scores, tables, dialogs);
     calc2.ComputeBoards(2, 1, 1);
-    EXPECT_EQ(calc2.boardTop(1, 2), 4);
-    EXPECT_EQ(Mp(calc2, few, 2, 1, 1), 40);
+    // Factored up to the full top: (r + 1) x 4 / 3 - 1 of 6 for the best of three.
+    EXPECT_EQ(calc2.boardTop(1, 2), 6);
+    EXPECT_EQ(Mp(calc2, few, 2, 1, 1), 57);
 }
 
 TEST(ComputeBoards, TopIntegralTopFollowsTheUnplayedTablesOfEveryGroup) {
     ScriptedDialogs dialogs;
     const ScoreTables tables;
-    ScoreListBuilder list = TwoGroupsOneTableShort();
-    MatchPointCalculation calc(list.settings, list.scores, tables, dialogs);
+    // Neuberg off: the table of group B lowers the top of group A as well: 8 pairs - 2, less 2.
+    ScoreListBuilder off = TwoGroupsOneTableShort();
+    off.settings.NeubergMode = NeubergOff;
+    MatchPointCalculation calc(off.settings, off.scores, tables, dialogs);
     EXPECT_EQ(calc.CountUnplayed(1, 1, 1, false), 0);
     EXPECT_EQ(calc.CountUnplayed(2, 1, 1, false), 1);
-    // The table of group B lowers the top of group A as well: 8 pairs - 2, less 2.
     EXPECT_EQ(calc.boardTop(1, 1), 4);
     EXPECT_EQ(calc.boardTop(1, 2), 4);
     // Counted again, the table is not taken off twice.
     EXPECT_EQ(calc.CountUnplayed(2, 1, 1, false), 1);
     EXPECT_EQ(calc.boardTop(1, 1), 4);
-    // Asked about ("Ja"), the board keeps its full top in both groups.
-    dialogs.answerYes();
-    EXPECT_EQ(calc.CountUnplayed(2, 1, 1, true), 1);
+    // Neuberg on: the board keeps its full top in both groups, asked about or not.
+    ScoreListBuilder on = TwoGroupsOneTableShort();
+    MatchPointCalculation neuberg(on.settings, on.scores, tables, dialogs);
+    EXPECT_EQ(neuberg.CountUnplayed(2, 1, 1, false), 1);
+    EXPECT_EQ(neuberg.boardTop(1, 1), 6);
+    dialogs.answerNo();
+    EXPECT_EQ(neuberg.CountUnplayed(2, 1, 1, true), 1);
     EXPECT_EQ(dialogs.texts().back(), "Arbitrale score voor dit spel: 1?");
-    EXPECT_EQ(calc.boardTop(1, 1), 6);
-    EXPECT_EQ(calc.boardTop(1, 2), 6);
+    EXPECT_EQ(neuberg.boardTop(1, 1), 6);
+    EXPECT_EQ(neuberg.boardTop(1, 2), 6);
+    EXPECT_EQ(neuberg.missingTables(1, 2), 1);
 }
 
 TEST(ComputeBoards, DisplayOnlyAndOneBoardSessions) {

@@ -19,6 +19,7 @@ struct HandOff : ::testing::Test {
     Club club = test::MakeClub(4, 1, 2, 1);
     std::vector<TScoreObj> scores;
     std::vector<TMatchPObj> matchPoints;
+    std::vector<int> tops;
     test::ScriptedDialogs dialogs;
     FakeOpener opener;
     std::string data = folder.file("Data");
@@ -28,7 +29,7 @@ struct HandOff : ::testing::Test {
         club.CurrentSession = 1;
         club.SessionHead = club.SessionList[0];
     }
-    bool run() { return HandOffPairPage({club, scores, matchPoints}, 1, 2, data, dialogs, opener); }
+    bool run() { return HandOffPairPage({club, scores, matchPoints, tops}, 1, 2, data, dialogs, opener); }
 };
 
 TEST_F(HandOff, WritesThePageAndOpensItInTheWordProcessor) {

@@ -27,6 +27,7 @@ struct OneGroupSession {
     Club club;
     std::vector<TScoreObj> scores;
     std::vector<TMatchPObj> matchPoints;
+    std::vector<int> tops;
 
     OneGroupSession(int pairs, int boards, int absent) : club(test::MakeClub(pairs, 1, pairs / 2, 1)) {
         club.CurrentSession = 1;
@@ -41,7 +42,7 @@ struct OneGroupSession {
     }
     bool write(const test::TempFolder& folder, Dialogs& dialogs) {
         return WriteAllPairPages(
-            {club, scores, matchPoints}, 1, 1,
+            {club, scores, matchPoints, tops}, 1, 1,
             [&](int) { return std::optional<std::string>(folder.path().string()); }, dialogs);
     }
 };

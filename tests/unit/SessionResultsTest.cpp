@@ -319,17 +319,17 @@ TEST(CopyMatchPoints, RefusalsAndQuestions) {
     EXPECT_EQ(dialogs.texts().back(),
               "Weet U zeker dat u MatchPunten wilt kopieren en procenten berekenen ?");
 
-    // Nothing played: the group is not copied, the save still runs. With Neuberg on each unplayed
+    // Nothing played: the group is not copied and nothing is saved. With Neuberg on each unplayed
     // board is offered an arbitral score first.
     dialogs.answerYes();
     dialogs.answerNo();
     dialogs.answerNo();
     int saves = 0;
     CopyMatchPointsOptions options;
-    options.save = [&] { return ++saves > 0; };
-    EXPECT_TRUE(CopyMatchPoints(s.club, calc, tables, dialogs, 1, 1, options));
+    options.save = [&](const std::vector<int>&) { return ++saves > 0; };
+    EXPECT_FALSE(CopyMatchPoints(s.club, calc, tables, dialogs, 1, 1, options));
     EXPECT_EQ(dialogs.texts().back(), "Geen spel gespeeld in deze groep, Kopie wordt gestopt");
-    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(saves, 0);
 }
 
 TEST(CopyGroupScores, CopiesEveryBoardOfTheActivePairs) {
@@ -360,7 +360,7 @@ TEST(CopyMatchPoints, ARangeOfNoGroupsComputesAndSavesNothing) {
     auto calc = s.calc(dialogs, tables);
     int saves = 0;
     CopyMatchPointsOptions options;
-    options.save = [&] { return ++saves > 0; };
+    options.save = [&](const std::vector<int>&) { return ++saves > 0; };
     EXPECT_FALSE(CopyMatchPoints(s.club, calc, tables, dialogs, 2, 1, options));
     EXPECT_FALSE(CopyMatchPoints(s.club, calc, tables, dialogs, 3, 5, options));
     EXPECT_EQ(saves, 0);

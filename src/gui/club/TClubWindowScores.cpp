@@ -9,6 +9,7 @@
 #include "gui/selection/TSelectieDlg.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
+#include "scoring/StoredMatchPoints.h"
 
 namespace {
 constexpr int kMatchPointSelectionKind = 30;
@@ -38,7 +39,21 @@ void TClubWindow::onCopyMatchPoints() {
     velk::MatchPointCalculation calc(velk::MatchPointSettings::Of(club_), *records, tables, dialogs_);
     velk::CopyMatchPointsOptions options;
     options.opponents = velk::ScheduleOpponents(club_);
-    options.save = [this] { return saveFile(); };
+    // The results and, beside them, the match points they were summed from: what every list reads.
+    options.save = [this, &calc](const std::vector<int>& groups) {
+        if (!saveFile())
+            return false;
+        std::string note;
+        const bool stored =
+            velk::SaveStoredMatchPoints(club_.ClubFilePath, club_.CurrentSession, calc, groups, note);
+        if (!note.empty())
+            dialogs_.warning(note);
+        if (!stored)
+            dialogs_.error("Wegschrijven van " +
+                           velk::MatchPointFilePath(club_.ClubFilePath, club_.CurrentSession) +
+                           " niet gelukt");
+        return stored;
+    };
     const bool copied = velk::CopyMatchPoints(club_, calc, tables, dialogs_, chosen.SelFirstGroup,
                                               chosen.SelLastGroup, options);
     // The sit-out detection may have given records a code; the score file keeps them.
