@@ -16,6 +16,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <unistd.h>
 
 namespace velk::cli {
@@ -116,7 +117,15 @@ int RunReport(const Args& raw) {
         std::filesystem::create_directories(beside, ec);
     CliDocumentOpener opener;
     run.setDocumentOpener(&opener);
-    const ReportOutcome outcome = run.open(static_cast<ReportKind>(kind));
+    // The count list of one group asks nothing in the window, which lists its own group: --groups
+    // names it, checked as the other lists' groups (a range or "*" lists each group in it).
+    std::optional<GroupSelection> groups;
+    if (static_cast<ReportKind>(kind) == ReportKind::GroupCountList && args.value("groups")) {
+        groups.emplace();
+        if (!selections.chooseGroups(ReportKind::GroupCountList, *groups))
+            return 1;
+    }
+    const ReportOutcome outcome = run.open(static_cast<ReportKind>(kind), groups);
     std::filesystem::remove_all(scratch, ec);
     if (outcome == ReportOutcome::Delivered)
         return run.deliveredWhole() ? 0 : 1;

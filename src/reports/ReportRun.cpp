@@ -5,6 +5,7 @@
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "core/SafeSave.h"
+#include "core/records/PairRecord.h"
 #include "reports/ReportWriters.h"
 
 #include <algorithm>
@@ -67,6 +68,14 @@ std::optional<ReportKind> OtherKindOf(ReportKind kind) {
     }
 }
 
+GroupSelection OneGroupSelection(int group) {
+    GroupSelection selection;
+    selection.SelGroupChar = GroupLetter(group);
+    selection.SelFirstGroup = static_cast<std::int16_t>(group);
+    selection.SelLastGroup = static_cast<std::int16_t>(group);
+    return selection;
+}
+
 ReportSources ReportSources::Default() {
     ReportSources sources;
     sources.matchPointsComputed = [](const Club& club) {
@@ -124,7 +133,7 @@ bool ReportRun::select(ReportContext& context) {
     return true;
 }
 
-ReportOutcome ReportRun::open(ReportKind kind) {
+ReportOutcome ReportRun::open(ReportKind kind, const std::optional<GroupSelection>& groups) {
     kind_ = kind;
     warnings_.clear();
     workFileFailed_ = false;
@@ -136,6 +145,8 @@ ReportOutcome ReportRun::open(ReportKind kind) {
     if (!HasReportWriter(kind))
         return ReportOutcome::NotAvailable;
     ReportContext context(club_, dialogs_, kind);
+    if (groups)
+        context.groups = *groups;
     if (!select(context))
         return ReportOutcome::Stopped;
     if ((Between(k, 31, 35) || k == 37 || k == 38) && !sources_.matchPointsComputed(club_)) {

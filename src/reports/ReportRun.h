@@ -20,6 +20,9 @@ int HelpContextOf(ReportKind kind);
 // nothing for the count list of the score entry window, which only closes.
 std::optional<ReportKind> OtherKindOf(ReportKind kind);
 
+// The groups of one group alone: what the count list of the score entry window lists.
+GroupSelection OneGroupSelection(int group);
+
 // The selection dialogs, as the window or the command line offers them. Each returns true on OK.
 class ReportSelections {
 public:
@@ -62,7 +65,9 @@ public:
     void setDocumentOpener(DocumentOpener* opener) { opener_ = opener; }
     void setHandOffFolder(std::filesystem::path folder) { handOffFolder_ = std::move(folder); }
 
-    ReportOutcome open(ReportKind kind);
+    // `groups`: what a kind that asks no question lists (group A unless given); a kind that asks
+    // takes the answer instead.
+    ReportOutcome open(ReportKind kind, const std::optional<GroupSelection>& groups = std::nullopt);
 
     ReportKind kind() const { return kind_; }
     const ReportDocument& document() const { return document_; }

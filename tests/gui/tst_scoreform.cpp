@@ -3,6 +3,7 @@
 #include "core/files/ScoreFile.h"
 #include "core/records/ConfigRecord.h"
 #include "gui/club/TClubWindow.h"
+#include "gui/reports/TResultForm.h"
 #include "gui/scoring/TScoreForm.h"
 #include "scoring/BoardOpponents.h"
 #include "support/CompetitionOnDisk.h"
@@ -16,6 +17,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -92,6 +94,7 @@ private slots:
     void boardsWrapAndPairsWithoutBoardsShowNotPlayed();
     void complementsAndShortNotation();
     void impossibleScoresAndTheCountList();
+    void theCountListListsTheWindowsGroup();
     void perTableTheRowsAreTheBoardsOfTheRound();
 
 private:
@@ -410,6 +413,66 @@ void TestScoreForm::impossibleScoresAndTheCountList() {
     dialogs.answerNo();
     AltKey(Qt::Key_C);
     QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+}
+
+void TestScoreForm::theCountListListsTheWindowsGroup() {
+    // The demo: two groups of eight pairs, scored and computed.
+    const QString folder = QString::fromStdString(folder_->path().string());
+    QCOMPARE(RunCli(folder, {"demo", "demo"}), 0);
+    QByteArray groupB;
+    QCOMPARE(RunCli(folder, {"report", "demo/demo_1.dba", "--kind", "38", "--groups", "B"}, {}, &groupB), 0);
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    window.setReportFolder(folder_->file("data"));
+    QVERIFY(velk::test::OpenInWindow(window, folder_->file("demo/demo_1.dba")));
+    Trigger(&window, "ScoreEntryPerBoard");
+    auto* form = window.findChild<TScoreForm*>(QStringLiteral("ScoreForm"));
+    QVERIFY(form);
+    QApplication::setActiveWindow(form);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    Key(Qt::Key_F8);
+    QCOMPARE(form->entry().group, 2);
+
+    AltKey(Qt::Key_T);
+    TResultForm* result = window.resultForm();
+    QVERIFY(result && result->isVisible());
+    QVERIFY(!form->isVisible());
+    QCOMPARE(result->kind(), 38);
+    const QString memo = result->memo()->toPlainText();
+    QVERIFY(memo.contains(QStringLiteral("G r o e p : B    Zitting : 1")));
+    QVERIFY(!memo.contains(QStringLiteral("G r o e p : A")));
+    // The same list as the command line's count list of group B.
+    QCOMPARE(memo + QLatin1Char('\n'), QString::fromUtf8(groupB));
+    QVERIFY(dialogs.messages.empty());
+
+    // Page Up and Page Down keep to the group listed.
+    QCOMPARE(result->groupCounter(), 2);
+    QTest::keyClick(result->memo(), Qt::Key_PageUp);
+    QCOMPARE(result->groupCounter(), 2);
+    QTest::keyClick(result->memo(), Qt::Key_PageDown);
+    QCOMPARE(result->groupCounter(), 2);
+    // "&Andere" closes it and the score entry window comes back on its group.
+    velk::test::Click(result, "OtherBitBtn");
+    QVERIFY(!result->isVisible());
+    QTRY_VERIFY(form->isVisible());
+    QCOMPARE(form->entry().group, 2);
+    QVERIFY(Header(form).startsWith(QStringLiteral("Groep B")));
+
+    // Asked again from group A, the list is group A's.
+    QApplication::setActiveWindow(form);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    Key(Qt::Key_F7);
+    QCOMPARE(form->entry().group, 1);
+    AltKey(Qt::Key_T);
+    QVERIFY(result->isVisible());
+    QVERIFY(result->memo()->toPlainText().contains(QStringLiteral("G r o e p : A    Zitting : 1")));
+    QVERIFY(!result->memo()->toPlainText().contains(QStringLiteral("G r o e p : B")));
+    QCOMPARE(result->groupCounter(), 1);
+    QTest::keyClick(result->memo(), Qt::Key_PageDown);
+    QCOMPARE(result->groupCounter(), 1);
+    result->close();
+    QTRY_VERIFY(form->isVisible());
+    CloseForm(window, form);
 }
 
 void TestScoreForm::perTableTheRowsAreTheBoardsOfTheRound() {

@@ -328,5 +328,43 @@ TEST(ReportRunTest, WorkFileAndKindsWithoutAWriter) {
     EXPECT_FALSE(OtherKindOf(ReportKind::GroupCountList));
 }
 
+TEST(ReportRunTest, GivenGroupsGoToAKindThatAsksNothing) {
+    Club club = TwoGroupClub();
+    for (int p = 1; p <= 16; ++p)
+        SetResult(club, 1, p, 10, p);
+    test::ScriptedDialogs dialogs;
+    FixedSelections selections;
+    test::TempFolder folder;
+    ReportRun run(club, dialogs, selections);
+    run.setWorkFolder(folder.path());
+
+    const GroupSelection b = OneGroupSelection(2);
+    EXPECT_EQ(b.SelGroupChar, 'B');
+    EXPECT_EQ(b.SelFirstGroup, 2);
+    EXPECT_EQ(b.SelLastGroup, 2);
+    // The pair list asks no selection: the groups given are its context's.
+    dialogs.answerNo(); // "Namen voorzien van Clubnummer?"
+    ASSERT_EQ(run.open(ReportKind::PairList, b), ReportOutcome::Shown);
+    EXPECT_EQ(selections.asked, 0);
+    ASSERT_NE(run.context(), nullptr);
+    EXPECT_EQ(run.context()->groups.SelFirstGroup, 2);
+    EXPECT_EQ(run.context()->groups.SelLastGroup, 2);
+    // Without them, group A as before.
+    dialogs.answerNo();
+    ASSERT_EQ(run.open(ReportKind::PairList), ReportOutcome::Shown);
+    EXPECT_EQ(run.context()->groups.SelFirstGroup, 1);
+    EXPECT_EQ(run.context()->groups.SelLastGroup, 1);
+
+    // A kind that asks lists the answer.
+    selections.groups.SelFirstGroup = 1;
+    selections.groups.SelLastGroup = 1;
+    ASSERT_EQ(run.open(ReportKind::PointsByNumber, b), ReportOutcome::Shown);
+    EXPECT_EQ(selections.asked, 1);
+    EXPECT_EQ(run.context()->groups.SelLastGroup, 1);
+    const std::string text = run.document().plainText();
+    EXPECT_NE(text.find("Groep : A"), std::string::npos);
+    EXPECT_EQ(text.find("Groep : B"), std::string::npos);
+}
+
 } // namespace
 } // namespace velk

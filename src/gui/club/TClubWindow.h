@@ -10,11 +10,13 @@
 #include "gui/club/TClubWindowMenus.h"
 #include "members/MembersRegister.h"
 #include "reports/DocumentOpener.h"
+#include "selection/GroupSelection.h"
 
 #include <QLabel>
 #include <QMainWindow>
 #include <QMap>
 #include <memory>
+#include <optional>
 #include <span>
 
 class PairGrid;
@@ -77,7 +79,7 @@ public:
     void showOptions(int page);
 
     // The result window with report `kind` (the tag of the menu item that asks for it).
-    void openReport(int kind);
+    void openReport(int kind) { showReport(kind, std::nullopt); }
     // The result window, once a report was asked for.
     TResultForm* resultForm() const { return resultForm_; }
     // The folder of the result window's work file; the program's data folder unless set.
@@ -166,6 +168,8 @@ private:
     bool scoreEntryClosed() const { return scoreForm_ == nullptr; }
     std::vector<velk::TScoreObj>* sessionScores();
     template <int Kind> void onReport() { openReport(Kind); }
+    // `groups`: what a kind that asks no question lists (the score entry window's group).
+    void showReport(int kind, const std::optional<velk::GroupSelection>& groups);
     void onToggleCompetitionLine();
     void onToggleMaximised();
     void onScreenFont();

@@ -7,7 +7,7 @@ bool TClubWindow::resultWindowClosed() const {
     return resultForm_ == nullptr || !resultForm_->isVisible();
 }
 
-void TClubWindow::openReport(int kind) {
+void TClubWindow::showReport(int kind, const std::optional<velk::GroupSelection>& groups) {
     copyGridToRecords();
     if (!resultForm_) {
         resultForm_ = new TResultForm(club_, dialogs_, this);
@@ -27,7 +27,7 @@ void TClubWindow::openReport(int kind) {
             applyMenuState();
         });
     }
-    const bool shown = resultForm_->Open(kind);
+    const bool shown = resultForm_->Open(kind, groups);
     if (!shown && kind == static_cast<int>(velk::ReportKind::GroupCountList) && scoreForm_)
         scoreForm_->show();
     applyMenuState();

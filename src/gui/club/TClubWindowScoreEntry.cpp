@@ -3,6 +3,7 @@
 #include "gui/club/TClubWindow.h"
 #include "gui/scoring/TScoreFormE.h"
 #include "reports/ReportKind.h"
+#include "reports/ReportRun.h"
 #include "scoring/ScoreEntryCalculation.h"
 
 void TClubWindow::onScoreEntryPerBoard() {
@@ -36,8 +37,9 @@ void TClubWindow::openScoreEntry(int mode) {
             file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
         applyMenuState();
     });
-    connect(form, &TScoreForm::countListRequested, this,
-            [this](int) { openReport(static_cast<int>(velk::ReportKind::GroupCountList)); });
+    connect(form, &TScoreForm::countListRequested, this, [this](int group) {
+        showReport(static_cast<int>(velk::ReportKind::GroupCountList), velk::OneGroupSelection(group));
+    });
     form->move(geometry().center() - form->rect().center());
     applyMenuState();
     form->show();

@@ -97,9 +97,10 @@ bool TResultForm::chooseRange(velk::ReportKind kind, velk::RangeSelection& selec
     return true;
 }
 
-bool TResultForm::Open(int kind) {
-    groupCounter_ = 1;
-    const velk::ReportOutcome outcome = run_.open(static_cast<velk::ReportKind>(kind));
+bool TResultForm::Open(int kind, const std::optional<velk::GroupSelection>& groups) {
+    presetGroups_ = groups;
+    groupCounter_ = groups ? groups->SelFirstGroup : 1;
+    const velk::ReportOutcome outcome = run_.open(static_cast<velk::ReportKind>(kind), groups);
     if (outcome == velk::ReportOutcome::NotAvailable) {
         dialogs_.information(velk::kNotAvailable);
         return false;
@@ -212,11 +213,14 @@ void TResultForm::OtherBitBtnClick() {
 bool TResultForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == memo_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
+        // A list of given groups (the count list of one group) keeps to them.
         const int groups = club_.CompetitionHead.GroupCount;
-        if (groups > 1 && key == Qt::Key_PageDown)
-            groupCounter_ = std::min(groupCounter_ + 1, groups);
-        else if (groups > 1 && key == Qt::Key_PageUp)
-            groupCounter_ = std::max(groupCounter_ - 1, 1);
+        const int first = presetGroups_ ? presetGroups_->SelFirstGroup : 1;
+        const int last = presetGroups_ ? std::min<int>(presetGroups_->SelLastGroup, groups) : groups;
+        if (last > first && key == Qt::Key_PageDown)
+            groupCounter_ = std::min(groupCounter_ + 1, last);
+        else if (last > first && key == Qt::Key_PageUp)
+            groupCounter_ = std::max(groupCounter_ - 1, first);
     }
     return QDialog::eventFilter(watched, event);
 }

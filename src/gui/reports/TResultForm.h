@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -24,8 +25,9 @@ public:
     TResultForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent = nullptr);
     ~TResultForm() override;
 
-    // Runs report `kind`; true when the window shows it.
-    bool Open(int kind);
+    // Runs report `kind`; true when the window shows it. `groups`: what a kind that asks no
+    // question lists, and the groups Page Up and Page Down stay within.
+    bool Open(int kind, const std::optional<velk::GroupSelection>& groups = std::nullopt);
 
     int kind() const { return static_cast<int>(run_.kind()); }
     const velk::ReportRun& run() const { return run_; }
@@ -72,4 +74,5 @@ private:
     QPlainTextEdit* memo_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     int groupCounter_ = 1;
+    std::optional<velk::GroupSelection> presetGroups_;
 };
