@@ -69,10 +69,13 @@ std::string MatchPointColumnText(int tenths, bool oneDecimal) {
     if (tenths == kNoMatchPointsShown)
         return std::string(6, ' ');
     char buffer[32];
-    if (oneDecimal)
+    if (oneDecimal) {
         std::snprintf(buffer, sizeof buffer, "%6.1f", tenths / 10.0);
-    else
-        std::snprintf(buffer, sizeof buffer, "%6d", tenths / 10);
+    } else {
+        // Whole match points are rounded, halves away from zero, as every list rounds them.
+        const int whole = tenths >= 0 ? (tenths + 5) / 10 : -((5 - tenths) / 10);
+        std::snprintf(buffer, sizeof buffer, "%6d", whole);
+    }
     return buffer;
 }
 

@@ -205,8 +205,9 @@ private:
     std::vector<TScoreObj> saved_;
 };
 
-// Match points as the M.P. columns show them: tenths / 10, with one decimal for "Ja, 1 dec.",
-// right-aligned in 6 characters; blanks for no value.
+// Match points as the M.P. columns show them: tenths / 10 with one decimal for "Ja, 1 dec.", else
+// rounded to whole points (halves away from zero), right-aligned in 6 characters; blanks for no
+// value.
 std::string MatchPointColumnText(int tenths, bool oneDecimal);
 
 } // namespace velk

@@ -42,11 +42,13 @@ constexpr int kPairsPerGroup = 6;
 
 // Two groups of `pairs` pairs in their first session: five rounds of two boards of the schedule
 // `schedule` (the three-table Howell unless told).
+// `options` go to the new competition.
 void MakeCompetition(const QString& folder, int boards, int pairs = 6,
-                     const char* schedule = "5r-6p-howell-3t-shared.ws0") {
+                     const char* schedule = "5r-6p-howell-3t-shared.ws0", const QStringList& options = {}) {
     const QString path = QStringLiteral(VELK_SOURCE_DIR "/Schemas/") + QLatin1String(schedule);
-    QCOMPARE(RunCli(folder, {"new", "club.dba", "--pairs", QString::number(2 * pairs), "--groups", "2",
-                             "--tables", QString::number(pairs), "--contracts"}),
+    QCOMPARE(RunCli(folder, QStringList{"new", "club.dba", "--pairs", QString::number(2 * pairs), "--groups",
+                                        "2", "--tables", QString::number(pairs), "--contracts"} +
+                                options),
              0);
     QCOMPARE(
         RunCli(folder, {"session", "club_1.dba", "set", "--session", "1", "--boards", QString::number(boards),
@@ -93,6 +95,7 @@ private slots:
     void complementsAndShortNotation();
     void impossibleScoresAndTheCountList();
     void perTableTheRowsAreTheBoardsOfTheRound();
+    void wholeMatchPointsAreRounded();
 
 private:
     // Opens the competition of `folder` in `window` and the score entry per board on it.
@@ -434,6 +437,37 @@ void TestScoreForm::perTableTheRowsAreTheBoardsOfTheRound() {
     QCOMPARE(form->entry().record(first.Board, first.OpponentRow).Score, std::int16_t{-420});
     Key(Qt::Key_PageDown);
     QCOMPARE(Header(form), QStringLiteral("Groep  A   Ronde  1   Tafel  2 (Tafel zonder scores)"));
+    dialogs.answerNo();
+    CloseForm(window, form);
+}
+
+void TestScoreForm::wholeMatchPointsAreRounded() {
+    // "Ja, 0 dec.": Neuberg, match points shown whole.
+    MakeCompetition(QString::fromStdString(folder_->path().string()), kBoards, kPairsPerGroup,
+                    "5r-6p-howell-3t-shared.ws0", {"--neuberg", "0"});
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openForm(window, dialogs, folder_->path().string());
+    QVERIFY(form);
+    QCOMPARE(window.club().CompetitionHead.NeubergMode, std::uint16_t{velk::NeubergNoDecimals});
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1);
+    // Two results and an arbitral 60 % on a top of 4: Neuberg gives 420 and -400 65 % of the top,
+    // 2.6 match points, and 400 and -420 55 %, 2.2; the 60 % is 2.4 and the 40 % 1.6.
+    TypeCell(QStringLiteral("420"));
+    TypeCell(QStringLiteral("400"));
+    TypeCell(QStringLiteral("A60%"));
+    AltKey(Qt::Key_R);
+    const auto mp = [&](const char* column, int pair) {
+        return velk::test::Child<QLabel>(form, qPrintable(QStringLiteral("%1%2").arg(column).arg(pair)))
+            ->text();
+    };
+    const auto against = [&](int pair) { return velk::OpponentRow(window.club(), 1, 1, pair); };
+    QCOMPARE(mp("MPNZ", pairs[0]), QStringLiteral("     3"));
+    QCOMPARE(mp("MPNZ", pairs[1]), QStringLiteral("     2"));
+    QCOMPARE(mp("MPNZ", pairs[2]), QStringLiteral("     2"));
+    QCOMPARE(mp("MPOW", against(pairs[0])), QStringLiteral("     2"));
+    QCOMPARE(mp("MPOW", against(pairs[1])), QStringLiteral("     3"));
+    QCOMPARE(mp("MPOW", against(pairs[2])), QStringLiteral("     2"));
     dialogs.answerNo();
     CloseForm(window, form);
 }

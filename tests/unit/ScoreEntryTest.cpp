@@ -236,7 +236,12 @@ TEST_F(EntryFixture, ReckonShowsTheMatchPointsOfTheCountingSide) {
     ASSERT_EQ(e.matchPointTexts.size(), 8u);
     EXPECT_EQ(e.matchPointTexts[0], (std::array<std::string, 2>{"   6.0", "      "}));
     EXPECT_EQ(e.matchPointTexts[4], (std::array<std::string, 2>{"      ", "   0.0"}));
-    EXPECT_EQ(MatchPointColumnText(65, false), "     6");
+    // Whole match points are rounded, halves away from zero.
+    EXPECT_EQ(MatchPointColumnText(65, false), "     7");
+    EXPECT_EQ(MatchPointColumnText(45, false), "     5");
+    EXPECT_EQ(MatchPointColumnText(44, false), "     4");
+    EXPECT_EQ(MatchPointColumnText(-25, false), "    -3");
+    EXPECT_EQ(MatchPointColumnText(-24, false), "    -2");
     EXPECT_EQ(MatchPointColumnText(-25, true), "  -2.5");
 }
 
