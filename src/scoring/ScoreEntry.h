@@ -28,6 +28,16 @@ struct ScoreEntryHooks {
 
 inline constexpr int kNoMatchPointsShown = -10000;
 
+// How a score cell shows a board the sit-out detection marked as not played ('O' or 'S' nobody
+// typed): "niet gespeeld", which no one takes for a score.
+inline constexpr const char* kGivenNotPlayedText = "n.g.";
+
+// The record holds only the 'O' or 'S' the sit-out detection gave it; nobody typed it.
+bool GivenNotPlayed(const TScoreObj& record);
+// No score was typed for the record: it is empty or GivenNotPlayed(). The header counts such
+// North-South records as missing.
+bool AwaitsScore(const TScoreObj& record);
+
 // One row of the entry form: a pair on a board (per board) or a board at a table (per table).
 struct EntryRow {
     int Board = 0;
