@@ -136,6 +136,8 @@ int MatchPointCalculation::CountUnplayed(int group, int firstBoard, int lastBoar
                     TScoreObj& r = mutableRecord(group, b, k);
                     r.Code = ScoreCode::Percentage;
                     r.Score = kArbitralPercentage;
+                    // The arbitral score is the user's answer, no longer a table still to type.
+                    r.Flags &= static_cast<std::uint8_t>(~ScoreFlag::Given);
                 }
     }
     return n;

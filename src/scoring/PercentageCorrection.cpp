@@ -6,8 +6,21 @@
 #include "scoring/SessionResults.h"
 
 #include <algorithm>
+#include <cmath>
+#include <string>
 
 namespace velk {
+
+namespace {
+// A percentage in hundredths as the window writes it, with two decimals.
+long long ShownHundredths(double percentage) {
+    const std::string shown = FixedText(percentage, 2, '.');
+    const std::size_t point = shown.find('.');
+    const long long whole = std::stoll(shown.substr(0, point));
+    const long long hundredths = std::stoll(shown.substr(point + 1));
+    return shown.front() == '-' ? whole * 100 - hundredths : whole * 100 + hundredths;
+}
+} // namespace
 
 PercentageCorrection::PercentageCorrection(Club& club, Dialogs& dialogs)
     : club_(club), dialogs_(dialogs), draft_(club) {}
@@ -48,8 +61,10 @@ bool PercentageCorrection::readRow(int row, const std::string& correctionText) {
     if (!error.ok())
         return false;
     TCalcObj& r = draft_.row(row);
-    const double total = static_cast<double>(r.Percentage) + correction;
-    if (total < 0 || total > 100) {
+    // The bounds hold for what the window shows: a stored 78.1249 stands there as 78.12 and takes
+    // 21.88. Counted in hundredths, so that no binary fraction tips the sum over 100.
+    const long long total = ShownHundredths(r.Percentage) + std::llround(correction * 100);
+    if (total < 0 || total > 100 * 100) {
         dialogs_.warning("Waarde niet in bereik van 0.0 tot 100.0");
         return false;
     }

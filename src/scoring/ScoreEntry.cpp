@@ -65,14 +65,26 @@ void Empty(TScoreObj& r) {
 }
 } // namespace
 
+bool GivenNotPlayed(const TScoreObj& record) {
+    return (record.Code == ScoreCode::Absent || record.Code == ScoreCode::ZeroPercentage) &&
+           (record.Flags & ScoreFlag::Given) != 0;
+}
+
+bool AwaitsScore(const TScoreObj& record) {
+    return record.Code == ScoreCode::None || GivenNotPlayed(record);
+}
+
 std::string MatchPointColumnText(int tenths, bool oneDecimal) {
     if (tenths == kNoMatchPointsShown)
         return std::string(6, ' ');
     char buffer[32];
-    if (oneDecimal)
+    if (oneDecimal) {
         std::snprintf(buffer, sizeof buffer, "%6.1f", tenths / 10.0);
-    else
-        std::snprintf(buffer, sizeof buffer, "%6d", tenths / 10);
+    } else {
+        // Whole match points are rounded, halves away from zero, as every list rounds them.
+        const int whole = tenths >= 0 ? (tenths + 5) / 10 : -((5 - tenths) / 10);
+        std::snprintf(buffer, sizeof buffer, "%6d", whole);
+    }
     return buffer;
 }
 
@@ -193,7 +205,7 @@ std::string ScoreEntry::headerLine() const {
     const std::string letter(1, GroupLetter(group));
     int missing = 0;
     for (const EntryRow& r : rows())
-        if (r.open() && r.NorthSouth && record(r.Board, r.PairRow).Code == ScoreCode::None)
+        if (r.open() && r.NorthSouth && AwaitsScore(record(r.Board, r.PairRow)))
             ++missing;
     if (mode == Mode::PerBoard) {
         if (missing == 1)
@@ -277,6 +289,12 @@ bool ScoreEntry::storeScore(const EntryRow& row, bool eastWest, const std::strin
     if (eastWest && !changeEastWest) {
         lastError = 5;
         return refuse(std::string(ScoreMessage(5)));
+    }
+    // Enter on a cell that still shows the not-played mark leaves the record as it is.
+    if (GivenNotPlayed(record(row.Board, row.PairRow)) && scoring::UpperTrimmed(text) == "N.G.") {
+        lastError = 0;
+        moveFocusOn();
+        return true;
     }
     const bool shortNotation = (club_.ConfigRecord.OptionFlags & OptionFlag::ShortNotation) != 0;
     const TypedScore typed = ParseTypedScore(text, shortNotation);
@@ -473,7 +491,7 @@ bool ScoreEntry::turn(int row) {
     if (row < 0 || static_cast<std::size_t>(row) >= shown.size())
         return false;
     const EntryRow& r = shown[static_cast<std::size_t>(row)];
-    if (!r.open() || !r.NorthSouth || record(r.Board, r.PairRow).Code == ScoreCode::None) {
+    if (!r.open() || !r.NorthSouth || AwaitsScore(record(r.Board, r.PairRow))) {
         lastError = 6;
         return refuse(std::string(ScoreMessage(6)));
     }

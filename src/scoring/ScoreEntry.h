@@ -28,6 +28,16 @@ struct ScoreEntryHooks {
 
 inline constexpr int kNoMatchPointsShown = -10000;
 
+// How a score cell shows a board the sit-out detection marked as not played ('O' or 'S' nobody
+// typed): "niet gespeeld", which no one takes for a score.
+inline constexpr const char* kGivenNotPlayedText = "n.g.";
+
+// The record holds only the 'O' or 'S' the sit-out detection gave it; nobody typed it.
+bool GivenNotPlayed(const TScoreObj& record);
+// No score was typed for the record: it is empty or GivenNotPlayed(). The header counts such
+// North-South records as missing.
+bool AwaitsScore(const TScoreObj& record);
+
 // One row of the entry form: a pair on a board (per board) or a board at a table (per table).
 struct EntryRow {
     int Board = 0;
@@ -205,8 +215,9 @@ private:
     std::vector<TScoreObj> saved_;
 };
 
-// Match points as the M.P. columns show them: tenths / 10, with one decimal for "Ja, 1 dec.",
-// right-aligned in 6 characters; blanks for no value.
+// Match points as the M.P. columns show them: tenths / 10 with one decimal for "Ja, 1 dec.", else
+// rounded to whole points (halves away from zero), right-aligned in 6 characters; blanks for no
+// value.
 std::string MatchPointColumnText(int tenths, bool oneDecimal);
 
 } // namespace velk

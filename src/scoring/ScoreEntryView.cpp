@@ -67,9 +67,11 @@ std::string ScoreEntry::scoreText(int row, bool eastWestColumn) const {
     const int p = RowOfColumn(r, sideBySide(), eastWestColumn);
     if (p == 0 || !r.open())
         return {};
+    const TScoreObj& shown = record(r.Board, p);
+    if (GivenNotPlayed(shown))
+        return kGivenNotPlayedText;
     const bool shortNotation = (club_.ConfigRecord.OptionFlags & OptionFlag::ShortNotation) != 0;
-    return FormatScore(record(r.Board, p), shortNotation,
-                       club_.CompetitionHead.NeubergMode == NeubergOneDecimal);
+    return FormatScore(shown, shortNotation, club_.CompetitionHead.NeubergMode == NeubergOneDecimal);
 }
 
 std::string ScoreEntry::contractText(int row, bool eastWestColumn) const {

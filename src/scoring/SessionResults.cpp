@@ -113,6 +113,8 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
             TScoreObj& r = calc.mutableRecord(group, b, k);
             const BoardOpponent seat = opponents ? opponents(group, b, k) : BoardOpponent{};
             // An empty record has no side yet; the code it gets must count for the pair's side.
+            // The code is marked as given: the table may just not have been typed yet, and the
+            // entry window must go on counting it as missing.
             const auto give = [&](std::uint8_t code) {
                 r.Code = code;
                 r.Score = 0;
@@ -120,6 +122,10 @@ SitOutDecision DetectSitOut(MatchPointCalculation& calc, int group, Dialogs& dia
                     r.Direction = seat.eastWest ? 1 : 0;
                     r.Flags = seat.eastWest ? std::uint8_t{ScoreFlag::EastWest} : std::uint8_t{0};
                 }
+                if (code == ScoreCode::None)
+                    r.Flags &= static_cast<std::uint8_t>(~ScoreFlag::Given);
+                else
+                    r.Flags |= ScoreFlag::Given;
             };
             int opponent = 0;
             if (d.sitOutRow != 0)

@@ -45,6 +45,20 @@ grep -qx "2 correcties ingevoerd" out.txt || fail "output: $(cat out.txt)"
 [ "$(row A 2)" = "148.80 0 62.00 -5.00 57.00 1" ] || fail "pair 2 corrected: $(row A 2)"
 [ -f club_1.~db ] || fail "no backup of the competition file"
 
+# The bounds hold for the percentage as listed: 187.49 points are 78.1208 %, listed 78.12, and take
+# 21.88; 187.51 points (78.1292 %, listed 78.13) do not. The stored percentages stay, and rank.
+{ printf 'B 1 187.49\nB 2 187.51\n'; for p in 3 4 5 6 7 8 9 10 11 12; do echo "B $p 120"; done; } \
+  | "$cli" points club_1.dba >/dev/null 2>err.txt || fail "points B: $(cat err.txt)"
+[ "$(row B 1)" = "187.49 0 78.12 0.00 78.12 2" ] || fail "pair B1: $(row B 1)"
+cp club_1.dba before.dba
+if printf 'B 2 21.88\n' | "$cli" correct club_1.dba >/dev/null 2>err.txt; then fail "78.13 + 21.88 accepted"; fi
+grep -qxF "Waarde niet in bereik van 0.0 tot 100.0" err.txt || fail "no range message: $(cat err.txt)"
+cmp -s before.dba club_1.dba || fail "a refused correction changed the file"
+printf 'B 1 21.88\nB 2 21.87\n' | "$cli" correct club_1.dba >out.txt 2>err.txt || fail "correct B: $(cat err.txt)"
+grep -qx "2 correcties ingevoerd" out.txt || fail "output B: $(cat out.txt)"
+[ "$(row B 1)" = "187.49 0 78.12 21.88 100.00 1" ] || fail "pair B1 corrected: $(row B 1)"
+[ "$(row B 2)" = "187.51 0 78.13 21.87 100.00 2" ] || fail "pair B2 corrected: $(row B 2)"
+
 # Slams: an 8-pair Howell; on board 1 (nobody vulnerable) pair 8 North-South makes 990 against
 # pair 1, and on board 2 (North-South vulnerable) loses 1440 to their 7 clubs.
 "$cli" new slam.dba --pairs 8 --groups 1 --tables 4 >/dev/null 2>&1 || fail "new"

@@ -44,11 +44,13 @@ constexpr int kPairsPerGroup = 6;
 
 // Two groups of `pairs` pairs in their first session: five rounds of two boards of the schedule
 // `schedule` (the three-table Howell unless told).
+// `options` go to the new competition.
 void MakeCompetition(const QString& folder, int boards, int pairs = 6,
-                     const char* schedule = "5r-6p-howell-3t-shared.ws0") {
+                     const char* schedule = "5r-6p-howell-3t-shared.ws0", const QStringList& options = {}) {
     const QString path = QStringLiteral(VELK_SOURCE_DIR "/Schemas/") + QLatin1String(schedule);
-    QCOMPARE(RunCli(folder, {"new", "club.dba", "--pairs", QString::number(2 * pairs), "--groups", "2",
-                             "--tables", QString::number(pairs), "--contracts"}),
+    QCOMPARE(RunCli(folder, QStringList{"new", "club.dba", "--pairs", QString::number(2 * pairs), "--groups",
+                                        "2", "--tables", QString::number(pairs), "--contracts"} +
+                                options),
              0);
     QCOMPARE(
         RunCli(folder, {"session", "club_1.dba", "set", "--session", "1", "--boards", QString::number(boards),
@@ -96,6 +98,8 @@ private slots:
     void impossibleScoresAndTheCountList();
     void theCountListListsTheWindowsGroup();
     void perTableTheRowsAreTheBoardsOfTheRound();
+    void aForgottenTableStaysMissingAfterSavingAndComputing();
+    void wholeMatchPointsAreRounded();
 
 private:
     // Opens the competition of `folder` in `window` and the score entry per board on it.
@@ -497,6 +501,122 @@ void TestScoreForm::perTableTheRowsAreTheBoardsOfTheRound() {
     QCOMPARE(form->entry().record(first.Board, first.OpponentRow).Score, std::int16_t{-420});
     Key(Qt::Key_PageDown);
     QCOMPARE(Header(form), QStringLiteral("Groep  A   Ronde  1   Tafel  2 (Tafel zonder scores)"));
+    dialogs.answerNo();
+    CloseForm(window, form);
+}
+
+void TestScoreForm::aForgottenTableStaysMissingAfterSavingAndComputing() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openTenBoards(window, dialogs);
+    QVERIFY(form);
+    // Group A typed board by board, but for the last table of board 1.
+    const auto board1 = NorthSouthPairs(window.club(), 1, 1);
+    const int forgotten = board1.back();
+    const int opponent = velk::OpponentRow(window.club(), 1, 1, forgotten);
+    for (int b = 1; b <= kBoards; ++b) {
+        const auto pairs = NorthSouthPairs(window.club(), 1, b);
+        for (std::size_t t = 0; t < pairs.size(); ++t)
+            if (b != 1 || pairs[t] != forgotten)
+                TypeCell(ScoreFor(1, b, int(t)));
+        Key(Qt::Key_PageDown);
+    }
+    QCOMPARE(form->entry().board, 1);
+    const QString oneMissing = QStringLiteral("Groep A   Spel  1    ( 1 NZ-Score ontbreekt) ");
+    QCOMPARE(Header(form), oneMissing);
+
+    // "Bewaar": the unplayed board is reported and asked about; the table stays empty.
+    dialogs.answerYes();
+    dialogs.answerNo();
+    AltKey(Qt::Key_B);
+    QCOMPARE(dialogs.texts().back(), std::string("Arbitrale score voor dit spel: 1?"));
+    QCOMPARE(Header(form), oneMissing);
+    QCOMPARE(Cell(form, "ScoreEditNZ", forgotten), QString());
+    QCOMPARE(Cell(form, "ScoreEditOW", opponent), QString());
+    QCOMPARE(form->entry().record(1, forgotten).Code, std::uint8_t{0});
+    CloseForm(window, form);
+
+    // "Verwerken" on the half-entered evening gives the table the code 'O' ...
+    {
+        velk::test::ModalAnswers groups("SelectieDlg", [](QWidget* dialog) {
+            velk::test::Child<QComboBox>(dialog, "SelectBox1")->setEditText(QStringLiteral("A"));
+            velk::test::Child<QPushButton>(dialog, "OkBtn")->click();
+        });
+        dialogs.answerYes();
+        dialogs.answerNo();
+        Trigger(&window, "CopyMatchPoints");
+    }
+    const auto texts = dialogs.texts();
+    const std::vector<std::string> computing = {
+        "Weet U zeker dat u MatchPunten wilt kopieren en procenten berekenen ?",
+        " Geen punten ingevuld voor paar: " + std::to_string(std::min(forgotten, opponent)) + " Groep: A",
+        " Geen punten ingevuld voor paar: " + std::to_string(std::max(forgotten, opponent)) + " Groep: A",
+        "Aantal niet gespeelde spellen :1 in Groep: A",
+        "Ongespeeld spel: 1 in Groep: A",
+        "Arbitrale score voor dit spel: 1?",
+        "Wegschrijven van " + folder_->file("club_1.dba") + " gelukt"};
+    QVERIFY(texts.size() > computing.size());
+    QVERIFY(std::vector<std::string>(texts.end() - std::ptrdiff_t(computing.size()), texts.end()) ==
+            computing);
+    const auto& records = window.club().SessionScoreList[0].Records;
+    const auto at = [&](int pair) {
+        return records[static_cast<std::size_t>(velk::ScoreRecordIndex(1, 1, pair, kBoards, kPairsPerGroup))];
+    };
+    QCOMPARE(at(forgotten).Code, std::uint8_t{'O' - 64});
+    QCOMPARE(at(opponent).Code, std::uint8_t{'O' - 64});
+
+    // ... which the window, opened again, shows as not played and still counts as missing.
+    form = openForm(window, dialogs, folder_->path().string());
+    QVERIFY(form);
+    QCOMPARE(Header(form), oneMissing);
+    QCOMPARE(Cell(form, "ScoreEditNZ", forgotten), QStringLiteral("n.g."));
+    QCOMPARE(Cell(form, "ScoreEditOW", opponent), QStringLiteral("n.g."));
+    const QString cell = QStringLiteral("ScoreEditNZ%1").arg(forgotten);
+    for (int i = 0; i < kPairsPerGroup && Focus()->objectName() != cell; ++i)
+        Key(Qt::Key_Down);
+    QCOMPARE(Focus()->objectName(), cell);
+    // Enter on the mark goes on without a message and keeps it.
+    const std::size_t said = dialogs.texts().size();
+    Key(Qt::Key_Return);
+    QCOMPARE(dialogs.texts().size(), said);
+    QCOMPARE(Cell(form, "ScoreEditNZ", forgotten), QStringLiteral("n.g."));
+    Key(Qt::Key_Up);
+    QCOMPARE(Focus()->objectName(), cell);
+    TypeCell(QStringLiteral("-100"));
+    QCOMPARE(Header(form), QStringLiteral("Groep A   Spel  1    ( 0 NZ-Scores ontbreken)"));
+    QCOMPARE(Cell(form, "ScoreEditNZ", forgotten), QStringLiteral("-100"));
+    QCOMPARE(Cell(form, "ScoreEditOW", opponent), QStringLiteral(" 100"));
+    dialogs.answerNo();
+    CloseForm(window, form);
+}
+
+void TestScoreForm::wholeMatchPointsAreRounded() {
+    // "Ja, 0 dec.": Neuberg, match points shown whole.
+    MakeCompetition(QString::fromStdString(folder_->path().string()), kBoards, kPairsPerGroup,
+                    "5r-6p-howell-3t-shared.ws0", {"--neuberg", "0"});
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openForm(window, dialogs, folder_->path().string());
+    QVERIFY(form);
+    QCOMPARE(window.club().CompetitionHead.NeubergMode, std::uint16_t{velk::NeubergNoDecimals});
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1);
+    // Two results and an arbitral 60 % on a top of 4: Neuberg gives 420 and -400 65 % of the top,
+    // 2.6 match points, and 400 and -420 55 %, 2.2; the 60 % is 2.4 and the 40 % 1.6.
+    TypeCell(QStringLiteral("420"));
+    TypeCell(QStringLiteral("400"));
+    TypeCell(QStringLiteral("A60%"));
+    AltKey(Qt::Key_R);
+    const auto mp = [&](const char* column, int pair) {
+        return velk::test::Child<QLabel>(form, qPrintable(QStringLiteral("%1%2").arg(column).arg(pair)))
+            ->text();
+    };
+    const auto against = [&](int pair) { return velk::OpponentRow(window.club(), 1, 1, pair); };
+    QCOMPARE(mp("MPNZ", pairs[0]), QStringLiteral("     3"));
+    QCOMPARE(mp("MPNZ", pairs[1]), QStringLiteral("     2"));
+    QCOMPARE(mp("MPNZ", pairs[2]), QStringLiteral("     2"));
+    QCOMPARE(mp("MPOW", against(pairs[0])), QStringLiteral("     2"));
+    QCOMPARE(mp("MPOW", against(pairs[1])), QStringLiteral("     3"));
+    QCOMPARE(mp("MPOW", against(pairs[2])), QStringLiteral("     2"));
     dialogs.answerNo();
     CloseForm(window, form);
 }

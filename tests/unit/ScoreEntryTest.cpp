@@ -3,6 +3,7 @@
 #include "core/ProgramFolder.h"
 #include "core/records/ConfigRecord.h"
 #include "scoring/BoardOpponents.h"
+#include "scoring/CopyMatchPoints.h"
 #include "scoring/ScoreCode.h"
 #include "scoring/ScoreEntryCalculation.h"
 #include "support/ClubBuilder.h"
@@ -236,7 +237,12 @@ TEST_F(EntryFixture, ReckonShowsTheMatchPointsOfTheCountingSide) {
     ASSERT_EQ(e.matchPointTexts.size(), 8u);
     EXPECT_EQ(e.matchPointTexts[0], (std::array<std::string, 2>{"   6.0", "      "}));
     EXPECT_EQ(e.matchPointTexts[4], (std::array<std::string, 2>{"      ", "   0.0"}));
-    EXPECT_EQ(MatchPointColumnText(65, false), "     6");
+    // Whole match points are rounded, halves away from zero.
+    EXPECT_EQ(MatchPointColumnText(65, false), "     7");
+    EXPECT_EQ(MatchPointColumnText(45, false), "     5");
+    EXPECT_EQ(MatchPointColumnText(44, false), "     4");
+    EXPECT_EQ(MatchPointColumnText(-25, false), "    -3");
+    EXPECT_EQ(MatchPointColumnText(-24, false), "    -2");
     EXPECT_EQ(MatchPointColumnText(-25, true), "  -2.5");
 }
 
@@ -606,4 +612,76 @@ TEST(ScoreEntry, ReckonCountsTheTablesThatPlayedAgainEachTime) {
     // Two tables: top 2, and 420 beats 400.
     EXPECT_EQ(entry.matchPointTexts[0][0], MatchPointColumnText(20, false));
     EXPECT_EQ(entry.matchPointTexts[1][0], MatchPointColumnText(0, false));
+}
+
+namespace {
+// The index in rows() of the row of `pair`.
+int RowOfPair(const ScoreEntry& entry, int pair) {
+    const auto rows = entry.rows();
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        if (rows[i].PairRow == pair)
+            return static_cast<int>(i);
+    return -1;
+}
+} // namespace
+
+TEST(ScoreEntry, ATableTheComputationMarkedNotPlayedStaysMissingUntilTyped) {
+    test::TempFolder folder;
+    CalculatedEntry calculated(WithoutNeuberg(MakeEntryClub()));
+    Club& club = calculated.club;
+    club.ScoreFilePath = folder.file("club_1.sco");
+    test::ScriptedDialogs& dialogs = calculated.dialogs;
+    ScoreEntry& entry = calculated.entry;
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    // Every table of group A typed but one: 2 v 7 on board 1.
+    for (int b = 1; b <= 8; ++b) {
+        ASSERT_TRUE(entry.goToBoard(b));
+        for (const EntryRow& r : entry.rows()) {
+            if (r.open() && r.NorthSouth && !(b == 1 && r.PairRow == 2)) {
+                ASSERT_TRUE(entry.acceptScoreFor(b, r.PairRow, "110"));
+            }
+        }
+    }
+    ASSERT_TRUE(entry.goToBoard(1));
+    const std::string oneMissing = "Groep A   Spel  1    ( 1 NZ-Score ontbreekt) ";
+    EXPECT_EQ(entry.headerLine(), oneMissing);
+    // Saved half-way, nothing is invented for the forgotten table.
+    ASSERT_TRUE(entry.saveGroup(false));
+    EXPECT_EQ(entry.record(1, 2).Code, ScoreCode::None);
+    EXPECT_EQ(entry.record(1, 7).Code, ScoreCode::None);
+    EXPECT_EQ(entry.headerLine(), oneMissing);
+    const int ns = RowOfPair(entry, 2);
+    const int ew = RowOfPair(entry, 7);
+    ASSERT_GE(ns, 0);
+    ASSERT_GE(ew, 0);
+    EXPECT_EQ(entry.scoreText(ns, false), "");
+
+    // "Verwerken" on the half-entered evening gives the table's two pairs the code 'O' ...
+    MatchPointCalculation calc(MatchPointSettings::Of(club), club.SessionScoreList[0].Records, Tables(),
+                               dialogs);
+    CopyMatchPointsOptions options;
+    options.askFirst = false;
+    options.opponents = ScheduleOpponents(club);
+    ASSERT_TRUE(CopyMatchPoints(club, calc, Tables(), dialogs, 1, 1, options));
+    ASSERT_EQ(entry.record(1, 2).Code, ScoreCode::Absent);
+    ASSERT_EQ(entry.record(1, 7).Code, ScoreCode::Absent);
+    // ... which the window shows as not played and goes on counting as missing.
+    EXPECT_EQ(entry.headerLine(), oneMissing);
+    EXPECT_EQ(entry.scoreText(ns, false), "n.g.");
+    EXPECT_EQ(entry.scoreText(ew, true), "n.g.");
+    // Enter on the mark keeps it, without a message.
+    const std::size_t said = dialogs.messages.size();
+    EXPECT_TRUE(entry.acceptScore(ns, "n.g."));
+    EXPECT_EQ(entry.record(1, 2).Code, ScoreCode::Absent);
+    EXPECT_EQ(dialogs.messages.size(), said);
+    // An 'O' typed is the user's: shown as typed and not missing.
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "o"));
+    EXPECT_EQ(entry.scoreText(RowOfPair(entry, 1), false), "O");
+    EXPECT_EQ(entry.headerLine(), oneMissing);
+    // The forgotten score typed at last.
+    ASSERT_TRUE(entry.acceptScoreFor(1, 2, "420"));
+    EXPECT_EQ(entry.headerLine(), "Groep A   Spel  1    ( 0 NZ-Scores ontbreken)");
+    EXPECT_EQ(entry.scoreText(ns, false), " 420");
+    EXPECT_EQ(entry.scoreText(ew, true), "-420");
+    EXPECT_EQ(entry.record(1, 7).Flags, ScoreFlag::EastWest);
 }

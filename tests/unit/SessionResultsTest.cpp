@@ -214,6 +214,9 @@ TEST(SessionResults, SitOutPairGetsTheArbitralScore) {
     EXPECT_EQ(s.list.at(1, 1, 3).Code, ScoreCode::ZeroPercentage);
     EXPECT_EQ(s.list.at(1, 2, 4).Code, ScoreCode::ZeroPercentage);
     EXPECT_EQ(s.list.at(1, 3, 5).Code, ScoreCode::ZeroPercentage);
+    EXPECT_NE(s.list.at(1, 1, 3).Flags & ScoreFlag::Given, 0);
+    // The scores typed keep their flags.
+    EXPECT_EQ(s.list.at(1, 1, 1).Flags & ScoreFlag::Given, 0);
     EXPECT_EQ(s.row(6).Status, PairStatus::SitOutArbitral);
     EXPECT_EQ(s.row(3).Status, PairStatus::Incomplete);
     EXPECT_EQ(s.row(3).BoardsPlayed, 2);
@@ -225,6 +228,7 @@ TEST(SessionResults, SitOutPairGetsTheArbitralScore) {
     again.answerNo();
     ASSERT_TRUE(CopyMatchPoints(s.club, calc2, tables, again, 1, 1, NoQuestion()));
     EXPECT_EQ(s.list.at(1, 1, 3).Code, ScoreCode::None);
+    EXPECT_EQ(s.list.at(1, 1, 3).Flags & ScoreFlag::Given, 0);
     EXPECT_EQ(s.row(6).Status, PairStatus::SitOutWithout);
 }
 
@@ -283,9 +287,11 @@ TEST(SessionResults, ScheduleNamesTheSitOutOpponentWhereTheScoresCannot) {
     EXPECT_EQ(s.list.at(1, 1, 3).Code, ScoreCode::ZeroPercentage);
     EXPECT_EQ(s.list.at(1, 1, 4).Code, ScoreCode::Absent);
     EXPECT_EQ(s.list.at(1, 1, 5).Code, ScoreCode::Absent);
-    // The unplayed table's records count for their own sides: 4 North-South, 5 East-West.
-    EXPECT_EQ(s.list.at(1, 1, 4).Flags, 0);
-    EXPECT_EQ(s.list.at(1, 1, 5).Flags, ScoreFlag::EastWest);
+    // The unplayed table's records count for their own sides: 4 North-South, 5 East-West; both
+    // are marked as given, not typed.
+    EXPECT_EQ(s.list.at(1, 1, 4).Flags, ScoreFlag::Given);
+    EXPECT_EQ(s.list.at(1, 1, 5).Flags, ScoreFlag::EastWest | ScoreFlag::Given);
+    EXPECT_NE(s.list.at(1, 1, 3).Flags & ScoreFlag::Given, 0);
     EXPECT_EQ(s.list.at(1, 1, 5).Direction, 1);
     EXPECT_EQ(s.list.at(1, 2, 4).Code, ScoreCode::ZeroPercentage);
     EXPECT_EQ(s.list.at(1, 3, 5).Code, ScoreCode::ZeroPercentage);

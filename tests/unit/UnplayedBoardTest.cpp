@@ -68,6 +68,8 @@ TEST(UnplayedBoard, JaGivesTheTableThatDidNotPlayTheAverage) {
     EXPECT_EQ(board.list.at(1, 1, 4).Code, ScoreCode::Percentage);
     EXPECT_EQ(board.list.at(1, 1, 4).Score, kArbitralPercentage);
     EXPECT_EQ(board.list.at(1, 1, 8).Code, ScoreCode::Percentage);
+    // An arbitral score the user chose is no table still to be typed.
+    EXPECT_EQ(board.list.at(1, 1, 4).Flags & ScoreFlag::Given, 0);
     EXPECT_EQ(board.mp(calc, 1, 4), 30); // 50 % of 6
     EXPECT_EQ(board.mp(calc, 1, 8), 30);
     // The board holds the match points of a full board: 4 x 3 a side.
@@ -81,6 +83,7 @@ TEST(UnplayedBoard, NeeLeavesTheBoardOutForThePairsWhoMissedIt) {
     const MatchPointCalculation calc = board.compute(false);
     EXPECT_EQ(board.list.at(1, 1, 4).Code, ScoreCode::Absent);
     EXPECT_EQ(board.list.at(1, 1, 8).Code, ScoreCode::Absent);
+    EXPECT_NE(board.list.at(1, 1, 8).Flags & ScoreFlag::Given, 0);
     EXPECT_EQ(board.mp(calc, 1, 4), 0);
     EXPECT_EQ(BoardsPlayedBy(calc, 1, 4), 1); // their percentage comes from board 2 alone
 }

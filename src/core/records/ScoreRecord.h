@@ -11,11 +11,12 @@ namespace velk {
 // Bits of TScoreObj::Flags.
 namespace ScoreFlag {
 enum : std::uint8_t {
-    Turned = 1u << 0,       // turned with "Draai"; each turn toggles it
-    Doubtful = 1u << 1,     // the "?" mark
-    Remarkable = 1u << 2,   // the "!" mark
-    EastWest = 1u << 3,     // counts as East-West
-    NotComplement = 1u << 4 // the two sides of the table disagree, or "$"
+    Turned = 1u << 0,        // turned with "Draai"; each turn toggles it
+    Doubtful = 1u << 1,      // the "?" mark
+    Remarkable = 1u << 2,    // the "!" mark
+    EastWest = 1u << 3,      // counts as East-West
+    NotComplement = 1u << 4, // the two sides of the table disagree, or "$"
+    Given = 1u << 5          // 'O' or 'S' from the sit-out detection, not typed: a score may come
 };
 }
 
