@@ -1,5 +1,6 @@
 #include "core/files/CompetitionFile.h"
 #include "gui/club/TClubWindow.h"
+#include "scoring/StoredMatchPoints.h"
 #include "support/CompetitionOnDisk.h"
 #include "support/ModalAnswers.h"
 #include "support/ScheduleGridTesting.h"
@@ -12,6 +13,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QtTest>
+#include <map>
 
 using velk::test::Child;
 using velk::test::ModalAnswers;
@@ -116,6 +118,17 @@ void TestScoreCopies::copiesMatchPointsIntoTheCompetitionAndSaves() {
             QCOMPARE(int(savedRows[i].CompetitionRank), kResults[k].rank);
             QCOMPARE(int(saved.PairList[i].Rang), kResults[k].rank);
         }
+    // Beside the file, the match points the results were summed from, which every list reads.
+    std::string problem;
+    const auto stored = velk::ReadStoredMatchPoints(path_, 1, problem);
+    QVERIFY2(stored.has_value(), problem.c_str());
+    QCOMPARE(stored->size(), std::size_t{2 * 3 * 8});
+    std::map<std::pair<int, int>, long long> tenths;
+    for (const velk::StoredMatchPoint& e : *stored)
+        tenths[{e.Group, e.Pair}] += e.MatchPoints;
+    for (int g = 1; g <= 2; ++g)
+        for (int k = 1; k <= 8; ++k)
+            QCOMPARE(static_cast<float>(tenths[{g, k}]) / 10.0f, kResults[k].points);
 }
 
 void TestScoreCopies::cancelledSelectionCopiesNothing() {
