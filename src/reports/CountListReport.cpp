@@ -9,6 +9,7 @@
 #include "reports/SessionMatchPoints.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace velk {
@@ -35,16 +36,39 @@ PairSums SumsOf(const SessionMatchPoints& mp, int group, int row, int boardGroup
     return sums;
 }
 
+// A pair as the results rank it: its sums and its line in a two-line session (the lines alternate
+// by the pair's row in the ranked range).
+struct RankedPair {
+    PairSums sums;
+    int line = 0;
+};
+
+// The pairs the results rank a group's pairs among: the group, or under "Topintegraal" the field.
+std::vector<RankedPair> RankedRange(const SessionMatchPoints& mp, int group, int boardGroups, int length) {
+    const MatchPointSettings& s = mp.settings();
+    std::vector<RankedPair> range;
+    for (int h = s.firstGroupOfRange(group); h <= s.lastGroupOfRange(group); ++h) {
+        const int offset = s.TopIntegral ? (h - 1) * s.PairsPerGroup : 0;
+        for (int k = 1; k <= mp.groupPairs(h); ++k)
+            range.push_back({SumsOf(mp, h, k, boardGroups, length), (offset + k - 1) % 2});
+    }
+    return range;
+}
+
 // 1 + the pairs (of the same line in a two-line session) ahead: with a larger share of their
-// tops where match points are percentages, else with a larger total, as the results rank them.
-int RankOf(const std::vector<PairSums>& sums, std::size_t i, bool twoLines, bool percentages) {
+// tops where match points are percentages (none without tops), else with a larger total.
+int RankOf(const std::vector<RankedPair>& range, const RankedPair& pair, bool twoLines, bool percentages) {
+    const auto share = [](const PairSums& s) {
+        return s.top > 0 ? std::pair<long long, long long>{s.total, s.top}
+                         : std::pair<long long, long long>{0, 1};
+    };
+    const auto [total, top] = share(pair.sums);
     int rank = 1;
-    for (std::size_t j = 1; j < sums.size(); ++j) {
-        if (j == i || (twoLines && j % 2 != i % 2))
+    for (const RankedPair& other : range) {
+        if (twoLines && other.line != pair.line)
             continue;
-        const bool ahead = percentages ? sums[j].total * sums[i].top > sums[i].total * sums[j].top
-                                       : sums[j].total > sums[i].total;
-        if (ahead)
+        const auto [otherTotal, otherTop] = share(other.sums);
+        if (percentages ? otherTotal * top > total * otherTop : other.sums.total > pair.sums.total)
             ++rank;
     }
     return rank;
@@ -76,22 +100,21 @@ void WriteTable(ReportContext& context, ReportSink& sink, const SessionMatchPoin
     sink.line(context.style.single(separator));
 
     const int pairs = mp.groupPairs(group);
-    std::vector<PairSums> sums(static_cast<std::size_t>(pairs + 1));
-    for (int k = 1; k <= pairs; ++k)
-        sums[static_cast<std::size_t>(k)] = SumsOf(mp, group, k, boardGroups, length);
+    const std::vector<RankedPair> range = RankedRange(mp, group, boardGroups, length);
+    // The group's pairs in the range: all of it, or its own part of the field.
+    std::size_t own = 0;
+    for (int h = mp.settings().firstGroupOfRange(group); h < group; ++h)
+        own += static_cast<std::size_t>(mp.groupPairs(h));
     for (int k = 1; k <= pairs; ++k) {
-        const PairSums& s = sums[static_cast<std::size_t>(k)];
+        const RankedPair& pair = range[own + static_cast<std::size_t>(k - 1)];
+        const PairSums& s = pair.sums;
         std::string row = IntField(k, 3) + "   ";
         for (const long long v : s.boardGroups)
             row += FixedField(static_cast<double>(v) / 10.0, 6, 1) + " ";
         row += FixedField(static_cast<double>(s.total) / 10.0, 7, 1);
-        // Only where match points are percentages does a pair without any rank last.
-        const bool none = percentages && s.total == 0;
-        const int rank = none ? pairs : RankOf(sums, static_cast<std::size_t>(k), twoLines, percentages);
+        const int rank = RankOf(range, pair, twoLines, percentages);
         if (percentages) {
-            double pct = 0;
-            if (!none && s.top > 0)
-                pct = static_cast<double>(s.total) * 10.0 / s.top;
+            const double pct = s.top > 0 ? static_cast<double>(s.total) * 10.0 / s.top : 0.0;
             row += FixedField(pct, 8, 2) + IntField(rank, twoLines ? (k % 2 == 1 ? 3 : 5) : 4);
         } else {
             row += IntField(rank, 4);

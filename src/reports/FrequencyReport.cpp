@@ -22,7 +22,8 @@ struct TableResult {
     std::string eastWestText;
     int northSouth = 0;
     int eastWest = 0;
-    int tenths = 0; // North-South's match points
+    int tenths = 0;         // North-South's match points
+    int eastWestTenths = 0; // East-West's, as stored for the opponents
     int top = 0;
 };
 
@@ -34,12 +35,12 @@ bool IsArbitral(std::uint8_t code) {
 }
 
 std::string Row(const TableResult& r, int count) {
-    const double nzPct = r.top > 0 ? r.tenths / 10.0 / r.top * 100.0 : 0.0;
+    const auto pct = [&r](int tenths) { return r.top > 0 ? tenths / 10.0 / r.top * 100.0 : 0.0; };
     return " " + PadLeft(r.northSouthText, 6) + "   |" + IntField(r.northSouth, 4) + "   |" +
            IntField(count, 4) + "  |" + FixedField(r.tenths / 10.0, 5, 1) + "  |" +
-           FixedField((r.top * 10 - r.tenths) / 10.0, 5, 1) + "  |" + PadLeft(r.eastWestText, 6) + "   |" +
-           IntField(r.eastWest, 4) + "   |" + FixedField(nzPct, 6, 1) + "%  |" +
-           FixedField(100.0 - nzPct, 6, 1) + "%  | ";
+           FixedField(r.eastWestTenths / 10.0, 5, 1) + "  |" + PadLeft(r.eastWestText, 6) + "   |" +
+           IntField(r.eastWest, 4) + "   |" + FixedField(pct(r.tenths), 6, 1) + "%  |" +
+           FixedField(pct(r.eastWestTenths), 6, 1) + "%  | ";
 }
 
 // The results in places by score, highest first; equal scores share a place, each on a row.
@@ -79,6 +80,11 @@ void WriteBoard(ReportContext& context, ReportSink& sink, const SessionMatchPoin
             r.eastWest = opponent;
             r.tenths = mp.tenths(g, board, k);
             r.top = mp.boardTop(board, g);
+            // The opponents' own match points (IMPs are no complement of the top); without them
+            // the complement.
+            r.eastWestTenths = opponent > 0                     ? mp.tenths(g, board, opponent)
+                               : ShowsPercentages(context.club) ? r.top * 10 - r.tenths
+                                                                : -r.tenths;
             (IsRealScore(ns.Code) ? normal : arbitral).push_back(std::move(r));
         }
     sink.line("  Spel = " + IntField(mp.boardNumber(board), 3));

@@ -218,7 +218,11 @@ void WriteBoardTables(ReportContext& context, ReportSink& sink) {
                     continue;
                 const int opponent = mp.opponentRow(g, b, k);
                 const int nz = mp.tenths(g, b, k);
-                const int ow = opponent > 0 ? mp.tenths(g, b, opponent) : mp.boardTop(b, g) * 10 - nz;
+                // Without an opponent the complement of a result; a pair that did not play has none.
+                const int ow = opponent > 0                     ? mp.tenths(g, b, opponent)
+                               : !mp.played(g, b, k)            ? 0
+                               : ShowsPercentages(context.club) ? mp.boardTop(b, g) * 10 - nz
+                                                                : -nz;
                 std::string score = std::string(Trim(FormatScore(r)));
                 const bool eastWest = !score.empty() && score[0] == '-';
                 if (eastWest)

@@ -14,33 +14,13 @@ grep -qx "Bewaren Matchpunten is gelukt voor alle paren van Groep : At/mB" err.t
 grep -qx " tevens Paarnamen.htm bewaard" err.txt || fail "second line: $(cat err.txt)"
 [ "$(ls web | wc -l)" -eq 17 ] || fail "pages: $(ls web)"
 
-python3 - web results.csv mp.csv <<'PY' || fail "pages do not agree"
+PYTHONDONTWRITEBYTECODE=1 PYTHONPATH="$here" python3 - web results.csv mp.csv <<'PY' || fail "pages do not agree"
 import csv, os, sys
-from html.parser import HTMLParser
+from page_cells import Cells
 
 folder = sys.argv[1]
 results = list(csv.DictReader(open(sys.argv[2], encoding="utf-8")))
 mp = {(m["group"], int(m["board"]), int(m["pair"])): m for m in csv.DictReader(open(sys.argv[3]))}
-
-class Cells(HTMLParser):
-    """The text of every table row, cell by cell."""
-    def __init__(self):
-        super().__init__(convert_charrefs=True)
-        self.rows, self.cell, self.meta = [], None, None
-    def handle_starttag(self, tag, attrs):
-        if tag == "tr":
-            self.rows.append([])
-        elif tag in ("td", "th"):
-            self.cell = ""
-        elif tag == "meta":
-            self.meta = dict(attrs).get("content")
-    def handle_endtag(self, tag):
-        if tag in ("td", "th") and self.cell is not None:
-            self.rows[-1].append(self.cell.replace("\xa0", " ").strip())
-            self.cell = None
-    def handle_data(self, data):
-        if self.cell is not None:
-            self.cell += data
 
 for r in results:
     g, n = r["group"], int(r["grpnr"])

@@ -5,6 +5,7 @@
 #include "reports/ReportRun.h"
 #include "reports/ReportWriters.h"
 #include "reports/SessionMatchPoints.h"
+#include "scoring/ScoreCode.h"
 #include "support/FixedSelections.h"
 #include "support/RecordingOpener.h"
 #include "support/ScheduleFixtures.h"
@@ -30,6 +31,16 @@ const char* const kNames[] = {"",
                               "Bos - Peters",
                               "Dekker - Kok",
                               "Meijer - de Boer"};
+
+// The session's score block from `list`, and the match points computed from it stored.
+void AddStoredScores(Club& club, const test::ScoreListBuilder& list, int boards) {
+    TZitScoreObj block;
+    block.BoardsInList = static_cast<std::int16_t>(boards);
+    block.SessionIndex = 1;
+    block.Records = list.scores;
+    club.SessionScoreList.push_back(block);
+    test::StoreSessionMatchPoints(club);
+}
 
 // One group of six pairs on three tables, two rounds of two boards: pairs 1, 3 and 5 sit
 // North-South against 2, 4 and 6. North-South scores per board and table; table 3 did not play
@@ -85,12 +96,7 @@ Club SixPairClub(std::uint16_t mode = ModePairs) {
         for (int t = 1; t <= 3; ++t)
             if (b < 4 || t < 3)
                 list.table(1, b, 2 * t - 1, 2 * t, scores[b - 1][t - 1]);
-    TZitScoreObj block;
-    block.BoardsInList = 4;
-    block.SessionIndex = 1;
-    block.Records = list.scores;
-    club.SessionScoreList.push_back(block);
-    test::StoreSessionMatchPoints(club);
+    AddStoredScores(club, list, 4);
     return club;
 }
 
@@ -284,6 +290,19 @@ TEST(MatchPointTableReports, ArbitralScoresFollowTheRealOnes) {
     EXPECT_EQ(lines[9], "   A60%   |   5   |   1  |  2.4  |  1.6  |  A40%   |   6   |  60.0%  |  40.0%  | ");
 }
 
+TEST(MatchPointTableReports, FrequenciesOfAnImpFormShowEachSidesOwnImps) {
+    // Butler, board 1: North-South 450 is 1 IMP over the datum 430, East-West -1 IMP (no
+    // complement of a top); the 420s are 0 to both sides.
+    Club club = SixPairClub(ModeButler);
+    const auto lines = BoardReport(club, ReportKind::Frequencies, 1, 1);
+    ASSERT_GE(lines.size(), 8u);
+    // No top without percentages.
+    EXPECT_EQ(lines[2], "  Spel =   1");
+    EXPECT_EQ(lines[5].substr(0, 60), "    450   |   3   |   1  |  1.0  | -1.0  |  -450   |   4   |");
+    EXPECT_EQ(lines[6].substr(0, 60), "    420   |   1   |   2  |  0.0  |  0.0  |  -420   |   2   |");
+    EXPECT_EQ(lines[7].substr(0, 60), "    420   |   5   |   2  |  0.0  |  0.0  |  -420   |   6   |");
+}
+
 TEST(MatchPointTableReports, MatchPointsPerBoard) {
     Club club = SixPairClub();
     const auto lines = BoardReport(club, ReportKind::MatchPointsPerBoard, 1, 2);
@@ -297,6 +316,21 @@ TEST(MatchPointTableReports, MatchPointsPerBoard) {
     // A minus score is East-West's: under OW without its sign.
     EXPECT_EQ(lines[11], "  Spel =   2");
     EXPECT_EQ(lines[15], "     1 |       |   100 |     2 |  2.0 |  2.0 |");
+}
+
+TEST(MatchPointTableReports, APairThatDidNotPlayHasNoMatchPointsPerBoard) {
+    // Pair 5 is absent on board 4 and the schedule seats it nowhere then (a table of an even
+    // Mitchell that never gets the board): no opponent, and no match points for either side.
+    Club club = SixPairClub();
+    club.SessionScheduleList[0].Entries[6] = {3, 0, 0, '-'};
+    TScoreObj& absent =
+        club.SessionScoreList[0].Records[static_cast<std::size_t>(ScoreRecordIndex(1, 4, 5, 4, 6))];
+    absent.Code = ScoreCode::Absent;
+    test::StoreSessionMatchPoints(club);
+    const auto lines = BoardReport(club, ReportKind::MatchPointsPerBoard, 4, 4);
+    ASSERT_EQ(lines.size(), 3u + 4u + 3u + 1u);
+    EXPECT_EQ(lines[7], "     1 |    50 |       |     2 |  2.0 |  0.0 |");
+    EXPECT_EQ(lines[9], "     5 |     O |       |     0 |  0.0 |  0.0 |");
 }
 
 TEST(MatchPointTableReports, MatchPointsOfAPairPerSession) {
@@ -586,6 +620,60 @@ TEST(MatchPointTableReports, CountListInTwoLinesRanksEachLineApart) {
                 "  4      2.0    6.0     8.0   57.14    2  Bos - Peters",
                 "  5      3.0    2.0     5.0   41.67  3  Dekker - Kok",
                 "  6      5.0    2.0     7.0   58.33    1  Meijer - de Boer"});
+}
+
+// "Topintegraal": two groups of four pairs on two boards, compared as one field of top 6. North-
+// South scores 400, 300 in group A and 200, 100 in group B on both boards, so A1 and B4 have 12
+// of 12, A3 and B2 8, A4 and B1 4, A2 and B3 0.
+Club TopIntegralClub() {
+    Club club = test::MakeScheduleClub(2, 4, 2, 1, 1);
+    club.CompetitionHead.CalcMethod = CalcTopIntegral;
+    club.ConfigRecord.Head = club.CompetitionHead;
+    club.CompetitionNumber = 1;
+    club.PairList.push_back(MakeHeaderRecord(2026, club.ClubFileName, true));
+    for (int p = 1; p <= 8; ++p)
+        club.PairList.push_back(MakeNewPair(p, 4, 2, false));
+    TZitCalcObj& s = club.SessionList[0];
+    s.BoardCount = 2;
+    s.BoardsPerRound = 2;
+    s.BoardGroupCount = 1;
+    s.Rows.assign(9, TCalcObj{});
+    for (TCalcObj& r : s.Rows)
+        r.Points = 1;
+    club.SessionHead = s;
+    test::ScoreListBuilder list(2, 4, 2, 1);
+    for (int b = 1; b <= 2; ++b) {
+        list.table(1, b, 1, 2, 400);
+        list.table(1, b, 3, 4, 300);
+        list.table(2, b, 1, 2, 200);
+        list.table(2, b, 3, 4, 100);
+    }
+    AddStoredScores(club, list, 2);
+    return club;
+}
+
+TEST(MatchPointTableReports, CountListUnderTopIntegraalRanksTheWholeField) {
+    // As the results rank them: over both groups, equal shares sharing a place.
+    Club club = TopIntegralClub();
+    ScriptedDialogs dialogs;
+    ReportContext context = CountListContext(club, dialogs);
+    context.groups.SelLastGroup = 2;
+    ReportDocument d;
+    WriteReport(context, d);
+    EXPECT_TRUE(dialogs.messages.empty());
+    const auto lines = d.textLines();
+    ASSERT_EQ(lines.size(), 2u * (3u + 2u + 4u + 1u));
+    EXPECT_EQ(lines[2], "TopPnt per Spel =  6");
+    const auto rank = [&lines](std::size_t i) { return lines[i].substr(0, 32); };
+    EXPECT_EQ(rank(5), "  1     12.0    12.0  100.00   1");
+    EXPECT_EQ(rank(6), "  2      0.0     0.0    0.00   7");
+    EXPECT_EQ(rank(7), "  3      8.0     8.0   66.67   3");
+    EXPECT_EQ(rank(8), "  4      4.0     4.0   33.33   5");
+    EXPECT_EQ(lines[10], "G r o e p : B    Zitting : 1");
+    EXPECT_EQ(rank(15), "  1      4.0     4.0   33.33   5");
+    EXPECT_EQ(rank(16), "  2      8.0     8.0   66.67   3");
+    EXPECT_EQ(rank(17), "  3      0.0     0.0    0.00   7");
+    EXPECT_EQ(rank(18), "  4     12.0    12.0  100.00   1");
 }
 
 TEST(MatchPointTableReports, WithoutAScheduleTheTablesPairOffByTheirScores) {
