@@ -72,6 +72,9 @@ int FinishCompared(int v, const FinishContext& c) {
         h = 100LL * v; // IMPs against a datum need no scaling for missing results
     else if (!neuberg)
         h = 100LL * (v + total - own); // every result of another class counts as a tie
+    else if (own >= total)
+        // Nothing missing: the tables for few results would lift a full side above its top.
+        h = 100LL * std::clamp(v, 0, std::max(c.top, 0));
     else if (own == 1)
         h = 60LL * c.top;
     else if (own == 2)

@@ -85,35 +85,39 @@ TEST(SitOut, PercentagesAreOfTheTopsOfTheBoardsPlayedWhateverTheAnswer) {
     // plays: 8 of 8, 100 %; pairs 2 and 3 have 2 of 8, 25 %; 4 and 5 have 4 of 8, 50 %. Dividing
     // by the full top of 4 halved every percentage when the arbitral score was granted.
     const OpponentLookup seats = [](int, int board, int row) { return CircleSeat(board, row); };
-    for (const bool topIntegral : {false, true})
-        for (const bool granted : {true, false}) {
-            if (topIntegral && !granted)
-                continue; // "Topintegraal" grants it without asking
-            Evening e(1, 6, 5, 5);
-            e.settings(ModePairs, NeubergOff, topIntegral);
-            FillSitOutEvening(e);
-            ScriptedDialogs dialogs;
-            if (!topIntegral)
-                granted ? dialogs.answerYes() : dialogs.answerNo();
-            MatchPointCalculation calc(e.list.settings, e.list.scores, ScoreTables{}, dialogs);
-            ASSERT_TRUE(CopyMatchPoints(e.club, calc, ScoreTables{}, dialogs, 1, 1, Seated(seats)));
-            EXPECT_EQ(dialogs.texts()[0], topIntegral ? "Zittafel gedetecteerd voor paar: 6\rAan paar wordt "
-                                                        "arbitrale score toegekend!"
-                                                      : "Zittafel gedetecteerd voor paar: 6\rArbitrale score "
-                                                        "toekennen? (zie Help)");
-            const float points[] = {8, 2, 2, 4, 4};
-            const float percentages[] = {100, 25, 25, 50, 50};
-            for (int k = 1; k <= 5; ++k) {
-                EXPECT_FLOAT_EQ(e.row(1, k).Points, points[k - 1]) << k;
-                EXPECT_FLOAT_EQ(e.row(1, k).Percentage, percentages[k - 1]) << k << " " << granted;
-                EXPECT_EQ(e.row(1, k).BoardsPlayed, 4);
+    // With Neuberg on nothing is missing on a side of two results: they keep 2.0 and 0.0.
+    for (const int neuberg : {NeubergOff, NeubergOneDecimal})
+        for (const bool topIntegral : {false, true})
+            for (const bool granted : {true, false}) {
+                if (topIntegral && !granted)
+                    continue; // "Topintegraal" grants it without asking
+                Evening e(1, 6, 5, 5);
+                e.settings(ModePairs, neuberg, topIntegral);
+                FillSitOutEvening(e);
+                ScriptedDialogs dialogs;
+                if (!topIntegral)
+                    granted ? dialogs.answerYes() : dialogs.answerNo();
+                MatchPointCalculation calc(e.list.settings, e.list.scores, ScoreTables{}, dialogs);
+                ASSERT_TRUE(CopyMatchPoints(e.club, calc, ScoreTables{}, dialogs, 1, 1, Seated(seats)));
+                EXPECT_EQ(dialogs.texts()[0], topIntegral
+                                                  ? "Zittafel gedetecteerd voor paar: 6\rAan paar wordt "
+                                                    "arbitrale score toegekend!"
+                                                  : "Zittafel gedetecteerd voor paar: 6\rArbitrale score "
+                                                    "toekennen? (zie Help)");
+                const float points[] = {8, 2, 2, 4, 4};
+                const float percentages[] = {100, 25, 25, 50, 50};
+                for (int k = 1; k <= 5; ++k) {
+                    EXPECT_FLOAT_EQ(e.row(1, k).Points, points[k - 1]) << k;
+                    EXPECT_FLOAT_EQ(e.row(1, k).Percentage, percentages[k - 1]) << k << " " << granted;
+                    EXPECT_EQ(e.row(1, k).BoardsPlayed, 4);
+                }
+                // The absent pair has no result, and its status says whether the score was granted.
+                EXPECT_FLOAT_EQ(e.row(1, 6).Percentage, 0);
+                EXPECT_EQ(e.row(1, 6).Status,
+                          granted ? PairStatus::SitOutArbitral : PairStatus::SitOutWithout);
+                // Pair 1 sat out board 1: 'S' with the score, nothing without it.
+                EXPECT_EQ(e.list.at(1, 1, 1).Code, granted ? ScoreCode::ZeroPercentage : ScoreCode::None);
             }
-            // The absent pair has no result, and its status says whether the score was granted.
-            EXPECT_FLOAT_EQ(e.row(1, 6).Percentage, 0);
-            EXPECT_EQ(e.row(1, 6).Status, granted ? PairStatus::SitOutArbitral : PairStatus::SitOutWithout);
-            // Pair 1 sat out board 1: 'S' with the score, nothing without it.
-            EXPECT_EQ(e.list.at(1, 1, 1).Code, granted ? ScoreCode::ZeroPercentage : ScoreCode::None);
-        }
 }
 
 TEST(SitOut, TheFieldAveragesFiftyPercentOnRandomScores) {

@@ -87,13 +87,18 @@ TEST(MatchPointRules, PublishedNeubergExample) {
 }
 
 TEST(MatchPointRules, FewResultsWithNeuberg) {
-    // One result: 60 % of the top; two: 55, 60, 65 %; three with more than nine missing: 50..70 %.
+    // Where results are missing, one result: 60 % of the top; two: 55, 60, 65 %; three with more
+    // than six missing: 50..70 %.
     EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 10, 1, 1}), 60);
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 2, 2, 2}), 11);
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(2), {0, NeubergOneDecimal, 2, 2, 2}), 13);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 6, 2, 2}), 33);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(2), {0, NeubergOneDecimal, 6, 2, 2}), 39);
     EXPECT_EQ(FinishValue(WorkingValue::Compared(4), {0, NeubergOneDecimal, 22, 3, 12}), 154);
     // A raw score beyond the table (turned records) stays within it.
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(7), {0, NeubergOneDecimal, 2, 2, 2}), 13);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(7), {0, NeubergOneDecimal, 6, 2, 2}), 39);
+    // Two results of a board played at two tables miss nothing: they keep 0.0 and 2.0 of 2.
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 2, 2, 2}), 0);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(2), {0, NeubergOneDecimal, 2, 2, 2}), 20);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(7), {0, NeubergOneDecimal, 2, 2, 2}), 20);
 }
 
 TEST(MatchPointRules, OtherResultsCountAsTiesWithoutNeuberg) {
