@@ -696,8 +696,9 @@ bool ScoreEntry::countList() {
 bool ScoreEntry::saveScoreFile() {
     if (club_.ScoreFilePath.empty())
         return refuse(kSaveFailed);
-    if (!WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount,
-                        !savedSinceOpen_, dialogs_, club_.ErrorCode))
+    // Every save keeps the file it replaces: the backup is always the file before the last save.
+    if (!WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount, true,
+                        dialogs_, club_.ErrorCode))
         return refuse(kSaveFailed);
     savedSinceOpen_ = true;
     if (records_ != nullptr)

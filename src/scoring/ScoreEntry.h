@@ -154,7 +154,7 @@ public:
     // "Bewaar": stores the group, counts its unplayed boards, detects the sit-out pair and writes
     // the score file. With `ask` the question "Scores bewaren van groep " comes first.
     bool saveGroup(bool ask);
-    // Writes the score file (a backup of the previous one on the first save after opening).
+    // Writes the score file; the file it replaces becomes the backup (".~sc").
     bool saveScoreFile();
     // "OK": with `ask` the question "Ingevoerde scores bewaren ?"; Yes stores every group as
     // "Bewaar" does and writes the file. No names the boards whose scores would be lost and asks

@@ -102,6 +102,7 @@ private slots:
     void wholeMatchPointsAreRounded();
     void enterOnATurnedTableKeepsItTurned();
     void okAnsweredNeeNamesTheScoresThatWouldBeLost();
+    void theBackupIsTheFileBeforeTheLastSave();
 
 private:
     // Opens the competition of `folder` in `window` and the score entry per board on it.
@@ -759,6 +760,36 @@ void TestScoreForm::okAnsweredNeeNamesTheScoresThatWouldBeLost() {
     AltKey(Qt::Key_O);
     QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
     QCOMPARE(dialogs.texts().size(), said + 1);
+}
+
+void TestScoreForm::theBackupIsTheFileBeforeTheLastSave() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openTenBoards(window, dialogs);
+    QVERIFY(form);
+    const std::string file = folder_->file("club_1.sco");
+    const std::string backup = folder_->file("club_1.~sc");
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1);
+    const auto recordOf = [&](const std::vector<char>& bytes, int pair) {
+        return RecordOnDisk(bytes, 1, 1, pair);
+    };
+
+    // "Bewaar", then "OK": two saves in one sitting of the window.
+    TypeCell(QStringLiteral("420"));
+    dialogs.answerYes();
+    AltKey(Qt::Key_B);
+    QCOMPARE(dialogs.texts().back(), std::string("Aantal niet gespeelde spellen :10 in Groep: A"));
+    const auto firstSave = Bytes(file);
+    QVERIFY(recordOf(firstSave, pairs[0]) == BridgeRecord(420, false, 0));
+    TypeCell(QStringLiteral("-50"));
+    dialogs.answerYes();
+    AltKey(Qt::Key_O);
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+
+    const auto secondSave = Bytes(file);
+    QVERIFY(recordOf(secondSave, pairs[1]) == BridgeRecord(-50, false, 0));
+    // The backup is the file as the first save left it, to go back one save.
+    QVERIFY(Bytes(backup) == firstSave);
 }
 
 QTEST_MAIN(TestScoreForm)
