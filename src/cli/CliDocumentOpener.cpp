@@ -1,6 +1,8 @@
 #include "cli/CliDocumentOpener.h"
 
+#include <fcntl.h>
 #include <spawn.h>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -18,12 +20,23 @@ bool StartDetached(std::vector<std::string> arguments) {
     posix_spawnattr_t attributes;
     if (posix_spawnattr_init(&attributes) != 0)
         return false;
-    // Its own session: a Ctrl-C in the terminal of the command does not reach the word processor.
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
+    posix_spawn_file_actions_t files;
+    if (posix_spawn_file_actions_init(&files) != 0) {
+        posix_spawnattr_destroy(&attributes);
+        return false;
+    }
+    // None of our standard channels: a pipe reading our output would otherwise wait for the word
+    // processor to exit. Its own session: a Ctrl-C in the terminal of the command does not reach it.
+    bool ready = posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID) == 0;
+    for (const int fd : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO})
+        ready = ready && posix_spawn_file_actions_addopen(&files, fd, "/dev/null",
+                                                          fd == STDIN_FILENO ? O_RDONLY : O_WRONLY, 0) == 0;
     pid_t child = 0;
-    const int failed = posix_spawnp(&child, argv[0], nullptr, &attributes, argv.data(), environ);
+    const bool started =
+        ready && posix_spawnp(&child, argv[0], &files, &attributes, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&files);
     posix_spawnattr_destroy(&attributes);
-    return failed == 0;
+    return started;
 }
 
 } // namespace

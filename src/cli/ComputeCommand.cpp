@@ -160,6 +160,7 @@ int RunMatchPoints(const Args& raw) {
     }
     // What compute summed, as it stored it: the answers of that run, not of this one.
     OpenCompetition open(false, CompanionFiles::None);
+    open.readOnly();
     if (const int status = open.OpenNamed(args))
         return status;
     std::string problem;

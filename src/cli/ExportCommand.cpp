@@ -47,6 +47,7 @@ int RunExport(const Args& raw) {
         return 2;
     }
     OpenCompetition open(false, CompanionFiles::SchedulesAndScores);
+    open.readOnly();
     StoredSession session;
     if (const int status = OpenComputedSession(open, args, session))
         return status;

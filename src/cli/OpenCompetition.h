@@ -33,6 +33,12 @@ struct OpenCompetition {
         file.stopTrackingChanges();
     }
 
+    // For a command that only reads, before Open(): the competition's files stay as they are on
+    // disk (a missing schedule file is not made, a damaged file not set aside), and Save() fails.
+    void readOnly() {
+        companions.readOnly();
+        file.readOnly();
+    }
     // Reads `path` and selects `session` (0: the last one). False with the messages on stderr.
     bool Open(const std::string& path, int session = 0);
     // Open() of the file the command names at its --session: 0 when open, 2 for a bad --session,

@@ -18,6 +18,7 @@ int RunPages(const Args& raw) {
         return 2;
     }
     OpenCompetition open(false, CompanionFiles::SchedulesAndScores);
+    open.readOnly();
     StoredSession session;
     if (const int status = OpenComputedSession(open, args, session))
         return status;

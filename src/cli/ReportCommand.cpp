@@ -94,6 +94,7 @@ int RunReport(const Args& raw) {
         return 2;
     }
     OpenCompetition open(args.answerYes());
+    open.readOnly();
     if (const int status = open.OpenNamed(args))
         return status;
     // The summer drives ask how many were played.

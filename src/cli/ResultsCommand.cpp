@@ -52,6 +52,7 @@ int RunResults(const Args& raw) {
     }
     // The table is held in the competition file; its companions are not read.
     OpenCompetition open(false, CompanionFiles::None);
+    open.readOnly();
     if (const int status = open.OpenNamed(args))
         return status;
     const Club& club = open.club;

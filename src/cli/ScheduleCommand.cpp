@@ -92,6 +92,7 @@ int Show(const ArgParser& args, int session) {
         return 2;
     }
     OpenCompetition open(args.answerYes());
+    open.readOnly();
     if (!OpenWithSchedules(open, pos[1], session))
         return 1;
     const Club& club = open.club;

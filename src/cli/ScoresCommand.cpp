@@ -145,6 +145,8 @@ int RunScores(const Args& raw) {
     if (args.value("session") && !args.intValue("session", session))
         return 2;
     OpenCompetition competition(args.answerYes());
+    if (pos[0] == "show")
+        competition.readOnly();
     if (!competition.Open(pos[1], session))
         return 1;
     if (import)

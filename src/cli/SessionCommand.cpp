@@ -27,8 +27,9 @@ void PrintSession(const Club& club, int n) {
     std::cout << '\n';
 }
 
-// Puts the parameters of the command line into the dialog's boxes.
-void FillParameters(const ArgParser& args, SessionDialogModel& model) {
+// Puts the parameters of the command line into the dialog's boxes; false for a date the picker
+// would not give.
+bool FillParameters(const ArgParser& args, SessionDialogModel& model) {
     const std::pair<const char*, int> fields[] = {{"boards", BoardsField},
                                                   {"rounds", RoundsField},
                                                   {"boardgroups", BoardGroupsField},
@@ -37,8 +38,8 @@ void FillParameters(const ArgParser& args, SessionDialogModel& model) {
     for (const auto& [name, field] : fields)
         if (const auto v = args.value(name))
             model.text[static_cast<std::size_t>(field)] = *v;
-    if (const auto d = args.value("date"))
-        model.date = *d;
+    const auto d = args.value("date");
+    return !d || model.setDateText(*d);
 }
 
 // "--active A=10/5,B=8/4": pairs and tables in play per group.
@@ -88,6 +89,8 @@ int RunSession(const Args& raw) {
         return 2;
     const std::string& action = pos[1];
     OpenCompetition open(args.answerYes());
+    if (action == "show")
+        open.readOnly();
     if (!open.Open(pos[0], action == "set" || action == "show" ? session : 0))
         return 1;
     Club& club = open.club;
@@ -118,8 +121,7 @@ int RunSession(const Args& raw) {
         Usage();
         return 2;
     }
-    FillParameters(args, model);
-    if (!model.accept() || !ApplyActive(args, club, open.dialogs)) {
+    if (!FillParameters(args, model) || !model.accept() || !ApplyActive(args, club, open.dialogs)) {
         model.cancel();
         model.finish();
         return 1;

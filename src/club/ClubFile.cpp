@@ -121,7 +121,8 @@ bool ClubFile::open(const std::string& path) {
     }
     // Sessions were dropped on reading: the file on disk keeps them until a save, so its bytes are
     // put aside first; without a copy the file is never written over.
-    const bool keepOffDisk = !notes.RemovedSessions.empty() && !SetAsideAndReport(path, dialogs_);
+    const bool keepOffDisk =
+        !notes.RemovedSessions.empty() && (readOnly_ || !SetAsideAndReport(path, dialogs_));
     resetToEmpty();
     protectedPath_ = keepOffDisk ? path : std::string();
     static_cast<CompetitionFileData&>(club_) = std::move(data);
@@ -212,6 +213,8 @@ bool ClubFile::writeTo(const std::string& path, bool report) {
 }
 
 bool ClubFile::writeFile(const std::string& path, bool report) {
+    if (readOnly_)
+        return false;
     StoreHead(club_);
     StoreSession(club_, club_.CurrentSession);
     if (!protectedPath_.empty() && path == protectedPath_) {

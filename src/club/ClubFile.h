@@ -32,6 +32,8 @@ public:
     // A command that writes what it changed itself needs no copy of the saved state; after this
     // an open competition always counts as changed.
     void stopTrackingChanges();
+    // A command that only reads: opening sets nothing aside and no write is made.
+    void readOnly() { readOnly_ = true; }
 
     // "&Bewaren": the duplicate check, the sort check, a path for an unnamed file, the write with
     // its report. With `confirm` an existing file is only overwritten after "Velk\rBewaren van\r".
@@ -160,6 +162,7 @@ private:
     // A file read damaged whose bytes could not be put aside: never written over.
     std::string protectedPath_;
     bool tracksChanges_ = true;
+    bool readOnly_ = false;
     FileContents savedFile_;
     CompanionContents savedCompanions_;
 };

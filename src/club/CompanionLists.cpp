@@ -95,12 +95,13 @@ void CompanionLists::fitBlankEntries(Club& club, int session) {
 
 void CompanionLists::fileOpened(Club& club) {
     unsafeToOverwrite_.clear();
+    const ScheduleFileWrites writes = readOnly_ ? ScheduleFileWrites::None : ScheduleFileWrites::Allowed;
     const bool schedulesRead =
         scheduleSessionOnly_
             ? LoadScheduleOfSession(club, club.ClubFilePath,
                                     *scheduleSessionOnly_ == 0 ? club.SessionCount() : *scheduleSessionOnly_,
-                                    dialogs_, &unsafeToOverwrite_)
-            : LoadSessionSchedules(club, club.ClubFilePath, dialogs_, &unsafeToOverwrite_);
+                                    dialogs_, &unsafeToOverwrite_, writes)
+            : LoadSessionSchedules(club, club.ClubFilePath, dialogs_, &unsafeToOverwrite_, writes);
     if (!schedulesRead)
         dialogs_.warning("Geen schema`s geladen.!");
     const ScoreFileShape shape = ShapeOf(club.CompetitionHead.PairCount, club.SessionList);
@@ -125,7 +126,7 @@ void CompanionLists::fileOpened(Club& club) {
 }
 
 void CompanionLists::keepDamaged(const std::string& path) {
-    if (!SetAsideAndReport(path, dialogs_))
+    if (readOnly_ || !SetAsideAndReport(path, dialogs_))
         unsafeToOverwrite_.insert(path);
 }
 
@@ -147,6 +148,8 @@ void CompanionLists::fileClosed(Club& club) {
 }
 
 int CompanionLists::saveUnder(Club& club, const std::string& competitionPath) {
+    if (readOnly_)
+        return 7;
     int missing = 0;
     ErrorCode error;
     const int pairs = club.CompetitionHead.PairCount;
@@ -177,7 +180,7 @@ bool CompanionLists::writeSlams(Club& club, const std::string& competitionPath) 
 
 bool CompanionLists::saveSlams(Club& club) {
     // A competition never saved has no place for its slam file yet.
-    if (!withSlamFile_ || club.ClubFileName == "N_N" || club.ClubFilePath.empty() ||
+    if (readOnly_ || !withSlamFile_ || club.ClubFileName == "N_N" || club.ClubFilePath.empty() ||
         club.ClubFilePath == "*.dba")
         return false;
     return writeSlams(club, club.ClubFilePath);

@@ -22,6 +22,8 @@ public:
     // A command that works on one session reads only that session's schedule (0: the last
     // session); the schedule list is then never written.
     void readScheduleOfSessionOnly(int session) { scheduleSessionOnly_ = session; }
+    // A command that only reads: no file is made, mended, set aside or written.
+    void readOnly() { readOnly_ = true; }
 
     void sessionCreated(Club& club, int session) override;
     void sessionRemoved(Club& club, int session) override;
@@ -47,6 +49,7 @@ private:
     bool withScoreFile_;
     std::set<std::string> unsafeToOverwrite_;
     std::optional<int> scheduleSessionOnly_;
+    bool readOnly_ = false;
 };
 
 } // namespace velk

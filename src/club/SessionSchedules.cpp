@@ -127,8 +127,9 @@ std::vector<TZitSchemaObj> EmptySchedules(Club& club, Dialogs& dialogs) {
 } // namespace
 
 bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialogs& dialogs,
-                          std::set<std::string>* unsafeToOverwrite) {
+                          std::set<std::string>* unsafeToOverwrite, ScheduleFileWrites writes) {
     club.ScheduleListOfSession = 0;
+    const bool mayWrite = writes == ScheduleFileWrites::Allowed;
     const std::string path = SessionScheduleFilePath(competitionPath);
     if (!ScheduleFileExists(path)) {
         if (club.ClubFileName == "N_N") {
@@ -138,7 +139,7 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
         BuildTableLabels(club, dialogs);
         club.SessionScheduleList = EmptySchedules(club, dialogs);
         club.ScheduleFilePath = path;
-        return SaveSessionSchedules(club, path, dialogs);
+        return !mayWrite || SaveSessionSchedules(club, path, dialogs);
     }
 
     const auto bytes = ReadScheduleFileBytes(path);
@@ -150,7 +151,7 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
     // A damaged file keeps its bytes aside before anything is written; without a copy it is never
     // written over.
     const auto keepDamaged = [&] {
-        if (SetAsideAndReport(path, dialogs))
+        if (mayWrite && SetAsideAndReport(path, dialogs))
             return true;
         if (unsafeToOverwrite)
             unsafeToOverwrite->insert(path);
@@ -174,7 +175,7 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
                   ErrorMessage::DataFileFault);
 
     const bool damaged = !parsed.RejectedHeads.empty() || parsed.ShortFromSession > 0;
-    const bool mayRewrite = !damaged || keepDamaged();
+    const bool mayRewrite = (!damaged || keepDamaged()) && mayWrite;
 
     std::vector<TZitSchemaObj> list;
     for (int z = 1; z <= club.SessionCount(); ++z) {
@@ -195,7 +196,7 @@ bool LoadSessionSchedules(Club& club, const std::string& competitionPath, Dialog
 }
 
 bool LoadScheduleOfSession(Club& club, const std::string& competitionPath, int session, Dialogs& dialogs,
-                           std::set<std::string>* unsafeToOverwrite) {
+                           std::set<std::string>* unsafeToOverwrite, ScheduleFileWrites writes) {
     const std::string path = SessionScheduleFilePath(competitionPath);
     const int sessionCount = club.SessionCount();
     auto parsed = session >= 1 && session <= sessionCount && ScheduleFileExists(path)
@@ -218,7 +219,7 @@ bool LoadScheduleOfSession(Club& club, const std::string& competitionPath, int s
         return true;
     }
     // Anything out of the ordinary is read, reported and mended as with every session.
-    return LoadSessionSchedules(club, competitionPath, dialogs, unsafeToOverwrite);
+    return LoadSessionSchedules(club, competitionPath, dialogs, unsafeToOverwrite, writes);
 }
 
 bool SaveSessionSchedules(Club& club, const std::string& path, Dialogs& dialogs) {

@@ -130,6 +130,28 @@ std::vector<std::string> SessionDialogModel::items(int field) {
     return out;
 }
 
+bool SessionDialogModel::setDateText(const std::string& typed) {
+    const std::string_view trimmed = Trim(typed);
+    const auto lastDash = trimmed.rfind('-');
+    // The picker shows four-digit years; with the year always given, "today" plays no part.
+    const auto parsed = lastDash != std::string_view::npos && trimmed.size() - lastDash == 5
+                            ? ParseDate(trimmed, DateTime{})
+                            : std::nullopt;
+    ErrorCode scratch;
+    if (!parsed) {
+        ShowFileError(dialogs_, scratch, "Speeldatum " + typed, FileError::InvalidDate, Hint::CorrectInput);
+        return false;
+    }
+    if (parsed->year > latestYear()) {
+        ShowFileError(dialogs_, scratch,
+                      "Speeldatum " + typed + " na " + SessionDateText(31, 12, latestYear()),
+                      FileError::NotAllowed, Hint::CorrectInput);
+        return false;
+    }
+    date = FormatDate(*parsed);
+    return true;
+}
+
 void SessionDialogModel::fillBoxes() {
     const TZitCalcObj& s = club_.SessionHead;
     text[BoardsField] = std::to_string(s.BoardCount);

@@ -73,6 +73,10 @@ public:
     // Latest date the picker allows: 31-12 of the year after the season year.
     int latestYear() const { return club_.SeasonYear + 1; }
     void setDate(int day, int month, int year) { date = SessionDateText(day, month, year); }
+    // A date typed as text (the command line), held to what the picker allows: a day that exists,
+    // day-month-year with a four-digit year, not after 31-12 of latestYear(). Stored as the picker
+    // stores it ("05-01-2027"); false, with the message, otherwise.
+    bool setDateText(const std::string& typed);
 
     // The user typed in the session box: back to choosing.
     void sessionBoxEdited();

@@ -317,11 +317,14 @@ bool ScoreEntry::storeScore(const EntryRow& row, bool eastWest, const std::strin
     TScoreObj& own = record(row.Board, row.PairRow);
     if (contractsUsed() && !own.Contract.get().empty() && dialogs_.askYesNo("Het Contract ook wijzigen?"))
         own.Contract.set("  ?");
+    // A turned table stays turned: its cell already shows the turned score, so the typed score
+    // is taken as it stands.
+    const auto turned = static_cast<std::uint8_t>(own.Flags & ScoreFlag::Turned);
     own.Score = typed.Code == '@' ? 0 : typed.Score;
     own.Code = typed.Code == '@' ? std::uint8_t{ScoreCode::None} : CodeOf(typed.Code);
     own.Direction = eastWest ? 1 : 0;
     const std::uint8_t seat = eastWest ? std::uint8_t{ScoreFlag::EastWest} : std::uint8_t{0};
-    own.Flags = static_cast<std::uint8_t>(typed.Flags | plausible.Flags | seat);
+    own.Flags = static_cast<std::uint8_t>(typed.Flags | plausible.Flags | seat | turned);
     // A typed East-West score stands on its own: that is what "Wijzig OW" is for.
     if (!eastWest)
         complement(own, row.Board, row.OpponentRow);
@@ -347,6 +350,11 @@ bool ScoreEntry::storeContract(const EntryRow& row, bool eastWest, const std::st
     const std::string upper = scoring::UpperTrimmed(contract);
     // "=" and "?" keep the score as it was typed in the score column.
     const bool keepScore = !upper.empty() && (upper[0] == '=' || upper[0] == '?');
+    // A contract computes the declarer's score before the turn; a turned table stays turned.
+    const bool turned = (own.Flags & ScoreFlag::Turned) != 0;
+    TScoreObj& opponent = record(row.Board, row.OpponentRow);
+    if (turned && keepScore)
+        std::swap(own.Score, opponent.Score);
     own.Contract.set(c.Contract);
     own.Result.set(scoring::UpperTrimmed(result));
     if (!keepScore)
@@ -354,11 +362,15 @@ bool ScoreEntry::storeContract(const EntryRow& row, bool eastWest, const std::st
     own.Code = c.Code == '@' ? std::uint8_t{ScoreCode::None} : CodeOf(c.Code);
     own.Direction = eastWest ? 1 : 0;
     own.Flags = eastWest ? std::uint8_t{ScoreFlag::EastWest} : std::uint8_t{0};
-    TScoreObj& opponent = record(row.Board, row.OpponentRow);
     // One contract per table: the declarer's record holds it.
     opponent.Contract.set("");
     opponent.Result.set("");
     complement(own, row.Board, row.OpponentRow);
+    if (turned) {
+        std::swap(own.Score, opponent.Score);
+        own.Flags |= ScoreFlag::Turned;
+        opponent.Flags |= ScoreFlag::Turned;
+    }
     lastError = 0;
     dirty = true;
     moveFocusOn();
@@ -617,6 +629,11 @@ bool ScoreEntry::saveAll(bool ask) {
     if (records_ == nullptr)
         return true;
     if (ask && !dialogs_.askYesNo("Ingevoerde scores bewaren ?")) {
+        // Nee must not throw an evening away unawares: say which boards go, Nee keeps them here.
+        const std::string lost = unsavedBoardsText();
+        if (!lost.empty() && !dialogs_.askYesNoDefaultNo("Niet bewaarde scores: " + lost +
+                                                         "\rDeze gaan verloren, toch sluiten ?"))
+            return false;
         discard();
         return true;
     }
@@ -633,6 +650,29 @@ bool ScoreEntry::mayClose() {
         return false;
     discard();
     return true;
+}
+
+std::string ScoreEntry::unsavedBoardsText() const {
+    if (records_ == nullptr || saved_.size() != records_->size())
+        return {};
+    std::string text;
+    for (int g = 1; g <= club_.CompetitionHead.GroupCount; ++g) {
+        std::string boards;
+        for (int b = 1; b <= club_.SessionHead.BoardCount; ++b) {
+            bool changed = false;
+            for (int p = 1; p <= club_.PairsPerGroup && !changed; ++p) {
+                const auto i = static_cast<std::size_t>(
+                    ScoreRecordIndex(g, b, p, club_.SessionHead.BoardCount, club_.PairsPerGroup));
+                changed = i < saved_.size() && saved_[i] != (*records_)[i];
+            }
+            if (changed)
+                boards += (boards.empty() ? "" : ", ") + std::to_string(boardNumber(b));
+        }
+        if (!boards.empty())
+            text +=
+                (text.empty() ? "groep " : "; groep ") + std::string(1, GroupLetter(g)) + " spel " + boards;
+    }
+    return text;
 }
 
 void ScoreEntry::discard() {
@@ -656,8 +696,9 @@ bool ScoreEntry::countList() {
 bool ScoreEntry::saveScoreFile() {
     if (club_.ScoreFilePath.empty())
         return refuse(kSaveFailed);
-    if (!WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount,
-                        !savedSinceOpen_, dialogs_, club_.ErrorCode))
+    // Every save keeps the file it replaces: the backup is always the file before the last save.
+    if (!WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount, true,
+                        dialogs_, club_.ErrorCode))
         return refuse(kSaveFailed);
     savedSinceOpen_ = true;
     if (records_ != nullptr)

@@ -154,12 +154,15 @@ public:
     // "Bewaar": stores the group, counts its unplayed boards, detects the sit-out pair and writes
     // the score file. With `ask` the question "Scores bewaren van groep " comes first.
     bool saveGroup(bool ask);
-    // Writes the score file (a backup of the previous one on the first save after opening).
+    // Writes the score file; the file it replaces becomes the backup (".~sc").
     bool saveScoreFile();
     // "OK": with `ask` the question "Ingevoerde scores bewaren ?"; Yes stores every group as
-    // "Bewaar" does and writes the file, No throws the unsaved changes away. True when the form
-    // may close.
+    // "Bewaar" does and writes the file. No names the boards whose scores would be lost and asks
+    // again (Nee the default): Ja throws them away, Nee keeps the form open with them. True when
+    // the form may close.
     bool saveAll(bool ask);
+    // "groep A spel 1, 3; groep B spel 2": the boards with changes not yet saved, empty for none.
+    std::string unsavedBoardsText() const;
     // Closing otherwise: with unsaved changes asks "Score-Bestand nog redden\r gebruik dan <Ok>"
     // (Yes keeps the form open); the form closes having thrown the unsaved changes away.
     bool mayClose();

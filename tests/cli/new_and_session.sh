@@ -27,6 +27,22 @@ fi
 grep -q "Aantal Spellen per spelgroep foutief: 4" err.txt || fail "message: $(cat err.txt)"
 cmp -s before.dba club2026_1.dba || fail "a refused session changed the file"
 
+# The date as the dialog's picker gives it: a day that exists, a four-digit year, not after the
+# end of next year; refused with its message and the file untouched, else stored as dd-mm-yyyy.
+next=$(( $(date +%Y) + 1 ))
+for d in "31-02-$next:Speeldatum 31-02-$next is geen geldige datum" "0501:Speeldatum 0501 is geen geldige datum" \
+  "5-1-26:Speeldatum 5-1-26 is geen geldige datum" \
+  "5-1-$((next + 1)):Speeldatum 5-1-$((next + 1)) na 31-12-$next niet toegestaan"; do
+  if "$cli" session club2026_1.dba set --session 1 --date "${d%%:*}" 2>err.txt >/dev/null; then
+    fail "date ${d%%:*} accepted"
+  fi
+  [ "$(head -1 err.txt)" = "${d#*:}" ] || fail "date ${d%%:*}: $(cat err.txt)"
+  cmp -s before.dba club2026_1.dba || fail "a refused date changed the file"
+done
+"$cli" session club2026_1.dba set --session 1 --date "5-1-$next" >out.txt 2>err.txt || fail "date: $(cat err.txt)"
+grep -q " datum=05-01-$next " out.txt || fail "date stored as: $(cat out.txt)"
+"$cli" session club2026_1.dba show --session 1 | grep -q " datum=05-01-$next " || fail "date on file"
+
 # A second session with its own parameters and active pairs.
 "$cli" session club2026_1.dba new --boards 27 --rounds 9 --boardgroups 9 --length 3 --date 15-12-2026 \
   --active A=12/6,B=10/5 >out.txt 2>err.txt || fail "session new: $(cat err.txt)"

@@ -27,6 +27,31 @@ for _ in $(seq 50); do [ -f bin/args ] && break; sleep 0.1; done
 [ "$(cat bin/args)" = "--writer d/MPPaarB3.htm" ] || fail "soffice got: $(cat bin/args 2>/dev/null)"
 cmp -s d/MPPaarB3.htm cli/MPPaarB3.htm || fail "the handed page differs from the pages command's"
 
+# A word processor that stays open: the command's output piped on ends at once, since the word
+# processor gets none of our standard channels, and it runs in a session of its own.
+mkdir slow
+cat >slow/soffice <<'SH'
+#!/bin/sh
+d=$(dirname "$0")
+fds="$(readlink /proc/$$/fd/0) $(readlink /proc/$$/fd/1) $(readlink /proc/$$/fd/2)"
+session=$(cut -d' ' -f6 /proc/$$/stat)
+echo "$$ $session $fds" >"$d/seen.tmp" && mv "$d/seen.tmp" "$d/seen"
+exec sleep 60
+SH
+chmod +x slow/soffice
+started=$(date +%s)
+status=0
+PATH="$PWD/slow:$PATH" timeout 20 sh -c "\"$cli\" report $f --kind 32 --groups B --range 3 --yes | cat >piped.txt" \
+  2>err.txt || status=$?
+took=$(( $(date +%s) - started ))
+for _ in $(seq 50); do [ -f slow/seen ] && break; sleep 0.1; done
+read -r pid session in out errors <slow/seen || fail "the word processor was not started"
+kill "$pid" 2>/dev/null || true
+[ "$status" -eq 0 ] || fail "report 32 piped: status $status $(cat err.txt)"
+[ "$took" -lt 10 ] || fail "the pipe waited for the word processor"
+[ "$in $out $errors" = "/dev/null /dev/null /dev/null" ] || fail "the word processor got: $in $out $errors"
+[ "$session" = "$pid" ] || fail "the word processor is not in a session of its own"
+
 # No word processor and no desktop: both programs missing from an empty PATH.
 mkdir empty
 rm d/MPPaarB3.htm

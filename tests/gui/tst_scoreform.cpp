@@ -100,6 +100,9 @@ private slots:
     void perTableTheRowsAreTheBoardsOfTheRound();
     void aForgottenTableStaysMissingAfterSavingAndComputing();
     void wholeMatchPointsAreRounded();
+    void enterOnATurnedTableKeepsItTurned();
+    void okAnsweredNeeNamesTheScoresThatWouldBeLost();
+    void theBackupIsTheFileBeforeTheLastSave();
 
 private:
     // Opens the competition of `folder` in `window` and the score entry per board on it.
@@ -619,6 +622,174 @@ void TestScoreForm::wholeMatchPointsAreRounded() {
     QCOMPARE(mp("MPOW", against(pairs[2])), QStringLiteral("     2"));
     dialogs.answerNo();
     CloseForm(window, form);
+}
+
+namespace {
+// The 17 bytes of a score record: no contract or result, `score`, the seat, code 'N', `flags`.
+std::vector<char> BridgeRecord(int score, bool eastWest, int flags) {
+    std::vector<char> bytes(17, 0);
+    bytes[12] = char(score & 0xff);
+    bytes[13] = char((score >> 8) & 0xff);
+    bytes[14] = char(eastWest ? 1 : 0);
+    bytes[15] = char('N' - 64);
+    bytes[16] = char(flags);
+    return bytes;
+}
+
+std::vector<char> RecordOnDisk(const std::vector<char>& file, int group, int board, int pair) {
+    const auto at = 4 + 17 * static_cast<std::size_t>(
+                                 velk::ScoreRecordIndex(group, board, pair, kBoards, kPairsPerGroup));
+    if (file.size() < at + 17)
+        return {};
+    return {file.begin() + std::ptrdiff_t(at), file.begin() + std::ptrdiff_t(at + 17)};
+}
+} // namespace
+
+void TestScoreForm::enterOnATurnedTableKeepsItTurned() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openTenBoards(window, dialogs);
+    QVERIFY(form);
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1);
+    const int opponent = velk::OpponentRow(window.club(), 1, 1, pairs[0]);
+    TypeCell(QStringLiteral("420"));
+    Key(Qt::Key_Up);
+    Key(Qt::Key_D, Qt::ControlModifier);
+    Key(Qt::Key_Return);
+    QCOMPARE(Cell(form, "ScoreEditNZ", pairs[0]), QStringLiteral("-420"));
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ScoreEditNZ%1").arg(pairs[0]));
+    // Enter on the turned score takes it as it stands: the table stays turned.
+    Key(Qt::Key_Return);
+    QCOMPARE(Cell(form, "ScoreEditNZ", pairs[0]), QStringLiteral("-420"));
+    QCOMPARE(Cell(form, "ScoreEditOW", opponent), QStringLiteral(" 420"));
+    QCOMPARE(form->entry().record(1, pairs[0]).Flags, std::uint8_t{velk::ScoreFlag::Turned});
+    QCOMPARE(form->entry().record(1, opponent).Flags,
+             std::uint8_t{velk::ScoreFlag::Turned | velk::ScoreFlag::EastWest});
+    // A score typed over it is the turned side's score too.
+    Key(Qt::Key_Up);
+    TypeCell(QStringLiteral("-450"));
+    QCOMPARE(Cell(form, "ScoreEditOW", opponent), QStringLiteral(" 450"));
+
+    // A contract entered again on a turned table: its score goes to the other side, as Draai put it.
+    const int second = pairs[1];
+    const int secondOpponent = velk::OpponentRow(window.club(), 1, 1, second);
+    dialogs.answerYes();
+    Key(Qt::Key_F5);
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ContrEditNZ%1").arg(second));
+    TypeCell(QStringLiteral("3SA+1"));
+    QCOMPARE(Cell(form, "ScoreEditNZ", second), QStringLiteral(" 430"));
+    Key(Qt::Key_Up);
+    Key(Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(velk::test::Child<QLabel>(form, "PromptTxt")->text(),
+             QStringLiteral("Selecteer DraaiBod en druk Enter"));
+    Key(Qt::Key_Return);
+    QCOMPARE(Cell(form, "ScoreEditNZ", second), QStringLiteral("-430"));
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ContrEditNZ%1").arg(second));
+    Key(Qt::Key_Return);
+    QCOMPARE(Cell(form, "ScoreEditNZ", second), QStringLiteral("-430"));
+    QCOMPARE(Cell(form, "ScoreEditOW", secondOpponent), QStringLiteral(" 430"));
+
+    dialogs.answerYes();
+    AltKey(Qt::Key_O);
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+    const auto file = Bytes(folder_->file("club_1.sco"));
+    QVERIFY(RecordOnDisk(file, 1, 1, pairs[0]) == BridgeRecord(-450, false, velk::ScoreFlag::Turned));
+    QVERIFY(RecordOnDisk(file, 1, 1, opponent) ==
+            BridgeRecord(450, true, velk::ScoreFlag::Turned | velk::ScoreFlag::EastWest));
+    std::vector<char> declarer = BridgeRecord(-430, false, velk::ScoreFlag::Turned);
+    const char contract[] = {3, '3', 'S', 'A', 0, 0, 0, 2, '+', '1'};
+    std::copy(std::begin(contract), std::end(contract), declarer.begin());
+    QVERIFY(RecordOnDisk(file, 1, 1, second) == declarer);
+    QVERIFY(RecordOnDisk(file, 1, 1, secondOpponent) ==
+            BridgeRecord(430, true, velk::ScoreFlag::Turned | velk::ScoreFlag::EastWest));
+}
+
+void TestScoreForm::okAnsweredNeeNamesTheScoresThatWouldBeLost() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openTenBoards(window, dialogs);
+    QVERIFY(form);
+    const auto before = Bytes(folder_->file("club_1.sco"));
+    QVERIFY(!before.empty());
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1);
+    TypeCell(QStringLiteral("420"));
+    Key(Qt::Key_PageDown);
+    Key(Qt::Key_PageDown);
+    TypeCell(QStringLiteral("-50"));
+    Key(Qt::Key_F8);
+    QVERIFY(Header(form).startsWith(QStringLiteral("Groep B   Spel  3")));
+    TypeCell(QStringLiteral("110"));
+
+    // Nee to saving, then Nee to losing them: the window stays with every score in it.
+    dialogs.answerNo();
+    dialogs.answerNo();
+    AltKey(Qt::Key_O);
+    const std::string lost = "Niet bewaarde scores: groep A spel 1, 3; groep B spel 3\r"
+                             "Deze gaan verloren, toch sluiten ?";
+    QCOMPARE(dialogs.texts().back(), lost);
+    QCOMPARE(int(dialogs.messages.back().buttons), velk::Button::JaNee | velk::Button::DefaultNee);
+    QVERIFY(form->isVisible());
+    Key(Qt::Key_F7);
+    Key(Qt::Key_PageUp);
+    Key(Qt::Key_PageUp);
+    QCOMPARE(Cell(form, "ScoreEditNZ", pairs[0]), QStringLiteral(" 420"));
+    QVERIFY(Bytes(folder_->file("club_1.sco")) == before);
+
+    // Ja to losing them: the window closes, the file on disk is as it was.
+    dialogs.answerNo();
+    dialogs.answerYes();
+    AltKey(Qt::Key_O);
+    QCOMPARE(dialogs.texts().back(), lost);
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+    QVERIFY(Bytes(folder_->file("club_1.sco")) == before);
+    QCOMPARE(window.club()
+                 .SessionScoreList[0]
+                 .Records[static_cast<std::size_t>(
+                     velk::ScoreRecordIndex(1, 1, pairs[0], kBoards, kPairsPerGroup))]
+                 .Code,
+             std::uint8_t{0});
+
+    // Nothing typed since the last save: Nee closes without a second question.
+    Trigger(&window, "ScoreEntryPerBoard");
+    form = window.findChild<TScoreForm*>(QStringLiteral("ScoreForm"));
+    QVERIFY(form);
+    QApplication::setActiveWindow(form);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    const std::size_t said = dialogs.texts().size();
+    dialogs.answerNo();
+    AltKey(Qt::Key_O);
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+    QCOMPARE(dialogs.texts().size(), said + 1);
+}
+
+void TestScoreForm::theBackupIsTheFileBeforeTheLastSave() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openTenBoards(window, dialogs);
+    QVERIFY(form);
+    const std::string file = folder_->file("club_1.sco");
+    const std::string backup = folder_->file("club_1.~sc");
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1);
+    const auto recordOf = [&](const std::vector<char>& bytes, int pair) {
+        return RecordOnDisk(bytes, 1, 1, pair);
+    };
+
+    // "Bewaar", then "OK": two saves in one sitting of the window.
+    TypeCell(QStringLiteral("420"));
+    dialogs.answerYes();
+    AltKey(Qt::Key_B);
+    QCOMPARE(dialogs.texts().back(), std::string("Aantal niet gespeelde spellen :10 in Groep: A"));
+    const auto firstSave = Bytes(file);
+    QVERIFY(recordOf(firstSave, pairs[0]) == BridgeRecord(420, false, 0));
+    TypeCell(QStringLiteral("-50"));
+    dialogs.answerYes();
+    AltKey(Qt::Key_O);
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+
+    const auto secondSave = Bytes(file);
+    QVERIFY(recordOf(secondSave, pairs[1]) == BridgeRecord(-50, false, 0));
+    // The backup is the file as the first save left it, to go back one save.
+    QVERIFY(Bytes(backup) == firstSave);
 }
 
 QTEST_MAIN(TestScoreForm)

@@ -538,10 +538,13 @@ TEST_F(EntryFixture, ClosingWithoutSavingAsksAndThrowsTheChangesAway) {
     EXPECT_EQ(rec(1, 5), TScoreObj{});
     EXPECT_EQ(dialogs.texts(), (std::vector<std::string>{"Score-Bestand nog redden\r gebruik dan <Ok>",
                                                          "Score-Bestand nog redden\r gebruik dan <Ok>"}));
-    // "OK" answered No closes without saving too.
+    // "OK" answered No closes without saving too, once the user agreed to lose the board.
     ASSERT_TRUE(entry.acceptScore(0, "420"));
     dialogs.answerNo();
+    dialogs.answerYes();
     EXPECT_TRUE(entry.saveAll(true));
+    EXPECT_EQ(dialogs.texts().back(),
+              "Niet bewaarde scores: groep A spel 1\rDeze gaan verloren, toch sluiten ?");
     EXPECT_EQ(rec(1, 1), TScoreObj{});
     EXPECT_FALSE(entry.savedSinceOpen());
 }

@@ -77,8 +77,8 @@ bool WriteScoreFileSession(const std::string& scorePath, const ScoreFileShape& s
 // The bytes of a score file: each block's head and exactly PairCount x BoardsInList + 1 records.
 std::vector<std::uint8_t> SerializeScoreFile(const std::vector<TZitScoreObj>& blocks, int pairCount);
 
-// Writes the score file; with `makeBackup` (the first save after the form opened) the previous file
-// is kept under ".~sc". A failure is reported and leaves the previous file as it was.
+// Writes the score file; with `makeBackup` the previous file is kept under ".~sc". A failure is
+// reported and leaves the previous file as it was.
 bool WriteScoreFile(const std::string& scorePath, const std::vector<TZitScoreObj>& blocks, int pairCount,
                     bool makeBackup, Dialogs& dialogs, ErrorCode& errorCode);
 
