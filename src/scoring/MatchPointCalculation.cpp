@@ -193,8 +193,6 @@ void MatchPointCalculation::compare(int group, int board, BoardComparison& out) 
             }
             case RecordClass::FixedPercentage:
             case RecordClass::FixedPoints:
-                ++c.FixedCount;
-                break;
             case RecordClass::None:
                 break;
             }
@@ -278,7 +276,6 @@ int MatchPointCalculation::finishOther(const TScoreObj& r, RecordClass cls, cons
     context.own = cls == RecordClass::Fragment
                       ? c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)]
                       : c.NormalCount;
-    context.total = c.TotalCount();
     return FinishValue(v, context);
 }
 
@@ -332,7 +329,6 @@ bool MatchPointCalculation::ComputeBoards(int group, int firstBoard, int lastBoa
             const int raws = 2 * std::max(comparison.normal[0].size(), comparison.normal[1].size());
             for (std::size_t side = 0; side < 2; ++side) {
                 context.own = comparison.counts[side].NormalCount;
-                context.total = comparison.counts[side].TotalCount();
                 comparison.finished[side].resize(static_cast<std::size_t>(raws));
                 FinishComparedRun(context, raws, comparison.finished[side].data());
             }

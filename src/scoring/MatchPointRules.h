@@ -66,12 +66,11 @@ inline int ComparisonSide(std::uint8_t flags) {
 inline constexpr std::array<int, 3> Frag2 = {55, 60, 65};
 inline constexpr std::array<int, 5> Frag3 = {50, 55, 60, 65, 70};
 
-// Results of one side of a board, by class.
+// Compared results of one side of a board, by class. The side's results as a whole are the tables
+// in play, top / 2 + 1, whatever was typed or coded.
 struct SideCounts {
     int NormalCount = 0;
-    int FixedCount = 0;
     std::array<int, 3> FragCount{}; // 'F', 'G', 'H'
-    int TotalCount() const { return NormalCount + FixedCount + FragCount[0] + FragCount[1] + FragCount[2]; }
 };
 
 // A working value while a board is computed. A fixed result is kept apart from a compared one
@@ -93,8 +92,7 @@ struct FinishContext {
     int scoringMode = 0;
     int neubergMode = 0;
     int top = 0;
-    int own = 0;   // results compared with this one, itself included
-    int total = 0; // the results counted on the side; the finish takes the tables in play (top / 2 + 1)
+    int own = 0; // results compared with this one, itself included
 };
 
 // Hundredths to tenths, rounding towards the average with Neuberg on.

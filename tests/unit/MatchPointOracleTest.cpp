@@ -69,8 +69,6 @@ public:
                     normals[static_cast<std::size_t>(ComparisonSide(r.Flags))].push_back(r.Score);
                 } else if (cls == RecordClass::Fragment && mode == ModePairs) {
                     ++c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)];
-                } else if (cls == RecordClass::FixedPercentage || cls == RecordClass::FixedPoints) {
-                    ++c.FixedCount;
                 }
             }
         for (int k = 1; k <= s_.groupPairs(group); ++k) {
@@ -109,8 +107,7 @@ public:
             FinishContext context{mode, s_.NeubergMode, out.top,
                                   cls == RecordClass::Fragment
                                       ? c.FragCount[static_cast<std::size_t>(r.Code - ScoreCode::Fragment1)]
-                                      : c.NormalCount,
-                                  c.TotalCount()};
+                                      : c.NormalCount};
             out.slots[static_cast<std::size_t>(k)][static_cast<std::size_t>(countingSide)] =
                 FinishValue(v, context);
         }

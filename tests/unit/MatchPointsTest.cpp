@@ -81,7 +81,7 @@ TEST(MatchPointRules, PublishedNeubergExample) {
     // 10 results where 11 were expected, top 20: raw scores 18, 16, ... 0 among the ten.
     const int expected[] = {199, 177, 155, 133, 111, 89, 67, 45, 23, 1};
     for (int i = 0; i < 10; ++i) {
-        FinishContext c{0, NeubergOneDecimal, 20, 10, 11};
+        FinishContext c{0, NeubergOneDecimal, 20, 10};
         EXPECT_EQ(FinishValue(WorkingValue::Compared(18 - 2 * i), c), expected[i]) << i;
     }
 }
@@ -89,32 +89,32 @@ TEST(MatchPointRules, PublishedNeubergExample) {
 TEST(MatchPointRules, FewResultsWithNeuberg) {
     // Where results are missing, one result: 60 % of the top; two: 55, 60, 65 %; three with more
     // than six missing: 50..70 %.
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 10, 1, 1}), 60);
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 6, 2, 2}), 33);
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(2), {0, NeubergOneDecimal, 6, 2, 2}), 39);
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(4), {0, NeubergOneDecimal, 22, 3, 12}), 154);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 10, 1}), 60);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 6, 2}), 33);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(2), {0, NeubergOneDecimal, 6, 2}), 39);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(4), {0, NeubergOneDecimal, 22, 3}), 154);
     // A raw score beyond the table (turned records) stays within it.
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(7), {0, NeubergOneDecimal, 6, 2, 2}), 39);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(7), {0, NeubergOneDecimal, 6, 2}), 39);
     // Two results of a board played at two tables miss nothing: they keep 0.0 and 2.0 of 2.
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 2, 2, 2}), 0);
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(2), {0, NeubergOneDecimal, 2, 2, 2}), 20);
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(7), {0, NeubergOneDecimal, 2, 2, 2}), 20);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(0), {0, NeubergOneDecimal, 2, 2}), 0);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(2), {0, NeubergOneDecimal, 2, 2}), 20);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(7), {0, NeubergOneDecimal, 2, 2}), 20);
 }
 
 TEST(MatchPointRules, OtherResultsCountAsTiesWithoutNeuberg) {
     // Five compared results and one fixed on the side, top 10: each of the others adds a tie.
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(8), {0, NeubergOff, 10, 5, 6}), 90);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(8), {0, NeubergOff, 10, 5}), 90);
     // The side cannot have more results than its top allows (top 8 means 5).
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(8), {0, NeubergOff, 8, 5, 6}), 80);
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(8), {0, NeubergOneDecimal, 8, 5, 6}), 80);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(8), {0, NeubergOff, 8, 5}), 80);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(8), {0, NeubergOneDecimal, 8, 5}), 80);
 }
 
 TEST(MatchPointRules, FixedValuesKeepTheirSize) {
     // 100 % of a top of 150 is 150.0, beyond what a 13-bit tag could hold.
-    EXPECT_EQ(FinishValue(WorkingValue::Fixed(100 * 150), {0, NeubergOff, 150, 0, 0}), 1500);
-    EXPECT_EQ(FinishValue(WorkingValue::Fixed(-300), {0, NeubergOff, 10, 0, 0}), -30);
+    EXPECT_EQ(FinishValue(WorkingValue::Fixed(100 * 150), {0, NeubergOff, 150, 0}), 1500);
+    EXPECT_EQ(FinishValue(WorkingValue::Fixed(-300), {0, NeubergOff, 10, 0}), -30);
     // Butler values are stored unchanged.
-    EXPECT_EQ(FinishValue(WorkingValue::Compared(-70), {1, NeubergOneDecimal, 10, 3, 4}), -70);
+    EXPECT_EQ(FinishValue(WorkingValue::Compared(-70), {1, NeubergOneDecimal, 10, 3}), -70);
 }
 
 TEST(MatchPointRules, ARunOfRawScoresIsFinishedAsEachOneAlone) {
@@ -122,27 +122,24 @@ TEST(MatchPointRules, ARunOfRawScoresIsFinishedAsEachOneAlone) {
     for (const int mode : {ModePairs, ModeIndividual, ModeCrossImp})
         for (const int neuberg : {NeubergOff, NeubergNoDecimals, NeubergOneDecimal})
             for (int own = 0; own <= 40; ++own)
-                for (const int extra : {0, 1, 5, 9, 300})
-                    for (const int top : {2 * own - 2, 2 * own + 8, 510}) {
-                        FinishContext c;
-                        c.scoringMode = mode;
-                        c.neubergMode = neuberg;
-                        c.own = own;
-                        c.total = own + extra;
-                        c.top = std::max(top, 0);
-                        const int count = 2 * own + 3;
-                        std::vector<int> run(static_cast<std::size_t>(count));
-                        FinishComparedRun(c, count, run.data());
-                        for (int v = 0; v < count; ++v)
-                            ASSERT_EQ(run[static_cast<std::size_t>(v)], FinishCompared(v, c))
-                                << mode << " " << neuberg << " " << own << " " << extra << " " << top << " "
-                                << v;
-                    }
+                for (const int top : {2 * own - 2, 2 * own + 8, 510}) {
+                    FinishContext c;
+                    c.scoringMode = mode;
+                    c.neubergMode = neuberg;
+                    c.own = own;
+                    c.top = std::max(top, 0);
+                    const int count = 2 * own + 3;
+                    std::vector<int> run(static_cast<std::size_t>(count));
+                    FinishComparedRun(c, count, run.data());
+                    for (int v = 0; v < count; ++v)
+                        ASSERT_EQ(run[static_cast<std::size_t>(v)], FinishCompared(v, c))
+                            << mode << " " << neuberg << " " << own << " " << top << " " << v;
+                }
     // The largest session: 256 results a side on a top of 510.
     FinishContext c;
     c.scoringMode = ModePairs;
     c.neubergMode = NeubergOneDecimal;
-    c.own = c.total = 256;
+    c.own = 256;
     c.top = 510;
     std::vector<int> run(512);
     FinishComparedRun(c, 512, run.data());
