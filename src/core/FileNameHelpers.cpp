@@ -38,6 +38,17 @@ std::string_view BackupExtension(int kind) {
     }
 }
 
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec))
+        return true;
+    const auto normal = [](const std::string& path) {
+        std::error_code absoluteError;
+        return std::filesystem::absolute(path, absoluteError).lexically_normal();
+    };
+    return normal(a) == normal(b);
+}
+
 void BackupFile(const std::string& path, int kind, ErrorCode& errorCode) {
     namespace fs = std::filesystem;
     std::error_code ec;

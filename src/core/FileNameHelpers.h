@@ -28,6 +28,10 @@ enum : int { Competition = 1, Cf = 2, Ca = 3, Score = 4, Schedule = 5 };
 // 4 ".~sc" (scores), 5 ".~sm" (schedules); empty for any other kind.
 std::string_view BackupExtension(int kind);
 
+// Whether two paths name the same file: the same file on disk (a link or another spelling of it),
+// or, for a file not there yet, the same path once made absolute.
+bool SameFile(const std::string& a, const std::string& b);
+
 // When `path` exists, renames it to the same name with the backup extension of `kind`, replacing
 // an older backup. A failed rename reports error 1.
 void BackupFile(const std::string& path, int kind, ErrorCode& errorCode);

@@ -106,6 +106,31 @@ std::string Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        const std::size_t start = i;
+        const char32_t cp = NextCodePoint(bytes, i);
+        if (lead < 0x80)
+            continue;
+        // NextCodePoint moves a malformed sequence on by its first byte alone.
+        const std::size_t length = i - start;
+        const bool fits = (length == 2 && cp >= 0x80) || (length == 3 && cp >= 0x800) ||
+                          (length == 4 && cp >= 0x10000 && cp <= 0x10FFFF);
+        if (!fits || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+    }
+    return true;
+}
+
+std::string TextFileToUtf8(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (IsValidUtf8(bytes))
+        return std::string(bytes.substr(bytes.starts_with(kByteOrderMark) ? kByteOrderMark.size() : 0));
+    return Cp1252ToUtf8(bytes);
+}
+
 std::size_t Utf8Length(std::string_view utf8) {
     std::size_t n = 0;
     std::size_t i = 0;

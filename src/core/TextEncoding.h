@@ -14,6 +14,13 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // yields U+FFFD and one byte.
 char32_t NextCodePoint(std::string_view utf8, std::size_t& i);
 
+// Whether `bytes` are UTF-8 throughout: no malformed or overlong sequence, no surrogate.
+bool IsValidUtf8(std::string_view bytes);
+
+// The text of a file that may be either: UTF-8 when the bytes are valid UTF-8 (a byte-order mark
+// dropped), else Windows-1252.
+std::string TextFileToUtf8(std::string_view bytes);
+
 // Number of characters (code points) in a UTF-8 text.
 std::size_t Utf8Length(std::string_view utf8);
 

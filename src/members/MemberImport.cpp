@@ -1,5 +1,6 @@
 #include "members/MemberImport.h"
 
+#include "core/TextEncoding.h"
 #include "members/MemberFields.h"
 
 #include <array>
@@ -110,7 +111,11 @@ bool MembersFromLedenTable(const AccessTable& table, std::vector<TKXLedenOBJ>& o
     return true;
 }
 
-bool MembersFromCsv(std::string_view text, std::vector<TKXLedenOBJ>& out, std::string& heading) {
+bool MembersFromCsv(std::string_view bytes, std::vector<TKXLedenOBJ>& out, std::string& heading) {
+    // The other program writes its exports in the Windows code page; a file saved again by an
+    // editor may well be UTF-8.
+    const std::string decoded = TextFileToUtf8(bytes);
+    const std::string_view text = decoded;
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start <= text.size()) {

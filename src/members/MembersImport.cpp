@@ -1,6 +1,7 @@
 #include "members/MembersImport.h"
 
 #include "core/DateHelpers.h"
+#include "core/FileNameHelpers.h"
 #include "core/SafeSave.h"
 #include "core/files/MembersFile.h"
 #include "members/MemberImport.h"
@@ -8,6 +9,10 @@
 #include <filesystem>
 
 namespace velk {
+
+std::string ImportedFileKeptText(const std::string& path) {
+    return "Bestand " + path + " is het ingelezen Kaartix bestand;\rhet wordt niet overschreven.";
+}
 
 bool MembersImport::failed(const std::string& path) {
     ready_ = false;
@@ -28,6 +33,7 @@ bool MembersImport::takeDatabase(const std::string& path, AccessRead status, Acc
     table_ = std::move(table);
     members_ = std::move(members);
     heading_ = "Ledentabel ";
+    source_ = path;
     ready_ = true;
     dialogs_.information("Inlezen Membersfile: " + path + "  " + TodayText(clock_) + " gelukt");
     return true;
@@ -44,6 +50,7 @@ bool MembersImport::takeExport(const std::string& path, const std::string& text)
     table_ = {};
     members_ = std::move(members);
     heading_ = heading;
+    source_ = path;
     ready_ = true;
     dialogs_.information(" Inlezen KXLedenTabel: " + path + "  " + TodayText(clock_) + " gelukt");
     return true;
@@ -55,6 +62,12 @@ bool MembersImport::copyTo(const std::string& membersPath) {
     const std::string list = MembersTextList(members_);
     const std::string listPath =
         (std::filesystem::path(membersPath).parent_path() / kMembersTextList).string();
+    for (const std::string& target : {membersPath, listPath})
+        if (SameFile(target, source_)) {
+            dialogs_.error(ImportedFileKeptText(source_));
+            dialogs_.information("Wegschrijven van" + membersPath + " niet gelukt");
+            return false;
+        }
     const bool saved =
         WriteMembersFile(membersPath, members_) &&
         SaveFileAtomically(listPath, {reinterpret_cast<const std::uint8_t*>(list.data()), list.size()},

@@ -13,6 +13,10 @@ namespace velk {
 // The text list written beside an imported members file.
 inline constexpr const char* kMembersTextList = "KXLeden07.txt";
 
+// "Bestand <path> is het ingelezen Kaartix bestand;\rhet wordt niet overschreven.": a members file
+// is never written over the database or export its members came from.
+std::string ImportedFileKeptText(const std::string& path);
+
 // Taking the other program's members over: a "Leden" table or a members export is read and shown,
 // then copied into a members file and its text list.
 class MembersImport {
@@ -29,7 +33,8 @@ public:
     const std::string& heading() const { return heading_; }
     bool ready() const { return ready_; }
 
-    // "Kopieer Leden": the members file at `membersPath` and the text list beside it.
+    // "Kopieer Leden": the members file at `membersPath` and the text list beside it. The file
+    // read from is never written over.
     bool copyTo(const std::string& membersPath);
 
 private:
@@ -40,6 +45,7 @@ private:
     AccessTable table_;
     std::vector<TKXLedenOBJ> members_;
     std::string heading_;
+    std::string source_; // the database or export read
     bool ready_ = false;
 };
 

@@ -1,9 +1,11 @@
 #include "members/MembersRegister.h"
 
+#include "core/FileNameHelpers.h"
 #include "core/PathText.h"
 #include "core/TextEncoding.h"
 #include "core/files/MembersFile.h"
 #include "members/MemberFields.h"
+#include "members/MembersImport.h"
 
 #include <filesystem>
 
@@ -61,10 +63,11 @@ bool MembersRegister::open(const std::string& path) {
 }
 
 void MembersRegister::adopt(std::vector<TKXLedenOBJ> members, MembersSource source,
-                            const std::string& fileName) {
+                            const std::string& fileName, const std::string& importedFrom) {
     Members = std::move(members);
     Used.assign(Members.size(), false);
     fileName_ = fileName;
+    importedFrom_ = importedFrom;
     open_ = true;
     modified_ = true;
     notSortedByName_ = false;
@@ -82,6 +85,8 @@ bool MembersRegister::writeTo(const std::string& path) {
     bool saved = false;
     if (unreadFiles_.count(key))
         dialogs_.error("Ledenbestand " + path + " is niet volledig ingelezen;\rhet wordt niet overschreven.");
+    else if (!importedFrom_.empty() && SameFile(path, importedFrom_))
+        dialogs_.error(ImportedFileKeptText(importedFrom_));
     else
         saved = WriteMembersFile(path, Members);
     dialogs_.information("Wegschrijven van Ledenbestand: " + path + (saved ? " gelukt" : " Niet gelukt"));

@@ -43,8 +43,10 @@ public:
     // Reads a members file. A failed read leaves the register as it was and the file on disk
     // untouched; that file is never saved over afterwards.
     bool open(const std::string& path);
-    // A list from elsewhere (an import), not yet saved under any name.
-    void adopt(std::vector<TKXLedenOBJ> members, MembersSource source, const std::string& fileName);
+    // A list from elsewhere (an import), not yet saved under any name: `fileName` is the name the
+    // first save proposes. The file it was imported from (`importedFrom`) is never written over.
+    void adopt(std::vector<TKXLedenOBJ> members, MembersSource source, const std::string& fileName,
+               const std::string& importedFrom = {});
     void close();
 
     // "Bewaar ledenlijst": refuses a list not sorted by name; reports the outcome.
@@ -97,6 +99,7 @@ private:
     std::string fileName_;
     // Files that could not be read whole: the register never writes over them.
     std::set<std::string> unreadFiles_;
+    std::string importedFrom_;
 };
 
 } // namespace velk

@@ -77,6 +77,26 @@ PY
 grep -q "^ Inlezen KXLedenTabel: Leden26.csv  " err.txt || fail "csv message: $(cat err.txt)"
 "$cli" members show export.dat >show.txt
 sed -n 2p show.txt | grep -q "^2, Berg, van der, , Annemarie," || fail "csv member: $(sed -n 2p show.txt)"
+# An export in the Windows code page keeps its accents; on file they are Windows-1252 again.
+python3 - <<'PY'
+row = lambda s, f: ",".join(["Nr:1", "Naam:" + s] + [""] * 11 + ["Vn:" + f] + [""] * 10)
+open("Leden07.csv", "wb").write(("Leden 2007\r\n" + "\r\n".join(row(s, f) for s, f in
+    [("Mulder", "Renée"), ("Smit", "Zoë"), ("Çelik", "Ünal")]) + "\r\n").encode("cp1252"))
+PY
+cp Leden07.csv export-before.csv
+"$cli" members import Leden07.csv w1252.dat 2>err.txt || fail "cp1252 import: $(cat err.txt)"
+python3 - <<'PY' || fail "accents on file"
+data = open("w1252.dat", "rb").read()
+first = lambda n: data[2 + 1214 * n + 200 + 1:2 + 1214 * n + 200 + 1 + data[2 + 1214 * n + 200]]
+surname = lambda n: data[2 + 1214 * n + 2 + 1:2 + 1214 * n + 2 + 1 + data[2 + 1214 * n + 2]]
+assert data[:2] == b"\x03\x00", data[:2]
+assert first(0) == b"Ren\xe9e" and first(1) == b"Zo\xeb" and first(2) == b"\xdcnal", (first(0), first(1), first(2))
+assert surname(2) == b"\xc7elik", surname(2)
+PY
+# The export is never written over, not even when asked to with --yes.
+! "$cli" members import Leden07.csv Leden07.csv --yes 2>err.txt || fail "wrote over the export"
+grep -q "^Bestand Leden07.csv is het ingelezen Kaartix bestand;$" err.txt || fail "kept message: $(cat err.txt)"
+cmp -s Leden07.csv export-before.csv || fail "the export changed"
 echo "kop" >bad.csv && echo "a,b" >>bad.csv
 ! "$cli" members import bad.csv bad.dat 2>err.txt || fail "bad csv accepted"
 grep -q "^Bestandformaat niet correct, lees anderefile" err.txt || fail "format message"

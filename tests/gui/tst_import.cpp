@@ -19,6 +19,8 @@
 #include <QtTest>
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 
 using velk::test::Child;
@@ -144,6 +146,67 @@ private slots:
         QCOMPARE(dialogs.fileChoices.size(), 3u);
         QCOMPARE(std::filesystem::canonical(dialogs.fileChoices[2].initialPath),
                  std::filesystem::canonical(kFixtures));
+    }
+
+    void membersFromAWindowsExport() {
+        CompetitionOnDisk disk(16, 2);
+        const std::string path = disk.write("club_1.dba");
+        const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+        // The other program writes its export in the Windows code page: "Renée" with the byte E9.
+        const auto line = [](const std::string& surname, const std::string& first) {
+            return "Nr:7,Naam:" + surname +
+                   ",x,Adres:Kerkstraat 1,x,Tel:030-1234567,x,Vl:R.,x,Pc:3511 AB,x," + "Mob:,x,Vn:" + first +
+                   ",x,Pl:Utrecht,x,Em:r@x.nl,x,Sx:V,x,Gd:14-03-1948,x,Opm:";
+        };
+        const std::string csv = (folder / "Leden07.csv").string();
+        const std::string text = "Kaartix leden 2007\r\n" +
+                                 line("Mulder", "Ren\xE9"
+                                                "e") +
+                                 "\r\n" + line("Smit", "Zo\xEB") + "\r\n";
+        {
+            std::ofstream out(csv, std::ios::binary);
+            out << text;
+        }
+        const std::string proposed = (folder / "Ledenclub_1.dat").string();
+
+        ScriptedDialogs dialogs;
+        TClubWindow window(dialogs, kClock);
+        QVERIFY(OpenInWindow(window, path));
+        // "Bewaar" twice: the export itself chosen, refused; then the name proposed.
+        dialogs.files = {csv, csv, proposed};
+        QString firstName;
+        ModalAnswers answers("KXLedenDlg", [](QWidget* d) {
+            Click(Child<QRadioButton>(d, "KXbestandkeus1"));
+            Click(d, "KXBtn");
+        });
+        answers.then("LedenForm", [&firstName](QWidget* d) {
+            firstName = Child<QTableWidget>(d, "LedenGrid")->item(0, 4)->text();
+            Click(d, "BewaarSpdBtn");
+            Click(d, "BewaarSpdBtn");
+            Click(d, "SluitBitBtn");
+        });
+        Trigger(&window, "ImportMembers");
+        QVERIFY(answers.done());
+
+        QCOMPARE(firstName, QStringLiteral("Ren\u00e9e"));
+        QCOMPARE(dialogs.fileChoices.size(), 3u);
+        QCOMPARE(dialogs.fileChoices[1].title, std::string("Bewaren..als"));
+        QCOMPARE(dialogs.fileChoices[1].initialPath, proposed);
+        QVERIFY(Said(dialogs,
+                     "Bestand " + csv + " is het ingelezen Kaartix bestand;\rhet wordt niet overschreven."));
+        QVERIFY(Said(dialogs, "Wegschrijven van Ledenbestand: " + csv + " Niet gelukt"));
+        QVERIFY(Said(dialogs, "Wegschrijven van Ledenbestand: " + proposed + " gelukt"));
+        std::ifstream in(csv, std::ios::binary);
+        QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}), text);
+
+        // Two members of 1214 bytes; the first names at offset 200 in Windows-1252 again.
+        std::ifstream saved(proposed, std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(saved), {}};
+        QCOMPARE(bytes.size(), std::size_t{2 + 2 * 1214});
+        QCOMPARE(bytes.substr(0, 2), std::string("\x02\x00", 2));
+        QCOMPARE(bytes.substr(2 + 200, 6), std::string("\x05Ren\xE9"
+                                                       "e"));
+        QCOMPARE(bytes.substr(2 + 1214 + 200, 4), std::string("\x03Zo\xEB"));
     }
 
     void aSessionsScoresIntoTheOpenSession() {

@@ -40,6 +40,32 @@ TEST(MemberCsvImport, FieldsByPositionAndThePrefixAfterTheComma) {
     EXPECT_EQ(members[2].VoorNaam.get(), "Ren\u00e9");
 }
 
+TEST(MemberCsvImport, WindowsCodePageUnlessTheBytesAreUtf8) {
+    const std::string reneeCp1252 = "Ren\xE9"
+                                    "e";
+    const std::string euroCp1252 = "\x80 5";
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    std::vector<TKXLedenOBJ> members;
+    std::string heading;
+    // The export as the other program writes it: E9 is "é" in Windows-1252, and no UTF-8.
+    ASSERT_TRUE(
+        MembersFromCsv("Leden\r\n" + Line("Mulder", reneeCp1252, euroCp1252) + "\r\n", members, heading));
+    EXPECT_EQ(members[0].VoorNaam.get(), "Ren\u00e9e");
+    EXPECT_EQ(members[0].Opmerking.get(), "\u20ac 5");
+    // Saved again as UTF-8, with a byte-order mark: the same member, the mark not in the heading.
+    const std::string utf8 = byteOrderMark + "Leden\r\n" + Line("Mulder", "Ren\u00e9e", "\u20ac 5") + "\r\n";
+    ASSERT_TRUE(MembersFromCsv(utf8, members, heading));
+    EXPECT_EQ(heading, "Leden");
+    EXPECT_EQ(members[0].VoorNaam.get(), "Ren\u00e9e");
+    EXPECT_EQ(members[0].Opmerking.get(), "\u20ac 5");
+    // One byte that is no UTF-8 makes the whole file Windows-1252: the two bytes of a UTF-8 "é"
+    // are two letters then.
+    ASSERT_TRUE(
+        MembersFromCsv("Leden\r\n" + Line("Mulder", "Ren\u00e9e", reneeCp1252) + "\r\n", members, heading));
+    EXPECT_EQ(members[0].VoorNaam.get(), "Ren\u00c3\u00a9e");
+    EXPECT_EQ(members[0].Opmerking.get(), "Ren\u00e9e");
+}
+
 TEST(MemberCsvImport, ALineWithAnotherFieldCountIsAFormatFault) {
     std::vector<TKXLedenOBJ> members;
     std::string heading;

@@ -53,8 +53,10 @@ void TClubWindow::onImportMembers() {
         const velk::FileBytes file = velk::ReadFileBytes(*path, kMaxExportBytes);
         if (!file.ok() || !import.takeExport(*path, std::string(file.bytes.begin(), file.bytes.end())))
             return;
-        members_.adopt(import.members(), velk::MembersSource::KaartixList, *path);
-        membersForm()->ShowRegister();
+        // The register gets a members file name of its own; the export stays as it is.
+        TLedenForm* form = membersForm();
+        members_.adopt(import.members(), velk::MembersSource::KaartixList, form->proposedFileName(), *path);
+        form->ShowRegister();
         return;
     }
     std::string start = QDir::homePath().toStdString();

@@ -240,13 +240,15 @@ void TLedenForm::BewaarSpdBtnClick() {
     showHeading();
 }
 
+std::string TLedenForm::proposedFileName() const {
+    const std::string name = velk::MembersRegister::ProposedSaveName(competitionPath_.toStdString());
+    return (dataFolder_ + QStringLiteral("/") + QString::fromStdString(name)).toStdString();
+}
+
 void TLedenForm::BewAlsSpdBtnClick() {
     if (!members_.checkSurnames())
         return;
-    const std::string proposed = velk::MembersRegister::ProposedSaveName(competitionPath_.toStdString());
-    velk::FileChoice choice{
-        "Bewaren..als", "Leden files (*.dat)|*.DAT", "dat",
-        (dataFolder_ + QStringLiteral("/") + QString::fromStdString(proposed)).toStdString()};
+    velk::FileChoice choice{"Bewaren..als", "Leden files (*.dat)|*.DAT", "dat", proposedFileName()};
     if (const auto path = dialogs_.saveFileName(choice))
         members_.saveAs(*path);
     showHeading();

@@ -5,6 +5,7 @@
 #include "members/MembersRegister.h"
 
 #include <QDialog>
+#include <string>
 
 class QGroupBox;
 class QLabel;
@@ -30,6 +31,9 @@ public:
     bool OpenSpdBtnClick();
     // Runs the window on the register as it is.
     void ShowRegister();
+    // Where a register never saved is proposed to go, as "Bewaren..als" proposes: the data folder,
+    // "Leden" + the competition's base name + ".dat".
+    std::string proposedFileName() const;
 
     void BewaarSpdBtnClick();
     void BewAlsSpdBtnClick();
