@@ -1,11 +1,14 @@
-// velk-cli pairs compose: pair names made from two members each, as "Selecteer Paren" makes them.
+// velk-cli pairs compose: pair names made from two members each, as "Selecteer Paren" makes them;
+// velk-cli pairs edit: one pair's fields, as "Gegevens bewerken" takes them.
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/UsageTexts.h"
+#include "club/PairEdit.h"
 #include "members/MembersRegister.h"
 #include "members/PairComposition.h"
 
+#include <array>
 #include <iostream>
 #include <sstream>
 
@@ -66,9 +69,44 @@ bool ComposeLine(PairComposition& compose, const MembersRegister& members, const
     return placed;
 }
 
-} // namespace
+int RunEdit(const Args& raw) {
+    const ArgParser args(raw, {"row", "clubnr", "group", "grpnr", "name"});
+    const auto& pos = args.positional();
+    // The options of the fields, in the order the dialog checks them.
+    const std::array<const char*, kPairFieldCount> options = {"clubnr", "group", "grpnr", "name"};
+    bool anyField = false;
+    for (const char* option : options)
+        anyField = anyField || args.value(option).has_value();
+    int row = 0;
+    if (pos.size() != 2 || !args.value("row") || !anyField || !args.unknown({"yes", "no"}).empty() ||
+        !args.intValue("row", row)) {
+        Usage();
+        return 2;
+    }
+    OpenCompetition competition(args.answerYes(), CompanionFiles::None);
+    if (!competition.Open(pos[1]))
+        return 1;
+    PairEdit edit(competition.club, competition.dialogs);
+    if (!edit.open(row)) {
+        std::cerr << "rij bestaat niet: " << row << '\n';
+        return 1;
+    }
+    // As "&Voeg in": every field is checked, the ones not given as the pair has them.
+    for (int i = 0; i < kPairFieldCount; ++i) {
+        const auto field = static_cast<PairField>(i);
+        if (!edit.enter(field, args.value(options[static_cast<std::size_t>(i)]).value_or(edit.text(field))))
+            return 1;
+    }
+    if (!edit.commit() || competition.file.duplicateCheck() > 0 ||
+        !competition.file.writeTo(competition.club.ClubFilePath, false))
+        return 1;
+    const TParenObj& p = edit.draft();
+    std::cout << "Indx " << row << "  ClubNr " << p.ClubNr << "  Groep " << edit.text(PairField::Groep)
+              << "  GrpNr " << p.GrpNr << "  Naam " << p.Naam.get() << '\n';
+    return 0;
+}
 
-int RunPairs(const Args& raw) {
+int RunCompose(const Args& raw) {
     const ArgParser args(raw, {});
     const auto& pos = args.positional();
     if (pos.size() != 3 || pos[0] != "compose" || !args.unknown({"yes", "no"}).empty()) {
@@ -113,6 +151,14 @@ int RunPairs(const Args& raw) {
         std::cout << (i + 1) << "  " << compose.groupText(static_cast<int>(i))
                   << compose.numberText(static_cast<int>(i)) << "  " << compose.rows()[i].name << '\n';
     return 0;
+}
+
+} // namespace
+
+int RunPairs(const Args& raw) {
+    if (!raw.empty() && raw[0] == "edit")
+        return RunEdit(raw);
+    return RunCompose(raw);
 }
 
 } // namespace velk::cli

@@ -92,10 +92,17 @@ const std::vector<CommandHelp>& CommandHelps() {
          "         velk-cli members import BRON LEDEN.dat [--yes]\n"
          "BRON: een Members.mdb (tabel Leden) of een Ledenxx.csv; naast LEDEN.dat komt de\n"
          "tekstlijst KXLeden07.txt. Op id gesorteerd wordt de lijst getoond, niet bewaard.\n"},
-        {"pairs", "pairs compose BESTAND.dba LEDEN.dat   paarnamen uit twee leden, van standaardinvoer\n",
+        {"pairs", "pairs compose|edit BESTAND.dba   paarnamen uit twee leden, of de gegevens van een paar\n",
          "gebruik: velk-cli pairs compose BESTAND.dba LEDEN.dat\n"
-         "leest regels RIJ ID1 ID2 (RIJ: het paar in de lijst, ID: het lid-ID) en kopieert de\n"
-         "namen naar de parenlijst; alleen in de eerste zitting van een competitie.\n"},
+         "         velk-cli pairs edit BESTAND.dba --row N [--clubnr N] [--group L] [--grpnr N]\n"
+         "                             [--name TEKST] [--yes|--no]\n"
+         "compose leest regels RIJ ID1 ID2 (RIJ: het paar in de lijst, ID: het lid-ID) en kopieert\n"
+         "de namen naar de parenlijst; alleen in de eerste zitting van een competitie.\n"
+         "edit wijzigt het paar op rij N zoals \"Gegevens bewerken\": ClubNr 1 tot het aantal\n"
+         "paren (of een boven het hoogste nummer van een ander paar), een groep van de competitie\n"
+         "(zonder groepen: leeg), GrpNr 1 tot het aantal paren van de groep, een naam van 1 tot 48\n"
+         "tekens. Een geweigerd veld geeft de melding van het venster en het bestand blijft zoals\n"
+         "het was. Vragen (oneven aantal paren) beantwoordt --yes met Ja, anders Nee.\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"

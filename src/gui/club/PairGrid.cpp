@@ -5,8 +5,12 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
+#include <QTimer>
 #include <algorithm>
 
 namespace {
@@ -58,7 +62,66 @@ private:
     QTableWidget* grid_;
 };
 
+// The pair field a column edits; nothing for Indx and Rang.
+std::optional<velk::PairField> FieldOf(int column) {
+    switch (column) {
+    case ColClubNr:
+        return velk::PairField::ClubNr;
+    case ColGroep:
+        return velk::PairField::Groep;
+    case ColGrpNr:
+        return velk::PairField::GrpNr;
+    case ColNaam:
+        return velk::PairField::Naam;
+    default:
+        return std::nullopt;
+    }
+}
+
 } // namespace
+
+// Cells typed in place go through the pair checks before they are stored.
+class PairCellDelegate : public QStyledItemDelegate {
+public:
+    explicit PairCellDelegate(PairGrid* grid) : QStyledItemDelegate(grid), grid_(grid) {}
+
+    // The next editor of `index` starts with `text`: the refused input, to be corrected.
+    void retype(const QModelIndex& index, const QString& text) {
+        retypedIndex_ = index;
+        retypedText_ = text;
+    }
+
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (line && retypedIndex_.isValid() && index == retypedIndex_) {
+            line->setText(retypedText_);
+            retypedIndex_ = QPersistentModelIndex();
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+        auto* line = qobject_cast<QLineEdit*>(editor);
+        if (!line || !grid_->fieldCheck_ || !FieldOf(index.column())) {
+            QStyledItemDelegate::setModelData(editor, model, index);
+            return;
+        }
+        const QString typed = line->text();
+        if (typed == index.data(Qt::EditRole).toString())
+            return;
+        // The check may show a message; not from inside the editor's own commit, which the
+        // message's focus change would close under it.
+        QTimer::singleShot(0, grid_, [grid = grid_, row = index.row(), column = index.column(), typed] {
+            grid->checkTypedCell(row, column, typed);
+        });
+    }
+
+private:
+    PairGrid* grid_;
+    mutable QPersistentModelIndex retypedIndex_;
+    QString retypedText_;
+};
 
 PairGrid::PairGrid(QWidget* parent) : QTableWidget(parent) {
     setObjectName(QStringLiteral("Parengrid"));
@@ -68,6 +131,9 @@ PairGrid::PairGrid(QWidget* parent) : QTableWidget(parent) {
     new FontWatch(this);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A double click opens the pair dialog; typing or F2 edits a cell in place.
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    setItemDelegate(new PairCellDelegate(this));
     verticalHeader()->setSectionsMovable(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     connect(verticalHeader(), &QHeaderView::sectionMoved, this, &PairGrid::onSectionMoved);
@@ -76,18 +142,43 @@ PairGrid::PairGrid(QWidget* parent) : QTableWidget(parent) {
 void PairGrid::showPairs(const velk::Club& club) {
     const int pairs = static_cast<int>(club.PairList.size()) - 1;
     setRowCount(std::max(pairs, 0));
-    for (int r = 0; r < pairs; ++r) {
-        const velk::TParenObj& p = club.PairList[static_cast<std::size_t>(r + 1)];
-        const char letter = static_cast<char>(p.Groep == 0 ? ' ' : p.Groep);
-        setItem(r, ColIndx, Cell(QString::number(r + 1), false));
-        setItem(r, ColClubNr, Cell(QString::number(p.ClubNr), true));
-        setItem(r, ColGroep, Cell(QString(QLatin1Char(letter)), true));
-        setItem(r, ColGrpNr, Cell(QString::number(p.GrpNr), true));
-        setItem(r, ColNaam, Cell(QString::fromStdString(p.Naam.get()), true));
-        setItem(r, ColRang, Cell(QString::number(p.Rang), false));
-        markGroupCell(r, club.CompetitionHead.GroupCount);
-    }
+    for (int r = 0; r < pairs; ++r)
+        showRow(club, r);
     setColumnHidden(ColRang, pairs < 1 || club.PairList[1].Rang == 0);
+}
+
+void PairGrid::showPair(const velk::Club& club, int pair) {
+    if (pair >= 1 && pair <= rowCount() && pair < static_cast<int>(club.PairList.size()))
+        showRow(club, pair - 1);
+}
+
+void PairGrid::showRow(const velk::Club& club, int r) {
+    const velk::TParenObj& p = club.PairList[static_cast<std::size_t>(r + 1)];
+    const char letter = static_cast<char>(p.Groep == 0 ? ' ' : p.Groep);
+    setItem(r, ColIndx, Cell(QString::number(r + 1), false));
+    setItem(r, ColClubNr, Cell(QString::number(p.ClubNr), true));
+    setItem(r, ColGroep, Cell(QString(QLatin1Char(letter)), true));
+    setItem(r, ColGrpNr, Cell(QString::number(p.GrpNr), true));
+    setItem(r, ColNaam, Cell(QString::fromStdString(p.Naam.get()), true));
+    setItem(r, ColRang, Cell(QString::number(p.Rang), false));
+    groupCount_ = club.CompetitionHead.GroupCount;
+    markGroupCell(r, groupCount_);
+}
+
+void PairGrid::checkTypedCell(int row, int column, const QString& typed) {
+    QTableWidgetItem* cell = item(row, column);
+    const auto field = FieldOf(column);
+    if (!cell || !field || !fieldCheck_)
+        return;
+    if (const auto shown = fieldCheck_(row + 1, *field, typed.toStdString())) {
+        cell->setText(QString::fromStdString(*shown));
+        markGroupCell(row, groupCount_);
+        return;
+    }
+    // Refused: the cell keeps what it had, and the input is offered again to be corrected.
+    setCurrentCell(row, column);
+    static_cast<PairCellDelegate*>(itemDelegate())->retype(indexFromItem(cell), typed);
+    editItem(cell);
 }
 
 void PairGrid::markGroupCell(int row, int groupCount) {
@@ -158,9 +249,15 @@ void PairGrid::keyPressEvent(QKeyEvent* event) {
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (enterMovesOn_ && state() != QAbstractItemView::EditingState) {
+        if (state() == QAbstractItemView::EditingState)
+            break;
+        if (enterMovesOn_ && !(event->modifiers() & Qt::ControlModifier)) {
             const int next = currentColumn() + 1 >= ColRang ? ColClubNr : currentColumn() + 1;
             setCurrentCell(currentRow(), next);
+            return;
+        }
+        if (currentRow() >= 0) {
+            emit editPairRequested(currentPair());
             return;
         }
         break;
@@ -168,6 +265,15 @@ void PairGrid::keyPressEvent(QKeyEvent* event) {
         break;
     }
     QTableWidget::keyPressEvent(event);
+}
+
+void PairGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index.isValid() && state() != QAbstractItemView::EditingState) {
+        emit editPairRequested(index.row() + 1);
+        return;
+    }
+    QTableWidget::mouseDoubleClickEvent(event);
 }
 
 void PairGrid::onSectionMoved(int, int oldVisual, int newVisual) {

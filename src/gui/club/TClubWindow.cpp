@@ -136,6 +136,10 @@ void TClubWindow::buildCentralArea() {
     connect(grid_, &PairGrid::pageRequested, this, &TClubWindow::onPage);
     connect(grid_, &PairGrid::rowMoved, this, &TClubWindow::onRowMoved);
     connect(grid_, &QTableWidget::cellClicked, this, &TClubWindow::onGridCellClicked);
+    connect(grid_, &PairGrid::editPairRequested, this, &TClubWindow::onEditPair);
+    grid_->setFieldCheck([this](int pair, velk::PairField field, const std::string& typed) {
+        return checkTypedField(pair, field, typed);
+    });
 }
 
 void TClubWindow::buildStatusBar() {

@@ -4,6 +4,7 @@
 #include "club/ClubFile.h"
 #include "club/CompanionLists.h"
 #include "club/NewFileWizard.h"
+#include "club/PairEdit.h"
 #include "club/PairSorting.h"
 #include "core/Clock.h"
 #include "core/Dialogs.h"
@@ -196,6 +197,10 @@ private:
     void onClose() { closeWithSave(); }
     void onTogglePairWindow();
     void onNavigator(int index);
+    // "Gegevens bewerken" on pair record `pair`; its row shows the result.
+    void onEditPair(int pair);
+    // The pair checks of a cell typed in the grid: the text to show, nothing when refused.
+    std::optional<std::string> checkTypedField(int pair, velk::PairField field, const std::string& typed);
     void onPage(int delta);
     void onRowMoved(int from, int to);
     void onGridCellClicked(int row, int column);

@@ -1,5 +1,6 @@
 // The menu and button handlers of the main window.
 #include "club/CompetitionData.h"
+#include "club/PairEdit.h"
 #include "club/PairSorting.h"
 #include "club/Sessions.h"
 #include "core/HelpContext.h"
@@ -7,6 +8,7 @@
 #include "gui/club/ClubWindowForms.h"
 #include "gui/club/PairGrid.h"
 #include "gui/club/TClubWindow.h"
+#include "gui/club/TNewPaarDlg.h"
 #include "gui/club/TSortLidDlg.h"
 #include "gui/schedules/ClubListPrinting.h"
 
@@ -394,6 +396,27 @@ void TClubWindow::onNavigator(int index) {
     default:
         break;
     }
+}
+
+void TClubWindow::onEditPair(int pair) {
+    if (state_ == FileState::NoFile)
+        return;
+    // The dialog checks against the list as the grid shows it.
+    copyGridToRecords();
+    TNewPaarDlg dialog(club_, dialogs_, this);
+    if (dialog.Open(pair))
+        grid_->showPair(club_, pair);
+    grid_->selectPair(pair);
+    applyState();
+}
+
+std::optional<std::string> TClubWindow::checkTypedField(int pair, velk::PairField field,
+                                                        const std::string& typed) {
+    copyGridToRecords();
+    velk::PairEdit edit(club_, dialogs_);
+    if (!edit.open(pair) || !edit.enter(field, typed))
+        return std::nullopt;
+    return edit.text(field);
 }
 
 void TClubWindow::moveToGroup(int group) {
