@@ -44,7 +44,7 @@ public:
             model.calcIndex = 1;
         if (args_.has("contracts"))
             model.useContracts = true;
-        return model.accept() && CheckAcceptedConfig(club_, dialogs_);
+        return model.accept() && model.commit();
     }
     void showPairWindow() override {}
     void openPairSelection() override {}

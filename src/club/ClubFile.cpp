@@ -5,6 +5,7 @@
 #include "club/Sessions.h"
 #include "core/CompetitionNaming.h"
 #include "core/ErrorHelpers.h"
+#include "core/Messages.h"
 #include "core/PathText.h"
 #include "core/files/CompetitionFile.h"
 #include "core/files/DamagedFile.h"
@@ -169,6 +170,11 @@ bool ClubFile::refuseUnsorted() {
 }
 
 std::string ClubFile::askSavePath(const std::string& startPath) {
+    const std::string path = chooseSavePath(startPath);
+    return path.empty() || !confirmOverwrite(path) ? std::string() : path;
+}
+
+std::string ClubFile::chooseSavePath(const std::string& startPath) {
     FileChoice choice;
     choice.title = "Velk bestand";
     choice.filter = "velk bestand (*.dba)|*.DBA";
@@ -180,9 +186,27 @@ std::string ClubFile::askSavePath(const std::string& startPath) {
     std::string path = *chosen;
     if (FileNameOf(path).find('.') == std::string::npos)
         path += ".dba";
-    if (FileExists(path) && !dialogs_.askYesNo("Bestand bestaat al\rbestand:" + path + " overschrijven?"))
-        return {};
     return path;
+}
+
+bool ClubFile::confirmOverwrite(const std::string& path) {
+    return !FileExists(path) || dialogs_.askYesNo("Bestand bestaat al\rbestand:" + path + " overschrijven?");
+}
+
+std::string ClubFile::askNextCompetitionPath() {
+    const std::string proposal = NextCompetitionPath(club_.ClubFilePath);
+    for (;;) {
+        const std::string path = chooseSavePath(proposal);
+        if (path.empty())
+            return {};
+        if (CompetitionNumberFromFileName(path, club_.IsCompetition) == 0) {
+            // The season lists and the competition line read the number from the name.
+            ErrorCode scratch;
+            ShowError(dialogs_, scratch, FileNameOf(path), ErrorMessage::NoCompetitionIndex);
+            continue;
+        }
+        return confirmOverwrite(path) ? path : std::string();
+    }
 }
 
 std::string ClubFile::askFirstSavePath(const std::string& startPath) {
@@ -197,6 +221,27 @@ void ClubFile::afterPathChosen(const std::string& path) {
     club_.SessionHead.CompetitionNr = static_cast<std::int16_t>(club_.CompetitionNumber);
     for (auto& session : club_.SessionList)
         session.CompetitionNr = static_cast<std::int16_t>(club_.CompetitionNumber);
+}
+
+bool ClubFile::writeUnderNewName(const std::string& path, bool report) {
+    const std::string oldPath = club_.ClubFilePath;
+    const std::string oldName = club_.ClubFileName;
+    const int oldNumber = club_.CompetitionNumber;
+    const std::int16_t oldHeadNumber = club_.SessionHead.CompetitionNr;
+    std::vector<std::int16_t> oldSessionNumbers;
+    for (const auto& session : club_.SessionList)
+        oldSessionNumbers.push_back(session.CompetitionNr);
+    afterPathChosen(path);
+    if (writeTo(path, report))
+        return true;
+    // Nothing was written under the new name: the file keeps its own.
+    club_.ClubFilePath = oldPath;
+    club_.ClubFileName = oldName;
+    club_.CompetitionNumber = oldNumber;
+    club_.SessionHead.CompetitionNr = oldHeadNumber;
+    for (std::size_t i = 0; i < club_.SessionList.size() && i < oldSessionNumbers.size(); ++i)
+        club_.SessionList[i].CompetitionNr = oldSessionNumbers[i];
+    return false;
 }
 
 bool ClubFile::writeTo(const std::string& path, bool report) {
@@ -241,15 +286,14 @@ bool ClubFile::save(bool confirm, bool report) {
     if (club_.ClubFileName == "N_N" || path.empty() || path == "*.dba") {
         // A file the wizard did not save gets the name the wizard would have given it.
         path = askFirstSavePath(path);
-        if (path.empty())
+        if (path.empty() || !writeUnderNewName(path, report))
             return false;
-        afterPathChosen(path);
     } else if (confirm && FileExists(path) &&
                !dialogs_.askYesNo("Velk\rBewaren van\r" + club_.ClubFileName)) {
         return false;
-    }
-    if (!writeTo(path, report))
+    } else if (!writeTo(path, report)) {
         return false;
+    }
     // The schedules, scores and slams in memory are part of what is saved; a list that is empty
     // has nothing to write.
     if (!club_.Companions)
@@ -267,10 +311,7 @@ bool ClubFile::saveAs() {
     if (duplicateCheck() != 0 || refuseUnsorted())
         return false;
     const std::string path = askSavePath(club_.ClubFilePath);
-    if (path.empty())
-        return false;
-    afterPathChosen(path);
-    if (!writeTo(path, true))
+    if (path.empty() || !writeUnderNewName(path, true))
         return false;
     const int missing = saveCompanions();
     static const char* const texts[8] = {"",
@@ -451,10 +492,7 @@ bool ClubFile::deletePairFromNavigator(int row) {
 bool ClubFile::saveUnderChosenPath(bool report) {
     const std::string path =
         club_.ClubFileName == "N_N" ? askFirstSavePath(club_.ClubFilePath) : askSavePath(club_.ClubFilePath);
-    if (path.empty())
-        return false;
-    afterPathChosen(path);
-    return writeTo(path, report);
+    return !path.empty() && writeUnderNewName(path, report);
 }
 
 bool ClubFile::movePair(int from, int to) {
@@ -480,7 +518,7 @@ ClubFile::NextResult ClubFile::nextCompetition() {
     takeSnapshot();
     if (!dialogs_.askYesNo("Bridge Club is opnieuw ingedeeld\rBestand bewaren met nieuwe naam "))
         return restore();
-    const std::string path = askSavePath(NextCompetitionPattern(club_.ClubFilePath));
+    const std::string path = askNextCompetitionPath();
     if (path.empty())
         return restore();
     afterPathChosen(path);
@@ -534,16 +572,6 @@ std::string ClubFile::competitionLine() const {
         club_.CompetitionNumber, mode, club_.CurrentSession, h.SessionsPerCompetition, h.PairCount,
         h.TableCount, club_.SessionHead.BoardCount, club_.SessionHead.RoundCount, date.c_str());
     return buf;
-}
-
-std::string ClubFile::NextCompetitionPattern(const std::string& path) {
-    const std::size_t start = FileNameStart(path);
-    const std::size_t dot = path.find('.', start);
-    if (dot == std::string::npos || dot == start)
-        return path;
-    std::string out = path;
-    out[dot - 1] = '?';
-    return out;
 }
 
 } // namespace velk

@@ -45,6 +45,10 @@ public:
     bool writeTo(const std::string& path, bool report);
     // Asks for a path with the save dialog and its overwrite question; empty when none accepted.
     std::string askSavePath(const std::string& startPath);
+    // The save dialog of "&Volgende Competitie": proposes the next competition's name, refuses a
+    // name that carries no competition number (and asks again), then the overwrite question.
+    // Empty when none accepted.
+    std::string askNextCompetitionPath();
     // The path of a file that was never saved: askSavePath, and for a competition the "_1" rule.
     std::string askFirstSavePath(const std::string& startPath);
     // Writes the companion lists under the file's own path; returns the missing ones as
@@ -103,8 +107,8 @@ public:
     bool deletePair(int row);
     // The navigator's delete: its own question and warning.
     bool deletePairFromNavigator(int row);
-    // Asks a path with the save dialog, takes it (and the competition number of its name) and
-    // writes the file there.
+    // Asks a path with the save dialog and writes the file there; only then the path (and the
+    // competition number of its name) is the file's own.
     bool saveUnderChosenPath(bool report);
 
     // A dragged row: the pair and its result rows in every session move from one list position
@@ -121,8 +125,6 @@ public:
 
     // The line above the grid.
     std::string competitionLine() const;
-    // The path offered for the next competition: the character before the first "." becomes "?".
-    static std::string NextCompetitionPattern(const std::string& path);
 
     bool NeedSortFirst = false;
     std::vector<TParenObj> PairListSnapshot;
@@ -148,6 +150,13 @@ private:
     void rememberSaved();
     // Writes the competition file at `path` without taking the path.
     bool writeFile(const std::string& path, bool report);
+    // Writes the file at `path` under its new name: the name, the competition number it carries and
+    // that number in every session are the file's own only once the file was written.
+    bool writeUnderNewName(const std::string& path, bool report);
+    // The save dialog alone, with the ".dba" a name without extension gets; empty when cancelled.
+    std::string chooseSavePath(const std::string& startPath);
+    // The overwrite question for an existing file; true when there is none or it was answered Ja.
+    bool confirmOverwrite(const std::string& path);
 
     void afterPathChosen(const std::string& path);
     void removePairAt(int row);

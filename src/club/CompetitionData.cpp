@@ -14,6 +14,14 @@ namespace velk {
 
 namespace {
 
+int GroupsOf(const CompetitionHead& h) {
+    return h.GroupCount > 0 ? h.GroupCount : 1;
+}
+
+int TablesPerGroupOf(const CompetitionHead& h) {
+    return h.TableCount / GroupsOf(h);
+}
+
 std::string PercentText(double v) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%.1f", v);
@@ -63,10 +71,10 @@ SlamBonusBlock NewSlamBonusTable() {
 
 void DeriveValues(Club& club, Dialogs* dialogs) {
     const CompetitionHead& h = club.CompetitionHead;
-    const int groups = h.GroupCount > 0 ? h.GroupCount : 1;
+    const int groups = GroupsOf(h);
     club.PairsPerGroup = h.PairCount / groups;
     club.RankingSize = h.CalcMethod == CalcTopIntegral ? h.PairCount : club.PairsPerGroup;
-    club.TablesPerGroup = h.TableCount / groups;
+    club.TablesPerGroup = TablesPerGroupOf(h);
     if (h.TableCount % groups != 0 && dialogs)
         dialogs->error(std::string(ErrorPrefix(41)));
     club.IsIndividual = h.ScoringMode > ModeCrossImp;
@@ -82,12 +90,13 @@ void LoadHead(Club& club) {
 // ---------------------------------------------------------------------------------------------
 
 ConfigDialogModel::ConfigDialogModel(Club& club, Dialogs& dialogs, bool isNew)
-    : club_(club), dialogs_(dialogs), isNew_(isNew) {
+    : club_(club), dialogs_(dialogs), isNew_(isNew), draft_(club.ConfigRecord) {
+    draft_.Head = club.CompetitionHead;
     fill();
 }
 
 void ConfigDialogModel::fill() {
-    const CompetitionHead& h = club_.CompetitionHead;
+    const CompetitionHead& h = draft_.Head;
     text[FieldName] = h.CompetitionName.get();
     text[FieldPairs] = std::to_string(h.PairCount);
     text[FieldGroups] = std::to_string(h.GroupCount);
@@ -201,7 +210,7 @@ int ConfigDialogModel::countError(int field, int code, const std::string& messag
 }
 
 int ConfigDialogModel::validateField(int field) {
-    CompetitionHead& h = club_.CompetitionHead;
+    CompetitionHead& h = draft_.Head;
     if (field == FieldName) {
         h.CompetitionName.set(Utf8Left(text[FieldName], 32));
         return 0;
@@ -303,7 +312,6 @@ int ConfigDialogModel::validateField(int field) {
     switch (field) {
     case FieldScoring:
         h.ScoringMode = static_cast<std::uint16_t>(scoringIndex);
-        club_.IsIndividual = h.ScoringMode > ModeCrossImp;
         break;
     case FieldNeuberg:
         h.NeubergMode = static_cast<std::uint16_t>(neubergIndex);
@@ -331,16 +339,44 @@ bool ConfigDialogModel::accept() {
             return false;
         }
     }
-    StoreHead(club_);
-    club_.ConfigRecord.PromotionsUp[0] = 0;
-    DeriveValues(club_, &dialogs_);
-    const CompetitionHead& h = club_.CompetitionHead;
+    draft_.PromotionsUp[0] = 0;
+    const CompetitionHead& h = draft_.Head;
+    if (h.TableCount % GroupsOf(h) != 0)
+        dialogs_.error(std::string(ErrorPrefix(ErrorMessage::GroupsNotDivisorOfTables)));
     if (h.GroupCount > 0 && h.PairCount % h.GroupCount != 0 &&
         !dialogs_.askYesNo("Aantalparen \"past\" niet in aantal groepen, doorgaan ?")) {
         focus = FieldGroups;
         return false;
     }
-    (void)isNew_;
+    return true;
+}
+
+namespace {
+
+// Takes what the dialog edits: the head and the promotion settings.
+void TakeConfig(Club& club, const TConfigObj& accepted) {
+    club.CompetitionHead = accepted.Head;
+    StoreHead(club);
+    club.ConfigRecord.PromotionsUp = accepted.PromotionsUp;
+    club.ConfigRecord.Degradations = accepted.Degradations;
+    club.ConfigRecord.GroupBonus = accepted.GroupBonus;
+    DeriveValues(club, nullptr);
+}
+
+} // namespace
+
+bool ConfigDialogModel::commit() {
+    change_ = {};
+    if (TablesPerGroupOf(draft_.Head) > kMaxTablesPerGroup) {
+        ErrorCode scratch;
+        ShowError(dialogs_, scratch, club_.ClubFileName, ErrorMessage::TooManyTablesPerGroup);
+        change_.refused = true;
+        return false;
+    }
+    if (isNew_ || club_.PairList.empty())
+        TakeConfig(club_, draft_);
+    else
+        change_ = ApplyStructuralChanges(club_, draft_, dialogs_);
     return true;
 }
 
@@ -351,17 +387,17 @@ char ConfigDialogModel::PromDegrBox::letter() const {
 }
 
 void ConfigDialogModel::openPromDegr() {
-    const TConfigObj& c = club_.ConfigRecord;
+    const TConfigObj& c = draft_;
     promDegr.visible = true;
     promDegr.group = 1;
     promDegr.degradations = c.Degradations[0];
     promDegr.bonus = c.GroupBonus[0];
     promDegr.maxDegradations = club_.PairsPerGroup / 2;
-    promDegr.maxBonus = club_.CompetitionHead.GroupCount * 3;
+    promDegr.maxBonus = c.Head.GroupCount * 3;
 }
 
 void ConfigDialogModel::storePromDegr() {
-    TConfigObj& c = club_.ConfigRecord;
+    TConfigObj& c = draft_;
     const int g = promDegr.group;
     if (g < 1 || g > kMaxGroups)
         return;
@@ -370,31 +406,31 @@ void ConfigDialogModel::storePromDegr() {
     c.Degradations[g - 1] = static_cast<std::int16_t>(degr);
     c.GroupBonus[g - 1] = static_cast<std::int16_t>(clamp(promDegr.bonus, promDegr.maxBonus));
     // The pairs going down from g are the pairs of g + 1 going up into g.
-    if (g < club_.CompetitionHead.GroupCount)
+    if (g < c.Head.GroupCount)
         c.PromotionsUp[g] = static_cast<std::int16_t>(degr);
 }
 
 void ConfigDialogModel::nextPromDegrGroup() {
     storePromDegr();
-    const int last = club_.CompetitionHead.GroupCount - 1;
+    const int last = draft_.Head.GroupCount - 1;
     promDegr.group = std::max(1, std::min(promDegr.group + 1, last));
-    promDegr.degradations = club_.ConfigRecord.Degradations[promDegr.group - 1];
-    promDegr.bonus = club_.ConfigRecord.GroupBonus[promDegr.group - 1];
+    promDegr.degradations = draft_.Degradations[promDegr.group - 1];
+    promDegr.bonus = draft_.GroupBonus[promDegr.group - 1];
 }
 
 void ConfigDialogModel::previousPromDegrGroup() {
     storePromDegr();
     promDegr.group = std::max(promDegr.group - 1, 1);
     // Both values of the group shown, so "Volgend" never stores one group's count in another.
-    promDegr.degradations = club_.ConfigRecord.Degradations[promDegr.group - 1];
-    promDegr.bonus = club_.ConfigRecord.GroupBonus[promDegr.group - 1];
+    promDegr.degradations = draft_.Degradations[promDegr.group - 1];
+    promDegr.bonus = draft_.GroupBonus[promDegr.group - 1];
 }
 
 bool ConfigDialogModel::confirmPromDegr() {
     storePromDegr();
-    const int groups = club_.CompetitionHead.GroupCount;
+    const int groups = draft_.Head.GroupCount;
     if (groups >= 1 && groups <= kMaxGroups)
-        club_.ConfigRecord.Degradations[groups - 1] = 0;
+        draft_.Degradations[groups - 1] = 0;
     if (promDegr.group < groups - 1 && !dialogs_.askYesNo("Zijn alle groepen \"gedaan\" "))
         return false;
     promDegrConfirmed = true;
@@ -404,16 +440,6 @@ bool ConfigDialogModel::confirmPromDegr() {
 }
 
 // ---------------------------------------------------------------------------------------------
-
-bool CheckAcceptedConfig(Club& club, Dialogs& dialogs) {
-    DeriveValues(club, nullptr);
-    if (club.TablesPerGroup > kMaxTablesPerGroup) {
-        ErrorCode scratch;
-        ShowError(dialogs, scratch, club.ClubFileName, ErrorMessage::TooManyTablesPerGroup);
-        return false;
-    }
-    return true;
-}
 
 namespace {
 
@@ -434,14 +460,12 @@ void SetGroupArrays(TZitCalcObj& s, int groups, int pairsPerGroup, int tablesPer
 
 } // namespace
 
-StructuralChange ApplyStructuralChanges(Club& club, const CompetitionHead& saved, Dialogs& dialogs) {
+StructuralChange ApplyStructuralChanges(Club& club, const TConfigObj& accepted, Dialogs& dialogs) {
     StructuralChange change;
-    CompetitionHead& h = club.CompetitionHead;
+    const CompetitionHead saved = club.CompetitionHead;
+    const CompetitionHead& h = accepted.Head;
     if (h.GroupCount != saved.GroupCount) {
         dialogs.information("Aantal groepen is veranderd, niet toegestaan\rMaak een NIEUW bestand");
-        h = saved;
-        StoreHead(club);
-        DeriveValues(club, nullptr);
         change.refused = true;
         return change;
     }
@@ -454,18 +478,19 @@ StructuralChange ApplyStructuralChanges(Club& club, const CompetitionHead& saved
         const int groups = h.GroupCount;
         const int p0 = saved.PairCount / groups;
         const int p1 = h.PairCount / groups;
+        const bool individual = h.ScoringMode > ModeCrossImp;
         if (p1 > p0) {
             int inserted = 0;
             for (int g = 1; g <= groups; ++g) {
                 for (int k = 1; k <= p1 - p0; ++k) {
                     const std::size_t at = static_cast<std::size_t>((g - 1) * p1 + p0 + k);
                     ++inserted;
-                    TParenObj pair = MakeNewPair(1, p1, groups, club.IsIndividual);
+                    TParenObj pair = MakeNewPair(1, p1, groups, individual);
                     pair.ClubNr = static_cast<std::int16_t>(saved.PairCount + inserted);
                     pair.GrpNr = static_cast<std::int16_t>(p0 + k);
                     const char letter = groups == 1 ? ' ' : GroupLetter(g);
                     pair.Groep = static_cast<std::uint8_t>(letter);
-                    std::string name = club.IsIndividual ? "Speler" : "Paar";
+                    std::string name = individual ? "Speler" : "Paar";
                     if (letter != ' ')
                         name += letter;
                     pair.Naam.set(name + std::to_string(pair.GrpNr));
@@ -499,8 +524,7 @@ StructuralChange ApplyStructuralChanges(Club& club, const CompetitionHead& saved
         for (std::size_t i = 1; i < club.PairList.size(); ++i)
             club.PairList[i].Indx = static_cast<std::int16_t>(i);
     }
-    StoreHead(club);
-    DeriveValues(club, nullptr);
+    TakeConfig(club, accepted);
     if (change.pairCountChanged) {
         for (auto& session : club.SessionList)
             SetGroupArrays(session, h.GroupCount, club.PairsPerGroup, club.TablesPerGroup);

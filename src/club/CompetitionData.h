@@ -55,8 +55,16 @@ enum ConfigField : int {
     FieldOk = 14,
 };
 
+// What an accepted dialog did to an existing file.
+struct StructuralChange {
+    bool refused = false; // too many tables per group, or the number of groups changed: nothing applied
+    bool pairCountChanged = false;
+    bool headChanged = false; // any field that makes the file worth saving differs
+};
+
 // The rules of the competition data dialog: the form shows `text` and the choices, and calls
-// validateField on Enter and accept on OK.
+// validateField on Enter, accept on OK and, once the dialog closed with OK, commit. The dialog
+// edits a draft of the configuration; the open competition changes only in commit.
 class ConfigDialogModel {
 public:
     ConfigDialogModel(Club& club, Dialogs& dialogs, bool isNew);
@@ -73,7 +81,11 @@ public:
     std::string label(int field) const;
     bool fieldVisible(int field) const;
 
-    // Validates one field and stores it in the head when valid. Returns 0 or the error code.
+    // The configuration as the dialog holds it: every field checked so far and the promotion
+    // settings.
+    const TConfigObj& draft() const { return draft_; }
+
+    // Validates one field and stores it in the draft when valid. Returns 0 or the error code.
     int validateField(int field);
     // The field after `field` in input order.
     int nextField(int field) const;
@@ -83,6 +95,13 @@ public:
     // OK: true when the dialog may close; otherwise `focus` names the field to focus.
     bool accept();
     int focus = FieldName;
+
+    // After the dialog closed with OK: applies the draft to the open competition, an existing file
+    // with its structural changes (see ApplyStructuralChanges). False, with the message shown and
+    // nothing changed, when the configuration cannot hold: too many tables per group.
+    bool commit();
+    // What commit did to an existing file.
+    const StructuralChange& change() const { return change_; }
 
     // True once a field was confirmed with Enter (the caller then saves under a chosen path).
     bool enterConfirmed = false;
@@ -112,22 +131,14 @@ private:
     Club& club_;
     Dialogs& dialogs_;
     bool isNew_;
+    TConfigObj draft_;
+    StructuralChange change_;
 };
 
-// The checks after the dialog closed with OK. Returns false when the configuration is not valid
-// (too many tables per group).
-bool CheckAcceptedConfig(Club& club, Dialogs& dialogs);
-
-// What an accepted change did to an existing file.
-struct StructuralChange {
-    bool refused = false; // the number of groups changed: head restored
-    bool pairCountChanged = false;
-    bool headChanged = false; // any field that makes the file worth saving differs
-};
-
-// Applies an accepted change of an existing file: a changed number of groups is refused, a
-// changed number of pairs inserts or removes pairs per group with their result rows.
-StructuralChange ApplyStructuralChanges(Club& club, const CompetitionHead& saved, Dialogs& dialogs);
+// Applies an accepted configuration to an existing file: a changed number of groups is refused
+// (nothing changes), a changed number of pairs inserts or removes pairs per group with their
+// result rows; then the head and the promotion settings are taken.
+StructuralChange ApplyStructuralChanges(Club& club, const TConfigObj& accepted, Dialogs& dialogs);
 
 // How an existing file is written after an accepted dialog: under a newly chosen path when the
 // pairs changed, the promotion settings were confirmed or a field was confirmed with Enter;

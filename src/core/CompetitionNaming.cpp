@@ -42,6 +42,20 @@ std::string FirstCompetitionPath(const std::string& path) {
     return path.substr(0, dot) + "_1.dba";
 }
 
+std::string NextCompetitionPath(const std::string& path) {
+    const std::size_t start = FileNameStart(path);
+    const std::size_t dot = FirstDotOfFileName(path);
+    std::size_t digits = 0;
+    while (digits < 2 && dot - start > digits && IsDigit(path[dot - 1 - digits]))
+        ++digits;
+    if (digits == 0)
+        return FirstCompetitionPath(path);
+    std::string next = std::to_string(CompetitionNumberFromFileName(path, true) + 1);
+    if (next.size() < digits)
+        next.insert(0, digits - next.size(), '0');
+    return path.substr(0, dot - digits) + next + path.substr(dot);
+}
+
 std::string ScheduleFilePathFor(const std::string& competitionPath) {
     return ChangeFileExt(competitionPath, ".sma");
 }

@@ -56,12 +56,14 @@ private slots:
                                       "Aantal paren moet even zijn 41 is geen geldige waarde" + kCorrectInput,
                                       "Toch afsluiten "}));
         QCOMPARE(FocusName(), QStringLiteral("Edit2"));
-        QCOMPARE(club.CompetitionHead.PairCount, 40);
+        QCOMPARE(dialog.model().draft().Head.PairCount, 40);
 
         TypeAndEnter(Child<QLineEdit>(&dialog, "Edit2"), QStringLiteral("48"));
         QCOMPARE(FocusName(), QStringLiteral("Edit3"));
-        QCOMPARE(club.CompetitionHead.PairCount, 48);
+        QCOMPARE(dialog.model().draft().Head.PairCount, 48);
         QCOMPARE(dialogs.messages.size(), std::size_t{2});
+        // The competition itself changes only when the dialog is committed.
+        QCOMPARE(club.CompetitionHead.PairCount, 40);
     }
 
     void configDriveSkipsCompetitionFields() {
@@ -102,6 +104,7 @@ private slots:
         Click(&dialog, "BerekenBox1");
         Click(&dialog, "OkConfigBtn");
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(dialog.model().commit());
         QCOMPARE(club.ConfigRecord.Head.CompetitionName.get(), std::string("Dinsdagavond"));
         QCOMPARE(club.ConfigRecord.Head.MaxPctOneSub, 57.5);
         QCOMPARE(club.ConfigRecord.Head.CalcMethod, 1);
@@ -144,10 +147,16 @@ private slots:
         QVERIFY(!Child<QGroupBox>(&dialog, "PromDegrBox")->isVisible());
         QVERIFY(Child<QPushButton>(&dialog, "PromDegrBtn")->isVisible());
         QCOMPARE(FocusName(), QStringLiteral("OkConfigBtn"));
+        const velk::TConfigObj& draft = dialog.model().draft();
+        QCOMPARE(draft.Degradations[0], 2);
+        QCOMPARE(draft.Degradations[1], 3);
+        QCOMPARE(draft.Degradations[2], 0);
+        QVERIFY(dialogs.messages.empty());
+        Click(&dialog, "OkConfigBtn");
+        QVERIFY(dialog.model().commit());
         QCOMPARE(club.ConfigRecord.Degradations[0], 2);
         QCOMPARE(club.ConfigRecord.Degradations[1], 3);
-        QCOMPARE(club.ConfigRecord.Degradations[2], 0);
-        QVERIFY(dialogs.messages.empty());
+        QCOMPARE(club.ConfigRecord.PromotionsUp[2], 3);
     }
 
     void editCompetitionDataCancelLeavesTheFileAsItWas() {

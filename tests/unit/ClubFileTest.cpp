@@ -178,13 +178,11 @@ TEST(ClubFile, DeleteAndMoveTakeTheResultRowsAlong) {
     EXPECT_EQ(f.file.PairListSnapshot[1].ClubNr, 5);
 }
 
-TEST(ClubFile, LineAboveTheGridAndNextCompetitionName) {
+TEST(ClubFile, LineAboveTheGrid) {
     Fixture f;
     EXPECT_EQ(f.file.competitionLine(),
               " Compet: 1 Mode: Paren   Zitt(n): 1( 6)  Paren: 20  Tafels:  10 Spellen:24 "
               "Ronden: 6   Datum  08-12-2026");
-    EXPECT_EQ(ClubFile::NextCompetitionPattern("/data/club2026_3.dba"), "/data/club2026_?.dba");
-    EXPECT_EQ(ClubFile::NextCompetitionPattern("/da.ta/club1.dba"), "/da.ta/club?.dba");
 }
 
 TEST(ClubFile, TwoLinesAreStoredInTheSession) {
@@ -341,7 +339,7 @@ TEST(ClubFile, NextCompetitionRegroupsAndStartsAFreshFile) {
     f.dialogs.files.push_back(folder.file("club_2.dba"));
     f.dialogs.answerYes(); // open it
     EXPECT_EQ(f.file.nextCompetition(), ClubFile::NextResult::Opened);
-    EXPECT_EQ(f.dialogs.fileChoices[0].initialPath, folder.file("club_?.dba"));
+    EXPECT_EQ(f.dialogs.fileChoices[0].initialPath, folder.file("club_2.dba"));
     EXPECT_EQ(f.club.ClubFilePath, folder.file("club_2.dba"));
     EXPECT_EQ(f.club.CompetitionNumber, 2);
     ASSERT_EQ(f.club.SessionCount(), 1);
@@ -384,4 +382,61 @@ TEST(ClubFile, SaveWritesTheScoresSchedulesAndSlamsInMemoryToo) {
     EXPECT_EQ(reread.SessionScheduleList[0].Entries[1].NS, 5);
     EXPECT_EQ(reread.SessionSlamList[0].Records[3].SlamCounts[1], 2);
     EXPECT_TRUE(std::filesystem::exists(folder.file("club_1.~sc")));
+}
+
+TEST(ClubFile, DeclinedSaveAsKeepsNameNumberAndSessions) {
+    TempFolder folder;
+    Club club = MakeClub(21, 1, 11, 2);
+    ScriptedDialogs dialogs;
+    ClubFile file{club, dialogs, kClock};
+    const std::string path = folder.file("club_1.dba");
+    dialogs.answerYes(); // odd pair count
+    ASSERT_TRUE(file.writeTo(path, false));
+    const auto before = ReadBytes(path);
+
+    dialogs.files.push_back(folder.file("c_9.dba"));
+    dialogs.answerNo(); // Aantal paren is NIET even, toch doorgaan?
+    EXPECT_FALSE(file.saveAs());
+    EXPECT_FALSE(std::filesystem::exists(folder.file("c_9.dba")));
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(club.ClubFilePath, path);
+    EXPECT_EQ(club.ClubFileName, "club_1.dba");
+    EXPECT_EQ(club.CompetitionNumber, 1);
+    EXPECT_EQ(club.SessionHead.CompetitionNr, 1);
+    for (const auto& session : club.SessionList)
+        EXPECT_EQ(session.CompetitionNr, 1);
+    EXPECT_TRUE(file.isOnDisk());
+}
+
+TEST(ClubFile, DeclinedFirstSaveKeepsTheFileUnnamed) {
+    TempFolder folder;
+    Club club = MakeClub(21, 1, 11, 1);
+    club.ClubFileName = "N_N";
+    club.ClubFilePath = "*.dba";
+    ScriptedDialogs dialogs;
+    ClubFile file{club, dialogs, kClock};
+    dialogs.files.push_back(folder.file("club"));
+    dialogs.answerNo(); // odd pair count
+    EXPECT_FALSE(file.save());
+    EXPECT_EQ(club.ClubFileName, "N_N");
+    EXPECT_EQ(club.ClubFilePath, "*.dba");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("club_1.dba")));
+}
+
+TEST(ClubFile, NextCompetitionRefusesANameWithoutNumber) {
+    TempFolder folder;
+    Fixture f;
+    f.club.ClubFilePath = folder.file("club2026_1.dba");
+    f.dialogs.answerYes(); // save under a new name
+    f.dialogs.files.push_back(folder.file("club2026_?.dba"));
+    f.dialogs.files.push_back(folder.file("club2026_2.dba"));
+    f.dialogs.answerNo(); // do not open it
+    EXPECT_EQ(f.file.nextCompetition(), ClubFile::NextResult::Saved);
+    EXPECT_EQ(f.dialogs.texts()[1], "Bestand zonder Competitie-Index : club2026_?.dba");
+    ASSERT_EQ(f.dialogs.fileChoices.size(), 2u);
+    EXPECT_EQ(f.dialogs.fileChoices[0].initialPath, folder.file("club2026_2.dba"));
+    EXPECT_EQ(f.dialogs.fileChoices[1].initialPath, folder.file("club2026_2.dba"));
+    EXPECT_FALSE(std::filesystem::exists(folder.file("club2026_?.dba")));
+    EXPECT_TRUE(std::filesystem::exists(folder.file("club2026_2.dba")));
+    EXPECT_EQ(f.club.CompetitionNumber, 2);
 }

@@ -51,7 +51,7 @@ TEST(CompetitionData, FieldChecksGiveTheLastFailingMessage) {
     EXPECT_EQ(model.validateField(FieldPairs), 11);
     EXPECT_EQ(dialogs.messages[0].text, "Aantal paren moet even zijn 41 is geen geldige waarde" + kHintTail);
     EXPECT_EQ(dialogs.messages[1].text, "Toch afsluiten ");
-    EXPECT_EQ(club.CompetitionHead.PairCount, 40);
+    EXPECT_EQ(model.draft().Head.PairCount, 40);
 
     dialogs.messages.clear();
     model.text[FieldPairs] = "600";
@@ -64,7 +64,7 @@ TEST(CompetitionData, FieldChecksGiveTheLastFailingMessage) {
     dialogs.answerYes(); // Ja clears the error, the old value stays
     EXPECT_EQ(model.validateField(FieldTables), 0);
     EXPECT_EQ(dialogs.messages[0].text, "Aantal foutief x is geen geldige waarde" + kHintTail);
-    EXPECT_EQ(club.CompetitionHead.TableCount, 20);
+    EXPECT_EQ(model.draft().Head.TableCount, 20);
     EXPECT_GE(dialogs.beeps, 1);
 
     dialogs.messages.clear();
@@ -110,8 +110,10 @@ TEST(CompetitionData, PercentagesTakeCommaOrPoint) {
     model.text[FieldPctTwoSubs] = "47.5";
     EXPECT_EQ(model.validateField(FieldPctOneSub), 0);
     EXPECT_EQ(model.validateField(FieldPctTwoSubs), 0);
-    EXPECT_DOUBLE_EQ(club.CompetitionHead.MaxPctOneSub, 57.5);
-    EXPECT_DOUBLE_EQ(club.CompetitionHead.MaxPctTwoSubs, 47.5);
+    EXPECT_DOUBLE_EQ(model.draft().Head.MaxPctOneSub, 57.5);
+    EXPECT_DOUBLE_EQ(model.draft().Head.MaxPctTwoSubs, 47.5);
+    // The open competition changes only in commit.
+    EXPECT_DOUBLE_EQ(club.CompetitionHead.MaxPctOneSub, 55.0);
     model.text[FieldPctTwoSubs] = "80";
     EXPECT_EQ(model.validateField(FieldPctTwoSubs), 18);
     EXPECT_EQ(dialogs.messages.back().text, "Aantal te groot 80 is geen geldige waarde" + kHintTail);
@@ -147,10 +149,10 @@ TEST(CompetitionData, InputOrderSkipsCompetitionFieldsForADrive) {
 TEST(CompetitionData, RaisingFortyPairsToFortyEightInFourGroups) {
     Club club = MakeClub(40, 4, 20, 1);
     club.SessionList[0].Rows[10].Points = 77; // last pair of group A
-    const CompetitionHead saved = club.CompetitionHead;
-    club.CompetitionHead.PairCount = 48;
+    TConfigObj accepted = club.ConfigRecord;
+    accepted.Head.PairCount = 48;
     ScriptedDialogs dialogs;
-    const StructuralChange change = ApplyStructuralChanges(club, saved, dialogs);
+    const StructuralChange change = ApplyStructuralChanges(club, accepted, dialogs);
     EXPECT_TRUE(change.pairCountChanged);
     EXPECT_EQ(dialogs.messages[0].text,
               "Aantal paren veranderd in: 48\rScore gegevens kunnen verloren gaan\r"
@@ -178,10 +180,11 @@ TEST(CompetitionData, RaisingFortyPairsToFortyEightInFourGroups) {
 TEST(CompetitionData, LoweringPairsTakesTheirResultRowsAlong) {
     Club club = MakeClub(24, 2, 12, 1);
     club.SessionList[0].Rows[13].Points = 5; // first pair of group B
-    const CompetitionHead saved = club.CompetitionHead;
-    club.CompetitionHead.PairCount = 20;
+    TConfigObj accepted = club.ConfigRecord;
+    accepted.Head.PairCount = 20;
     ScriptedDialogs dialogs;
-    ApplyStructuralChanges(club, saved, dialogs);
+    ApplyStructuralChanges(club, accepted, dialogs);
+    EXPECT_EQ(club.CompetitionHead.PairCount, 20);
     ASSERT_EQ(club.PairList.size(), 21u);
     EXPECT_EQ(club.PairList[11].ClubNr, 13);
     EXPECT_EQ(club.SessionList[0].Rows.size(), 21u);
@@ -190,13 +193,19 @@ TEST(CompetitionData, LoweringPairsTakesTheirResultRowsAlong) {
 
 TEST(CompetitionData, ChangingTheGroupCountIsRefused) {
     Club club = MakeClub(40, 4);
-    const CompetitionHead saved = club.CompetitionHead;
-    club.CompetitionHead.GroupCount = 2;
+    const Club before = club;
+    TConfigObj accepted = club.ConfigRecord;
+    accepted.Head.GroupCount = 2;
+    accepted.Head.TableCount = 30;
+    accepted.Degradations[0] = 3;
     ScriptedDialogs dialogs;
-    EXPECT_TRUE(ApplyStructuralChanges(club, saved, dialogs).refused);
+    EXPECT_TRUE(ApplyStructuralChanges(club, accepted, dialogs).refused);
     EXPECT_EQ(dialogs.messages[0].text,
               "Aantal groepen is veranderd, niet toegestaan\rMaak een NIEUW bestand");
-    EXPECT_EQ(club.CompetitionHead.GroupCount, 4);
+    // Nothing of the refused dialog is taken, the promotion settings included.
+    EXPECT_EQ(club.CompetitionHead, before.CompetitionHead);
+    EXPECT_EQ(club.ConfigRecord, before.ConfigRecord);
+    EXPECT_EQ(club.PairList, before.PairList);
 }
 
 TEST(CompetitionData, PromotionBoxWithThreeGroupsNeverShowsC) {
@@ -215,6 +224,9 @@ TEST(CompetitionData, PromotionBoxWithThreeGroupsNeverShowsC) {
     model.nextPromDegrGroup();
     EXPECT_EQ(model.promDegr.letter(), 'B');
     EXPECT_TRUE(model.confirmPromDegr());
+    EXPECT_EQ(club.ConfigRecord.Degradations[0], 0);
+    ASSERT_TRUE(model.accept());
+    ASSERT_TRUE(model.commit());
     const TConfigObj& c = club.ConfigRecord;
     EXPECT_EQ(c.Degradations[0], 2);
     EXPECT_EQ(c.PromotionsUp[1], 2);
@@ -228,8 +240,35 @@ TEST(CompetitionData, PromotionBoxWithThreeGroupsNeverShowsC) {
 TEST(CompetitionData, TooManyTablesPerGroup) {
     Club club = MakeClub(80, 1, 40);
     ScriptedDialogs dialogs;
-    EXPECT_FALSE(CheckAcceptedConfig(club, dialogs));
+    ConfigDialogModel model(club, dialogs, true);
+    ASSERT_TRUE(model.accept());
+    EXPECT_FALSE(model.commit());
+    EXPECT_TRUE(model.change().refused);
     EXPECT_EQ(dialogs.messages[0].text, "Aantal Tafels per groep is te groot test_1.dba");
+}
+
+TEST(CompetitionData, TooManyTablesPerGroupChangesNothing) {
+    // 24 pairs to 26 and 66 tables, 33 a group: refused after OK.
+    Club club = MakeClub(24, 2, 12, 1);
+    club.SessionList[0].Rows[5].Points = 50;
+    const Club before = club;
+    ScriptedDialogs dialogs;
+    ConfigDialogModel model(club, dialogs, false);
+    model.text[FieldPairs] = "26";
+    model.text[FieldTables] = "66";
+    model.openPromDegr();
+    model.promDegr.degradations = 2;
+    ASSERT_TRUE(model.confirmPromDegr());
+    ASSERT_TRUE(model.accept());
+    EXPECT_FALSE(model.commit());
+    EXPECT_EQ(dialogs.texts(), std::vector<std::string>{"Aantal Tafels per groep is te groot test_1.dba"});
+    EXPECT_EQ(club.CompetitionHead, before.CompetitionHead);
+    EXPECT_EQ(club.ConfigRecord, before.ConfigRecord);
+    EXPECT_EQ(club.PairList, before.PairList);
+    EXPECT_EQ(club.SessionList, before.SessionList);
+    EXPECT_EQ(club.PairsPerGroup, 12);
+    EXPECT_EQ(club.TablesPerGroup, 6);
+    EXPECT_EQ(SavingAfterChange(model.change(), model), ConfigSaving::None);
 }
 
 TEST(CompetitionData, HowAnAcceptedChangeIsSaved) {

@@ -32,6 +32,25 @@ TEST(CompetitionNaming, FirstSaveAppendsUnderscoreOne) {
     EXPECT_EQ(FirstCompetitionPath("/data/v2.0/club.dba"), "/data/v2.0/club_1.dba");
 }
 
+TEST(CompetitionNaming, NextCompetitionIsTheNumberOneUp) {
+    EXPECT_EQ(NextCompetitionPath("/data/club2026_1.dba"), "/data/club2026_2.dba");
+    EXPECT_EQ(NextCompetitionPath("/data/club2026_9.dba"), "/data/club2026_10.dba");
+    EXPECT_EQ(NextCompetitionPath("/data/club07.dba"), "/data/club08.dba");
+    EXPECT_EQ(NextCompetitionPath("/data/club09.dba"), "/data/club10.dba");
+    EXPECT_EQ(NextCompetitionPath("/data/club0.dba"), "/data/club1.dba");
+    EXPECT_EQ(NextCompetitionPath("/data/club4.2026.dba"), "/data/club5.2026.dba");
+    EXPECT_EQ(NextCompetitionPath("/da.ta/club1.dba"), "/da.ta/club2.dba");
+    EXPECT_EQ(NextCompetitionPath("9.dba"), "10.dba");
+    // A name without a number: the first competition of the season.
+    EXPECT_EQ(NextCompetitionPath("/data/club.dba"), "/data/club_1.dba");
+    // Every proposal carries the number it promises, up to 99.
+    for (int n = 1; n < 99; ++n) {
+        const std::string path = "/data/club_" + std::to_string(n) + ".dba";
+        EXPECT_EQ(CompetitionNumberFromFileName(NextCompetitionPath(path), true), n + 1) << path;
+    }
+    EXPECT_EQ(CompetitionNumberFromFileName(NextCompetitionPath("/data/club_99.dba"), true), 0);
+}
+
 TEST(CompetitionNaming, CompanionFiles) {
     EXPECT_EQ(ScheduleFilePathFor("/d/club_1.dba"), "/d/club_1.sma");
     EXPECT_EQ(ScoreFilePathFor("/d/club_1.dba"), "/d/club_1.sco");

@@ -298,25 +298,10 @@ void TConfigDial::OkPromBtnClick() {
 
 bool EditCompetitionData(QWidget* parent, velk::Club& club, velk::Dialogs& dialogs, bool isNew,
                          const std::function<void(velk::ConfigSaving)>& save) {
-    // The dialog stores checked fields and the promotion settings as it goes; a cancel puts
-    // them back so that the head always matches the pair list.
-    const velk::CompetitionHead savedHead = club.CompetitionHead;
-    const velk::TConfigObj savedRecord = club.ConfigRecord;
     TConfigDial dialog(club, dialogs, isNew, parent);
-    if (dialog.exec() != QDialog::Accepted) {
-        if (!isNew) {
-            club.CompetitionHead = savedHead;
-            club.ConfigRecord = savedRecord;
-            velk::DeriveValues(club, nullptr);
-        }
+    if (dialog.exec() != QDialog::Accepted || !dialog.model().commit())
         return false;
-    }
-    if (!velk::CheckAcceptedConfig(club, dialogs))
-        return false;
-    if (isNew || club.PairList.empty())
-        return true;
-    const velk::StructuralChange change = velk::ApplyStructuralChanges(club, savedHead, dialogs);
-    const velk::ConfigSaving saving = velk::SavingAfterChange(change, dialog.model());
+    const velk::ConfigSaving saving = velk::SavingAfterChange(dialog.model().change(), dialog.model());
     if (save && saving != velk::ConfigSaving::None)
         save(saving);
     return true;

@@ -23,7 +23,7 @@ class TConfigDial : public QDialog {
 public:
     TConfigDial(velk::Club& club, velk::Dialogs& dialogs, bool isNew, QWidget* parent = nullptr);
 
-    const velk::ConfigDialogModel& model() const { return model_; }
+    velk::ConfigDialogModel& model() { return model_; }
 
     void OkConfigBtnClick();
     void PromDegrBtnClick();
@@ -68,7 +68,7 @@ private:
 
 // Runs the competition data dialog modally. For a new file the caller has put the new
 // configuration in place; an existing file gets its structural changes applied, and `save` is
-// asked to write it the way the change requires. A cancelled dialog on an existing file leaves
-// the configuration as it was. True when the dialog closed with OK and the configuration holds.
+// asked to write it the way the change requires. A cancelled or refused dialog leaves the
+// competition as it was. True when the dialog closed with OK and the configuration holds.
 bool EditCompetitionData(QWidget* parent, velk::Club& club, velk::Dialogs& dialogs, bool isNew,
                          const std::function<void(velk::ConfigSaving)>& save = {});
