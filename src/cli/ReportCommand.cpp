@@ -4,13 +4,10 @@
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/UsageTexts.h"
-#include "core/SafeSave.h"
-#include "reports/HtmlReport.h"
 #include "reports/PdfText.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportRun.h"
 #include "reports/ReportWriters.h"
-#include "reports/SlamTotalsReport.h"
 #include "selection/GroupSelection.h"
 #include "selection/RangeSelectionModel.h"
 
@@ -140,24 +137,13 @@ int RunReport(const Args& raw) {
         std::cerr << run.warnings() << '\n';
 
     const ReportDocument& report = run.document();
-    // The slam totals have a page of their own in HTML.
-    const bool slamPage =
-        format == "html" && static_cast<ReportKind>(kind) == ReportKind::SlamTotals && run.context();
-    std::string page = HtmlPage(report, HtmlTitleOf(run.title()));
-    if (slamPage) {
-        ReportContext context = *run.context();
-        page = HtmlHead(HtmlTitleOf(run.title())) + "\n" + SlamTotalsHtml(context) + kHtmlTail + "\n";
-    }
     if (!output) {
-        std::cout << (format == "html" ? page : report.plainText());
+        std::cout << (format == "html" ? run.htmlPage() : report.plainText());
         return std::cout.good() ? 0 : 1;
     }
     bool saved = false;
-    if (format == "html" && slamPage) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(page.data());
-        saved = SaveFileAtomically(*output, {bytes, page.size()}, ".~ht");
-    } else if (format == "html") {
-        saved = SaveReportHtml(*output, report, run.title());
+    if (format == "html") {
+        saved = SaveHtmlPage(*output, run.htmlPage());
     } else if (format == "pdf") {
         saved = SaveReportPdfText(*output, report, PdfPageOf(open.club.ConfigRecord, run.width()));
     } else {

@@ -21,7 +21,10 @@ const std::vector<CommandHelp>& CommandHelps() {
          "         velk-cli session BESTAND.dba set  --session N [PARAMETERS] [--yes]\n"
          "         velk-cli session BESTAND.dba delete [--yes]\n"
          "PARAMETERS: --boards N --rounds N --boardgroups N --first N --length N --date dd-mm-jjjj\n"
-         "            --active A=10/5,B=8/4 (paren/tafels per groep)\n"},
+         "            --active A=10/5,B=8/4 (paren/tafels per groep)\n"
+         "Een nieuwe zitting neemt zonder PARAMETERS de spellen, ronden, spelgroepen en lengte van\n"
+         "de vorige zitting over (de eerste zitting: 24, 6, 6 en 4), eerste spel 1 en de datum van "
+         "vandaag.\n"},
         {"sort", "sort BESTAND.dba    sorteert de paren en bewaart het bestand\n",
          "gebruik: velk-cli sort BESTAND.dba [--key clubnr|grpnr|naam|plaats] [--scope groep|club]\n"
          "                      [--group LETTER]\n"

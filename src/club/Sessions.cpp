@@ -26,6 +26,14 @@ TZitCalcObj NewSessionRecord(const Club& club) {
     s.BoardGroupCount = 6;
     s.FirstBoardNumber = 1;
     s.BoardsPerRound = 4;
+    // A club plays the same evening week after week: the previous session is the best guess.
+    if (!club.SessionList.empty()) {
+        const TZitCalcObj& previous = club.SessionList.back();
+        s.BoardCount = previous.BoardCount;
+        s.RoundCount = previous.RoundCount;
+        s.BoardGroupCount = previous.BoardGroupCount;
+        s.BoardsPerRound = previous.BoardsPerRound;
+    }
     s.TablesPerGroup = static_cast<std::int16_t>(club.TablesPerGroup);
     s.PairsPerGroup = static_cast<std::int16_t>(club.PairsPerGroup);
     s.SessionDate.set(club.TodayText);

@@ -10,7 +10,9 @@
 
 namespace velk {
 
-// A new session record with the defaults, numbered SessionCount + 1, with a result row per pair.
+// A new session record numbered SessionCount + 1, with a result row per pair: the boards, rounds,
+// board groups and boards per group of the last session (24, 6, 6 and 4 for the first), first
+// board 1, today's date and every group in play.
 TZitCalcObj NewSessionRecord(const Club& club);
 // Appends a new session, makes it current and tells the companion lists.
 void AppendNewSession(Club& club);

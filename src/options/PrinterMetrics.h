@@ -26,6 +26,7 @@ struct PrinterMetrics {
     int CharWidth = 1;
     int LineHeight = 1;
     int PageLines = 0;
+    int PageHeight = 0;
     int PageUnitH = 0;
     int PageUnitV = 0;
     // Percent: a landscape page counts each printed line as 1.4 lines.
@@ -34,7 +35,8 @@ struct PrinterMetrics {
 
 PrinterMetrics ComputePrinterMetrics(const PrinterMeasurements& measured);
 
-// Lines of text on a page within the top and bottom margins of the configuration; never negative.
+// Lines of text on a page within the top and bottom margins of the configuration: the page height
+// in lines rounded, less the margins in whole lines; never negative.
 int LinesPerPage(const PrinterMetrics& metrics, const TConfigObj& config);
 
 // Whether the next line starts a new page: the weighted count of printed lines has reached the

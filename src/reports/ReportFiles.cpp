@@ -42,7 +42,11 @@ bool SaveReportText(const std::string& path, const ReportDocument& report) {
 }
 
 bool SaveReportHtml(const std::string& path, const ReportDocument& report, std::string_view reportTitle) {
-    return SaveBytes(path, HtmlPage(report, HtmlTitleOf(reportTitle)));
+    return SaveHtmlPage(path, HtmlPage(report, HtmlTitleOf(reportTitle)));
+}
+
+bool SaveHtmlPage(const std::string& path, const std::string& page) {
+    return SaveBytes(path, page);
 }
 
 } // namespace velk

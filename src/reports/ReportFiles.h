@@ -25,5 +25,7 @@ std::string HtmlTitleOf(std::string_view reportTitle);
 bool SaveReportText(const std::string& path, const ReportDocument& report);
 // The report as an HTML page in ISO-8859-1, every group block in <PRE>.
 bool SaveReportHtml(const std::string& path, const ReportDocument& report, std::string_view reportTitle);
+// A whole HTML page, written as the lists are.
+bool SaveHtmlPage(const std::string& path, const std::string& page);
 
 } // namespace velk

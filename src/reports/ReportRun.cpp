@@ -6,7 +6,10 @@
 #include "core/ProgramFolder.h"
 #include "core/SafeSave.h"
 #include "core/records/PairRecord.h"
+#include "reports/HtmlReport.h"
+#include "reports/ReportFiles.h"
 #include "reports/ReportWriters.h"
+#include "reports/SlamTotalsReport.h"
 
 #include <algorithm>
 
@@ -104,6 +107,15 @@ std::string ReportRun::title() const {
     return ReportTitle(kind_, club_.CompetitionHead.CalcMethod == CalcTopIntegral);
 }
 
+std::string ReportRun::htmlPage() const {
+    const std::string title = HtmlTitleOf(this->title());
+    if (kind_ != ReportKind::SlamTotals || !context_)
+        return HtmlPage(document_, title);
+    // The table reads the competitions again; the run keeps its own context as it was.
+    ReportContext context = *context_;
+    return HtmlHead(title) + "\n" + SlamTotalsHtml(context) + kHtmlTail + "\n";
+}
+
 bool ReportRun::checksPass(ReportKind kind) {
     const int k = static_cast<int>(kind);
     if (club_.CurrentSession < 1 && k <= 6) {
@@ -149,6 +161,11 @@ ReportOutcome ReportRun::open(ReportKind kind, const std::optional<GroupSelectio
         context.groups = *groups;
     if (!select(context))
         return ReportOutcome::Stopped;
+    // "*" for the list per board is the list of every group.
+    if (kind == ReportKind::ScoresPerBoard && context.groups.SelGroupChar == '*') {
+        kind_ = ReportKind::ScoresPerBoardAllGroups;
+        context.kind = kind_;
+    }
     if ((Between(k, 31, 35) || k == 37 || k == 38) && !sources_.matchPointsComputed(club_)) {
         ShowError(dialogs_, club_.ErrorCode, "", ErrorMessage::NoMatchPoints);
         return ReportOutcome::Stopped;

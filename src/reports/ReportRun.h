@@ -76,6 +76,9 @@ public:
     int width() const { return context_ ? context_->width : 70; }
     const std::string& warnings() const { return warnings_; }
     std::string title() const;
+    // The shown report as an HTML page: the slam totals as their table, any other list in <PRE>
+    // blocks. What "Bewaar" and the command line both write.
+    std::string htmlPage() const;
     // Set when the work file could not be written; the report is shown all the same.
     bool workFileFailed() const { return workFileFailed_; }
     // After Delivered: whether every file was written and the other program started.

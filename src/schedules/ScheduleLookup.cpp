@@ -91,4 +91,18 @@ std::uint8_t BoardGroupOfBoard(const Club& club, int boardOrdinal) {
     return k <= 26 ? static_cast<std::uint8_t>('A' + k - 1) : kBlankLetter;
 }
 
+bool GroupInSchedule(const Club& club, int group) {
+    const TZitSchemaObj* schedule = club.CurrentSchedule();
+    if (schedule == nullptr || group < 1 || group > schedule->GroupCount)
+        return false;
+    for (int r = 1; r <= club.SessionHead.RoundCount; ++r)
+        for (int t = 1; t <= club.TablesPerGroup; ++t)
+            if (const TSchemaObj* e = ScheduleEntry(club, group, r, t); e && (e->NS != 0 || e->EW != 0))
+                return true;
+            else if (const TSchemaObj1* p = PlayerScheduleEntry(club, group, r, t);
+                     p && (p->N != 0 || p->Z != 0 || p->O != 0 || p->W != 0))
+                return true;
+    return false;
+}
+
 } // namespace velk

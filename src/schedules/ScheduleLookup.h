@@ -18,6 +18,9 @@ int ScheduleIndex(const Club& club, int round, int group);
 const TSchemaObj* ScheduleEntry(const Club& club, int group, int round, int table);
 const TSchemaObj1* PlayerScheduleEntry(const Club& club, int group, int round, int table);
 
+// Whether the current session's schedule holds group g: some table of it seats a pair or player.
+bool GroupInSchedule(const Club& club, int group);
+
 // Where a pair sits in a round.
 struct PairPosition {
     int Table = 0;          // session-wide

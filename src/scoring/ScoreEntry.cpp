@@ -28,6 +28,9 @@ constexpr const char* kTooFewBoards =
     "Aantalspellen is kleiner dan aantal rondes x spellen per tafel, corrigeer Zittinggegevens!";
 constexpr const char* kErrorGoOn = "Eris een (score)fout opgetreden\rwilt u toch doorgaan ?";
 constexpr const char* kSaveFailed = "Redden van scores mislukt";
+// With contracts the window speaks of bids: "Bewaar" and "OK" each have their own words.
+constexpr const char* kSaveGroupBidsFailed = "Redden biedingen niet gelukt";
+constexpr const char* kSaveAllBidsFailed = "Redden van biednigen mislukt";
 
 std::string Printf(const char* format, const char* text, int a, int b = 0) {
     char buffer[128];
@@ -124,17 +127,7 @@ bool ScoreEntry::open(Mode m) {
 }
 
 bool ScoreEntry::groupHasSchedule(int g) const {
-    const TZitSchemaObj* schedule = club_.CurrentSchedule();
-    if (schedule == nullptr || g > schedule->GroupCount)
-        return false;
-    for (int r = 1; r <= club_.SessionHead.RoundCount; ++r)
-        for (int t = 1; t <= club_.TablesPerGroup; ++t)
-            if (const TSchemaObj* e = ScheduleEntry(club_, g, r, t); e && (e->NS != 0 || e->EW != 0))
-                return true;
-            else if (const TSchemaObj1* p = PlayerScheduleEntry(club_, g, r, t);
-                     p && (p->N != 0 || p->Z != 0 || p->O != 0 || p->W != 0))
-                return true;
-    return false;
+    return GroupInSchedule(club_, g);
 }
 
 bool ScoreEntry::checkGroup() {
@@ -622,7 +615,7 @@ bool ScoreEntry::saveGroup(bool ask) {
         return false;
     if (!storeGroup(group))
         return false;
-    return saveScoreFile();
+    return saveScoreFile(contractsUsed() ? kSaveGroupBidsFailed : kSaveFailed);
 }
 
 bool ScoreEntry::saveAll(bool ask) {
@@ -640,7 +633,7 @@ bool ScoreEntry::saveAll(bool ask) {
     for (int g = 1; g <= club_.CompetitionHead.GroupCount; ++g)
         if (groupHasSchedule(g) && !storeGroup(g))
             return false;
-    return saveScoreFile();
+    return saveScoreFile(contractsUsed() ? kSaveAllBidsFailed : kSaveFailed);
 }
 
 bool ScoreEntry::mayClose() {
@@ -693,13 +686,13 @@ bool ScoreEntry::countList() {
     return false;
 }
 
-bool ScoreEntry::saveScoreFile() {
+bool ScoreEntry::saveScoreFile(const char* failure) {
     if (club_.ScoreFilePath.empty())
-        return refuse(kSaveFailed);
+        return refuse(failure);
     // Every save keeps the file it replaces: the backup is always the file before the last save.
     if (!WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount, true,
                         dialogs_, club_.ErrorCode))
-        return refuse(kSaveFailed);
+        return refuse(failure);
     savedSinceOpen_ = true;
     if (records_ != nullptr)
         saved_ = *records_;

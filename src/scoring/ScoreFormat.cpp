@@ -59,6 +59,8 @@ std::string FormatScore(const TScoreObj& record, bool shortNotation, bool oneDec
         text += '!';
     if (record.Flags & ScoreFlag::Doubtful)
         text += '?';
+    if (record.Flags & ScoreFlag::NotComplement)
+        text += '$';
     return text;
 }
 

@@ -1,8 +1,10 @@
 #include "scoring/SlamCheck.h"
 
+#include "core/PathText.h"
 #include "core/records/PairRecord.h"
 #include "core/records/ScoreRecord.h"
 #include "core/records/SlamRecord.h"
+#include "schedules/ScheduleLookup.h"
 #include "scoring/ScoreCode.h"
 #include "scoring/Vulnerability.h"
 
@@ -67,6 +69,11 @@ bool CheckSlams(Club& club, Dialogs& dialogs, const SlamAnswer& answer,
     const auto& records = club.SessionScoreList[index].Records;
     const int firstBoard = std::max<int>(club.SessionHead.FirstBoardNumber, 1);
     for (int g = 1; g <= std::min<int>(club.CompetitionHead.GroupCount, 16); ++g) {
+        // Without its schedule a group has no sides to tell a slam by; the others are still checked.
+        if (!GroupInSchedule(club, g)) {
+            dialogs.error("SlemNaam: " + FileNameOf(club.SlamFilePath));
+            continue;
+        }
         const int active =
             std::clamp<int>(club.SessionHead.GroupPairs[static_cast<std::size_t>(g - 1)], 0, perGroup);
         for (int b = 1; b <= boards; ++b)

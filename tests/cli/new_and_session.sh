@@ -53,6 +53,13 @@ grep -q "zitting=2 competitie=1 spellen=27 ronden=9 spelgroepen=9 eerste=1 lengt
 [ "$(cut -d' ' -f2 show.txt | sort -u | wc -l)" -eq 9 ] || fail "session 2 schedule rounds"
 if grep -q "bestaat niet" err.txt; then fail "companion list missing: $(cat err.txt)"; fi
 
+# Without parameters a new session proposes the previous evening's boards, rounds, board groups and
+# length; the first board starts at 1 again.
+"$cli" session club2026_1.dba new >out.txt 2>err.txt || fail "session new without parameters: $(cat err.txt)"
+grep -q "^zitting=3 competitie=1 spellen=27 ronden=9 spelgroepen=9 eerste=1 lengte=3 " out.txt \
+  || fail "session 3: $(cat out.txt)"
+"$cli" session club2026_1.dba delete >/dev/null 2>err.txt || fail "delete 3: $(cat err.txt)"
+
 # Only the last session can go.
 "$cli" session club2026_1.dba delete >/dev/null 2>err.txt || fail "delete: $(cat err.txt)"
 grep -q "Zitting verwijderd, Nr: 2" err.txt || fail "delete report"
@@ -62,3 +69,4 @@ grep -q "Zitting verwijderd, Nr: 2" err.txt || fail "delete report"
 "$cli" new drive.dba --drive --pairs 16 --groups 1 --tables 8 >/dev/null 2>&1 || fail "drive"
 "$cli" session drive.dba show | grep -q "zitting=1 competitie=0" || fail "drive session"
 echo ok
+"$cli" session --help 2>&1 | grep -q "de vorige zitting over" || fail "session --help says nothing of the proposal"

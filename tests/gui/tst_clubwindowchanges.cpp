@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -344,6 +345,76 @@ private slots:
         ModalAnswers sessionDialog("ZittingDlg", Pressing(Qt::Key_Escape));
         Trigger(&window, "ChooseSession");
         QVERIFY(sessionDialog.done());
+    }
+
+    void everyChildWindowIsInTheViewMenuWhileItIsOpen() {
+        TClubWindow& window = open(16, 2);
+        QVERIFY(opened_);
+        window.show();
+        // The modal windows are listed while they are up and leave the menu when they close.
+        const std::pair<const char*, const char*> windows[] = {
+            {"OptionsSettings", "OptiesForm"}, {"Correct", "CorrectForm"}, {"OpenPoints", "InvoerForm"}};
+        const QString names[] = {QStringLiteral("Optievenster"), QStringLiteral("Correctievenster"),
+                                 QStringLiteral("Puntenvenster")};
+        for (int i = 0; i < 3; ++i) {
+            QStringList seen;
+            {
+                ModalAnswers answer(windows[i].second, [&](QWidget* form) {
+                    seen = ViewMenuItems(window);
+                    form->close();
+                });
+                Trigger(&window, windows[i].first);
+            }
+            QVERIFY2(seen.contains(names[i]), qPrintable(names[i]));
+            QVERIFY(!ViewMenuItems(window).contains(names[i]));
+        }
+        // The result window too, with its own item.
+        Trigger(&window, "OutputPairs");
+        QTRY_VERIFY(ViewMenuItems(window).contains(QStringLiteral("Uitvoervenster")));
+    }
+
+    void aGreyedItemSaysWhyOnTheStatusBar() {
+        TClubWindow& window = open(16, 2);
+        QVERIFY(opened_);
+        window.show();
+        QAction* scoresPerBoard = window.action(QStringLiteral("spellen1"));
+        const QString hint = scoresPerBoard->statusTip();
+        Trigger(&window, "OutputPairs");
+        QTRY_VERIFY(!scoresPerBoard->isEnabled());
+        const QString why = QStringLiteral("Niet beschikbaar zolang het uitslagvenster open is");
+        QCOMPARE(scoresPerBoard->statusTip(), why);
+        // The mouse on the greyed item in its menu puts the reason on the status bar.
+        QMenu* menu = nullptr;
+        for (QMenu* m : window.findChildren<QMenu*>())
+            if (m->actions().contains(scoresPerBoard))
+                menu = m;
+        QVERIFY(menu);
+        menu->popup(window.geometry().center());
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseMove(menu, menu->actionGeometry(scoresPerBoard).center());
+        auto* panel = window.findChild<QLabel*>(QStringLiteral("StatusHint"));
+        QTRY_COMPARE(panel->text(), why);
+        menu->hide();
+        // Closed, the item is available again with its own hint.
+        auto* results = window.findChild<QDialog*>(QStringLiteral("ResultForm"));
+        QVERIFY(results);
+        results->close();
+        QTRY_VERIFY(scoresPerBoard->isEnabled());
+        QCOMPARE(scoresPerBoard->statusTip(), hint);
+    }
+
+    void theClubNumberColumnCarriesAWarning() {
+        TClubWindow& window = open(16, 2);
+        QVERIFY(opened_);
+        window.show();
+        auto* grid = window.findChild<PairGrid*>();
+        auto* label = window.findChild<QLabel*>(QStringLiteral("PasOpLabel"));
+        QVERIFY(grid && label);
+        QCOMPARE(label->text(), QStringLiteral("Pas op ClubNr."));
+        grid->setCurrentCell(0, PairGrid::ClubNrColumn);
+        QVERIFY(label->isVisibleTo(&window));
+        grid->setCurrentCell(0, PairGrid::ClubNrColumn + 3);
+        QVERIFY(!label->isVisibleTo(&window));
     }
 
     void saveAfterAStoppedWizardNamesTheFirstCompetition() {

@@ -23,6 +23,7 @@
 
 using velk::test::Child;
 using velk::test::Click;
+using velk::test::Clicking;
 using velk::test::ModalAnswers;
 using velk::test::TypeAndEnter;
 
@@ -95,6 +96,38 @@ private slots:
         }
         QCOMPARE(results_.size(), 16);
         demo_ = work_.path() / "d" / "demo_1.dba";
+    }
+
+    void theListPerBoardOfEveryGroupIsSavedAsTheCommandLineWritesIt() {
+        FileQueueDialogs dialogs;
+        TClubWindow window(dialogs, kClock);
+        window.setReportFolder(work_.file("data"));
+        QVERIFY(velk::test::OpenInWindow(window, demo_.string()));
+        // "*" for the list per board is the list of every group.
+        {
+            ModalAnswers answers("SelectieDlg", [](QWidget* d) {
+                TypeAndEnter(d, "SelectBox1", "*");
+                Click(d, "OkBtn");
+            });
+            velk::test::Trigger(&window, "spellen1");
+        }
+        QTRY_VERIFY(window.resultForm()->isVisible());
+        QCOMPARE(window.resultForm()->kind(), 22);
+        // "Bewaar" as HTML writes the bytes velk-cli report writes.
+        const std::filesystem::path saved = work_.path() / "spellen-alle.htm";
+        dialogs.files = {saved.string()};
+        {
+            ModalAnswers answers("BerichtForm", Clicking("Ja"));
+            answers.then("BerichtForm", Clicking("OK"));
+            window.resultForm()->SaveBitBtnClick();
+        }
+        QCOMPARE(velk::test::RunCli(folder_, {"report", "d/demo_1.dba", "--kind", "21", "--groups", "*",
+                                              "--format", "html", "--output", "cli-spellen-alle.htm"}),
+                 0);
+        const QByteArray expected = Bytes(work_.path() / "cli-spellen-alle.htm");
+        QVERIFY(expected.contains("Overzicht per S P E L, alle groepen"));
+        QCOMPARE(Bytes(saved), expected);
+        window.resultForm()->close();
     }
 
     void allPairsPagesFromTheMenu() {

@@ -59,3 +59,18 @@ TEST(PrinterMetrics, DegenerateFiguresDoNotDivideByZero) {
     ApplyPrinterMetrics(p, config);
     EXPECT_EQ(config.LinesPerPage, 0);
 }
+
+TEST(PrinterMetrics, APageOfMostOfOneMoreLineCountsIt) {
+    // A Letter page at 600 dpi: 6360 pixels of 100-pixel lines is 63.6 lines, rounded 64; the
+    // margins of 430 pixels take 4 whole lines.
+    PrinterMeasurements m = A4At600();
+    m.pageHeight = 6360;
+    const PrinterMetrics p = ComputePrinterMetrics(m);
+    TConfigObj config;
+    config.TopMargin = 250;
+    config.BottomMargin = 180;
+    EXPECT_EQ(LinesPerPage(p, config), 60);
+    // 6349 pixels is 63.49 lines: rounded down.
+    m.pageHeight = 6349;
+    EXPECT_EQ(LinesPerPage(ComputePrinterMetrics(m), config), 59);
+}

@@ -37,6 +37,24 @@ TEST(Sessions, NewSessionDefaults) {
     EXPECT_EQ(SessionDateText(3, 7, 2026), "03-07-2026");
 }
 
+TEST(Sessions, NewSessionProposesThePreviousEvening) {
+    Club club = MakeClub(40, 4, 20, 1);
+    TZitCalcObj& first = club.SessionList[0];
+    first.BoardCount = 21;
+    first.RoundCount = 7;
+    first.BoardGroupCount = 7;
+    first.BoardsPerRound = 3;
+    first.FirstBoardNumber = 5;
+    ScriptedDialogs dialogs;
+    SessionDialogModel model(club, dialogs);
+    ASSERT_TRUE(model.open(SessionDialogModel::NewSession));
+    EXPECT_EQ(model.text[BoardsField], "21");
+    EXPECT_EQ(model.text[RoundsField], "7");
+    EXPECT_EQ(model.text[BoardGroupsField], "7");
+    EXPECT_EQ(model.text[GroupLengthField], "3");
+    EXPECT_EQ(model.text[FirstBoardField], "1");
+}
+
 TEST(Sessions, NewSessionRefusedWhenAllExist) {
     Club club = MakeClub(40, 4, 20, 6);
     ScriptedDialogs dialogs;

@@ -26,6 +26,15 @@ struct Slams {
     Slams() {
         club.SessionHead.BoardCount = 4;
         StoreSession(club, 1);
+        // Group A is in the session's schedule: pair 1 meets pair 5 at its first table.
+        TZitSchemaObj schedule;
+        schedule.GroupCount = 1;
+        schedule.RoundCount = club.SessionHead.RoundCount;
+        schedule.Entries.resize(
+            static_cast<std::size_t>(1 + club.SessionHead.RoundCount * club.TablesPerGroup));
+        schedule.Entries[1].NS = 1;
+        schedule.Entries[1].EW = 5;
+        club.SessionScheduleList = {schedule};
     }
     // Runs the check; every candidate is answered with `answer` (a strain class, or Schrap).
     bool run(std::optional<int> answer) {
@@ -156,4 +165,16 @@ TEST(SlamScoreTable, EveryEntryIsTheDuplicateScoreOfItsSlam) {
                     EXPECT_EQ(SlamScoreTable[static_cast<std::size_t>(v)][static_cast<std::size_t>(i)], score)
                         << v << " " << strain << " " << doubling << " " << entry;
                 }
+}
+
+TEST(SlamCheck, AGroupOutsideTheScheduleIsNamedAndLeftOut) {
+    Slams s;
+    s.club.SlamFilePath = "/clubs/troef_1.slm";
+    s.list.table(1, 1, 3, 7, 990);
+    s.club.SessionScheduleList.front().Entries[1] = TSchemaObj{};
+    ASSERT_TRUE(s.run(2));
+    EXPECT_TRUE(s.offered.empty());
+    EXPECT_EQ(s.dialogs.texts(),
+              (std::vector<std::string>{"SlemNaam: troef_1.slm", "Geen Slem-Contracten\rin deze zitting"}));
+    EXPECT_EQ(s.block().SlamTotal, 0);
 }

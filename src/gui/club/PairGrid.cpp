@@ -16,6 +16,7 @@
 namespace {
 
 enum Column { ColIndx, ColClubNr, ColGroep, ColGrpNr, ColNaam, ColRang, ColumnCount };
+static_assert(ColClubNr == PairGrid::ClubNrColumn);
 
 QTableWidgetItem* Cell(const QString& text, bool editable) {
     auto* item = new QTableWidgetItem(text);

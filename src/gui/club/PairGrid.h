@@ -14,6 +14,9 @@ class PairGrid : public QTableWidget {
 public:
     explicit PairGrid(QWidget* parent = nullptr);
 
+    // The column of the club numbers.
+    static constexpr int ClubNrColumn = 1;
+
     // Rebuilds every row from the pair list.
     void showPairs(const velk::Club& club);
     // Rebuilds the row of pair record `pair` (1-based).

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -91,6 +92,12 @@ void TClubWindow::buildCentralArea() {
     tellerLabel_ = new QLabel(pairPanel_);
     tellerLabel_->setObjectName(QStringLiteral("Teller"));
     navigator->addWidget(tellerLabel_);
+    // A warning beside the grid while the club numbers are at hand: they tie the pairs to the
+    // results of every session.
+    clubNrLabel_ = new QLabel(QStringLiteral("Pas op ClubNr."), pairPanel_);
+    clubNrLabel_->setObjectName(QStringLiteral("PasOpLabel"));
+    clubNrLabel_->hide();
+    navigator->addWidget(clubNrLabel_);
     navigator->addStretch(1);
     panel->addLayout(navigator);
 
@@ -136,6 +143,8 @@ void TClubWindow::buildCentralArea() {
     connect(grid_, &PairGrid::pageRequested, this, &TClubWindow::onPage);
     connect(grid_, &PairGrid::rowMoved, this, &TClubWindow::onRowMoved);
     connect(grid_, &QTableWidget::cellClicked, this, &TClubWindow::onGridCellClicked);
+    connect(grid_, &QTableWidget::currentCellChanged, this,
+            [this](int, int column) { clubNrLabel_->setVisible(column == PairGrid::ClubNrColumn); });
     connect(grid_, &PairGrid::editPairRequested, this, &TClubWindow::onEditPair);
     grid_->setFieldCheck([this](int pair, velk::PairField field, const std::string& typed) {
         return checkTypedField(pair, field, typed);
@@ -200,12 +209,22 @@ void TClubWindow::trackWindow(QWidget* window, const QString& name, int tag, con
         return;
     childWindows_.insert(window, ChildWindow{name, tag, hint, nullptr});
     window->installEventFilter(this);
-    connect(window, &QObject::destroyed, this, [this, window] { childWindows_.remove(window); });
+    connect(window, &QObject::destroyed, this, [this, window] {
+        removeWindowItem(window);
+        childWindows_.remove(window);
+    });
     if (window->isVisible())
         addWindowItem(window);
 }
 
 bool TClubWindow::eventFilter(QObject* watched, QEvent* event) {
+    // A menu shows no hint for a greyed item by itself: the reason it is greyed goes to the
+    // status bar when the mouse is on it.
+    if (auto* menu = qobject_cast<QMenu*>(watched); menu && event->type() == QEvent::MouseMove) {
+        QAction* item = menu->actionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (item && !item->isEnabled() && !item->statusTip().isEmpty())
+            item->showStatusText(this);
+    }
     auto* window = qobject_cast<QWidget*>(watched);
     if (window && childWindows_.contains(window)) {
         if (event->type() == QEvent::Show) {

@@ -91,7 +91,16 @@ public:
     bool resultWindowClosed() const;
 
     // The tags of the child windows the session dialogs conflict with, in the order checked.
-    enum WindowTag { CorrectionWindow = 3, ScheduleWindow = 4, ScoreWindow = 5, ResultsWindow = 6 };
+    enum WindowTag {
+        PointsWindow = 2,
+        CorrectionWindow = 3,
+        ScheduleWindow = 4,
+        ScoreWindow = 5,
+        ResultsWindow = 6,
+        OptionsWindow = 7,
+        PairSelectionWindow = 8,
+        IndividualScoreWindow = 9
+    };
     // A non-modal child window: while it is visible it has an item `name` in "Beel&d", and the
     // operations it conflicts with name it.
     void trackWindow(QWidget* window, const QString& name, int tag, const QString& hint);
@@ -114,6 +123,8 @@ private:
     // The enabled state and the state-dependent captions of every item.
     void applyMenuState();
     bool isAvailable(const MenuEntry& entry) const;
+    // Why an item is greyed while a window is open; empty otherwise.
+    QString whyNotAvailable(const MenuEntry& entry) const;
     // "Nieuwe Comp.Zitting": a competition with sessions to go, not while the wizard runs.
     bool canAddSession() const;
     // "&Volgende Competitie": every session of the competition is there.
@@ -235,6 +246,7 @@ private:
     // The score entry window while it is open.
     TScoreForm* scoreForm_ = nullptr;
     QMenu* viewMenu_ = nullptr;
+    QLabel* clubNrLabel_ = nullptr;
     QMenu* totalsMenu_ = nullptr;
     // The result window, made on first use and kept.
     TResultForm* resultForm_ = nullptr;

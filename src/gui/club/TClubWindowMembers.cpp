@@ -43,6 +43,8 @@ bool TClubWindow::composePairs() {
         return false;
     copyGridToRecords();
     TSelectParenForm form(club_, members_, dialogs_, this);
+    trackWindow(&form, QStringLiteral("Paarselectievenster"), PairSelectionWindow,
+                QStringLiteral("Paarnamen uit de leden samenstellen"));
     const bool copied = form.ComposePairs();
     if (copied)
         refreshPairWindow();

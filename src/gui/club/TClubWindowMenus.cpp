@@ -44,6 +44,8 @@ constexpr Place kMembers{"&Databeheer", "Club Leden"};
 constexpr Place kHelp{"&Help"};
 
 constexpr const char* kNotYetBuilt = "Nog niet beschikbaar in deze versie";
+constexpr const char* kResultWindowOpen = "Niet beschikbaar zolang het uitslagvenster open is";
+constexpr const char* kScoreWindowOpen = "Niet beschikbaar zolang het scorevenster open is";
 
 constexpr MenuEntry Item(Place place, const char* caption, const char* name, MenuEntry::Handler handler,
                          const char* hint, Availability availability,
@@ -335,6 +337,8 @@ void TClubWindow::buildMenus() {
         return sub;
     };
     for (const MenuEntry& entry : menuTable()) {
+        // A greyed item says on the status bar why it is greyed.
+        menuOf(entry)->installEventFilter(this);
         if (entry.kind == Kind::Separator)
             menuOf(entry)->addSeparator();
         else if (entry.kind == Kind::Item)
@@ -390,10 +394,27 @@ bool TClubWindow::competitionComplete() const {
            club_.SessionCount() >= club_.CompetitionHead.SessionsPerCompetition;
 }
 
+QString TClubWindow::whyNotAvailable(const MenuEntry& entry) const {
+    const MenuEntry& rule = RuleOf(entry);
+    if (!rule.condition || (this->*rule.condition)())
+        return {};
+    if (rule.condition == &W::resultWindowClosed)
+        return Text(kResultWindowOpen);
+    if (rule.condition == &W::scoreEntryClosed)
+        return Text(kScoreWindowOpen);
+    return {};
+}
+
 void TClubWindow::applyMenuState() {
-    for (const MenuEntry& entry : menuTable())
-        if (entry.name)
-            action(QString::fromLatin1(entry.name))->setEnabled(isAvailable(entry));
+    for (const MenuEntry& entry : menuTable()) {
+        if (!entry.name)
+            continue;
+        QAction* item = action(QString::fromLatin1(entry.name));
+        const bool available = isAvailable(entry);
+        item->setEnabled(available);
+        const QString why = available ? QString() : whyNotAvailable(entry);
+        item->setStatusTip(why.isEmpty() ? StatusTipOf(entry, Text(entry.hint)) : why);
+    }
     // The captions that follow the state.
     action("ChooseSession")
         ->setText(state_ == FileState::Wizard ? QStringLiteral("&Select data") : QStringLiteral("&Kiezen"));

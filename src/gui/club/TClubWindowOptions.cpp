@@ -17,6 +17,8 @@ void TClubWindow::showOptions(int page) {
         return;
     }
     TOptiesForm form(club_, dialogs_, this);
+    trackWindow(&form, QStringLiteral("Optievenster"), OptionsWindow,
+                QStringLiteral("Opties van de competitie"));
     form.onMaximalWidth = [this](bool on) { applyMaximalWidth(on); };
     const bool changed = form.ShowOptions(page);
     // A competition not yet saved under a name is saved when it gets one.

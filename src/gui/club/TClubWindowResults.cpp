@@ -15,6 +15,7 @@ void TClubWindow::onOpenPoints() {
     // The pair list as typed goes in first: the window shows the names and writes the ranks.
     copyGridToRecords();
     TInvoerForm form(club_, dialogs_, this);
+    trackWindow(&form, QStringLiteral("Puntenvenster"), PointsWindow, QStringLiteral("Punten en invallers"));
     form.OpenPointsForm([this] { return saveResults(); });
     grid_->showPairs(club_);
     applyState();
@@ -23,6 +24,8 @@ void TClubWindow::onOpenPoints() {
 void TClubWindow::onCorrect() {
     copyGridToRecords();
     TCorrectForm form(club_, dialogs_, this);
+    trackWindow(&form, QStringLiteral("Correctievenster"), CorrectionWindow,
+                QStringLiteral("Procenten corrigeren"));
     form.OpenCorrection([this] { return saveResults(); });
     grid_->showPairs(club_);
     applyState();

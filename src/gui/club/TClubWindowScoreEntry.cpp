@@ -23,6 +23,9 @@ void TClubWindow::openScoreEntry(int mode) {
     TScoreForm* form = velk::ScoresIndividually(club_) ? new TScoreFormE(club_, dialogs_, this)
                                                        : new TScoreForm(club_, dialogs_, this);
     form->setAttribute(Qt::WA_DeleteOnClose);
+    const bool individual = velk::ScoresIndividually(club_);
+    trackWindow(form, QStringLiteral("Scorevenster"), individual ? IndividualScoreWindow : ScoreWindow,
+                QStringLiteral("Scores invoeren"));
     // Modal while it edits the session's score block in place: nothing else may change it.
     form->setWindowModality(Qt::ApplicationModal);
     if (!form->open(static_cast<velk::ScoreEntry::Mode>(mode))) {

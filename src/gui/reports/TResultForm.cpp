@@ -188,7 +188,7 @@ void TResultForm::SaveBitBtnClick() {
     bool saved = false;
     const char* done = velk::kSavedAsText;
     if (html) {
-        saved = velk::SaveReportHtml(*path, run_.document(), run_.title());
+        saved = velk::SaveHtmlPage(*path, run_.htmlPage());
         done = velk::kSavedAsHtml;
     } else if (EndsWithPdf(*path)) {
         saved = ReportPrinting::SaveReportPdf(QString::fromStdString(*path), run_.document(),
