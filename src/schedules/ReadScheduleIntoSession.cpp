@@ -158,11 +158,8 @@ std::vector<TSchemaObj1>& EntriesOf(TZitSchemaObj& s, const WorkSchedule1&) {
     return s.PlayerEntries;
 }
 
-// `entriesRead`: how many entries of `base` its file held, round by round; the entries after them
-// are not stored and the group keeps what it had there.
 template <typename Base>
-bool ReadIntoSession(Club& club, int group, const Base& base, int scoreBoardCount, Dialogs& dialogs,
-                     int entriesRead) {
+bool ReadIntoSession(Club& club, int group, const Base& base, int scoreBoardCount, Dialogs& dialogs) {
     constexpr bool individual = Base::Individual;
     const std::string letter(1, GroupLetter(group));
     TZitSchemaObj* schedule = club.CurrentSchedule();
@@ -207,19 +204,16 @@ bool ReadIntoSession(Club& club, int group, const Base& base, int scoreBoardCoun
     const int pairOffset = club.PairsPerGroup * (group - 1);
     for (int r = 1; r <= rounds; ++r)
         for (int t = 1; t <= tables; ++t)
-            if ((r - 1) * tables + t <= entriesRead)
-                Store(entries[position(r, t)], base.at(r, t), tableBase, pairOffset);
-    if (entriesRead < rounds * tables)
-        dialogs.error(kScheduleListIncorrect);
+            Store(entries[position(r, t)], base.at(r, t), tableBase, pairOffset);
     return true;
 }
 
 template <typename Base>
-bool ReadIntoGroups(Club& club, int first, int last, const Base& base, int entriesRead,
-                    const std::string& name, int scoreBoardCount, Dialogs& dialogs) {
+bool ReadIntoGroups(Club& club, int first, int last, const Base& base, const std::string& name,
+                    int scoreBoardCount, Dialogs& dialogs) {
     bool changed = false;
     for (int g = first; g <= last; ++g) {
-        if (!ReadIntoSession(club, g, base, scoreBoardCount, dialogs, entriesRead))
+        if (!ReadIntoSession(club, g, base, scoreBoardCount, dialogs))
             continue;
         // Only a group that really got the schedule records its name.
         club.CurrentSchedule()->BaseScheduleNames[static_cast<std::size_t>(g - 1)].set(name);
@@ -232,12 +226,12 @@ bool ReadIntoGroups(Club& club, int first, int last, const Base& base, int entri
 
 bool ReadBaseScheduleIntoSession(Club& club, int group, const WorkSchedule& base, int scoreBoardCount,
                                  Dialogs& dialogs) {
-    return ReadIntoSession(club, group, base, scoreBoardCount, dialogs, base.rounds() * base.tables());
+    return ReadIntoSession(club, group, base, scoreBoardCount, dialogs);
 }
 
 bool ReadBaseScheduleIntoSession(Club& club, int group, const WorkSchedule1& base, int scoreBoardCount,
                                  Dialogs& dialogs) {
-    return ReadIntoSession(club, group, base, scoreBoardCount, dialogs, base.rounds() * base.tables());
+    return ReadIntoSession(club, group, base, scoreBoardCount, dialogs);
 }
 
 bool ReadScheduleIntoGroups(Club& club, int firstGroup, int lastGroup, const std::string& basePath,
@@ -263,25 +257,21 @@ bool ReadScheduleIntoGroups(Club& club, int firstGroup, int lastGroup, const std
         return false;
     }
     const auto bytes = ReadScheduleFileBytes(basePath);
-    // A short file gives the entries it holds; each group says it was cut short.
-    int entriesRead = 0;
     bool changed = false;
     if (club.IsIndividual) {
-        const auto base = bytes ? ParseBaseSchedule1(*bytes, &entriesRead) : std::nullopt;
+        const auto base = bytes ? ParseBaseSchedule1(*bytes) : std::nullopt;
         if (!base) {
             dialogs.error(kScheduleListIncorrect);
             return false;
         }
-        changed =
-            ReadIntoGroups(club, firstGroup, lastGroup, *base, entriesRead, name, scoreBoardCount, dialogs);
+        changed = ReadIntoGroups(club, firstGroup, lastGroup, *base, name, scoreBoardCount, dialogs);
     } else {
-        const auto base = bytes ? ParseBaseSchedule(*bytes, &entriesRead) : std::nullopt;
+        const auto base = bytes ? ParseBaseSchedule(*bytes) : std::nullopt;
         if (!base) {
             dialogs.error(kScheduleListIncorrect);
             return false;
         }
-        changed =
-            ReadIntoGroups(club, firstGroup, lastGroup, *base, entriesRead, name, scoreBoardCount, dialogs);
+        changed = ReadIntoGroups(club, firstGroup, lastGroup, *base, name, scoreBoardCount, dialogs);
     }
     if (!changed)
         return false;

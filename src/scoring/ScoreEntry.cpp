@@ -687,6 +687,8 @@ bool ScoreEntry::countList() {
 }
 
 bool ScoreEntry::saveScoreFile(const char* failure) {
+    if (failure == nullptr)
+        failure = kSaveFailed;
     if (club_.ScoreFilePath.empty())
         return refuse(failure);
     // Every save keeps the file it replaces: the backup is always the file before the last save.

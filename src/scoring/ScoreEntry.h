@@ -155,8 +155,8 @@ public:
     // the score file. With `ask` the question "Scores bewaren van groep " comes first.
     bool saveGroup(bool ask);
     // Writes the score file; the file it replaces becomes the backup (".~sc").
-    // `failure`: what a failed write says.
-    bool saveScoreFile(const char* failure);
+    // `failure`: what a failed write says; the plain "Redden van scores mislukt" when none is given.
+    bool saveScoreFile(const char* failure = nullptr);
     // "OK": with `ask` the question "Ingevoerde scores bewaren ?"; Yes stores every group as
     // "Bewaar" does and writes the file. No names the boards whose scores would be lost and asks
     // again (Nee the default): Ja throws them away, Nee keeps the form open with them. True when

@@ -363,12 +363,15 @@ private slots:
                     seen = ViewMenuItems(window);
                     form->close();
                 });
+                if (i > 0)
+                    dialogs_->answerNo(); // "Bestand nog redden\r gebruik dan <Ok>": close unsaved
                 Trigger(&window, windows[i].first);
             }
             QVERIFY2(seen.contains(names[i]), qPrintable(names[i]));
             QVERIFY(!ViewMenuItems(window).contains(names[i]));
         }
         // The result window too, with its own item.
+        dialogs_->answerNo(); // "Namen voorzien van Clubnummer?"
         Trigger(&window, "OutputPairs");
         QTRY_VERIFY(ViewMenuItems(window).contains(QStringLiteral("Uitvoervenster")));
     }
@@ -379,6 +382,7 @@ private slots:
         window.show();
         QAction* scoresPerBoard = window.action(QStringLiteral("spellen1"));
         const QString hint = scoresPerBoard->statusTip();
+        dialogs_->answerNo(); // "Namen voorzien van Clubnummer?"
         Trigger(&window, "OutputPairs");
         QTRY_VERIFY(!scoresPerBoard->isEnabled());
         const QString why = QStringLiteral("Niet beschikbaar zolang het uitslagvenster open is");

@@ -225,6 +225,8 @@ void TestResultForms::slamCheckCountsIntoTheSlamFile() {
     // pair 7; on board 2 pair 6 East-West scored 1440 against pair 2.
     velk::test::CompetitionOnDisk competition(8, 1, 4, 1);
     competition.sessionBoards(1, 2, 2, 1);
+    // The check reads the groups of the session's schedule.
+    competition.meet(1, 1, 1, 1, 3, 7).meet(1, 1, 2, 1, 2, 6);
     velk::test::ScoreListBuilder list(1, 8, 2, 2);
     list.table(1, 1, 3, 7, 990);
     list.table(1, 2, 2, 6, -1440);

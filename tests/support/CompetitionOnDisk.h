@@ -5,13 +5,16 @@
 #include "core/CompetitionNaming.h"
 #include "core/files/CompetitionFile.h"
 #include "core/files/ScoreFile.h"
+#include "core/files/SessionScheduleFile.h"
 #include "gui/club/TClubWindow.h"
 #include "support/ClubBuilder.h"
 #include "support/Failing.h"
 #include "support/ModalAnswers.h"
+#include "support/ScheduleFixtures.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
+#include <map>
 #include <source_location>
 #include <string>
 #include <vector>
@@ -67,6 +70,13 @@ public:
         return *this;
     }
 
+    // In `round` of session `session`, pair `ns` sits North-South against `ew` at `table` of group
+    // `group`; written with the session's schedule file.
+    CompetitionOnDisk& meet(int session, int group, int round, int table, int ns, int ew) {
+        meetings_[session].push_back({group, round, table, ns, ew});
+        return *this;
+    }
+
     // Writes the competition file `name` and, when scores were given, its score file; the path.
     std::string write(const std::string& name = "club_1.dba",
                       std::source_location where = std::source_location::current()) {
@@ -78,6 +88,8 @@ public:
         if (!scoreBlocks_.empty() && !WriteScoreFile(ScoreFilePathFor(path), scoreBlocks_,
                                                      club.CompetitionHead.PairCount, false, dialogs, error))
             Fail(QStringLiteral("cannot write the scores of %1").arg(QString::fromStdString(path)), where);
+        if (!meetings_.empty())
+            test::WriteContents(ScheduleFilePathFor(path), scheduleBytes());
         return path;
     }
 
@@ -85,8 +97,40 @@ public:
     std::string file(const std::string& name) const { return folder_.file(name); }
 
 private:
+    struct Meeting {
+        int group, round, table, ns, ew;
+    };
+
+    std::vector<std::uint8_t> scheduleBytes() const {
+        const int tables = club.CompetitionHead.TableCount;
+        const int perGroup = club.TablesPerGroup;
+        std::vector<TTafelObj> labels(static_cast<std::size_t>(tables + 1));
+        for (int t = 1; t <= tables; ++t)
+            labels[static_cast<std::size_t>(t)].TableNr = static_cast<std::int16_t>(t);
+        std::vector<TZitSchemaObj> schedules;
+        for (int session = 1; session <= club.SessionCount(); ++session) {
+            const int rounds = club.SessionList[static_cast<std::size_t>(session - 1)].RoundCount;
+            TZitSchemaObj schedule;
+            schedule.PairCount = club.CompetitionHead.PairCount;
+            schedule.GroupCount = club.CompetitionHead.GroupCount;
+            schedule.SessionNr = static_cast<std::int16_t>(session);
+            schedule.RoundCount = static_cast<std::int16_t>(rounds);
+            schedule.Entries.resize(SessionEntryCount(rounds, tables));
+            if (const auto found = meetings_.find(session); found != meetings_.end())
+                for (const Meeting& m : found->second) {
+                    TSchemaObj& e = schedule.Entries[static_cast<std::size_t>(
+                        ((m.group - 1) * rounds + m.round - 1) * perGroup + m.table)];
+                    e.NS = static_cast<std::int16_t>(m.ns);
+                    e.EW = static_cast<std::int16_t>(m.ew);
+                }
+            schedules.push_back(std::move(schedule));
+        }
+        return SerializeSessionSchedules(labels, schedules, tables);
+    }
+
     TempFolder folder_;
     std::vector<TZitScoreObj> scoreBlocks_;
+    std::map<int, std::vector<Meeting>> meetings_;
 };
 
 // Opens `path` in `window` and leaves the session choice that opening shows with Escape.

@@ -367,12 +367,12 @@ TEST(OptionsModel, AnotherPrinterResetsTheFontAndRecomputesThePageLength) {
     EXPECT_EQ(model.focus(), OptionsField::FontBtn);
     EXPECT_EQ(model.printFont().name, "Courier New");
     EXPECT_EQ(model.printFont().size, 10);
-    // 7000 div 60 = 116 lines, less 480 div 60 = 8 for the margins.
-    EXPECT_EQ(model.controls.pageLength, "108");
+    // 7000 / 60 = 116.7, rounded 117 lines, less 480 div 60 = 8 for the margins.
+    EXPECT_EQ(model.controls.pageLength, "109");
     model.commit(f.config, f.slams);
     const auto bytes = RecordBytes(f.config);
     EXPECT_EQ(U16At(bytes, 108), 60);
-    EXPECT_EQ(U16At(bytes, 110), 108);
+    EXPECT_EQ(U16At(bytes, 110), 109);
     EXPECT_EQ(U16At(bytes, 112), 2);
     EXPECT_EQ(bytes[100], 10); // printer font size
     EXPECT_EQ(bytes[101], 10); // screen font size, kept

@@ -6,6 +6,7 @@
 #include "scoring/CopyMatchPoints.h"
 #include "scoring/ScoreCode.h"
 #include "scoring/ScoreEntryCalculation.h"
+#include "scoring/ScoreFormat.h"
 #include "support/ClubBuilder.h"
 #include "support/LoadedScoreTables.h"
 #include "support/ScriptedDialogs.h"
@@ -570,6 +571,30 @@ TEST_F(SavingFixture, OkSavesEveryGroupWithASchedule) {
     entry.discard();
     EXPECT_EQ(entry.record(1, 1).Score, 420);
     EXPECT_EQ(entry.record(1, 2).Code, 0);
+}
+
+TEST_F(SavingFixture, WithContractsAFailedSaveSpeaksOfBids) {
+    club.CompetitionHead.ConfigFlags |= ConfigFlag::UseContracts;
+    club.ScoreFilePath = folder.file("missing/club_1.sco");
+    ScoreEntry entry(club, Tables(), dialogs, hooks);
+    ASSERT_TRUE(entry.open(ScoreEntry::Mode::PerBoard));
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420"));
+    EXPECT_FALSE(entry.saveGroup(false));
+    EXPECT_EQ(dialogs.texts().back(), "Redden biedingen niet gelukt");
+    EXPECT_FALSE(entry.saveAll(false));
+    EXPECT_EQ(dialogs.texts().back(), "Redden van biednigen mislukt");
+    EXPECT_EQ(entry.record(1, 1).Score, 420);
+}
+
+TEST_F(EntryFixture, ATableWhoseSidesDoNotComplementShowsTheDollarMark) {
+    ASSERT_TRUE(entry.acceptScoreFor(1, 1, "420$"));
+    EXPECT_NE(rec(1, 1).Flags & ScoreFlag::NotComplement, 0);
+    EXPECT_EQ(FormatScore(rec(1, 1)), " 420$");
+    TScoreObj marked;
+    marked.Code = rec(1, 1).Code;
+    marked.Score = 420;
+    marked.Flags = ScoreFlag::Remarkable | ScoreFlag::NotComplement;
+    EXPECT_EQ(FormatScore(marked), " 420!$");
 }
 
 TEST(ScoreEntry, ImpossibleScoresSayTheScoreDoesNotExist) {

@@ -430,32 +430,6 @@ TEST(ReadIntoGroups, AllGroupsFromOneFileAndSaved) {
     EXPECT_EQ(club.CurrentSchedule()->BaseScheduleNames[0].get(), "");
 }
 
-TEST(ReadIntoGroups, AShortFileKeepsTheEntriesItHeld) {
-    TempFolder folder("kort");
-    ScriptedDialogs dialogs;
-    Club club = LoadedClub(folder, dialogs);
-    const std::string basePath = folder.file("3r-12p-short.ws0");
-    // 18 entries promised; the bytes hold round 1 and the first table of round 2, and half of the next.
-    auto bytes = SerializeBaseSchedule(SixTableBase());
-    bytes.resize(4 + 7 * 4 + 2);
-    test::WriteContents(basePath, bytes);
-
-    ASSERT_TRUE(ReadScheduleIntoGroups(club, 1, 1, basePath, club.SessionHead.BoardCount, dialogs));
-    EXPECT_EQ(dialogs.texts(),
-              (std::vector<std::string>{"Bridge Schema bestand\rLees Schema, Openen van\r3r-12p-short.ws0",
-                                        " Schemalist niet correct \r"}));
-    const WorkSchedule base = SixTableBase();
-    for (int t = 1; t <= 6; ++t)
-        EXPECT_EQ(ScheduleEntry(club, 1, 1, t)->NS, base.at(1, t).NS) << t;
-    EXPECT_EQ(ScheduleEntry(club, 1, 2, 1)->EW, base.at(2, 1).EW);
-    EXPECT_EQ(ScheduleEntry(club, 1, 2, 2)->NS, 0);
-    EXPECT_EQ(ScheduleEntry(club, 1, 3, 6)->NS, 0);
-    // What was read is on file.
-    Club again = MakeScheduleClub(2, 12, 6, 3, 2);
-    ASSERT_TRUE(LoadSessionSchedules(again, club.ClubFilePath, dialogs));
-    EXPECT_EQ(again.SessionScheduleList, club.SessionScheduleList);
-}
-
 TEST(ScheduleLookupTest, PositionsLabelsAndBoards) {
     TempFolder folder("lookup");
     ScriptedDialogs dialogs;

@@ -6,8 +6,6 @@
 #include "core/SafeSave.h"
 #include "core/files/ScheduleFileIo.h"
 
-#include <algorithm>
-
 namespace velk {
 
 const char* const kScheduleListIncorrect = " Schemalist niet correct \r";
@@ -29,13 +27,6 @@ bool EntriesFit(const ScheduleCounts& c, const ByteReader& in, std::size_t recor
            in.remaining();
 }
 
-// The entries the bytes left hold whole, at most the header's rounds x tables.
-int WholeRecords(const ScheduleCounts& c, const ByteReader& in, std::size_t recordSize) {
-    const std::size_t whole = in.remaining() / recordSize;
-    const std::size_t promised = static_cast<std::size_t>(c.Rounds) * static_cast<std::size_t>(c.Tables);
-    return static_cast<int>(std::min(whole, promised));
-}
-
 std::int16_t Low(int v) {
     return static_cast<std::int16_t>(v & 0xFF);
 }
@@ -55,31 +46,29 @@ std::string FirstOverflow(std::initializer_list<std::pair<const char*, int>> cou
 
 } // namespace
 
-std::optional<WorkSchedule> ParseBaseSchedule(std::span<const std::uint8_t> bytes, int* entriesRead) {
+std::optional<WorkSchedule> ParseBaseSchedule(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
     ScheduleCounts c;
     c.Rounds = in.u8();
     c.Pairs = in.u8();
     c.Tables = in.u8();
     c.BoardGroups = in.u8();
-    if (!in.ok() || !CountsArePlausible(c) || (!entriesRead && !EntriesFit(c, in, kPairsRecordSize)))
+    if (!in.ok() || !CountsArePlausible(c) || !EntriesFit(c, in, kPairsRecordSize))
         return std::nullopt;
-    // The counts are bounded above, so the blank schedule is small whatever the file says.
-    WorkSchedule s = WorkSchedule::Empty(c);
-    const int whole = WholeRecords(c, in, kPairsRecordSize);
-    for (int i = 1; i <= whole; ++i) {
-        TWSObj& e = s.Items[static_cast<std::size_t>(i)];
+    WorkSchedule s;
+    s.Items.push_back(WorkSchedule::MakeHeader(c));
+    for (int i = 0; i < c.Rounds * c.Tables; ++i) {
+        TWSObj e;
         e.Table = in.u8();
         e.NS = in.u8();
         e.EW = in.u8();
         e.Letter = in.u8();
+        s.Items.push_back(e);
     }
-    if (entriesRead)
-        *entriesRead = whole;
     return s;
 }
 
-std::optional<WorkSchedule1> ParseBaseSchedule1(std::span<const std::uint8_t> bytes, int* entriesRead) {
+std::optional<WorkSchedule1> ParseBaseSchedule1(std::span<const std::uint8_t> bytes) {
     ByteReader in(bytes);
     ScheduleCounts c;
     c.Rounds = in.u8();
@@ -88,21 +77,20 @@ std::optional<WorkSchedule1> ParseBaseSchedule1(std::span<const std::uint8_t> by
     c.Tables = in.i16();
     in.skip(2);
     c.BoardGroups = in.u8();
-    if (!in.ok() || !CountsArePlausible(c) || (!entriesRead && !EntriesFit(c, in, kPlayersRecordSize)))
+    if (!in.ok() || !CountsArePlausible(c) || !EntriesFit(c, in, kPlayersRecordSize))
         return std::nullopt;
-    WorkSchedule1 s = WorkSchedule1::Empty(c);
-    const int whole = WholeRecords(c, in, kPlayersRecordSize);
-    for (int i = 1; i <= whole; ++i) {
-        TWSObj1& e = s.Items[static_cast<std::size_t>(i)];
+    WorkSchedule1 s;
+    s.Items.push_back(WorkSchedule1::MakeHeader(c));
+    for (int i = 0; i < c.Rounds * c.Tables; ++i) {
+        TWSObj1 e;
         e.Table = in.u8();
         e.N = in.i16();
         e.Z = in.i16();
         e.O = in.i16();
         e.W = in.i16();
         e.Letter = in.u8();
+        s.Items.push_back(e);
     }
-    if (entriesRead)
-        *entriesRead = whole;
     return s;
 }
 
@@ -191,24 +179,17 @@ std::optional<Schedule> ReadBase(const std::string& path, Dialogs& dialogs, Erro
     }
     const auto bytes = ReadScheduleFileBytes(path);
     std::optional<Schedule> parsed;
-    int entriesRead = 0;
     if (bytes)
-        parsed = parse(*bytes, &entriesRead);
+        parsed = parse(*bytes);
     if (!parsed) {
         dialogs.error(kScheduleListIncorrect);
         errorCode.report(FileError::ScheduleList);
         return std::nullopt;
     }
-    const bool complete = entriesRead + 1 == static_cast<int>(parsed->Items.size());
-    // A short file keeps what it held: the entries read before the end, the rest blank.
-    if (!complete) {
-        dialogs.error(kScheduleListIncorrect);
-        errorCode.report(FileError::ScheduleList);
-    }
     if constexpr (!Schedule::Individual) {
-        // Only the pairs form asks about its first entry, and only about one it read.
+        // Only the pairs form asks about its first entry.
         const TWSObj& first = parsed->Items.at(1);
-        if (entriesRead >= 1 && (first.NS == 0 || first.EW == 0 || first.Letter == 0) &&
+        if ((first.NS == 0 || first.EW == 0 || first.Letter == 0) &&
             !dialogs.askYesNo("Paar of Spelgroep =0; Doorgaan met Schema inlezen ?"))
             return Schedule::Empty(parsed->counts());
     }
@@ -221,16 +202,14 @@ std::optional<Schedule> ReadBase(const std::string& path, Dialogs& dialogs, Erro
 
 std::optional<WorkSchedule> ReadBaseSchedule(const std::string& path, Dialogs& dialogs,
                                              ErrorCode& errorCode) {
-    return ReadBase<WorkSchedule>(
-        path, dialogs, errorCode,
-        [](const std::vector<std::uint8_t>& b, int* read) { return ParseBaseSchedule(b, read); });
+    return ReadBase<WorkSchedule>(path, dialogs, errorCode,
+                                  [](const std::vector<std::uint8_t>& b) { return ParseBaseSchedule(b); });
 }
 
 std::optional<WorkSchedule1> ReadBaseSchedule1(const std::string& path, Dialogs& dialogs,
                                                ErrorCode& errorCode) {
-    return ReadBase<WorkSchedule1>(
-        path, dialogs, errorCode,
-        [](const std::vector<std::uint8_t>& b, int* read) { return ParseBaseSchedule1(b, read); });
+    return ReadBase<WorkSchedule1>(path, dialogs, errorCode,
+                                   [](const std::vector<std::uint8_t>& b) { return ParseBaseSchedule1(b); });
 }
 
 bool WriteBaseSchedule(const std::string& path, const WorkSchedule& schedule) {

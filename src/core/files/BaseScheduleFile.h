@@ -21,14 +21,11 @@ constexpr int kMaxScheduleBoardGroups = 26;
 // " Schemalist niet correct \r": a base schedule shorter than its header says.
 extern const char* const kScheduleListIncorrect;
 
-// The entries exactly as on file (no pair rule applied), or nothing when the header cannot describe
-// a schedule. Without `entriesRead` a file shorter than its header promises gives nothing; with it,
-// the whole entries before the bytes ran out are kept, the rest blank, and their count is set.
+// The entries exactly as on file (no pair rule applied), or nothing when the bytes are shorter
+// than the header promises or the header cannot describe a schedule.
 // Pairs form: 4-byte records of unsigned bytes; individual form: 10-byte records.
-std::optional<WorkSchedule> ParseBaseSchedule(std::span<const std::uint8_t> bytes,
-                                              int* entriesRead = nullptr);
-std::optional<WorkSchedule1> ParseBaseSchedule1(std::span<const std::uint8_t> bytes,
-                                                int* entriesRead = nullptr);
+std::optional<WorkSchedule> ParseBaseSchedule(std::span<const std::uint8_t> bytes);
+std::optional<WorkSchedule1> ParseBaseSchedule1(std::span<const std::uint8_t> bytes);
 
 std::vector<std::uint8_t> SerializeBaseSchedule(const WorkSchedule& schedule);
 std::vector<std::uint8_t> SerializeBaseSchedule1(const WorkSchedule1& schedule);
@@ -39,9 +36,9 @@ void ClearSelfMeetings(TWSObj& entry);
 void ClearSelfMeetings(TWSObj1& entry);
 
 // ReadBaseSchedule as the editors use it: a missing file is "Bestand bestaat niet : " + path, a
-// short one " Schemalist niet correct \r" (keeping the entries read before the end), and a first entry with a
-// 0 pair or letter asks "Paar of Spelgroep =0; Doorgaan met Schema inlezen ?" (No gives the empty schedule of
-// the file's counts). Nothing when the file could not be read.
+// short one " Schemalist niet correct \r", and a first entry with a 0 pair or letter asks
+// "Paar of Spelgroep =0; Doorgaan met Schema inlezen ?" (No gives the empty schedule of the file's
+// counts). Nothing when the file could not be read.
 std::optional<WorkSchedule> ReadBaseSchedule(const std::string& path, Dialogs& dialogs, ErrorCode& errorCode);
 std::optional<WorkSchedule1> ReadBaseSchedule1(const std::string& path, Dialogs& dialogs,
                                                ErrorCode& errorCode);

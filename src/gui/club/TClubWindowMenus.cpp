@@ -337,12 +337,14 @@ void TClubWindow::buildMenus() {
         return sub;
     };
     for (const MenuEntry& entry : menuTable()) {
-        // A greyed item says on the status bar why it is greyed.
-        menuOf(entry)->installEventFilter(this);
-        if (entry.kind == Kind::Separator)
+        if (entry.kind == Kind::Separator) {
             menuOf(entry)->addSeparator();
-        else if (entry.kind == Kind::Item)
-            addEntry(menuOf(entry)->addAction(Text(entry.caption)), entry);
+        } else if (entry.kind == Kind::Item) {
+            QMenu* menu = menuOf(entry);
+            // A greyed item says on the status bar why it is greyed.
+            menu->installEventFilter(this);
+            addEntry(menu->addAction(Text(entry.caption)), entry);
+        }
     }
     viewMenu_ = menus.at(kView.menu);
     totalsMenu_ = menus.at(std::string(kTotals.menu) + '\n' + kTotals.submenu);
