@@ -380,7 +380,7 @@ void TestRenumbering::renumberingCountsAndSessionFromTheKeyboard() {
             TypeHere(QString::fromLatin1(count));
             KeyHere(Qt::Key_Tab);
         }
-        QVERIFY(TabTo("VolgendeBtn"));
+        QVERIFY(velk::test::TabTo("VolgendeBtn"));
         KeyHere(Qt::Key_Return);
     });
     answers.then("ZitKopieDlg", [](QWidget*) {

@@ -731,7 +731,7 @@ void TestScoreForm::aContractOfEastWestIsTypedOnTheNorthSouthRow() {
     QCOMPARE(Focus()->objectName(), QStringLiteral("ContrEditNZ%1").arg(pairs[1]));
     // Its score cells stay closed: East-West's score is theirs only with "Wijzig OW".
     QVERIFY(!form->findChild<QLineEdit*>(QStringLiteral("ScoreEditOW%1").arg(pairs[1]))->isEnabled());
-    TypeCell(QStringLiteral("3SA="));
+    TypeCell(QStringLiteral("3SAC"));
     QCOMPARE(Cell(form, "ScoreEditNZ", pairs[1]), QStringLiteral(" 400"));
 
     dialogs.answerYes();
