@@ -126,6 +126,21 @@ int PointsEntry::helpContextOf(int column) {
     return HelpContext::PointsRow;
 }
 
+int PointsEntry::columnAfter(ColumnKey key, int column) {
+    if (column < PointsColumn || column > RankColumn)
+        return key == ColumnKey::BackTab ? RankColumn : PointsColumn;
+    switch (key) {
+    case ColumnKey::Tab:
+    case ColumnKey::Right:
+        return column == RankColumn ? PointsColumn : column + 1;
+    case ColumnKey::BackTab:
+        return column == PointsColumn ? RankColumn : column - 1;
+    case ColumnKey::Left:
+        return column == PointsColumn ? PointsColumn : column - 1;
+    }
+    return column;
+}
+
 std::optional<int> PointsEntry::readRow(int row, const std::string& pointsText,
                                         const std::string& substitutesText, const std::string& rankText) {
     if (!draft_.validRow(row))

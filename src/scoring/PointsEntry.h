@@ -52,6 +52,13 @@ public:
     // The help context of a column.
     static int helpContextOf(int column);
 
+    // The keys that move the cursor along a row.
+    enum class ColumnKey { Tab, BackTab, Left, Right };
+    // The column a key goes to from `column`: the cursor stays in the points, substitutes and
+    // rank, Tab from the others (and from the rank) goes to the points, Right from the rank wraps
+    // to the points and Left stops at them.
+    static int columnAfter(ColumnKey key, int column);
+
     // Reads the three editable cells of list row `row` back into its record. On a refused value
     // the message is shown and the column to return to is given; nothing of the row is stored.
     std::optional<int> readRow(int row, const std::string& points, const std::string& substitutes,

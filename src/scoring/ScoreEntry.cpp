@@ -249,10 +249,14 @@ bool ScoreEntry::acceptContract(int row, const std::string& contract, const std:
     if (row < 0 || static_cast<std::size_t>(row) >= shown.size())
         return false;
     focusRow = row;
-    const bool eastWest =
-        !shown[static_cast<std::size_t>(row)].NorthSouth || (sideBySide() && eastWestColumn);
-    return storeContract(FromSide(shown[static_cast<std::size_t>(row)], sideBySide() && eastWestColumn),
-                         eastWest, contract, result);
+    const EntryRow& r = shown[static_cast<std::size_t>(row)];
+    // The East-West column of a table, or the opponents' bid cell of a North-South row.
+    const bool otherSide = sideBySide() ? eastWestColumn : OpponentsDeclare(r, false, eastWestColumn);
+    if (!storeContract(FromSide(r, otherSide), !r.NorthSouth || otherSide, contract, result))
+        return false;
+    if (!sideBySide())
+        focusEastWest = false; // the next pair starts in its own column
+    return true;
 }
 
 bool ScoreEntry::acceptScoreFor(int boardInSession, int pairRow, const std::string& text) {

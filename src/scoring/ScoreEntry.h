@@ -47,6 +47,11 @@ struct EntryRow {
     bool open() const { return OpponentRow != 0; }
 };
 
+// Per board a North-South row's East-West bid cell takes a contract its opponents declared.
+inline bool OpponentsDeclare(const EntryRow& row, bool sideBySide, bool eastWestColumn) {
+    return !sideBySide && row.NorthSouth && eastWestColumn;
+}
+
 // The rules of the score entry form (TScoreForm): which pair meets whom on a board, what a cell
 // accepts and stores, and the operations of its buttons. The window shows the rows and forwards
 // each key; it keeps no rules of its own.
@@ -100,9 +105,13 @@ public:
     std::string resultText(int row) const;
     // Whether the cell of that column takes typing in the current entry (score or contract).
     bool cellOpen(int row, bool eastWestColumn) const;
+    // Whether the score cell of that column takes a typed score.
+    bool scoreCellOpen(int row, bool eastWestColumn) const;
     // The column the focus stands in on `row`.
     bool focusColumnEastWest(int row) const;
-    bool focusEastWest = false; // per table: the focus is in the East-West column
+    // The focus is in the East-West column: per table, and per board in a North-South row's
+    // contract cells.
+    bool focusEastWest = false;
     // Up and Down: the previous or next row with an open cell, wrapping.
     void moveFocus(int delta);
     // A character typed into a cell. A refused one shows its message and sets the error state;

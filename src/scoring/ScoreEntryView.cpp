@@ -57,6 +57,12 @@ int RowOfColumn(const EntryRow& r, bool perTable, bool eastWestColumn) {
         return eastWestColumn ? r.OpponentRow : r.PairRow;
     return r.NorthSouth != eastWestColumn ? r.PairRow : 0;
 }
+
+// Per board a row stands for one pair; the score cells of the other side's column stay closed,
+// Wijzig OW opens an East-West pair's own cells.
+bool PerBoardScoreOpen(const EntryRow& r, bool eastWestColumn, bool changeEastWest) {
+    return r.NorthSouth ? !eastWestColumn : eastWestColumn && changeEastWest;
+}
 } // namespace
 
 std::string ScoreEntry::scoreText(int row, bool eastWestColumn) const {
@@ -79,7 +85,10 @@ std::string ScoreEntry::contractText(int row, bool eastWestColumn) const {
     if (!found)
         return {};
     const EntryRow& r = *found;
-    const int p = RowOfColumn(r, sideBySide(), eastWestColumn);
+    // Per board a North-South row shows a contract its opponents declared in their column.
+    const int p = OpponentsDeclare(r, sideBySide(), eastWestColumn)
+                      ? r.OpponentRow
+                      : RowOfColumn(r, sideBySide(), eastWestColumn);
     return p == 0 || !r.open() ? std::string() : record(r.Board, p).Contract.get();
 }
 
@@ -91,7 +100,7 @@ std::string ScoreEntry::resultText(int row) const {
     if (!r.open())
         return {};
     // The declarer's record holds the result; per table that may be either pair's.
-    for (const int p : {r.PairRow, sideBySide() ? r.OpponentRow : 0})
+    for (const int p : {r.PairRow, sideBySide() || r.NorthSouth ? r.OpponentRow : 0})
         if (p != 0 && !record(r.Board, p).Contract.get().empty())
             return record(r.Board, p).Result.get();
     return {};
@@ -104,18 +113,25 @@ bool ScoreEntry::cellOpen(int row, bool eastWestColumn) const {
     const EntryRow& r = *found;
     if (!r.open())
         return false;
+    // Either side may declare: a North-South row takes the opponents' contract too.
     if (!sideBySide())
-        return r.NorthSouth != eastWestColumn && (r.NorthSouth || changeEastWest);
+        return PerBoardScoreOpen(r, eastWestColumn, changeEastWest) || (contractMode && r.NorthSouth);
     // At a table either side may declare; an East-West score is typed only with "Wijzig OW".
     return !eastWestColumn || contractMode || changeEastWest;
+}
+
+bool ScoreEntry::scoreCellOpen(int row, bool eastWestColumn) const {
+    const auto found = rowAt(row);
+    if (!found || !found->open() || sideBySide())
+        return cellOpen(row, eastWestColumn);
+    return PerBoardScoreOpen(*found, eastWestColumn, changeEastWest);
 }
 
 bool ScoreEntry::focusColumnEastWest(int row) const {
     if (sideBySide())
         return focusEastWest;
-    const auto shown = rows();
-    return row >= 0 && static_cast<std::size_t>(row) < shown.size() &&
-           !shown[static_cast<std::size_t>(row)].NorthSouth;
+    const auto found = rowAt(row);
+    return found && (!found->NorthSouth || (contractMode && focusEastWest));
 }
 
 void ScoreEntry::moveFocus(int delta) {

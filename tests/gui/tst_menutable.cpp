@@ -14,6 +14,8 @@
 #include <QtTest>
 #include <memory>
 
+using velk::test::MenuTitled;
+
 namespace {
 
 const velk::FixedClock kClock(velk::DateTime{2026, 12, 9, 20, 0, 0});
@@ -36,13 +38,6 @@ const char* const kMirrors[][2] = {{"OpenSpdBtn", "Open"},
                                    {"ChooseSessionSpdBtn", "ChooseSession"},
                                    {"CorrectSpdBtn", "Correct"},
                                    {"DeleteSessionSpdBtn", "DeleteSession"}};
-
-QMenu* MenuTitled(const QList<QAction*>& actions, const QString& title) {
-    for (QAction* a : actions)
-        if (a->menu() && a->text() == title)
-            return a->menu();
-    return nullptr;
-}
 
 } // namespace
 

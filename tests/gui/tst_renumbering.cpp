@@ -95,6 +95,7 @@ private slots:
     void opensTheViewAndATable();
     void savesTheTableFromTheGrid();
     void makesARenumberedSchedule();
+    void renumberingCountsAndSessionFromTheKeyboard();
     void menuItemOpensTheRenumbering();
 
 private:
@@ -347,6 +348,65 @@ void TestRenumbering::makesARenumberedSchedule() {
         }
     QCOMPARE(velk::test::FileContents(file("3r-10p-z2.ws0")), expected);
     QCOMPARE(club_.BaseScheduleFile, file("3r-10p-z2.ws0"));
+}
+
+void TestRenumbering::renumberingCountsAndSessionFromTheKeyboard() {
+    using velk::test::KeyHere;
+    using velk::test::TypeHere;
+    velk::test::WriteContents(file("tabel.vnm"), TableBytes({{2, 10}, kSwapped, kRotated}));
+    ScriptedDialogs dialogs;
+    TSchemaForm form(club_, dialogs);
+    // "10", Tab past the type, Enter on "Volgende".
+    ModalAnswers counts("VernummerDlg", [](QWidget*) {
+        TypeHere(QStringLiteral("10"));
+        KeyHere(Qt::Key_Tab);
+        QVERIFY(velk::test::FocusIsOn(QApplication::focusWidget(), QStringLiteral("Schmtypebox")));
+        KeyHere(Qt::Key_Tab);
+        KeyHere(Qt::Key_Return);
+    });
+    QVERIFY(form.ChangeSchedule(7));
+    QVERIFY(counts.done());
+    QVERIFY(dialogs.messages.empty());
+
+    // The view's grid keeps Tab for its cells: its buttons are clicked.
+    dialogs.files.push_back(file("tabel.vnm"));
+    Child<QPushButton>(&form, "OpenTabelBtn")->click();
+    QCOMPARE(Cell(Child<QTableWidget>(&form, "Vernummergrid"), 1, 1), QStringLiteral("3"));
+    dialogs.messages.clear();
+
+    // The new schedule's counts, each confirmed with Tab; the session with Enter twice.
+    ModalAnswers answers("SchemaDlg", [](QWidget*) {
+        for (const char* count : {"10", "5", "3", "3"}) {
+            TypeHere(QString::fromLatin1(count));
+            KeyHere(Qt::Key_Tab);
+        }
+        QVERIFY(velk::test::TabTo("VolgendeBtn"));
+        KeyHere(Qt::Key_Return);
+    });
+    answers.then("ZitKopieDlg", [](QWidget*) {
+        KeyHere(Qt::Key_A, Qt::ControlModifier);
+        TypeHere(QStringLiteral("2"));
+        KeyHere(Qt::Key_Return);
+        QCOMPARE(velk::test::FocusName(), QStringLiteral("OkBtn"));
+        KeyHere(Qt::Key_Return);
+    });
+    dialogs.files.push_back(file("3r-10p-z2.ws0"));
+    Child<QPushButton>(&form, "MaakSchemaBtn")->click();
+    QVERIFY(answers.done());
+    QCOMPARE(dialogs.texts(),
+             (std::vector<std::string>{"Bridge Schema bestand\rRedSchema, Bewaren van\r3r-10p-z2.ws0",
+                                       "Bridge Schema bestand opgeslagen: 3r-10p-z2.ws0"}));
+
+    // Session 2's row (the rotation) applied to every entry of session 1's schedule.
+    const auto written = velk::test::FileContents(file("3r-10p-z2.ws0"));
+    QCOMPARE(written.size(), std::size_t{4 + 4 * 15});
+    QCOMPARE((std::vector<std::uint8_t>(written.begin(), written.begin() + 4)),
+             (std::vector<std::uint8_t>{3, 10, 5, 3}));
+    // Round 1, table 1 played NZ 1 - OW 6: now 3 - 8; round 3, table 5: NZ 5 - OW 7, now 7 - 9.
+    QCOMPARE((std::vector<std::uint8_t>(written.begin() + 4, written.begin() + 8)),
+             (std::vector<std::uint8_t>{1, 3, 8, static_cast<std::uint8_t>(BaseLetter(1, 1))}));
+    QCOMPARE((std::vector<std::uint8_t>(written.end() - 4, written.end())),
+             (std::vector<std::uint8_t>{5, 7, 9, static_cast<std::uint8_t>(BaseLetter(3, 5))}));
 }
 
 void TestRenumbering::menuItemOpensTheRenumbering() {

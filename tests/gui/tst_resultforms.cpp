@@ -63,6 +63,7 @@ private slots:
     void pointsTypedAreCappedRankedAndSaved();
     void newSessionOpensThePointsWindowOnJa();
     void pageKeysShowTheGroupsAndCloseAsksFirst();
+    void tabAndArrowsStayInTheEditableColumns();
     void correctionOutsideTheRangeIsRefused();
     void slamCheckCountsIntoTheSlamFile();
     void calculatorFromTheHelpMenu();
@@ -170,6 +171,70 @@ void TestResultForms::pageKeysShowTheGroupsAndCloseAsksFirst() {
     // Closed without "Ok": the typed points are gone and nothing was written.
     QCOMPARE(window.club().SessionList.front().Rows[11].Points, 0.0f);
     QVERIFY(velk::test::FileBytes(QString::fromStdString(path)) == before);
+}
+
+void TestResultForms::tabAndArrowsStayInTheEditableColumns() {
+    velk::test::CompetitionOnDisk competition(12, 1, 6, 1);
+    competition.sessionBoards(1, 24, 6, 4);
+    const std::string path = competition.write();
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    QVERIFY(velk::test::OpenInWindow(window, path));
+    dialogs.messages.clear();
+    ModalAnswers form("InvoerForm", [&](QWidget* d) {
+        auto* grid = Child<QTableWidget>(d, "InvoerGrid");
+        grid->setFocus();
+        const auto at = [grid] { return QPoint(grid->currentColumn(), grid->currentRow()); };
+        QCOMPARE(at(), QPoint(3, 0));
+        // Left stops at the points; Right goes on to the rank and from there wraps to the points.
+        // Tab goes the same way round the row, Shift+Tab back, and the focus stays in the grid.
+        const struct {
+            Qt::Key key;
+            int column;
+        } steps[] = {{Qt::Key_Left, 3},    {Qt::Key_Right, 4}, {Qt::Key_Right, 5}, {Qt::Key_Right, 3},
+                     {Qt::Key_Left, 3},    {Qt::Key_Tab, 4},   {Qt::Key_Tab, 5},   {Qt::Key_Tab, 3},
+                     {Qt::Key_Backtab, 5}, {Qt::Key_Left, 4}};
+        for (const auto& step : steps) {
+            QTest::keyClick(grid, step.key, step.key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+            QCOMPARE(at(), QPoint(step.column, 0));
+            QCOMPARE(QApplication::focusWidget(), grid);
+        }
+
+        // Tab in an open cell takes its text and reads the row back: out of range, the cursor
+        // stays on the points.
+        grid->setCurrentCell(0, 3);
+        QTest::keyClick(grid, Qt::Key_F2);
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("241"));
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(at(), QPoint(3, 0));
+        QCOMPARE(dialogs.texts(), std::vector<std::string>{"Waarde niet in bereik van 0 tot 240"});
+        editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("150"));
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(at(), QPoint(4, 0));
+        QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("150"));
+        if (auto* open = qobject_cast<QLineEdit*>(QApplication::focusWidget()); open && open != editor)
+            QTest::keyClick(open, Qt::Key_Escape);
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+
+        // Up and Down keep to the group's rows.
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Up);
+        QCOMPARE(grid->currentRow(), 0);
+        grid->setCurrentCell(11, 3);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->currentRow(), 11);
+        Click(d, "SchrapBtn2");
+    });
+    Trigger(&window, "OpenPoints");
+    QVERIFY(form.done());
 }
 
 void TestResultForms::correctionOutsideTheRangeIsRefused() {

@@ -88,7 +88,7 @@ void TestScoreCopies::copiesMatchPointsIntoTheCompetitionAndSaves() {
     openWindow(window);
     QAction* copy = window.action("CopyMatchPoints");
     QVERIFY(copy->isEnabled());
-    QCOMPARE(copy->text(), QStringLiteral("Verwerken M.P.in Competitie"));
+    QCOMPARE(copy->text(), QStringLiteral("&Verwerken M.P.in Competitie"));
 
     dialogs.messages.clear();
     ModalAnswers groups("SelectieDlg", [](QWidget* dialog) {

@@ -101,6 +101,7 @@ private slots:
     void aForgottenTableStaysMissingAfterSavingAndComputing();
     void wholeMatchPointsAreRounded();
     void enterOnATurnedTableKeepsItTurned();
+    void aContractOfEastWestIsTypedOnTheNorthSouthRow();
     void okAnsweredNeeNamesTheScoresThatWouldBeLost();
     void theBackupIsTheFileBeforeTheLastSave();
 
@@ -702,6 +703,46 @@ void TestScoreForm::enterOnATurnedTableKeepsItTurned() {
     QVERIFY(RecordOnDisk(file, 1, 1, second) == declarer);
     QVERIFY(RecordOnDisk(file, 1, 1, secondOpponent) ==
             BridgeRecord(430, true, velk::ScoreFlag::Turned | velk::ScoreFlag::EastWest));
+}
+
+void TestScoreForm::aContractOfEastWestIsTypedOnTheNorthSouthRow() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    TScoreForm* form = openTenBoards(window, dialogs);
+    QVERIFY(form);
+    const auto pairs = NorthSouthPairs(window.club(), 1, 1);
+    const int opponent = velk::OpponentRow(window.club(), 1, 1, pairs[0]);
+    dialogs.answerYes();
+    Key(Qt::Key_F5);
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ContrEditNZ%1").arg(pairs[0]));
+    // Without "Wijzig OW" the North-South row's OW bid cell takes the contract East-West made:
+    // 4H+1 by East-West on board 1, nobody vulnerable, is 450 to them.
+    Key(Qt::Key_Tab);
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ContrEditOW%1").arg(pairs[0]));
+    TypeCell(QStringLiteral("4H+1"));
+    QVERIFY(!form->entry().changeEastWest);
+    QCOMPARE(Cell(form, "ScoreEditNZ", pairs[0]), QStringLiteral("-450"));
+    QCOMPARE(Cell(form, "ContrEditOW", pairs[0]), QStringLiteral("4H"));
+    QCOMPARE(Cell(form, "ResultEdit", pairs[0]), QStringLiteral("+1"));
+    QCOMPARE(Cell(form, "ContrEditNZ", pairs[0]), QString());
+    QCOMPARE(Cell(form, "ContrEditOW", opponent), QStringLiteral("4H"));
+    QCOMPARE(Cell(form, "ScoreEditOW", opponent), QStringLiteral(" 450"));
+    // The next table starts in its own North-South bid cell.
+    QCOMPARE(Focus()->objectName(), QStringLiteral("ContrEditNZ%1").arg(pairs[1]));
+    // Its score cells stay closed: East-West's score is theirs only with "Wijzig OW".
+    QVERIFY(!form->findChild<QLineEdit*>(QStringLiteral("ScoreEditOW%1").arg(pairs[1]))->isEnabled());
+    TypeCell(QStringLiteral("3SAC"));
+    QCOMPARE(Cell(form, "ScoreEditNZ", pairs[1]), QStringLiteral(" 400"));
+
+    dialogs.answerYes();
+    AltKey(Qt::Key_O);
+    QTRY_VERIFY(window.findChild<TScoreForm*>() == nullptr);
+    const auto file = Bytes(folder_->file("club_1.sco"));
+    std::vector<char> declarer = BridgeRecord(450, true, velk::ScoreFlag::EastWest);
+    const char contract[] = {2, '4', 'H', 0, 0, 0, 0, 2, '+', '1'};
+    std::copy(std::begin(contract), std::end(contract), declarer.begin());
+    QVERIFY(RecordOnDisk(file, 1, 1, opponent) == declarer);
+    QVERIFY(RecordOnDisk(file, 1, 1, pairs[0]) == BridgeRecord(-450, false, 0));
 }
 
 void TestScoreForm::okAnsweredNeeNamesTheScoresThatWouldBeLost() {

@@ -93,6 +93,47 @@ private slots:
         QVERIFY(dialogs.messages.empty());
     }
 
+    void enterInTheLastBoxPressesOk() {
+        velk::Club club = MakeSelectionClub(4);
+        velk::test::ScriptedDialogs dialogs;
+        TSelectieDlg dlg(club, dialogs);
+        // "Groep Keuze": the first box hands on to the last, whose Enter closes the choice.
+        ModalAnswers answer([](QWidget* d) {
+            QCOMPARE(d->windowTitle(), QStringLiteral("Groep Keuze"));
+            QCOMPARE(d->focusWidget(), Box(d, "SelectBox1"));
+            velk::test::KeyHere(Qt::Key_A, Qt::ControlModifier);
+            velk::test::TypeHere(QStringLiteral("b"));
+            velk::test::KeyHere(Qt::Key_Return);
+            QVERIFY(d->isVisible());
+            velk::test::KeyHere(Qt::Key_Return);
+        });
+        QVERIFY(dlg.ChooseGroups(30));
+        QCOMPARE(dlg.selection().SelFirstGroup, 2);
+        QCOMPARE(dlg.selection().SelLastGroup, 2);
+
+        // All groups: the last box is skipped and the one Enter chooses.
+        ModalAnswers all([](QWidget*) {
+            velk::test::KeyHere(Qt::Key_A, Qt::ControlModifier);
+            velk::test::TypeHere(QStringLiteral("*"));
+            velk::test::KeyHere(Qt::Key_Return);
+        });
+        QVERIFY(dlg.ChooseGroups(40));
+        QCOMPARE(dlg.selection().SelFirstGroup, 1);
+        QCOMPARE(dlg.selection().SelLastGroup, 4);
+
+        // A refused letter keeps the dialog open on its box.
+        ModalAnswers refused([](QWidget* d) {
+            velk::test::KeyHere(Qt::Key_A, Qt::ControlModifier);
+            velk::test::TypeHere(QStringLiteral("7"));
+            velk::test::KeyHere(Qt::Key_Return);
+            QVERIFY(d->isVisible());
+            QCOMPARE(d->focusWidget(), Box(d, "SelectBox1"));
+            velk::test::KeyHere(Qt::Key_Escape);
+        });
+        QVERIFY(!dlg.ChooseGroups(30));
+        QCOMPARE(dialogs.messages.size(), std::size_t{1});
+    }
+
     void escapeInALaterBoxCancels() {
         velk::Club club = MakeSelectionClub(4);
         velk::test::ScriptedDialogs dialogs;

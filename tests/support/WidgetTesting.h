@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QWidget>
 #include <QtTest>
@@ -81,6 +82,56 @@ inline void ShowActive(QWidget* window) {
 inline QString FocusName() {
     QWidget* w = QApplication::focusWidget();
     return w ? w->objectName() : QString();
+}
+
+// Whether the focus widget `focus` is the control `name`: the control itself, or the line edit
+// of an editable box of that name.
+inline bool FocusIsOn(const QWidget* focus, const QString& name) {
+    if (!focus)
+        return false;
+    if (focus->objectName() == name)
+        return true;
+    const auto* box = qobject_cast<const QComboBox*>(focus->parentWidget());
+    return box && box->lineEdit() == focus && box->objectName() == name;
+}
+
+// Presses Tab in the focus widget until the focus is on the control `name`, as a user walks a
+// window; false, and the test failed, when `limit` presses do not get there.
+inline bool TabTo(const char* name, int limit = 30,
+                  std::source_location where = std::source_location::current()) {
+    const QString wanted = QString::fromLatin1(name);
+    for (int i = 0; i <= limit; ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        if (!focus) {
+            Fail(QStringLiteral("the focus is on nothing on the way to %1").arg(wanted), where);
+            return false;
+        }
+        if (FocusIsOn(focus, wanted))
+            return true;
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    Fail(QStringLiteral("Tab does not reach %1; the focus is on %2").arg(wanted, FocusName()), where);
+    return false;
+}
+
+// Types `text` into whichever control has the focus, as a user does.
+inline void TypeHere(const QString& text) {
+    if (QWidget* focus = QApplication::focusWidget())
+        QTest::keyClicks(focus, text);
+}
+
+// A key pressed in whichever control has the focus.
+inline void KeyHere(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    if (QWidget* focus = QApplication::focusWidget())
+        QTest::keyClick(focus, key, modifiers);
+}
+
+// The menu among `actions` (a menu bar's, a menu's) captioned `title`; null when there is none.
+inline QMenu* MenuTitled(const QList<QAction*>& actions, const QString& title) {
+    for (QAction* a : actions)
+        if (a->menu() && a->text() == title)
+            return a->menu();
+    return nullptr;
 }
 
 // The menu item or tool button `name` of `window`, found by its object name; null, and the test

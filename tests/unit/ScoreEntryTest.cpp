@@ -493,6 +493,33 @@ TEST_F(EntryFixture, UpAndDownGoThroughTheOpenCellsAndWrap) {
     EXPECT_EQ(entry.focusRow, 0);
 }
 
+TEST_F(EntryFixture, ANorthSouthRowTakesTheContractOfItsOpponents) {
+    // Board 1, nobody vulnerable: East-West make 4H+1, 450 to them, typed on pair 1's row.
+    const int opponent = entry.rows()[0].OpponentRow;
+    const auto opponentRow = static_cast<int>(opponent - 1);
+    EXPECT_FALSE(entry.cellOpen(0, true));
+    entry.contractMode = true;
+    EXPECT_TRUE(entry.cellOpen(0, true));
+    EXPECT_FALSE(entry.scoreCellOpen(0, true));
+    EXPECT_FALSE(entry.cellOpen(opponentRow, true));
+    entry.focusEastWest = true;
+    EXPECT_TRUE(entry.focusColumnEastWest(0));
+    ASSERT_TRUE(entry.acceptContract(0, "4h", "+1", true));
+    EXPECT_FALSE(entry.changeEastWest);
+    EXPECT_EQ(entry.record(1, opponent).Contract.get(), "4H");
+    EXPECT_EQ(entry.record(1, opponent).Score, 450);
+    EXPECT_EQ(entry.record(1, opponent).Direction, 1);
+    EXPECT_EQ(entry.record(1, 1).Score, -450);
+    EXPECT_EQ(entry.record(1, 1).Contract.get(), "");
+    EXPECT_EQ(entry.contractText(0, true), "4H");
+    EXPECT_EQ(entry.contractText(0, false), "");
+    EXPECT_EQ(entry.contractText(opponentRow, true), "4H");
+    EXPECT_EQ(entry.resultText(0), "+1");
+    // The next pair starts in its own column.
+    EXPECT_EQ(entry.focusRow, 1);
+    EXPECT_FALSE(entry.focusColumnEastWest(1));
+}
+
 TEST_F(EntryFixture, KeysOfTheCells) {
     EXPECT_EQ(entry.typeKey(EntryCell::Score, 'a', ""), KeyVerdict::Type);
     EXPECT_EQ(entry.typeKey(EntryCell::Score, 's', "a60"), KeyVerdict::Type);

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
@@ -124,10 +125,11 @@ void TClubWindow::buildCentralArea() {
     searchPanel_->hide();
     panel->addWidget(searchPanel_);
     connect(searchEdit_, &QLineEdit::textChanged, this, &TClubWindow::onSearchTextChanged);
-    connect(searchEdit_, &QLineEdit::returnPressed, this, [this] {
-        searchPanel_->hide();
-        grid_->setFocus();
-    });
+    connect(searchEdit_, &QLineEdit::returnPressed, this, &TClubWindow::closeSearch);
+    // Escape anywhere in the panel closes it as Enter does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), searchPanel_);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(escape, &QShortcut::activated, this, &TClubWindow::closeSearch);
     connect(searchColumn_, &QButtonGroup::idClicked, this, [this](int) {
         searchEdit_->clear();
         searchEdit_->setFocus();

@@ -155,6 +155,8 @@ private:
     void onSortCurrentGroup();
     void sortPairs(int group, const velk::SortChoice& choice);
     void onSearch();
+    // Enter or Escape in the search panel: hidden, the focus back on the grid.
+    void closeSearch();
     void onMoveHelp();
     void onNewSession();
     void onChooseSession();

@@ -254,6 +254,11 @@ void TClubWindow::onSearch() {
     searchEdit_->setFocus();
 }
 
+void TClubWindow::closeSearch() {
+    searchPanel_->hide();
+    grid_->setFocus();
+}
+
 void TClubWindow::onSearchTextChanged(const QString& text) {
     if (text.isEmpty())
         return;

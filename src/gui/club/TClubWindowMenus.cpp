@@ -179,7 +179,7 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Report(kScoreOutput, "draaiborden", "Draaiborden", &W::onReport<27>, 27),
         Report(kScoreOutput, "verdachte scores ", "VerdachteScores", &W::onReport<28>, 28),
         Report(kScoreOutput, "afwijkend kwetsb.", "AfwijkendKwetsb", &W::onReport<29>, 29),
-        Item(kScores, "Verwerken M.P.in Competitie", "CopyMatchPoints", &W::onCopyMatchPoints,
+        Item(kScores, "&Verwerken M.P.in Competitie", "CopyMatchPoints", &W::onCopyMatchPoints,
              "Matchpunten van de zitting in de competitie", A::WithFile),
         Item(kScores, "Kopie  M.P naar andere &Groep", "CopyGroupScores", &W::onCopyGroupScores,
              "Scores van een groep naar een andere groep", A::WithFile),

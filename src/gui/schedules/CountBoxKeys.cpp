@@ -7,7 +7,7 @@
 
 CountBoxKeys::CountBoxKeys(QComboBox* box, std::function<bool()> confirm, std::function<void()> refuseEnter,
                            std::function<void()> cancel)
-    : QObject(box), box_(box), confirm_(std::move(confirm)), refuseEnter_(std::move(refuseEnter)),
+    : QObject(box), confirm_(std::move(confirm)), refuseEnter_(std::move(refuseEnter)),
       cancel_(std::move(cancel)) {
     box->installEventFilter(this);
     if (box->lineEdit())
@@ -17,11 +17,11 @@ CountBoxKeys::CountBoxKeys(QComboBox* box, std::function<bool()> confirm, std::f
 bool CountBoxKeys::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Tab) {
-        if (confirm_())
-            box_->nextInFocusChain()->setFocus(Qt::TabFocusReason);
-        return true;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
+        // A confirmed field lets the Tab through: the focus chain knows the box's own line edit
+        // and goes past it to the next field.
+        return !confirm_();
     }
     if (IsEnterKey(event)) {
         refuseEnter_();

@@ -6,7 +6,8 @@
 class QComboBox;
 
 // The keys of the count dialogs' boxes: Tab confirms the field (`confirm` returns whether it may
-// be left), Enter is refused with a hint to use Tab, Escape cancels.
+// be left) and moves on to the next field, Enter is refused with a hint to use Tab, Escape
+// cancels.
 class CountBoxKeys : public QObject {
 public:
     CountBoxKeys(QComboBox* box, std::function<bool()> confirm, std::function<void()> refuseEnter,
@@ -16,7 +17,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QComboBox* box_;
     std::function<bool()> confirm_;
     std::function<void()> refuseEnter_;
     std::function<void()> cancel_;

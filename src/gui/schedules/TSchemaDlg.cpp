@@ -54,19 +54,16 @@ TSchemaDlg::TSchemaDlg(velk::Club& club, velk::Dialogs& dialogs, int index, QWid
     for (int f = 0; f < 4; ++f) {
         form->addRow(QString::fromLatin1(labels[f]), box(f));
         new CountBoxKeys(
-            box(f), [this, f] { return confirmField(f); },
-            [this] {
-                velk::ShowError(dialogs_, club_.ErrorCode, "\r Gebruik Tab toets ! ",
-                                velk::ErrorMessage::ParametersIncomplete);
-            },
-            [this] { reject(); });
+            box(f), [this, f] { return confirmField(f); }, [this] { refuseEnter(); }, [this] { reject(); });
     }
     typeBox_ = MakeScheduleTypeBox(this);
     form->addRow(QStringLiteral("Schematype"), typeBox_);
+    new CountBoxKeys(
+        typeBox_, [] { return true; }, [this] { refuseEnter(); }, [this] { reject(); });
     layout->addLayout(form);
+    // The last stop of the Tab walk; Enter on it goes on, as a click does.
     auto* next = new QPushButton(QStringLiteral("Volgende"), this);
     next->setObjectName(QStringLiteral("VolgendeBtn"));
-    next->setAutoDefault(false);
     layout->addWidget(next);
     connect(next, &QPushButton::clicked, this, &TSchemaDlg::VolgendeBtnClick);
     box(0)->setFocus();
@@ -77,6 +74,11 @@ bool TSchemaDlg::confirmField(int field) {
     return velk::CheckCount(static_cast<velk::CountField>(field), FromQt(box(field)->currentText()), dialogs_,
                             club_.ErrorCode)
         .has_value();
+}
+
+void TSchemaDlg::refuseEnter() {
+    velk::ShowError(dialogs_, club_.ErrorCode, "\r Gebruik Tab toets ! ",
+                    velk::ErrorMessage::ParametersIncomplete);
 }
 
 void TSchemaDlg::VolgendeBtnClick() {

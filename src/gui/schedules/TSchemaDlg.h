@@ -25,6 +25,7 @@ public:
 
 private:
     bool confirmField(int field);
+    void refuseEnter();
     QComboBox* box(int field) const { return boxes_[static_cast<std::size_t>(field)]; }
 
     velk::Club& club_;

@@ -36,9 +36,9 @@ TVernummerDlg::TVernummerDlg(velk::Club& club, velk::Dialogs& dialogs, QWidget* 
     new CountBoxKeys(
         typeBox_, [] { return true; }, [this] { refuseEnter(); }, [this] { reject(); });
 
+    // The last stop of the Tab walk; Enter on it goes on, as a click does.
     auto* next = new QPushButton(QStringLiteral("Volgende"), this);
     next->setObjectName(QStringLiteral("VolgendeBtn"));
-    next->setAutoDefault(false);
     layout->addWidget(next);
     connect(next, &QPushButton::clicked, this, &TVernummerDlg::VolgendeBtnClick);
     pairsBox_->setFocus();

@@ -1,5 +1,7 @@
 #include "gui/scoring/ResultsGridForm.h"
 
+#include "gui/scoring/ResultsGrid.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -25,7 +27,7 @@ ResultsGridForm::ResultsGridForm(velk::Dialogs& dialogs, QWidget* parent, const 
     label_ = new QLabel(this);
     label_->setObjectName(QStringLiteral("DatumLabel"));
     layout->addWidget(label_);
-    grid_ = new QTableWidget(this);
+    grid_ = new ResultsGrid(this);
     grid_->setObjectName(QString::fromLatin1(gridName));
     grid_->setColumnCount(static_cast<int>(headers.size()));
     grid_->setHorizontalHeaderLabels(headers);
@@ -50,6 +52,10 @@ ResultsGridForm::ResultsGridForm(velk::Dialogs& dialogs, QWidget* parent, const 
     layout->addWidget(total_);
     buttons_ = new QGridLayout;
     layout->addLayout(buttons_);
+}
+
+QTableWidget* ResultsGridForm::grid() const {
+    return grid_;
 }
 
 QPushButton* ResultsGridForm::addButton(const char* name, const QString& text, const QString& hint,

@@ -14,6 +14,7 @@ class QGridLayout;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class ResultsGrid;
 
 // What the points and the correction windows share: a grid of the shown group's pairs, the
 // group buttons, the "Totaal" line and the close question. The rules are the models'; this
@@ -21,7 +22,7 @@ class QTableWidget;
 class ResultsGridForm : public QDialog {
     Q_OBJECT
 public:
-    QTableWidget* grid() const { return grid_; }
+    QTableWidget* grid() const;
 
 protected:
     ResultsGridForm(velk::Dialogs& dialogs, QWidget* parent, const char* gridName, const QStringList& headers,
@@ -46,6 +47,7 @@ protected:
     bool readShownRows();
     QString cell(int gridRow, int column) const;
     bool editing() const;
+    ResultsGrid* resultsGrid() const { return grid_; }
     QPushButton* addButton(const char* name, const QString& text, const QString& hint,
                            std::function<void()> handler);
     void showTotal(const QString& text);
@@ -67,7 +69,7 @@ protected:
 private:
     void onCurrentCellChanged(int row, int column, int previousRow, int previousColumn);
 
-    QTableWidget* grid_ = nullptr;
+    ResultsGrid* grid_ = nullptr;
     QLabel* total_ = nullptr;
     int buttonCount_ = 0;
     bool finished_ = false;

@@ -15,6 +15,20 @@
 using velk::PointsEntry;
 
 namespace {
+PointsEntry::ColumnKey ColumnKeyOf(ResultsGrid::Move move) {
+    switch (move) {
+    case ResultsGrid::Move::Tab:
+        return PointsEntry::ColumnKey::Tab;
+    case ResultsGrid::Move::BackTab:
+        return PointsEntry::ColumnKey::BackTab;
+    case ResultsGrid::Move::Left:
+        return PointsEntry::ColumnKey::Left;
+    case ResultsGrid::Move::Right:
+        break;
+    }
+    return PointsEntry::ColumnKey::Right;
+}
+
 QString Shown(const std::string& text) {
     QString s = QString::fromStdString(text);
     s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -50,6 +64,8 @@ TInvoerForm::TInvoerForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* pare
     addButton("SluitBtn2", QStringLiteral("Ok"), QStringLiteral("Berekenen en bewaren"), [this] { onOk(); });
     addButton("SchrapBtn2", QStringLiteral("Schrap"), QStringLiteral("Sluiten zonder bewaren"),
               [this] { onSchrap(); });
+    resultsGrid()->setColumnRule(
+        [this](ResultsGrid::Move move, int column) { return columnAfter(move, column); });
     // F1 opens the page of the column the cursor is in.
     connect(grid(), &QTableWidget::currentCellChanged, this,
             [this](int, int column) { SetHelpContext(this, PointsEntry::helpContextOf(column)); });
@@ -74,6 +90,16 @@ std::optional<int> TInvoerForm::readRow(int row) {
     return entry_->readRow(row, cell(r, PointsEntry::PointsColumn).toStdString(),
                            cell(r, PointsEntry::SubstitutesColumn).toStdString(),
                            cell(r, PointsEntry::RankColumn).toStdString());
+}
+
+std::optional<int> TInvoerForm::columnAfter(ResultsGrid::Move move, int column) {
+    const PointsEntry::ColumnKey key = ColumnKeyOf(move);
+    // Tab reads the row back; a refused value keeps the cursor where it was.
+    const bool tab = key == PointsEntry::ColumnKey::Tab || key == PointsEntry::ColumnKey::BackTab;
+    if (tab && grid()->currentRow() >= 0)
+        if (const auto back = readRow(draft().firstRow() + grid()->currentRow()))
+            return back;
+    return PointsEntry::columnAfter(key, column);
 }
 
 void TInvoerForm::onReken() {

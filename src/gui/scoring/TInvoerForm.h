@@ -2,6 +2,7 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "gui/scoring/ResultsGrid.h"
 #include "gui/scoring/ResultsGridForm.h"
 #include "scoring/PointsEntry.h"
 #include "scoring/ScoreTables.h"
@@ -34,6 +35,8 @@ protected:
     void cancel() override { entry_->cancel(); }
 
 private:
+    // Where Tab and the arrows go along a row; nothing for the other moves.
+    std::optional<int> columnAfter(ResultsGrid::Move move, int column);
     void onReken();
     void onOk();
     void onSchrap();

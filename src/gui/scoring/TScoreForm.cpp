@@ -233,8 +233,8 @@ void TScoreForm::refresh() {
             const bool ew = side == 1;
             const bool open = e.cellOpen(i, ew);
             w.score[side]->setText(Text(e.scoreText(i, ew)));
-            w.score[side]->setReadOnly(!open || e.contractMode);
-            w.score[side]->setEnabled(open || !w.score[side]->text().isEmpty());
+            w.score[side]->setReadOnly(!e.scoreCellOpen(i, ew) || e.contractMode);
+            w.score[side]->setEnabled(e.scoreCellOpen(i, ew) || !w.score[side]->text().isEmpty());
             w.contract[side]->setText(Text(e.contractText(i, ew)));
             w.contract[side]->setReadOnly(!open || !e.contractMode);
             w.contract[side]->setEnabled(open);
@@ -308,7 +308,9 @@ bool TScoreForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && entry_ && !refreshing_) {
         // A click moves the model's focus too.
         entry_->focusRow = ScoreFormRows::rowOf(watched);
-        if (entry_->sideBySide() && ScoreFormRows::cellOf(watched) != EntryCell::Result)
+        // The result belongs to the bid cell the focus came from.
+        const EntryCell cell = ScoreFormRows::cellOf(watched);
+        if (cell == EntryCell::Contract || (entry_->sideBySide() && cell == EntryCell::Score))
             entry_->focusEastWest = ScoreFormRows::eastWestOf(watched);
     }
     if (event->type() == QEvent::KeyPress && entry_)

@@ -51,8 +51,8 @@ TSelectieDlg::TSelectieDlg(velk::Club& club, velk::Dialogs& dialogs, QWidget* pa
         const SelectionField field = kBoxFields[i];
         // Escape in the first box cancels like the dialog's own Escape.
         new SelectBoxKeys(
-            boxes_[i], [this, field] { enterBox(field); }, [this] { reject(); });
-        connect(boxes_[i], &QComboBox::activated, this, [this, field](int) { enterBox(field); });
+            boxes_[i], [this, field] { enterBox(field, true); }, [this] { reject(); });
+        connect(boxes_[i], &QComboBox::activated, this, [this, field](int) { enterBox(field, false); });
     }
     layout->addLayout(grid);
 
@@ -104,10 +104,15 @@ void TSelectieDlg::showModel(bool withItems) {
         focus->setFocus();
 }
 
-void TSelectieDlg::enterBox(SelectionField field) {
+void TSelectieDlg::enterBox(SelectionField field, bool pressOk) {
     takeTexts();
-    model_.enter(field);
+    const bool passed = model_.enter(field);
     showModel(false);
+    // A choice of groups alone ("Groep Keuze") is made with Enter in its last box: it goes on
+    // to "O&k" and presses it.
+    const bool groupsOnly = !model_.box(SelectionField::SelectBox3).visible;
+    if (passed && pressOk && groupsOnly && model_.focus() == SelectionField::OkButton)
+        accept();
 }
 
 void TSelectieDlg::accept() {

@@ -35,7 +35,9 @@ private:
     QComboBox* boxWidget(velk::SelectionField field) const;
     void takeTexts();
     void showModel(bool withItems);
-    void enterBox(velk::SelectionField field);
+    // `pressOk`: Enter (not a choice from the list), which in a choice of groups alone presses
+    // "O&k" when the focus goes there.
+    void enterBox(velk::SelectionField field, bool pressOk);
 
     velk::GroupSelectionModel model_;
     std::array<QComboBox*, 4> boxes_{};
