@@ -13,6 +13,10 @@ namespace velk {
 // settings, so texts are read and written with a comma; a point typed instead is accepted.
 inline constexpr char kSystemDecimalSeparator = ',';
 
+// The decimal point of the printed lists. A window that shows the numbers of a list (points,
+// percentages, corrections) writes them the same way, so that one evening reads alike everywhere.
+inline constexpr char kListDecimalSeparator = '.';
+
 constexpr int Min(int a, int b) {
     return a < b ? a : b;
 }

@@ -1,9 +1,11 @@
 #include "gui/WindowPlacement.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QHeaderView>
 #include <QLayout>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
@@ -40,9 +42,24 @@ int TitleWidth(const QWidget* window) {
 }
 
 void FitTitle(QWidget* window) {
-    const int layoutMinimum = window->layout() ? window->layout()->totalMinimumSize().width() : 0;
-    const int wanted = std::max(TitleWidth(window), layoutMinimum);
-    window->setMinimumWidth(std::min(wanted, AvailableGeometry(window, window->parentWidget()).width()));
+    QLayout* layout = window->layout();
+    const int layoutMinimum = layout ? layout->totalMinimumSize().width() : 0;
+    const int wanted = std::min(std::max(TitleWidth(window), layoutMinimum),
+                                AvailableGeometry(window, window->parentWidget()).width());
+    // A layout that fixes the window's size overrides any minimum; a strut widens it instead.
+    auto* column = qobject_cast<QBoxLayout*>(layout);
+    if (column && layout->sizeConstraint() == QLayout::SetFixedSize &&
+        (column->direction() == QBoxLayout::TopToBottom || column->direction() == QBoxLayout::BottomToTop))
+        column->addStrut(wanted);
+    else
+        window->setMinimumWidth(wanted);
+}
+
+void WidenToTitles(QTableWidget* grid) {
+    QHeaderView* header = grid->horizontalHeader();
+    for (int c = 0; c < grid->columnCount(); ++c)
+        if (!grid->isColumnHidden(c) && grid->columnWidth(c) < header->sectionSizeHint(c))
+            grid->setColumnWidth(c, header->sectionSizeHint(c));
 }
 
 void FitGrid(QWidget* window, const QTableWidget* grid) {
@@ -59,6 +76,33 @@ void FitGrid(QWidget* window, const QTableWidget* grid) {
     const QSize wanted = (rest + whole).expandedTo(window->minimumSizeHint());
     window->resize(std::min(wanted.width(), area.width() - frameExtra.width()),
                    std::min(wanted.height(), area.height() - frameExtra.height()));
+}
+
+void ResizeWithinScreen(QWidget* window, const QSize& wanted) {
+    const QRect area = AvailableGeometry(window, window->parentWidget());
+    const QSize room = area.size() - FrameExtra(window);
+    window->resize(wanted.boundedTo(room).expandedTo(window->minimumSize().boundedTo(room)));
+}
+
+void FitScrollArea(QWidget* window, QScrollArea* area) {
+    const QWidget* content = area->widget();
+    if (!content)
+        return;
+    const int frame = 2 * area->frameWidth();
+    // Room for a vertical scroll bar, for the rows that come when the screen is too low.
+    const int bar = area->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area);
+    const QSize whole =
+        content->sizeHint().expandedTo(content->minimumSizeHint()) + QSize(frame + bar, frame);
+    // The layout tells what the rest of the window wants around an area of that size.
+    const QSize saved = area->minimumSize();
+    area->setMinimumSize(whole);
+    if (window->layout())
+        window->layout()->activate();
+    const QSize wanted = window->sizeHint();
+    area->setMinimumSize(saved);
+    if (window->layout())
+        window->layout()->activate();
+    ResizeWithinScreen(window, wanted);
 }
 
 void CentreOnParent(QWidget* window, const QWidget* parent) {

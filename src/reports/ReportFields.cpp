@@ -10,7 +10,7 @@ std::string IntField(long long value, int width) {
 }
 
 std::string FixedField(double value, int width, int decimals) {
-    return PadLeft(FixedText(value, decimals, '.'), width);
+    return PadLeft(FixedText(value, decimals, kListDecimalSeparator), width);
 }
 
 std::string TextField(std::string_view text, int width) {

@@ -14,7 +14,7 @@ namespace velk {
 namespace {
 // A percentage in hundredths as the window writes it, with two decimals.
 long long ShownHundredths(double percentage) {
-    const std::string shown = FixedText(percentage, 2, '.');
+    const std::string shown = FixedText(percentage, 2, kListDecimalSeparator);
     const std::size_t point = shown.find('.');
     const long long whole = std::stoll(shown.substr(0, point));
     const long long hundredths = std::stoll(shown.substr(point + 1));
@@ -43,11 +43,11 @@ std::string PercentageCorrection::cellText(int row, int column) const {
     const TCalcObj& r = draft_.row(row);
     switch (column) {
     case PercentageColumn:
-        return FixedText(r.Percentage, 2);
+        return FixedText(r.Percentage, 2, kListDecimalSeparator);
     case CorrectionColumn:
-        return FixedText(r.Correction, 2);
+        return FixedText(r.Correction, 2, kListDecimalSeparator);
     case TotalColumn:
-        return FixedText(static_cast<double>(r.Percentage) + r.Correction, 2);
+        return FixedText(static_cast<double>(r.Percentage) + r.Correction, 2, kListDecimalSeparator);
     default:
         return draft_.pairCellText(row, column);
     }
@@ -57,7 +57,7 @@ bool PercentageCorrection::readRow(int row, const std::string& correctionText) {
     if (!draft_.validRow(row))
         return false;
     ErrorCode error;
-    const double correction = ReadNumber(correctionText, 2, false, dialogs_, error);
+    const double correction = ReadNumber(correctionText, 2, false, dialogs_, error, kListDecimalSeparator);
     if (!error.ok())
         return false;
     TCalcObj& r = draft_.row(row);

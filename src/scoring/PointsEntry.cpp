@@ -91,7 +91,7 @@ std::string PointsEntry::cellText(int row, int column) const {
     const TCalcObj& r = draft_.row(row);
     switch (column) {
     case PointsColumn:
-        return FixedText(r.Points, 2);
+        return FixedText(r.Points, 2, kListDecimalSeparator);
     case SubstitutesColumn:
         return r.Status < -1 ? "N.A." : std::to_string(r.Substitutes);
     case RankColumn:
@@ -146,7 +146,7 @@ std::optional<int> PointsEntry::readRow(int row, const std::string& pointsText,
     if (!draft_.validRow(row))
         return std::nullopt;
     ErrorCode error;
-    const double points = ReadNumber(pointsText, 2, false, dialogs_, error);
+    const double points = ReadNumber(pointsText, 2, false, dialogs_, error, kListDecimalSeparator);
     if (!error.ok())
         return PointsColumn;
     if (points > limits_.maximum || points < limits_.minimum) {

@@ -86,7 +86,7 @@ void TestResultForms::pointsTypedAreCappedRankedAndSaved() {
         QCOMPARE(d->windowTitle(), QStringLiteral("Invoeren punten en invallers (C = 1, Z = 1)"));
         auto* grid = Child<QTableWidget>(d, "InvoerGrid");
         QCOMPARE(grid->rowCount(), 12);
-        QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("120,00"));
+        QCOMPARE(grid->item(0, 3)->text(), QStringLiteral("120.00"));
         TypeCell(grid, 0, 3, QStringLiteral("241"));
         QTest::keyClick(grid, Qt::Key_Down);
         QCOMPARE(grid->currentRow(), 0);
@@ -96,7 +96,7 @@ void TestResultForms::pointsTypedAreCappedRankedAndSaved() {
         QTest::keyClick(grid, Qt::Key_Down);
         QCOMPARE(grid->currentRow(), 2);
         Click(d, "RekenBtn2");
-        QCOMPARE(Child<QLabel>(d, "TotaalLabel")->text(), QStringLiteral("Totaal: 1497,60"));
+        QCOMPARE(Child<QLabel>(d, "TotaalLabel")->text(), QStringLiteral("Totaal: 1497.60"));
         QCOMPARE(grid->item(1, 5)->text(), QStringLiteral("1"));
         Click(d, "SluitBtn2");
     });
@@ -265,8 +265,8 @@ void TestResultForms::correctionOutsideTheRangeIsRefused() {
         TypeCell(grid, 1, 4, QStringLiteral("-7"));
         TypeCell(grid, 3, 4, QStringLiteral("1,5"));
         Click(d, "RekenBtn");
-        QCOMPARE(grid->item(0, 5)->text(), QStringLiteral("5,00"));
-        QCOMPARE(Child<QLabel>(d, "TotaalLabel")->text(), QStringLiteral("Totaal: 200,00   -3,50"));
+        QCOMPARE(grid->item(0, 5)->text(), QStringLiteral("5.00"));
+        QCOMPARE(Child<QLabel>(d, "TotaalLabel")->text(), QStringLiteral("Totaal: 200.00   -3.50"));
         Click(d, "OkBtn");
     });
     Trigger(&window, "Correct");

@@ -46,33 +46,33 @@ TEST(PercentageCorrection, TotalsOutsideZeroToHundredRefused) {
     EXPECT_TRUE(c.form.readRow(3, "5"));
     EXPECT_TRUE(c.form.readRow(4, "-3"));
     EXPECT_FLOAT_EQ(c.row(1, 3).Correction, 5.0f);
-    EXPECT_EQ(c.form.cellText(3, PercentageCorrection::TotalColumn), "100,00");
-    EXPECT_EQ(c.form.cellText(4, PercentageCorrection::TotalColumn), "0,00");
+    EXPECT_EQ(c.form.cellText(3, PercentageCorrection::TotalColumn), "100.00");
+    EXPECT_EQ(c.form.cellText(4, PercentageCorrection::TotalColumn), "0.00");
     EXPECT_TRUE(c.form.readRow(1, "1,5"));
-    EXPECT_EQ(c.form.cellText(1, PercentageCorrection::CorrectionColumn), "1,50");
-    EXPECT_EQ(c.form.cellText(1, PercentageCorrection::TotalColumn), "4,50");
+    EXPECT_EQ(c.form.cellText(1, PercentageCorrection::CorrectionColumn), "1.50");
+    EXPECT_EQ(c.form.cellText(1, PercentageCorrection::TotalColumn), "4.50");
     EXPECT_EQ(c.dialogs.messages.size(), 2u);
 }
 
 TEST(PercentageCorrection, TheBoundsHoldForThePercentageAsShown) {
-    // 187.49 points of a top of 240 (78.1208 %) stands as 78,12; 187.5 (78.125 %) as 78,13; and
-    // 2.996 % as 3,00.
+    // 187.49 points of a top of 240 (78.1208 %) stands as 78.12; 187.5 (78.125 %) as 78.13; and
+    // 2.996 % as 3.00.
     Correction c;
     c.percentages(1, {187.49f / 2.4f, 78.125f, 2.996f, 2.996f});
     ASSERT_TRUE(c.form.open());
-    ASSERT_EQ(c.form.cellText(1, PercentageCorrection::PercentageColumn), "78,12");
-    ASSERT_EQ(c.form.cellText(2, PercentageCorrection::PercentageColumn), "78,13");
-    ASSERT_EQ(c.form.cellText(3, PercentageCorrection::PercentageColumn), "3,00");
-    // 78,12 + 21,88 is 100,00.
-    EXPECT_TRUE(c.form.readRow(1, "21,88"));
+    ASSERT_EQ(c.form.cellText(1, PercentageCorrection::PercentageColumn), "78.12");
+    ASSERT_EQ(c.form.cellText(2, PercentageCorrection::PercentageColumn), "78.13");
+    ASSERT_EQ(c.form.cellText(3, PercentageCorrection::PercentageColumn), "3.00");
+    // 78.12 + 21.88 is 100.00.
+    EXPECT_TRUE(c.form.readRow(1, "21.88"));
     EXPECT_FLOAT_EQ(c.row(1, 1).Correction, 21.88f);
     EXPECT_FLOAT_EQ(c.row(1, 1).Percentage, 187.49f / 2.4f); // the stored value stays
-    EXPECT_EQ(c.form.cellText(1, PercentageCorrection::TotalColumn), "100,00");
-    // 78,13 + 21,88 is 100,01; 78,13 + 21,87 is 100,00.
+    EXPECT_EQ(c.form.cellText(1, PercentageCorrection::TotalColumn), "100.00");
+    // 78.13 + 21.88 is 100.01; 78.13 + 21.87 is 100.00.
     EXPECT_FALSE(c.form.readRow(2, "21.88"));
     EXPECT_FLOAT_EQ(c.row(1, 2).Correction, 0.0f);
     EXPECT_TRUE(c.form.readRow(2, "21.87"));
-    // 3,00 - 3,00 is 0,00; 3,00 - 3,01 is below 0.
+    // 3.00 - 3.00 is 0.00; 3.00 - 3.01 is below 0.
     EXPECT_TRUE(c.form.readRow(3, "-3"));
     EXPECT_FLOAT_EQ(c.row(1, 3).Correction, -3.0f);
     EXPECT_FALSE(c.form.readRow(4, "-3,01"));

@@ -102,7 +102,7 @@ TEST(PointsEntry, SubstitutesAndRankCells) {
     EXPECT_EQ(p.entry->cellText(3, PointsEntry::SubstitutesColumn), "0");
     EXPECT_EQ(p.entry->readRow(2, "12", "N.A.", "0"), std::nullopt);
     EXPECT_FLOAT_EQ(p.row(2).Points, 12.0f);
-    EXPECT_EQ(p.entry->cellText(2, PointsEntry::PointsColumn), "12,00");
+    EXPECT_EQ(p.entry->cellText(2, PointsEntry::PointsColumn), "12.00");
     EXPECT_EQ(p.entry->cellText(1, PointsEntry::NameColumn), p.club.PairList[1].Naam.get());
 }
 

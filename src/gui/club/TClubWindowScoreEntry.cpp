@@ -1,5 +1,6 @@
 // "S&cores › &Invoer": the score entry window, per board or per table; the individual one in
 // "Enkel".
+#include "gui/WindowPlacement.h"
 #include "gui/club/TClubWindow.h"
 #include "gui/scoring/TScoreFormE.h"
 #include "reports/ReportKind.h"
@@ -43,7 +44,7 @@ void TClubWindow::openScoreEntry(int mode) {
     connect(form, &TScoreForm::countListRequested, this, [this](int group) {
         showReport(static_cast<int>(velk::ReportKind::GroupCountList), velk::OneGroupSelection(group));
     });
-    form->move(geometry().center() - form->rect().center());
+    CentreOnParent(form, this);
     applyMenuState();
     form->show();
 }

@@ -1,5 +1,7 @@
 #include "gui/club/TNewDlg.h"
 
+#include "gui/WindowPlacement.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QPushButton>
@@ -32,6 +34,7 @@ TNewDlg::TNewDlg(QWidget* parent) : QDialog(parent) {
     ok->setDefault(true);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    FitTitle(this);
 }
 
 int TNewDlg::chosen() const {

@@ -1,5 +1,6 @@
 #include "gui/club/TPaarkeuzeDlg.h"
 
+#include "gui/WindowPlacement.h"
 #include "gui/club/FormKeys.h"
 
 #include <QButtonGroup>
@@ -7,7 +8,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 constexpr int kMemoHeight = 320;
@@ -71,6 +75,15 @@ void TPaarkeuzeDlg::setStep(const velk::WizardStepText& step) {
     memberNames_->setChecked(false);
     names_->setExclusive(true);
     continue_->setVisible(!nameChoice_);
+    // Every line of the step whole, and the whole caption in the frame.
+    int widest = 0;
+    for (const QString& line : memo_->toPlainText().split(QLatin1Char('\n')))
+        widest = std::max(widest, memo_->fontMetrics().horizontalAdvance(line));
+    const int margins = 2 * memo_->frameWidth() + 2 * static_cast<int>(memo_->document()->documentMargin()) +
+                        memo_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, memo_);
+    memo_->setMinimumWidth(widest + margins + 4);
+    FitTitle(this);
+    adjustSize();
 }
 
 bool TPaarkeuzeDlg::runStep(const velk::WizardStepText& step, bool& useMemberNames) {

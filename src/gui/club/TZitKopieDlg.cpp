@@ -1,5 +1,6 @@
 #include "gui/club/TZitKopieDlg.h"
 
+#include "gui/WindowPlacement.h"
 #include "gui/club/FormKeys.h"
 #include "gui/selection/SelectionBoxes.h"
 
@@ -34,6 +35,7 @@ TZitKopieDlg::TZitKopieDlg(const velk::Club& club, velk::Dialogs& dialogs, const
     connect(ok_, &QPushButton::clicked, this, &TZitKopieDlg::OkBtnClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     box_->setFocus();
+    FitTitle(this);
 }
 
 bool TZitKopieDlg::validate() {

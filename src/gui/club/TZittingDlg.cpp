@@ -1,5 +1,6 @@
 #include "gui/club/TZittingDlg.h"
 
+#include "gui/WindowPlacement.h"
 #include "gui/club/FormKeys.h"
 #include "gui/club/TActivePairsDlg.h"
 #include "gui/selection/SelectionBoxes.h"
@@ -105,6 +106,7 @@ TZittingDlg::TZittingDlg(velk::Club& club, velk::Dialogs& dialogs, std::function
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    FitTitle(this);
 
     connect(activePairs_, &QPushButton::clicked, this, &TZittingDlg::ParenActiefBtnClick);
     connect(ok_, &QPushButton::clicked, this, &TZittingDlg::OKZitBtnClick);

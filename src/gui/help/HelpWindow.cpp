@@ -1,6 +1,7 @@
 #include "gui/help/HelpWindow.h"
 
 #include "core/HelpContext.h"
+#include "gui/WindowPlacement.h"
 #include "gui/help/HelpKeys.h"
 
 #include <QApplication>
@@ -33,7 +34,6 @@ HelpWindow::HelpWindow(const QString& folder, QWidget* parent) : QWidget(parent,
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Velk Help"));
     SetHelpContext(this, velk::HelpContext::UsingHelp);
-    resize(1000, 640);
 
     tabs_ = new QTabWidget;
     tabs_->setObjectName(QStringLiteral("HelpTabs"));
@@ -170,6 +170,12 @@ void HelpWindow::bringUp() {
     if (windowModality() != wanted) {
         hide();
         setWindowModality(wanted);
+    }
+    if (!placed_) {
+        // The first time up: on the screen, over the window the help was asked from.
+        ResizeWithinScreen(this, QSize(1000, 640));
+        CentreOnParent(this, parentWidget() ? parentWidget() : QApplication::activeWindow());
+        placed_ = true;
     }
     show();
     raise();

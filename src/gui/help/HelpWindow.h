@@ -46,4 +46,5 @@ private:
     QLineEdit* searchEdit_;
     QListWidget* results_;
     QTextBrowser* browser_;
+    bool placed_ = false;
 };

@@ -1,6 +1,7 @@
 #include "gui/members/TLedenForm.h"
 
 #include "core/DateHelpers.h"
+#include "gui/WindowPlacement.h"
 #include "gui/members/TNewLidDlg.h"
 #include "gui/schedules/ScheduleGridItems.h"
 
@@ -121,11 +122,10 @@ TLedenForm::TLedenForm(velk::MembersRegister& members, velk::Dialogs& dialogs, c
     for (const char* title : velk::kMemberColumnTitles)
         titles << QString::fromUtf8(title);
     grid_->setHorizontalHeaderLabels(titles);
-    int width = 0;
-    for (int c = 0; c < velk::kMemberColumns; ++c) {
+    for (int c = 0; c < velk::kMemberColumns; ++c)
         grid_->setColumnWidth(c, velk::kMemberColumnWidths[static_cast<std::size_t>(c)]);
-        width += velk::kMemberColumnWidths[static_cast<std::size_t>(c)];
-    }
+    WidenToTitles(grid_);
+    const int width = grid_->horizontalHeader()->length();
     grid_->setMinimumHeight(grid_->horizontalHeader()->sizeHint().height() +
                             12 * grid_->verticalHeader()->defaultSectionSize());
     grid_->installEventFilter(this);

@@ -1,5 +1,7 @@
 #include "gui/options/TPrinterSetupDlg.h"
 
+#include "gui/WindowPlacement.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,6 +34,7 @@ TPrinterSetupDlg::TPrinterSetupDlg(const QStringList& printers, int current, QWi
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    FitTitle(this);
 }
 
 int TPrinterSetupDlg::choose() {

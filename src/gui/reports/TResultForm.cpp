@@ -1,6 +1,7 @@
 #include "gui/reports/TResultForm.h"
 
 #include "core/SafeSave.h"
+#include "gui/WindowPlacement.h"
 #include "gui/options/OptionsPrinter.h"
 #include "gui/reports/ReportPrinting.h"
 #include "gui/selection/TParenDlg.h"
@@ -22,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -138,12 +140,13 @@ void TResultForm::showDocument() {
     // The memo is at least as wide as the report in its own font, so that a line never wraps out
     // of sight when the scroll bar is not needed.
     const int textWidth = QFontMetrics(font).horizontalAdvance(QString(run_.width(), QLatin1Char('M'))) + 30;
-    memo_->setFixedWidth(std::min(std::max(size.memoWidth, textWidth), 1200));
+    // A wider report than the screen scrolls sideways in the memo.
+    const int room = screen ? screen->availableGeometry().width() - 60 : 1200;
+    memo_->setFixedWidth(std::min({std::max(size.memoWidth, textWidth), 1200, room}));
     memo_->setHorizontalScrollBarPolicy(size.horizontalScrollBar ? Qt::ScrollBarAlwaysOn
                                                                  : Qt::ScrollBarAsNeeded);
-    resize(std::max(size.width, memo_->width() + 45), std::max(size.height, 300));
-    if (parentWidget())
-        move(x(), parentWidget()->y() + 85);
+    ResizeWithinScreen(this, QSize(std::max(size.width, memo_->width() + 45), std::max(size.height, 300)));
+    CentreOnParent(this, parentWidget());
     show();
     raise();
     memo_->setFocus();

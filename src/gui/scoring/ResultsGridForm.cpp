@@ -1,5 +1,6 @@
 #include "gui/scoring/ResultsGridForm.h"
 
+#include "gui/WindowPlacement.h"
 #include "gui/scoring/ResultsGrid.h"
 
 #include <QApplication>
@@ -37,12 +38,10 @@ ResultsGridForm::ResultsGridForm(velk::Dialogs& dialogs, QWidget* parent, const 
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                            QAbstractItemView::EditKeyPressed);
-    int width = 2 * grid_->frameWidth();
-    for (int c = 0; c < static_cast<int>(widths.size()); ++c) {
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c)
         grid_->setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
-        width += widths[static_cast<std::size_t>(c)];
-    }
-    grid_->setMinimumWidth(width + 20);
+    WidenToTitles(grid_);
+    grid_->setMinimumWidth(2 * grid_->frameWidth() + grid_->horizontalHeader()->length() + 20);
     grid_->installEventFilter(this);
     connect(grid_, &QTableWidget::currentCellChanged, this, &ResultsGridForm::onCurrentCellChanged);
     layout->addWidget(grid_, 1);
@@ -96,8 +95,8 @@ void ResultsGridForm::fill() {
 
 void ResultsGridForm::showModal() {
     fill();
-    if (parentWidget())
-        move(parentWidget()->geometry().center().x() - width() / 2, parentWidget()->geometry().top() + 84);
+    FitGrid(this, grid_);
+    CentreOnParent(this, parentWidget());
     exec();
 }
 

@@ -7,7 +7,7 @@
 namespace {
 enum Column { First, Second, ContractNZ, ContractOW, Result, ScoreNZ, ScoreOW, MatchNZ, MatchOW, Names };
 constexpr int kColumns = 10;
-// Cell widths in pixels: the form keeps its columns readable from 780 pixels on.
+// Least cell widths in pixels; the window grows to the widest pair line.
 constexpr int kWidths[kColumns] = {40, 44, 56, 56, 44, 60, 60, 48, 48, 150};
 } // namespace
 

@@ -14,7 +14,6 @@ TCorrectForm::TCorrectForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* pa
                       {40, 40, 300, 60, 60, 60}, QStringLiteral("Procenten correctie")),
       model_(club, dialogs) {
     setObjectName(QStringLiteral("CorrectForm"));
-    resize(700, 560);
     addButton("GroepMinBtn", QStringLiteral("Groep -"), QStringLiteral("Vorige groep"),
               [this] { stepGroup(-1); });
     addButton("GroepPlusBtn", QStringLiteral("Groep +"), QStringLiteral("Volgende groep"),
@@ -52,8 +51,9 @@ void TCorrectForm::onReken() {
         return;
     const auto totals = model_.compute();
     fill();
-    showTotal(QString::fromStdString(velk::FixedText(totals.percentages, 2) + "   " +
-                                     velk::FixedText(totals.corrections, 2)));
+    showTotal(QString::fromStdString(velk::FixedText(totals.percentages, 2, velk::kListDecimalSeparator) +
+                                     "   " +
+                                     velk::FixedText(totals.corrections, 2, velk::kListDecimalSeparator)));
 }
 
 void TCorrectForm::onOk() {

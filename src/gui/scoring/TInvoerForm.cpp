@@ -43,7 +43,6 @@ TInvoerForm::TInvoerForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* pare
                       {40, 40, 260, 60, 40, 40}, QStringLiteral("Punten, Invallers en Rangorde")),
       club_(club) {
     setObjectName(QStringLiteral("InvoerForm"));
-    resize(720, 560);
     velk::ErrorCode error;
     tables_ = velk::LoadScoreTables(velk::DataFolder(), dialogs, error, false);
     entry_ = std::make_unique<PointsEntry>(club, dialogs, tables_);
@@ -109,7 +108,7 @@ void TInvoerForm::onReken() {
     if (!total)
         return;
     fill();
-    showTotal(QString::fromStdString(velk::FixedText(*total, 2)));
+    showTotal(QString::fromStdString(velk::FixedText(*total, 2, velk::kListDecimalSeparator)));
 }
 
 void TInvoerForm::onOk() {

@@ -2,6 +2,7 @@
 
 #include "core/ProgramFolder.h"
 #include "core/records/ConfigRecord.h"
+#include "gui/WindowPlacement.h"
 #include "gui/scoring/ScoreFormRows.h"
 #include "reports/ReportWriters.h"
 #include "scoring/ScoreEntryCalculation.h"
@@ -37,8 +38,6 @@ QString Text(const std::string& text) {
 TScoreForm::TScoreForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), club_(club), dialogs_(dialogs) {
     setObjectName(QStringLiteral("ScoreForm"));
-    resize(780, 500);
-    setMinimumSize(780, 500);
     const QFont fixed(QStringLiteral("Courier New"), 9);
 
     auto* layout = new QVBoxLayout(this);
@@ -97,10 +96,10 @@ TScoreForm::TScoreForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent
 
     rows_ = new ScoreFormRows(this);
     rows_->setFont(fixed);
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidget(rows_);
-    scroll->setWidgetResizable(true);
-    middle->addWidget(scroll, 1);
+    scroll_ = new QScrollArea(this);
+    scroll_->setWidget(rows_);
+    scroll_->setWidgetResizable(true);
+    middle->addWidget(scroll_, 1);
     layout->addLayout(middle, 1);
     buildButtons();
 }
@@ -189,6 +188,9 @@ bool TScoreForm::open(ScoreEntry::Mode mode) {
     else
         rows_->setHeads(perTable, contracts);
     refresh();
+    // As wide as a row with the longest pair line, as high as the rows of the board.
+    ensurePolished(); // the style's sizes count
+    FitScrollArea(this, scroll_);
     return true;
 }
 

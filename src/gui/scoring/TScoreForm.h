@@ -12,6 +12,7 @@
 class QKeyEvent;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 class ScoreFormRows;
 namespace velk {
@@ -93,6 +94,7 @@ private:
     QLabel* tablePairs_ = nullptr;
     QTableWidget* boards_ = nullptr;
     ScoreFormRows* rows_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QPushButton* wijzig_ = nullptr;
     QPushButton* normaal_ = nullptr;
     QPushButton* invoer_ = nullptr;
