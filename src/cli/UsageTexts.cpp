@@ -103,6 +103,22 @@ const std::vector<CommandHelp>& CommandHelps() {
          "(zonder groepen: leeg), GrpNr 1 tot het aantal paren van de groep, een naam van 1 tot 48\n"
          "tekens. Een geweigerd veld geeft de melding van het venster en het bestand blijft zoals\n"
          "het was. Vragen (oneven aantal paren) beantwoordt --yes met Ja, anders Nee.\n"},
+        {"hands", "hands deal|import|export|show BESTAND.dba   spelverdelingen, dubbel dummy en par\n",
+         "gebruik: velk-cli hands deal BESTAND.dba [--session N] [--seed S]\n"
+         "         velk-cli hands import BESTAND.dba [--session N] SPELLEN.pbn|.dup|.dlm\n"
+         "         velk-cli hands export BESTAND.dba [--session N] --format pbn|dup|dlm|pdf UITVOER\n"
+         "         velk-cli hands show BESTAND.dba [--session N] [--board B] --format json\n"
+         "De spelverdelingen van zitting N staan naast de competitie in <naam>_hands<N>.pbn (PBN 2.1).\n"
+         "deal deelt de spellen van de zitting met de cryptografische toevalsgenerator van het\n"
+         "systeem; --seed S geeft steeds dezelfde verdelingen, alleen om te testen.\n"
+         "import leest de spellen van de zitting uit een PBN-bestand of een bestand voor de\n"
+         "schudmachines (Duplimate .dup, Dealer4 .dlm); een verdeling die geen vier handen van 13\n"
+         "verschillende kaarten is, wordt geweigerd.\n"
+         "export schrijft ze voor de schudmachines (pbn, dup, dlm) of als spelverdelingen om af\n"
+         "te drukken (pdf: per spel de vier handen, dubbel dummy en par).\n"
+         "show toont per spel gever, kwetsbaarheid, verdeling (vanaf Noord), het aantal slagen van\n"
+         "elke leider in elke kleur (dubbel dummy) en de par (score voor Noord-Zuid) als JSON;\n"
+         "spellen die nog niet geanalyseerd zijn, worden geanalyseerd en bewaard.\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"
