@@ -6,6 +6,7 @@
 #include "core/files/DlmFile.h"
 #include "core/files/DupFile.h"
 #include "hands/PbnHandRecord.h"
+#include "hands/pdf/HandRecordPdf.h"
 
 #include <iostream>
 
@@ -13,8 +14,8 @@ namespace velk::cli {
 
 int RunHandsExport(const ArgParser& args) {
     const std::string format = args.value("format").value_or("");
-    if (format != "pbn" && format != "dup" && format != "dlm") {
-        std::cerr << "--format: pbn, dup of dlm\n";
+    if (format != "pbn" && format != "dup" && format != "dlm" && format != "pdf") {
+        std::cerr << "--format: pbn, dup, dlm of pdf\n";
         return 2;
     }
     OpenCompetition open(false, CompanionFiles::None);
@@ -24,8 +25,13 @@ int RunHandsExport(const ArgParser& args) {
     std::vector<NumberedDeal> deals;
     for (const HandBoard& b : hands.record.boards)
         deals.push_back({b.board, b.deal});
+    // On paper the analysis is printed too: what is not analysed yet is analysed first.
+    if (format == "pdf" && !hands.AnalyseAndStore())
+        return 1;
     std::vector<std::uint8_t> bytes;
-    if (format == "dup") {
+    if (format == "pdf") {
+        bytes = HandRecordPdf(hands.record);
+    } else if (format == "dup") {
         bytes = DupFileBytes(deals);
     } else if (format == "dlm") {
         bytes = DlmFileBytes(deals);

@@ -99,6 +99,15 @@ done
   || fail "the .dup file's first board: $(head -c 78 out.dup)"
 grep -q $'^Board 01=[a-p]\{26\}[0-9]\{3\}\r$' out.dlm || fail ".dlm board line: $(cat out.dlm)"
 
+# Printable: board 1 (each seat a suit) in the compass layout, Dutch ranks, the analysis below.
+"$cli" hands export "$f" --format pdf out.pdf 2>err.txt || fail "export pdf: $(cat err.txt)"
+[ "$(head -c 5 out.pdf)" = "%PDF-" ] || fail "no PDF"
+pdftotext -layout out.pdf out.txt || fail "pdftotext"
+grep -q "Spel 1 *Gever: N *Kwetsbaar: niemand" out.txt || fail "board 1 head: $(head -5 out.txt)"
+grep -q "Spel 2 *Gever: O *Kwetsbaar: NZ" out.txt || fail "board 2 head"
+grep -q "♠ A H V B 10 9 8 7 6 5 4 3 2" out.txt || fail "North's spades: $(head -12 out.txt)"
+grep -q "Par: 1510 (NZ) *7S NS" out.txt || fail "board 1 par"
+
 # Refused: a deal of 12 cards, a damaged machine file, an unknown kind; the record stays.
 cp "$hands" kept.pbn
 printf '[Board "1"]\n[Deal "N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT9876543"]\n' >short.pbn
