@@ -79,10 +79,14 @@ const std::vector<CommandHelp>& CommandHelps() {
          "leest regels GROEP PAAR CORRECTIE (procentpunten; procent + correctie tussen 0 en 100),\n"
          "berekent rangen en totalen opnieuw en bewaart het bestand; geen regel wordt bewaard als er\n"
          "een geweigerd is.\n"},
-        {"export", "export BESTAND.dba [--session N] --format usebio UITVOER.xml   uitslag als USEBIO 1.2\n",
+        {"export",
+         "export BESTAND.dba [--session N] --format usebio|pbn UITVOER   uitslag als USEBIO 1.2 of PBN\n",
          "gebruik: velk-cli export BESTAND.dba [--session N] --format usebio UITVOER.xml\n"
+         "         velk-cli export BESTAND.dba [--session N] --format pbn UITVOER.pbn\n"
          "schrijft de zitting als USEBIO 1.2 (XML): club, paren met namen, per spel de uitslagen\n"
-         "met contract, resultaat, score en de berekende matchpunten (eerst velk-cli compute)\n"},
+         "met contract, resultaat, score en de berekende matchpunten (eerst velk-cli compute);\n"
+         "pbn schrijft per groep en spel de spelverdeling met dubbel dummy en par (eerst velk-cli\n"
+         "hands deal of hands import) en een ScoreTable met de uitslagen en de matchpunten.\n"},
         {"pages", "pages BESTAND.dba [--session N] --groups *|A|A-C MAP   webpagina per paar\n",
          "gebruik: velk-cli pages BESTAND.dba [--session N] --groups *|A|A-C MAP\n"
          "schrijft in MAP per paar dat speelde MPPaar<groep><nr>.htm en ParenNamen.htm\n"},

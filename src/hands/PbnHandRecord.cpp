@@ -116,35 +116,39 @@ std::string PbnDate(std::string_view date) {
            std::string(date.substr(0, 2));
 }
 
+std::string PbnBoardTags(const HandRecord& record, const HandBoard& b) {
+    std::string text;
+    for (const auto& [name, value] :
+         {std::pair<std::string_view, std::string>{"Event", record.event},
+          {"Site", ""},
+          {"Date", PbnDate(record.date)},
+          {"Board", std::to_string(b.board)},
+          {"Dealer", std::string(1, kSeatLetters[static_cast<std::size_t>(BoardDealer(b.board))])},
+          {"Vulnerable", std::string(PbnVulnerability(b.board))},
+          {"Deal", PbnDealText(b.deal)}})
+        text += PbnTagLine(name, value) + "\r\n";
+    if (!b.analysis)
+        return text;
+    const BoardAnalysis& a = *b.analysis;
+    text += PbnTagLine("DoubleDummyTricks", DoubleDummyTricksText(a.tricks)) + "\r\n";
+    text += PbnTagLine("OptimumScore", "NS " + std::to_string(a.par.score)) + "\r\n";
+    text += PbnTagLine("ParContract", ParContractsText(a.par)) + "\r\n";
+    text += PbnTagLine("OptimumResultTable", "Declarer;Denomination\\2R;Result\\2R") + "\r\n";
+    for (const int seat : kDeclarers)
+        for (const int strain : kStrains) {
+            const std::string_view name = StrainName(strain);
+            const int tricks = a.tricks.at(seat, strain);
+            text += std::string(1, kSeatLetters[static_cast<std::size_t>(seat)]) +
+                    (name.size() == 1 ? "  " : " ") + std::string(name) + " " + (tricks < 10 ? " " : "") +
+                    std::to_string(tricks) + "\r\n";
+        }
+    return text;
+}
+
 std::string PbnHandRecordText(const HandRecord& record) {
     std::string text = "% PBN 2.1\r\n% EXPORT\r\n";
-    for (const HandBoard& b : record.boards) {
-        text += "\r\n";
-        for (const auto& [name, value] :
-             {std::pair<std::string_view, std::string>{"Event", record.event},
-              {"Site", ""},
-              {"Date", PbnDate(record.date)},
-              {"Board", std::to_string(b.board)},
-              {"Dealer", std::string(1, kSeatLetters[static_cast<std::size_t>(BoardDealer(b.board))])},
-              {"Vulnerable", std::string(PbnVulnerability(b.board))},
-              {"Deal", PbnDealText(b.deal)}})
-            text += PbnTagLine(name, value) + "\r\n";
-        if (!b.analysis)
-            continue;
-        const BoardAnalysis& a = *b.analysis;
-        text += PbnTagLine("DoubleDummyTricks", DoubleDummyTricksText(a.tricks)) + "\r\n";
-        text += PbnTagLine("OptimumScore", "NS " + std::to_string(a.par.score)) + "\r\n";
-        text += PbnTagLine("ParContract", ParContractsText(a.par)) + "\r\n";
-        text += PbnTagLine("OptimumResultTable", "Declarer;Denomination\\2R;Result\\2R") + "\r\n";
-        for (const int seat : kDeclarers)
-            for (const int strain : kStrains) {
-                const std::string_view name = StrainName(strain);
-                text += std::string(1, kSeatLetters[static_cast<std::size_t>(seat)]) +
-                        (name.size() == 1 ? "  " : " ") + std::string(name) + " " +
-                        (a.tricks.at(seat, strain) < 10 ? " " : "") +
-                        std::to_string(a.tricks.at(seat, strain)) + "\r\n";
-            }
-    }
+    for (const HandBoard& b : record.boards)
+        text += "\r\n" + PbnBoardTags(record, b);
     return text;
 }
 

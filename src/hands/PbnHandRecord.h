@@ -15,6 +15,9 @@ namespace velk {
 // and OptimumResultTable.
 std::string PbnHandRecordText(const HandRecord& record);
 
+// The tag lines of one board of the record (as PbnHandRecordText writes them, CR LF each).
+std::string PbnBoardTags(const HandRecord& record, const HandBoard& board);
+
 // The boards of PBN games: every game with a Deal must have a Board from 1 to 999, a deal of four
 // hands of 13 different cards and no board number twice; games without a Deal are passed over.
 // With `withAnalysis` the analysis tags are read too (a board whose tags are damaged is refused;
