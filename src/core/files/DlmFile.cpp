@@ -132,7 +132,7 @@ bool ParseDlmFile(std::span<const std::uint8_t> bytes, std::vector<NumberedDeal>
     }
     std::vector<NumberedDeal> read;
     for (int board = from; board <= to; ++board) {
-        char two[16], plain[16];
+        char two[32], plain[32];
         std::snprintf(two, sizeof two, "board %02d", board);
         std::snprintf(plain, sizeof plain, "board %d", board);
         auto found = keys.find(two);
@@ -161,7 +161,7 @@ std::vector<std::uint8_t> DlmFileBytes(const std::vector<NumberedDeal>& boards) 
         text += "To board=" + std::to_string(from + static_cast<int>(boards.size()) - 1) + "\r\n";
         int board = from;
         for (const NumberedDeal& b : boards) {
-            char key[16];
+            char key[32];
             std::snprintf(key, sizeof key, "Board %02d=", board);
             text += key + DlmBoardCode(board, b.deal) + "\r\n";
             ++board;
