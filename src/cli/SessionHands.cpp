@@ -1,6 +1,7 @@
 #include "cli/SessionHands.h"
 
 #include "hands/HandRecordFile.h"
+#include "hands/SessionHandRecord.h"
 #include "hands/dds/DdsSolver.h"
 
 #include <algorithm>
@@ -27,16 +28,10 @@ bool SessionHands::Load(const Club& club) {
 bool SessionHands::AnalyseAndStore() {
     DdsSolver solver;
     std::string problem;
-    const int analysed = AnalyseMissing(record, solver, problem);
-    if (analysed < 0) {
-        std::cerr << problem << '\n';
-        return false;
-    }
-    if (analysed > 0 && !SaveHandRecord(path, record)) {
-        std::cerr << "niet geschreven: " << path << '\n';
-        return false;
-    }
-    return true;
+    if (AnalyseAndStoreHands(path, record, solver, problem))
+        return true;
+    std::cerr << problem << '\n';
+    return false;
 }
 
 int OpenForHands(OpenCompetition& open, const ArgParser& args, SessionHands* hands) {

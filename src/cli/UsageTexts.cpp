@@ -52,6 +52,8 @@ const std::vector<CommandHelp>& CommandHelps() {
          "   32 scores en matchpunten van paar --range N (met --yes als pagina naar de tekstverwerker),\n"
          "   37 de pagina's van alle paren in de map van --output (PAD/MPPaarA1.htm)\n"
          "   38 de tellijst van groep --groups (A-C of *: van elke groep; zonder --groups: groep A)\n"
+         "   44 spelverdeling: per spel de handen, dubbel-dummy, par en de uitslagen met matchpunten\n"
+         "      (--range F-L: de spellen; zonder --range: alle spellen van de zitting)\n"
          "   (en de andere lijsten van het menu Uitvoer, zodra ze er zijn)\n"
          "Zonder --output gaat de tekst (UTF-8) of de HTML-pagina naar standaarduitvoer;\n"
          "pdf vraagt om --output. Vragen beantwoordt --yes met Ja, anders Nee.\n"},

@@ -2,6 +2,7 @@
 
 #include "core/SafeSave.h"
 #include "hands/BoardFacts.h"
+#include "hands/BoardHandsText.h"
 #include "scoring/Vulnerability.h"
 
 #include <array>
@@ -19,32 +20,10 @@ constexpr std::array<const char*, 4> kSuitMarkup = {"♠", "<span foreground=\"#
 constexpr std::array<const char*, 4> kSeatLetters = {"N", "O", "Z", "W"};
 constexpr std::array<const char*, 5> kVulnerable = {"", "niemand", "NZ", "OW", "allen"};
 
-// The Dutch rank letters of a hand's suit: A H V B 10 9 ... 2, a dash for a void.
-std::string DutchRanks(const std::string& pbn) {
-    if (pbn.empty())
-        return "—";
-    std::string out;
-    for (const char c : pbn) {
-        if (!out.empty())
-            out += ' ';
-        switch (c) {
-        case 'K':
-            out += 'H';
-            break;
-        case 'Q':
-            out += 'V';
-            break;
-        case 'J':
-            out += 'B';
-            break;
-        case 'T':
-            out += "10";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
+// A void shows as a dash.
+std::string RanksOrVoid(const Deal& deal, int seat, int suit) {
+    const std::string ranks = DutchRanks(deal.suitText(seat, suit));
+    return ranks.empty() ? "—" : ranks;
 }
 
 class Page {
@@ -69,7 +48,7 @@ public:
         for (int suit = 0; suit < 4; ++suit)
             text(x, y + suit * 12.0,
                  std::string(kSuitMarkup[static_cast<std::size_t>(suit)]) + " " +
-                     DutchRanks(deal.suitText(seat, suit)),
+                     RanksOrVoid(deal, seat, suit),
                  10);
     }
 
