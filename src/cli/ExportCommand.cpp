@@ -8,6 +8,7 @@
 #include "core/FileBytes.h"
 #include "core/SafeSave.h"
 #include "core/records/ConfigRecord.h"
+#include "hands/SessionHandRecord.h"
 #include "reports/PbnResultsExport.h"
 #include "reports/UsebioExport.h"
 #include "selection/SelectionText.h"
@@ -67,7 +68,12 @@ int RunExport(const Args& raw) {
             return 1;
         document = PbnResultsDocument({club, hands.record, session.records, session.matchPoints});
     } else {
-        document = UsebioDocument({club, session.records, session.matchPoints, VELK_VERSION});
+        // The deals go with the results when the session has them; a damaged hand record is said.
+        const SessionHandRecord hands = LoadSessionHands(club.ClubFilePath, club.CurrentSession, nullptr);
+        if (hands.status == SessionHandRecord::Status::Damaged)
+            std::cerr << hands.problem << '\n';
+        document = UsebioDocument(
+            {club, session.records, session.matchPoints, VELK_VERSION, hands.ok() ? &hands.record : nullptr});
     }
     const std::string& output = args.positional()[1];
     if (!SaveFileAtomically(

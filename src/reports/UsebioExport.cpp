@@ -3,6 +3,7 @@
 #include "core/TextHelpers.h"
 #include "core/records/ConfigRecord.h"
 #include "core/records/PairRecord.h"
+#include "hands/BoardFacts.h"
 #include "reports/TravellerLines.h"
 #include "scoring/ScoreCode.h"
 
@@ -174,6 +175,31 @@ std::string UsebioContract(std::string_view stored) {
     return text.substr(0, 1) + strain + rest;
 }
 
+namespace {
+
+// The deals of the session, each hand a suit per element with the ranks as PBN writes them
+// ("AKT2"; an empty element for a void).
+void WriteHandSet(Xml& x, const HandRecord& hands) {
+    constexpr const char* kSuitElements[] = {"SPADES", "HEARTS", "DIAMONDS", "CLUBS"};
+    x.open("HANDSET");
+    for (const HandBoard& board : hands.boards) {
+        x.open("BOARD");
+        x.element("BOARD_NUMBER", board.board);
+        x.element("DEALER", std::string(1, kSeatLetters[static_cast<std::size_t>(BoardDealer(board.board))]));
+        for (int seat = North; seat <= West; ++seat) {
+            x.open("HAND");
+            x.element("DIRECTION", std::string(1, kSeatLetters[static_cast<std::size_t>(seat)]));
+            for (int suit = Clubs; suit >= Spades; --suit)
+                x.element(kSuitElements[suit], board.deal.suitText(seat, suit));
+            x.close();
+        }
+        x.close();
+    }
+    x.close();
+}
+
+} // namespace
+
 std::string UsebioDocument(const UsebioInput& in) {
     const Club& club = in.club;
     const int mode = club.CompetitionHead.ScoringMode;
@@ -207,6 +233,8 @@ std::string UsebioDocument(const UsebioInput& in) {
         x.close();
     }
     x.close(); // SESSION
+    if (in.hands)
+        WriteHandSet(x, *in.hands);
     x.close(); // EVENT
     x.close(); // USEBIO
     return x.take();
