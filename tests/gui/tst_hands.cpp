@@ -29,7 +29,8 @@ namespace {
 
 const velk::FixedClock kClock(velk::DateTime{2026, 12, 10, 22, 0, 0});
 
-// Board 1: each seat a suit, North spades; board 2 the same turned a seat on. Every declarer
+// Board 1: each seat a suit, North spades; board 2 the same turned a seat on. The long West hand
+// pushes North and South 30 columns in. Every declarer
 // takes all tricks or none, which the solver finds at once.
 constexpr const char* kHands =
     "[Board \"1\"]\n"
@@ -65,7 +66,8 @@ private slots:
         QVERIFY(panel->isVisible());
         QStringList lines = Lines(panel->toPlainText());
         QCOMPARE(lines.value(0), QStringLiteral("Spel 1   Gever: Noord   Kwetsbaar: niemand"));
-        QCOMPARE(lines.value(2), QStringLiteral("                      ♠ A H V B 10 9 8 7 6 5 4 3 2"));
+        QCOMPARE(lines.value(2),
+                 QStringLiteral("                              ♠ A H V B 10 9 8 7 6 5 4 3 2"));
         QVERIFY(lines.contains(QStringLiteral("   N   0 13  0 13  0")));
         QVERIFY(lines.contains(QStringLiteral("Par: 1510 (NZ)  7♠ NZ")));
         // The focus stays in the cells, and the analysis is stored beside the competition.
@@ -78,7 +80,8 @@ private slots:
         Key(Qt::Key_PageDown);
         lines = Lines(panel->toPlainText());
         QCOMPARE(lines.value(0), QStringLiteral("Spel 2   Gever: Oost   Kwetsbaar: NZ"));
-        QCOMPARE(lines.value(3), QStringLiteral("                      ♥ A H V B 10 9 8 7 6 5 4 3 2"));
+        QCOMPARE(lines.value(3),
+                 QStringLiteral("                              ♥ A H V B 10 9 8 7 6 5 4 3 2"));
         Key(Qt::Key_PageDown);
         QCOMPARE(panel->toPlainText(), QStringLiteral("Geen spelverdeling voor spel 3\n"));
 
