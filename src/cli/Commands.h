@@ -29,5 +29,6 @@ int RunPages(const Args& args);
 int RunReport(const Args& args);
 int RunMembers(const Args& args);
 int RunPairs(const Args& args);
+int RunHands(const Args& args);
 
 } // namespace velk::cli

@@ -2,11 +2,14 @@
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
+#include "cli/SessionHands.h"
 #include "cli/SessionScores.h"
 #include "cli/UsageTexts.h"
 #include "core/FileBytes.h"
 #include "core/SafeSave.h"
 #include "core/records/ConfigRecord.h"
+#include "hands/SessionHandRecord.h"
+#include "reports/PbnResultsExport.h"
 #include "reports/UsebioExport.h"
 #include "selection/SelectionText.h"
 
@@ -42,8 +45,9 @@ int RunExport(const Args& raw) {
         std::cerr << UsageOf("export");
         return 2;
     }
-    if (args.value("format").value_or("") != "usebio") {
-        std::cerr << "--format: alleen usebio\n";
+    const std::string format = args.value("format").value_or("");
+    if (format != "usebio" && format != "pbn") {
+        std::cerr << "--format: usebio of pbn\n";
         return 2;
     }
     OpenCompetition open(false, CompanionFiles::SchedulesAndScores);
@@ -53,10 +57,24 @@ int RunExport(const Args& raw) {
         return status;
     Club& club = open.club;
     if (club.CompetitionHead.ScoringMode == ModeIndividual) {
-        std::cerr << "USEBIO kent alleen paren: een individuele competitie wordt niet uitgevoerd\n";
+        std::cerr << (format == "pbn" ? "PBN" : "USEBIO")
+                  << " kent alleen paren: een individuele competitie wordt niet uitgevoerd\n";
         return 1;
     }
-    const std::string document = UsebioDocument({club, session.records, session.matchPoints, VELK_VERSION});
+    std::string document;
+    if (format == "pbn") {
+        SessionHands hands;
+        if (!hands.Load(club))
+            return 1;
+        document = PbnResultsDocument({club, hands.record, session.records, session.matchPoints});
+    } else {
+        // The deals go with the results when the session has them; a damaged hand record is said.
+        const SessionHandRecord hands = LoadSessionHands(club.ClubFilePath, club.CurrentSession, nullptr);
+        if (hands.status == SessionHandRecord::Status::Damaged)
+            std::cerr << hands.problem << '\n';
+        document = UsebioDocument(
+            {club, session.records, session.matchPoints, VELK_VERSION, hands.ok() ? &hands.record : nullptr});
+    }
     const std::string& output = args.positional()[1];
     if (!SaveFileAtomically(
             output, std::span(reinterpret_cast<const std::uint8_t*>(document.data()), document.size()), {})) {

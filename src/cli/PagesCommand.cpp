@@ -4,6 +4,8 @@
 #include "cli/OpenCompetition.h"
 #include "cli/SessionScores.h"
 #include "cli/UsageTexts.h"
+#include "hands/SessionHandRecord.h"
+#include "hands/dds/DdsSolver.h"
 #include "reports/PairPagesReport.h"
 
 #include <filesystem>
@@ -33,9 +35,16 @@ int RunPages(const Args& raw) {
         std::cerr << "map niet te maken: " << folder << '\n';
         return 1;
     }
+    // Each board links to its hands when the session has them; a damaged hand record is said.
+    DdsSolver solver;
+    const SessionHandRecord hands = LoadSessionHands(club.ClubFilePath, club.CurrentSession, &solver);
+    if (hands.status == SessionHandRecord::Status::Damaged ||
+        hands.status == SessionHandRecord::Status::NotAnalysed)
+        std::cerr << hands.problem << '\n';
     const bool written = WriteAllPairPages(
-        {club, session.records, session.matchPoints, session.boardTops}, range->first, range->second,
-        [&](int) { return std::optional<std::string>(folder); }, open.dialogs);
+        {club, session.records, session.matchPoints, session.boardTops,
+         hands.hasBoards() ? &hands.record : nullptr},
+        range->first, range->second, [&](int) { return std::optional<std::string>(folder); }, open.dialogs);
     // A pair that did not play is said and gets no page; only a page not written fails.
     return written ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
 #include "cli/UsageTexts.h"
+#include "hands/dds/DdsSolver.h"
 #include "reports/PdfText.h"
 #include "reports/ReportFiles.h"
 #include "reports/ReportRun.h"
@@ -42,7 +43,10 @@ public:
         model.setBoxText(SelectionField::SelectBox1, " " + first);
         model.setBoxText(SelectionField::SelectBox2, " " + (first == "*" ? std::string("A") : last));
         // The open session unless a range of sessions (or boards, or pairs) is given.
-        const std::string current = std::to_string(std::max(1, club_.CurrentSession));
+        // The hand record lists every board of the session unless --range names some.
+        const std::string current =
+            kind == ReportKind::Hands ? "1-" + std::to_string(std::max<int>(1, club_.SessionHead.BoardCount))
+                                      : std::to_string(std::max(1, club_.CurrentSession));
         const auto [from, to] =
             SplitRange(args_.value("sessions").value_or(args_.value("range").value_or(current)));
         model.setBoxText(SelectionField::SelectBox3, from);
@@ -115,6 +119,8 @@ int RunReport(const Args& raw) {
         std::filesystem::create_directories(beside, ec);
     CliDocumentOpener opener;
     run.setDocumentOpener(&opener);
+    DdsSolver solver;
+    run.setSolver(&solver);
     // The count list of one group asks nothing in the window, which lists its own group: --groups
     // names it, checked as the other lists' groups (a range or "*" lists each group in it).
     std::optional<GroupSelection> groups;

@@ -55,6 +55,8 @@ const std::vector<CommandHelp>& CommandHelps() {
          "   32 scores en matchpunten van paar --range N (met --yes als pagina naar de tekstverwerker),\n"
          "   37 de pagina's van alle paren in de map van --output (PAD/MPPaarA1.htm)\n"
          "   38 de tellijst van groep --groups (A-C of *: van elke groep; zonder --groups: groep A)\n"
+         "   44 spelverdeling: per spel de handen, dubbel-dummy, par en de uitslagen met matchpunten\n"
+         "      (--range F-L: de spellen; zonder --range: alle spellen van de zitting)\n"
          "   (en de andere lijsten van het menu Uitvoer, zodra ze er zijn)\n"
          "Zonder --output gaat de tekst (UTF-8) of de HTML-pagina naar standaarduitvoer;\n"
          "pdf vraagt om --output. Vragen beantwoordt --yes met Ja, anders Nee.\n"},
@@ -82,10 +84,14 @@ const std::vector<CommandHelp>& CommandHelps() {
          "leest regels GROEP PAAR CORRECTIE (procentpunten; procent + correctie tussen 0 en 100),\n"
          "berekent rangen en totalen opnieuw en bewaart het bestand; geen regel wordt bewaard als er\n"
          "een geweigerd is.\n"},
-        {"export", "export BESTAND.dba [--session N] --format usebio UITVOER.xml   uitslag als USEBIO 1.2\n",
+        {"export",
+         "export BESTAND.dba [--session N] --format usebio|pbn UITVOER   uitslag als USEBIO 1.2 of PBN\n",
          "gebruik: velk-cli export BESTAND.dba [--session N] --format usebio UITVOER.xml\n"
+         "         velk-cli export BESTAND.dba [--session N] --format pbn UITVOER.pbn\n"
          "schrijft de zitting als USEBIO 1.2 (XML): club, paren met namen, per spel de uitslagen\n"
-         "met contract, resultaat, score en de berekende matchpunten (eerst velk-cli compute)\n"},
+         "met contract, resultaat, score en de berekende matchpunten (eerst velk-cli compute);\n"
+         "pbn schrijft per groep en spel de spelverdeling met dubbel dummy en par (eerst velk-cli\n"
+         "hands deal of hands import) en een ScoreTable met de uitslagen en de matchpunten.\n"},
         {"pages", "pages BESTAND.dba [--session N] --groups *|A|A-C MAP   webpagina per paar\n",
          "gebruik: velk-cli pages BESTAND.dba [--session N] --groups *|A|A-C MAP\n"
          "schrijft in MAP per paar dat speelde MPPaar<groep><nr>.htm en ParenNamen.htm\n"},
@@ -106,6 +112,22 @@ const std::vector<CommandHelp>& CommandHelps() {
          "(zonder groepen: leeg), GrpNr 1 tot het aantal paren van de groep, een naam van 1 tot 48\n"
          "tekens. Een geweigerd veld geeft de melding van het venster en het bestand blijft zoals\n"
          "het was. Vragen (oneven aantal paren) beantwoordt --yes met Ja, anders Nee.\n"},
+        {"hands", "hands deal|import|export|show BESTAND.dba   spelverdelingen, dubbel dummy en par\n",
+         "gebruik: velk-cli hands deal BESTAND.dba [--session N] [--seed S]\n"
+         "         velk-cli hands import BESTAND.dba [--session N] SPELLEN.pbn|.dup|.dlm\n"
+         "         velk-cli hands export BESTAND.dba [--session N] --format pbn|dup|dlm|pdf UITVOER\n"
+         "         velk-cli hands show BESTAND.dba [--session N] [--board B] --format json\n"
+         "De spelverdelingen van zitting N staan naast de competitie in <naam>_hands<N>.pbn (PBN 2.1).\n"
+         "deal deelt de spellen van de zitting met de cryptografische toevalsgenerator van het\n"
+         "systeem; --seed S geeft steeds dezelfde verdelingen, alleen om te testen.\n"
+         "import leest de spellen van de zitting uit een PBN-bestand of een bestand voor de\n"
+         "schudmachines (Duplimate .dup, Dealer4 .dlm); een verdeling die geen vier handen van 13\n"
+         "verschillende kaarten is, wordt geweigerd.\n"
+         "export schrijft ze voor de schudmachines (pbn, dup, dlm) of als spelverdelingen om af\n"
+         "te drukken (pdf: per spel de vier handen, dubbel dummy en par).\n"
+         "show toont per spel gever, kwetsbaarheid, verdeling (vanaf Noord), het aantal slagen van\n"
+         "elke leider in elke kleur (dubbel dummy) en de par (score voor Noord-Zuid) als JSON;\n"
+         "spellen die nog niet geanalyseerd zijn, worden geanalyseerd en bewaard.\n"},
         {"demo", "demo MAP            maakt, vult en verwerkt een voorbeeldcompetitie en toont de uitslag\n",
          "gebruik: velk-cli demo MAP [--no]\n"
          "maakt in MAP een competitie van twee groepen, voert een zitting scores in,\n"

@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
         {"report", RunReport},
         {"members", RunMembers},
         {"pairs", RunPairs},
+        {"hands", RunHands},
     };
     if (argc < 2) {
         Usage();

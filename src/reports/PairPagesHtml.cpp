@@ -2,6 +2,7 @@
 
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
+#include "hands/SessionHandRecord.h"
 #include "reports/PairPageHandOff.h"
 #include "reports/PairPagesReport.h"
 
@@ -49,7 +50,11 @@ void WritePairPagesReport(ReportContext& context, ReportSink&) {
             return std::nullopt;
         return std::filesystem::path(*chosen).parent_path().string();
     };
-    context.delivered = WriteAllPairPages({context.club, mp.scores(), mp.boardMatchPoints(), mp.boardTops()},
+    // Each board links to its hands when the session has them.
+    const SessionHandRecord hands =
+        LoadSessionHands(context.club.ClubFilePath, context.club.CurrentSession, context.solver);
+    context.delivered = WriteAllPairPages({context.club, mp.scores(), mp.boardMatchPoints(), mp.boardTops(),
+                                           hands.hasBoards() ? &hands.record : nullptr},
                                           groups.first, groups.last, folderFor, context.dialogs);
 }
 

@@ -6,6 +6,7 @@
 #include "core/TextHelpers.h"
 #include "core/records/ConfigRecord.h"
 #include "core/records/PairRecord.h"
+#include "reports/HandsPage.h"
 #include "reports/HtmlReport.h"
 #include "reports/PageHeader.h"
 #include "scoring/BoardOpponents.h"
@@ -135,7 +136,10 @@ struct Page {
     }
 
     void board(int number, const BoardSeat& seat, const TScoreObj& own, const TScoreObj& opponent, int mp) {
-        html += "<TR><TD ALIGN=\"RIGHT\" width=\"78\">" + std::to_string(number) + "</TD>";
+        const std::string shown = std::to_string(number);
+        const bool dealt = in.hands && in.hands->find(number);
+        html += "<TR><TD ALIGN=\"RIGHT\" width=\"78\">" +
+                (dealt ? "<A HREF=\"" + HandsLink(number) + "\">" + shown + "</A>" : shown) + "</TD>";
         html += std::string("<TD ALIGN=\"CENTER\" width=\"86\">") + (seat.NorthSouth ? "NZ" : "OW") + "</TD>";
         if (contracts) {
             // One contract per table: the declarer's record holds it.
@@ -319,6 +323,8 @@ bool WriteAllPairPages(const PairPagesInput& in, int firstGroup, int lastGroup,
             save((std::filesystem::path(*folder) / PairPageFileName(g, pair.GrpNr)).string(),
                  PairPage(in, g, k));
         }
+        if (in.hands)
+            save((std::filesystem::path(*folder) / kHandsPageFileName).string(), HandsPage(*in.hands));
     }
     if (!lastFolder)
         return false;

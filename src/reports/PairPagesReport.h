@@ -2,6 +2,7 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "hands/HandRecord.h"
 #include "scoring/MatchPointCalculation.h"
 
 #include <functional>
@@ -20,6 +21,9 @@ struct PairPagesInput {
     const std::vector<TScoreObj>& scores;       // the current session's score records
     const std::vector<TMatchPObj>& matchPoints; // per record, in tenths, as computed
     const std::vector<int>& boardTops;          // per group and board, as BoardTops gives them
+    // The session's hand record, when it has one: each board links to its hands in the hands page
+    // written beside the pages.
+    const HandRecord* hands = nullptr;
 };
 
 // "MPPaar" + group letter + pair number + ".htm".
@@ -47,8 +51,9 @@ FileChoice PairPagesFileChoice(int group, const std::string& folder);
 
 // Writes the pages of groups first..last: each group's pages go to the folder `folderFor`
 // answers for it (nothing: the group is skipped), the name script to the last folder. A pair
-// without scores is reported and gets no page; a page that cannot be written is reported and the
-// others are written. True when every page of a pair that played and the script were written.
+// without scores is reported and gets no page; with hands the hands page goes beside the pages; a page that
+// cannot be written is reported and the others are written. True when every page of a pair that played and
+// the script were written.
 bool WriteAllPairPages(const PairPagesInput& input, int firstGroup, int lastGroup,
                        const std::function<std::optional<std::string>(int group)>& folderFor,
                        Dialogs& dialogs);

@@ -2,6 +2,7 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "hands/DoubleDummy.h"
 #include "reports/DocumentOpener.h"
 #include "reports/PageHeader.h"
 #include "reports/ReportKind.h"
@@ -44,6 +45,8 @@ struct ReportContext {
     // Where a page handed to another program goes, and that program; none: the list stays text.
     std::string handOffFolder;
     DocumentOpener* opener = nullptr;
+    // The solver that analyses the boards of the hand record not analysed yet; none: shown as read.
+    DoubleDummySolver* solver = nullptr;
     // Set when the report went to files or another program instead of the window; false in it
     // when that did not succeed.
     std::optional<bool> delivered;

@@ -74,6 +74,8 @@ std::string ReportTitle(ReportKind kind, bool topIntegral) {
         return {};
     case K::ContractScores:
         return "Alle Contracten met al hun scores ";
+    case K::Hands:
+        return "S P E L V E R D E L I N G";
     }
     return {};
 }

@@ -41,6 +41,8 @@ enum class ReportKind : int {
     AllScores = 41,
     ArbitralScoreTable = 42,
     ContractScores = 43,
+    Hands = 44, // "Spelverdeling": the hand record with the travellers
+
 };
 
 // The title line of a report kind; with `topIntegral` the year totals have their own titles.

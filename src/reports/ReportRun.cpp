@@ -26,7 +26,7 @@ bool Between(int kind, int first, int last) {
 ReportQuestion QuestionOf(ReportKind kind) {
     const int k = static_cast<int>(kind);
     if (Between(k, 1, 4) || k == 15 || k == 16 || k == 18 || Between(k, 21, 29) || Between(k, 31, 35) ||
-        k == 37)
+        k == 37 || k == 44)
         return ReportQuestion::Groups;
     if (k == 5 || k == 6 || Between(k, 11, 14) || k == 20)
         return ReportQuestion::Range;
@@ -53,6 +53,8 @@ int HelpContextOf(ReportKind kind) {
         return HelpContext::MatchPointLists;
     if (k == 35)
         return HelpContext::FrequencyList;
+    if (k == 44)
+        return HelpContext::MatchPointLists;
     return HelpContext::ResultWindow;
 }
 
@@ -166,7 +168,7 @@ ReportOutcome ReportRun::open(ReportKind kind, const std::optional<GroupSelectio
         kind_ = ReportKind::ScoresPerBoardAllGroups;
         context.kind = kind_;
     }
-    if ((Between(k, 31, 35) || k == 37 || k == 38) && !sources_.matchPointsComputed(club_)) {
+    if ((Between(k, 31, 35) || k == 37 || k == 38 || k == 44) && !sources_.matchPointsComputed(club_)) {
         ShowError(dialogs_, club_.ErrorCode, "", ErrorMessage::NoMatchPoints);
         return ReportOutcome::Stopped;
     }
@@ -174,6 +176,7 @@ ReportOutcome ReportRun::open(ReportKind kind, const std::optional<GroupSelectio
         return ReportOutcome::Stopped;
 
     context.opener = opener_;
+    context.solver = solver_;
     context.handOffFolder = (handOffFolder_.empty() ? workFile().parent_path() : handOffFolder_).string();
 
     ReportDocument document;

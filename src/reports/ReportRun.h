@@ -64,6 +64,8 @@ public:
     // in (the work file's unless set).
     void setDocumentOpener(DocumentOpener* opener) { opener_ = opener; }
     void setHandOffFolder(std::filesystem::path folder) { handOffFolder_ = std::move(folder); }
+    // The solver of the hand record's list, for the boards not analysed yet.
+    void setSolver(DoubleDummySolver* solver) { solver_ = solver; }
 
     // `groups`: what a kind that asks no question lists (group A unless given); a kind that asks
     // takes the answer instead.
@@ -95,6 +97,7 @@ private:
     std::filesystem::path workFolder_;
     std::filesystem::path handOffFolder_;
     DocumentOpener* opener_ = nullptr;
+    DoubleDummySolver* solver_ = nullptr;
     ReportKind kind_ = ReportKind::PairList;
     std::optional<ReportContext> context_;
     ReportDocument document_;

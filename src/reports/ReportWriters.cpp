@@ -3,6 +3,7 @@
 #include "reports/CountListReport.h"
 #include "reports/FrequencyReport.h"
 #include "reports/GuideCardsReport.h"
+#include "reports/HandsReport.h"
 #include "reports/MatchPointTablesReport.h"
 #include "reports/MeetingsReport.h"
 #include "reports/PairListReport.h"
@@ -64,6 +65,8 @@ ReportWriter WriterOf(ReportKind kind) {
         return &WriteMatchPointTable;
     case K::Frequencies:
         return &WriteFrequencies;
+    case K::Hands:
+        return &WriteHandsReport;
     case K::AllScores:
     case K::ArbitralScoreTable:
     case K::ContractScores:

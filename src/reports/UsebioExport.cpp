@@ -3,7 +3,8 @@
 #include "core/TextHelpers.h"
 #include "core/records/ConfigRecord.h"
 #include "core/records/PairRecord.h"
-#include "scoring/BoardOpponents.h"
+#include "hands/BoardFacts.h"
+#include "reports/TravellerLines.h"
 #include "scoring/ScoreCode.h"
 
 #include <algorithm>
@@ -84,47 +85,10 @@ std::vector<std::string> PlayerNames(const std::string& name) {
     return {std::string(Trim(name))};
 }
 
-// Tricks taken from the level and the result ("C", "+1", "-2"); nothing when unreadable.
-std::optional<int> Tricks(std::string_view contract, std::string_view result) {
-    if (contract.empty() || contract[0] < '1' || contract[0] > '7')
-        return std::nullopt;
-    const int bid = contract[0] - '0' + 6;
-    const std::string r(Trim(result));
-    if (r.empty() || r == "C" || r == "=" || r == "0")
-        return bid;
-    int over = 0;
-    if (std::sscanf(r.c_str(), "%d", &over) != 1)
-        return std::nullopt;
-    const int tricks = bid + over;
-    if (tricks < 0 || tricks > 13)
-        return std::nullopt;
-    return tricks;
-}
-
-bool Scored(const TScoreObj& r) {
-    return r.Code != ScoreCode::None && r.Code != ScoreCode::Absent;
-}
-
-bool Adjusted(const TScoreObj& r) {
-    return r.Code != ScoreCode::Normal && r.Code != ScoreCode::Bridge;
-}
-
 struct Writer {
     const UsebioInput& in;
     const Club& club;
     Xml xml;
-
-    int mp(int group, int board, int row) const {
-        const std::size_t index = static_cast<std::size_t>(
-            ScoreRecordIndex(group, board, row, club.SessionHead.BoardCount, club.PairsPerGroup));
-        return index < in.matchPoints.size() ? in.matchPoints[index].MatchPoints : 0;
-    }
-
-    const TScoreObj* record(int group, int board, int row) const {
-        const std::size_t index = static_cast<std::size_t>(
-            ScoreRecordIndex(group, board, row, club.SessionHead.BoardCount, club.PairsPerGroup));
-        return index < in.scores.size() ? &in.scores[index] : nullptr;
-    }
 
     void participants(int group) {
         const auto& rows = club.SessionList[static_cast<std::size_t>(club.CurrentSession - 1)].Rows;
@@ -157,46 +121,30 @@ struct Writer {
 
     // One line per table that played the board: the North-South record holds the table's score.
     void board(int group, int board) {
-        bool any = false;
-        for (int k = 1; k <= club.SessionHead.GroupPairs[static_cast<std::size_t>(group - 1)]; ++k) {
-            const auto seat = FindBoardSeat(club, group, board, k);
-            if (!seat || !seat->NorthSouth || seat->OpponentRow < 1)
-                continue;
-            const TScoreObj* ns = record(group, board, k);
-            const TScoreObj* ew = record(group, board, seat->OpponentRow);
-            if (!ns || !ew || (!Scored(*ns) && !Scored(*ew)))
-                continue;
-            if (!any) {
-                xml.open("BOARD");
-                xml.element("BOARD_NUMBER", board + std::max<int>(club.SessionHead.FirstBoardNumber, 1) - 1);
-                any = true;
-            }
+        const auto lines = TravellerLines(club, in.scores, in.matchPoints, group, board);
+        if (lines.empty())
+            return;
+        xml.open("BOARD");
+        xml.element("BOARD_NUMBER", board + std::max<int>(club.SessionHead.FirstBoardNumber, 1) - 1);
+        for (const TravellerLine& line : lines) {
             xml.open("TRAVELLER_LINE");
-            xml.element("NS_PAIR_NUMBER",
-                        club.PairList[static_cast<std::size_t>((group - 1) * club.PairsPerGroup + k)].GrpNr);
-            xml.element(
-                "EW_PAIR_NUMBER",
-                club.PairList[static_cast<std::size_t>((group - 1) * club.PairsPerGroup + seat->OpponentRow)]
-                    .GrpNr);
-            // The declarer's record holds the contract; the program keeps the side, not the seat.
-            const TScoreObj& declarer = ns->Contract.get().empty() ? *ew : *ns;
-            const std::string contract = UsebioContract(declarer.Contract.get());
-            if (!Adjusted(*ns) && !contract.empty()) {
-                xml.element("CONTRACT", contract);
-                if (const auto tricks = Tricks(declarer.Contract.get(), declarer.Result.get()))
-                    xml.element("TRICKS", *tricks);
+            xml.element("NS_PAIR_NUMBER", line.northSouthPair);
+            xml.element("EW_PAIR_NUMBER", line.eastWestPair);
+            if (!line.contract.empty()) {
+                xml.element("CONTRACT", line.contract);
+                if (line.tricks)
+                    xml.element("TRICKS", *line.tricks);
             }
-            if (!Adjusted(*ns))
-                xml.element("SCORE", ns->Score);
+            if (!line.adjusted)
+                xml.element("SCORE", line.northSouthScore);
             // A side without match points (a board the other side alone was scored on) has none.
-            if (const int points = mp(group, board, k); points > kNoMatchPoints)
-                xml.element("NS_MATCH_POINTS", Tenths(points));
-            if (const int points = mp(group, board, seat->OpponentRow); points > kNoMatchPoints)
-                xml.element("EW_MATCH_POINTS", Tenths(points));
+            if (line.northSouthPoints > kNoMatchPoints)
+                xml.element("NS_MATCH_POINTS", Tenths(line.northSouthPoints));
+            if (line.eastWestPoints > kNoMatchPoints)
+                xml.element("EW_MATCH_POINTS", Tenths(line.eastWestPoints));
             xml.close();
         }
-        if (any)
-            xml.close();
+        xml.close();
     }
 };
 
@@ -226,6 +174,31 @@ std::string UsebioContract(std::string_view stored) {
         return {};
     return text.substr(0, 1) + strain + rest;
 }
+
+namespace {
+
+// The deals of the session, each hand a suit per element with the ranks as PBN writes them
+// ("AKT2"; an empty element for a void).
+void WriteHandSet(Xml& x, const HandRecord& hands) {
+    constexpr const char* kSuitElements[] = {"SPADES", "HEARTS", "DIAMONDS", "CLUBS"};
+    x.open("HANDSET");
+    for (const HandBoard& board : hands.boards) {
+        x.open("BOARD");
+        x.element("BOARD_NUMBER", board.board);
+        x.element("DEALER", std::string(1, kSeatLetters[static_cast<std::size_t>(BoardDealer(board.board))]));
+        for (int seat = North; seat <= West; ++seat) {
+            x.open("HAND");
+            x.element("DIRECTION", std::string(1, kSeatLetters[static_cast<std::size_t>(seat)]));
+            for (int suit = Clubs; suit >= Spades; --suit)
+                x.element(kSuitElements[suit], board.deal.suitText(seat, suit));
+            x.close();
+        }
+        x.close();
+    }
+    x.close();
+}
+
+} // namespace
 
 std::string UsebioDocument(const UsebioInput& in) {
     const Club& club = in.club;
@@ -260,6 +233,8 @@ std::string UsebioDocument(const UsebioInput& in) {
         x.close();
     }
     x.close(); // SESSION
+    if (in.hands)
+        WriteHandSet(x, *in.hands);
     x.close(); // EVENT
     x.close(); // USEBIO
     return x.take();

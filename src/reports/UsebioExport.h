@@ -1,6 +1,7 @@
 #pragma once
 
 #include "club/Club.h"
+#include "hands/HandRecord.h"
 #include "scoring/MatchPointCalculation.h"
 
 #include <string>
@@ -20,6 +21,8 @@ struct UsebioInput {
     const std::vector<TScoreObj>& scores;
     const std::vector<TMatchPObj>& matchPoints;
     std::string programVersion;
+    // The session's hand record, when it has one: its deals go in a HANDSET after the session.
+    const HandRecord* hands = nullptr;
 };
 
 // The document, UTF-8. Empty when the competition is scored per individual (USEBIO pairs only).

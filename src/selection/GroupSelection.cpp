@@ -15,7 +15,7 @@ bool IsSessionKind(int k) {
     return (k >= 1 && k <= 7) || k == 15 || k == 16 || k == 18;
 }
 bool IsBoardKind(int k) {
-    return k == 21 || k == 22 || k == 34 || k == 35;
+    return k == 21 || k == 22 || k == 34 || k == 35 || k == 44;
 }
 bool IsPairKind(int k) {
     return k == 23 || k == 32 || k == 33 || k == 39;

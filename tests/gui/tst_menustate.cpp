@@ -110,6 +110,7 @@ const Item kItems[] = {
     // The per-pair pages are written: on with a file.
     {"MPAlleParen", {Off, On, On}},
     {"OutputFrequencies", WithFile(35)},
+    {"OutputHands", WithFile(44)},
     {"Sortopclubnum", WithFile(5)},
     {"Sortopplaats", WithFile(6)},
     {"ZomerDrive", WithFile(17)},

@@ -206,6 +206,8 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Report(kMatchPoints, "M.P.'n alle paren", "MPAlleParen", &W::onReport<37>, 37,
                "Kopieert Matchpunten oor ALLE paren naar HTML bestand"),
         Report(kOutput, "Frequentie staten", "OutputFrequencies", &W::onReport<35>, 35),
+        Report(kOutput, "Spelverdeling", "OutputHands", &W::onReport<44>, 44,
+               "Spelverdelingen, dubbel-dummy en par met de resultaten per spel"),
         Report(kTotals, "Sorteer op ClubNummer", "Sortopclubnum", &W::onReport<5>, 5),
         Report(kTotals, "Sorteer op Plaats", "Sortopplaats", &W::onReport<6>, 6),
         Report(kTotals, "ZomerDrives", "ZomerDrive", &W::onReport<17>, 17),

@@ -45,6 +45,7 @@ bool EndsWithPdf(const std::string& path) {
 TResultForm::TResultForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent)
     : QDialog(parent), club_(club), dialogs_(dialogs), run_(club, dialogs, *this) {
     run_.setDocumentOpener(&opener_);
+    run_.setSolver(&solver_);
     setObjectName(QStringLiteral("ResultForm"));
     setWindowTitle(QStringLiteral("Resultaten"));
     resize(760, 630);

@@ -3,6 +3,7 @@
 #include "club/Club.h"
 #include "core/Dialogs.h"
 #include "gui/reports/QtDocumentOpener.h"
+#include "hands/dds/DdsSolver.h"
 #include "reports/ReportRun.h"
 
 #include <QDialog>
@@ -67,6 +68,7 @@ private:
     velk::Club& club_;
     velk::Dialogs& dialogs_;
     velk::QtDocumentOpener opener_;
+    velk::DdsSolver solver_;
     velk::ReportRun run_;
     TSelectieDlg* groupsDialog_ = nullptr;
     TParenDlg* rangeDialog_ = nullptr;

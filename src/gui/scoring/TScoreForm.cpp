@@ -10,6 +10,7 @@
 #include "scoring/ScoreMessages.h"
 #include "scoring/Vulnerability.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
@@ -100,6 +102,15 @@ TScoreForm::TScoreForm(velk::Club& club, velk::Dialogs& dialogs, QWidget* parent
     scroll_->setWidget(rows_);
     scroll_->setWidgetResizable(true);
     middle->addWidget(scroll_, 1);
+    handsPanel_ = new QPlainTextEdit(this);
+    handsPanel_->setObjectName(QStringLiteral("SpelverdelingTxt"));
+    handsPanel_->setReadOnly(true);
+    handsPanel_->setFocusPolicy(Qt::NoFocus);
+    handsPanel_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    handsPanel_->setFont(fixed);
+    handsPanel_->setFixedWidth(QFontMetrics(fixed).horizontalAdvance(QString(48, QLatin1Char('M'))));
+    handsPanel_->hide();
+    middle->addWidget(handsPanel_);
     layout->addLayout(middle, 1);
     buildButtons();
 }
@@ -127,6 +138,7 @@ void TScoreForm::buildButtons() {
         button("RekenBtn", QStringLiteral("&Reken"), &TScoreForm::onReken),
         button("SchoonrBtn", QStringLiteral("&Schoon"), &TScoreForm::onSchoon),
         button("TelLstBtn", QStringLiteral("&TelLijst"), &TScoreForm::onTelLijst),
+        button("SpelverdelingBtn", QStringLiteral("Spelverdeling (F9)"), &TScoreForm::onSpelverdeling),
     };
     QPushButton* bottom[] = {
         button("DraaiBtn", QStringLiteral("Draai"), &TScoreForm::onDraai),
@@ -160,6 +172,8 @@ bool TScoreForm::open(ScoreEntry::Mode mode) {
     calc_ = std::move(made.calc);
     entry_ = std::move(made.entry);
     individual_ = dynamic_cast<velk::ScoreEntryE*>(entry_.get());
+    hands_ = velk::BoardHandsView{};
+    handsPanel_->hide();
     if (!entry_->open(mode))
         return false;
     const bool perTable = mode == ScoreEntry::Mode::PerTable;
@@ -251,7 +265,42 @@ void TScoreForm::refresh() {
         w.result->setEnabled(r.open() && (e.contractMode || !w.result->text().isEmpty()));
     }
     refreshing_ = false;
+    if (handsPanel_->isVisible())
+        showHands();
     placeFocus();
+}
+
+int TScoreForm::currentBoardNumber() const {
+    const ScoreEntry& e = *entry_;
+    int board = e.board;
+    if (e.mode == ScoreEntry::Mode::PerTable) {
+        const auto shown = e.rows();
+        if (e.focusRow >= 0 && static_cast<std::size_t>(e.focusRow) < shown.size())
+            board = shown[static_cast<std::size_t>(e.focusRow)].Board;
+    }
+    return e.boardNumber(board);
+}
+
+void TScoreForm::onSpelverdeling() {
+    if (handsPanel_->isVisible()) {
+        handsPanel_->hide();
+        return;
+    }
+    // Read once per opening; boards not analysed yet are analysed and stored now.
+    if (!hands_.loaded()) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        hands_.load(club_.ClubFilePath, club_.CurrentSession, &solver_);
+        QApplication::restoreOverrideCursor();
+    }
+    handsPanel_->show();
+    showHands();
+}
+
+void TScoreForm::showHands() {
+    QString text;
+    for (const std::string& line : hands_.lines(currentBoardNumber()))
+        text += Text(line) + QLatin1Char('\n');
+    handsPanel_->setPlainText(text);
 }
 
 void TScoreForm::placeFocus() {
@@ -295,6 +344,9 @@ bool TScoreForm::formKey(const QKeyEvent* key) {
         return true;
     case Qt::Key_F5:
         onInvoer();
+        return true;
+    case Qt::Key_F9:
+        onSpelverdeling();
         return true;
     default:
         return false;

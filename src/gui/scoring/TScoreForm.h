@@ -2,6 +2,8 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "hands/BoardHandsView.h"
+#include "hands/dds/DdsSolver.h"
 #include "scoring/MatchPointCalculation.h"
 #include "scoring/ScoreEntry.h"
 #include "scoring/ScoreTables.h"
@@ -11,6 +13,7 @@
 
 class QKeyEvent;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QScrollArea;
 class QTableWidget;
@@ -31,6 +34,9 @@ public:
     // session cannot be entered.
     bool open(velk::ScoreEntry::Mode mode);
     velk::ScoreEntry& entry() { return *entry_; }
+    // The number of the board the hands panel shows: the board on screen, or per table the board
+    // of the row in focus.
+    int currentBoardNumber() const;
 
 signals:
     // The window is closing; `saved` when it wrote the score file.
@@ -74,6 +80,9 @@ private:
     void onOk();
     void onSchrap();
     void onHelp();
+    // "Spelverdeling" (F9): shows or hides the hands of the board on screen.
+    void onSpelverdeling();
+    void showHands();
     void onBoardClicked(int row, int column);
 
     velk::Club& club_;
@@ -84,6 +93,8 @@ private:
     velk::ScoreEntryE* individual_ = nullptr; // entry_ in an individual competition
     bool closing_ = false;
     bool refreshing_ = false;
+    velk::DdsSolver solver_;
+    velk::BoardHandsView hands_;
 
     QLabel* header_ = nullptr;
     QLabel* vulnerability_ = nullptr;
@@ -100,4 +111,5 @@ private:
     QPushButton* invoer_ = nullptr;
     QPushButton* roundUp_ = nullptr;
     QPushButton* roundDown_ = nullptr;
+    QPlainTextEdit* handsPanel_ = nullptr;
 };
