@@ -35,6 +35,14 @@ const TScoreObj* PairBoardRecord(const PairPagesInput& in, int group, int board,
     return i < in.scores.size() ? &in.scores[i] : nullptr;
 }
 
+std::string PairBoardScore(const TScoreObj& r, std::string_view notPlayed) {
+    if (r.Code == ScoreCode::None || r.Code == ScoreCode::Absent)
+        return std::string(notPlayed);
+    if (r.Code == ScoreCode::Normal || r.Code == ScoreCode::Bridge)
+        return std::to_string(r.Score);
+    return std::string(1, CodeLetter(r.Code)) + std::to_string(r.Score);
+}
+
 std::vector<PairBoardRow> PairBoardRows(const PairPagesInput& in, int group, int row) {
     const Club& club = in.club;
     const int firstNumber = std::max<int>(club.SessionHead.FirstBoardNumber, 1);

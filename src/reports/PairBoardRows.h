@@ -3,6 +3,8 @@
 #include "core/records/ScoreRecord.h"
 #include "reports/PairPagesReport.h"
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace velk {
@@ -25,6 +27,10 @@ struct PairBoardRow {
 
 // The record of pair row `row` on `board` of `group`; null outside the list.
 const TScoreObj* PairBoardRecord(const PairPagesInput& in, int group, int board, int row);
+
+// The score of a pair's own record: a bridge score as a number, a coded score by its letter and
+// value, `notPlayed` for a board it did not play.
+std::string PairBoardScore(const TScoreObj& r, std::string_view notPlayed);
 
 std::vector<PairBoardRow> PairBoardRows(const PairPagesInput& in, int group, int row);
 

@@ -47,15 +47,6 @@ bool Played(const TScoreObj& r) {
     return r.Code != ScoreCode::None && r.Code != ScoreCode::Absent;
 }
 
-// The score cell: a bridge score as a number, a coded score by its letter and value.
-std::string ScoreText(const TScoreObj& r) {
-    if (!Played(r))
-        return " NG";
-    if (r.Code == ScoreCode::Normal || r.Code == ScoreCode::Bridge)
-        return std::to_string(r.Score);
-    return std::string(1, CodeLetter(r.Code)) + std::to_string(r.Score);
-}
-
 struct Page {
     const PairPagesInput& in;
     const Club& club;
@@ -125,9 +116,9 @@ struct Page {
             html +=
                 "<TD ALIGN=\"CENTER\" width=\"125\">" + PairPageContract(declarer.Contract.get()) + "</TD>";
             html += "<TD ALIGN=\"CENTER\" width=\"45\">" + HtmlText(declarer.Result.get()) + "</TD>";
-            html += "<TD ALIGN=\"CENTER\" width=\"85\">" + ScoreText(own) + "</TD>";
+            html += "<TD ALIGN=\"CENTER\" width=\"85\">" + PairBoardScore(own, " NG") + "</TD>";
         } else {
-            html += "<TD ALIGN=\"RIGHT\"  width=\"85\">" + ScoreText(own) + "</TD>";
+            html += "<TD ALIGN=\"RIGHT\"  width=\"85\">" + PairBoardScore(own, " NG") + "</TD>";
         }
         html += "<TD ALIGN=\"RIGHT\"  width=\"45\">" + Decimal(mp / 10.0, 1) + "</TD>";
     }

@@ -16,7 +16,6 @@
 #include "reports/TravellerLines.h"
 #include "reports/UsebioExport.h"
 #include "scoring/MatchPointRules.h"
-#include "scoring/ScoreCode.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -65,15 +64,6 @@ std::string TricksText(const TravellerLine& line) {
         return "";
     const int over = *line.tricks - (line.contract[0] - '0' + 6);
     return over == 0 ? "=" : (over > 0 ? "+" : "") + std::to_string(over);
-}
-
-// The score a pair's own record holds: a bridge score, or a coded one by its letter.
-std::string OwnScore(const TScoreObj& r) {
-    if (r.Code == ScoreCode::None || r.Code == ScoreCode::Absent)
-        return "niet gespeeld";
-    if (r.Code == ScoreCode::Normal || r.Code == ScoreCode::Bridge)
-        return std::to_string(r.Score);
-    return std::string(1, CodeLetter(r.Code)) + std::to_string(r.Score);
 }
 
 struct Site {
@@ -166,7 +156,11 @@ struct Site {
                 body += SiteText(lines[i]) + "\n";
             body += "</pre></div>\n</section>\n";
         }
-        return SitePage("Spel " + std::to_string(number), BoardTitleLine(number), body);
+        // "Spel 5   Gever: Noord   Kwetsbaar: NZ" as one line of text.
+        std::string subtitle = BoardTitleLine(number);
+        for (std::size_t at; (at = subtitle.find("   ")) != std::string::npos;)
+            subtitle.replace(at, 3, ", ");
+        return SitePage("Spel " + std::to_string(number), subtitle, body);
     }
 
     std::string pairPage(int group, int row) const {
@@ -192,7 +186,8 @@ struct Site {
                 "<tr>" +
                 Cell("<a href=\"" + SiteBoardFileName(r.number) + "\">" + std::to_string(r.number) + "</a>",
                      true) +
-                Cell(r.northSouth ? "NZ" : "OW") + Cell(contract) + Cell(OwnScore(*r.own), true) +
+                Cell(r.northSouth ? "NZ" : "OW") + Cell(contract) +
+                Cell(PairBoardScore(*r.own, "niet gespeeld"), true) +
                 Cell(SiteDecimal(r.matchPoints / 10.0, 1), true) +
                 Cell(SiteDecimal(static_cast<double>(r.runningTenths) / 10.0, 1), true);
             if (percentages)
