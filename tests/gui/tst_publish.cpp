@@ -1,5 +1,6 @@
 // "Publiceren als website…" from the main window: the folder chosen in the save dialog receives
-// the same site velk-cli publish writes, and the index is handed to the desktop's browser.
+// the same site velk-cli publish writes, and the index is handed to the desktop's browser; a session
+// without match points is refused with the program's message and nothing is written.
 #include "gui/club/TClubWindow.h"
 #include "support/CompetitionOnDisk.h"
 #include "support/RecordingOpener.h"
@@ -62,6 +63,30 @@ private slots:
         }
         // The index, the stylesheet, 14 boards, 16 pairs and the season.
         QCOMPARE(files, 33);
+    }
+
+    void aSessionWithoutMatchPointsIsRefused() {
+        const QString folder = QString::fromStdString(work_.path().string());
+        // A new competition whose first session has its boards but no scores yet.
+        QCOMPARE(velk::test::RunCli(folder, {"new", "club.dba", "--name", "BC", "--pairs", "16", "--groups",
+                                             "2", "--tables", "8"}),
+                 0);
+        QCOMPARE(velk::test::RunCli(folder, {"session", "club_1.dba", "set", "--session", "1", "--boards",
+                                             "14", "--rounds", "7", "--boardgroups", "7", "--length", "2"}),
+                 0);
+        velk::test::ScriptedDialogs dialogs;
+        velk::test::RecordingOpener opener;
+        TClubWindow window(dialogs, kClock);
+        window.setDocumentOpener(&opener);
+        QVERIFY(velk::test::OpenInWindow(window, (work_.path() / "club_1.dba").string()));
+        dialogs.messages.clear();
+        dialogs.files = {(work_.path() / "none" / "index.html").string()};
+        velk::test::Trigger(&window, "PublishSite");
+        QCOMPARE(dialogs.files.size(), std::size_t(0));
+        QCOMPARE(dialogs.messages.size(), std::size_t(1));
+        QCOMPARE(dialogs.messages[0].text, std::string("Er zijn geen MatchPoints berekend"));
+        QVERIFY(!std::filesystem::exists(work_.path() / "none"));
+        QVERIFY(opener.calls.empty());
     }
 
 private:
