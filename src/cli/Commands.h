@@ -26,6 +26,7 @@ int RunCorrect(const Args& args);
 int RunSlams(const Args& args);
 int RunExport(const Args& args);
 int RunPages(const Args& args);
+int RunPublish(const Args& args);
 int RunReport(const Args& args);
 int RunMembers(const Args& args);
 int RunPairs(const Args& args);

@@ -95,6 +95,14 @@ const std::vector<CommandHelp>& CommandHelps() {
         {"pages", "pages BESTAND.dba [--session N] --groups *|A|A-C MAP   webpagina per paar\n",
          "gebruik: velk-cli pages BESTAND.dba [--session N] --groups *|A|A-C MAP\n"
          "schrijft in MAP per paar dat speelde MPPaar<groep><nr>.htm en ParenNamen.htm\n"},
+        {"publish", "publish BESTAND.dba [--session N] MAP   de uitslag als website\n",
+         "gebruik: velk-cli publish BESTAND.dba [--session N] MAP\n"
+         "schrijft in MAP de website van de zitting: index.html met de uitslag per groep, per spel\n"
+         "spel-<nr>.html (de uitslagen aan alle tafels en, als de zitting ze heeft, de handen,\n"
+         "dubbel dummy en par), per paar paar-<groep><nr>.html (de spellen per ronde met de lopende\n"
+         "procenten), seizoen.html (competitie en jaartotalen met het verloop per paar) en\n"
+         "site.css. De pagina's zijn UTF-8, zonder scripts, leesbaar op een telefoon. De matchpunten\n"
+         "zijn die van compute; een zitting zonder matchpunten wordt geweigerd.\n"},
         {"members", "members show|sort|import   het ledenbestand tonen, sorteren of overnemen\n",
          "gebruik: velk-cli members show LEDEN.dat\n"
          "         velk-cli members sort LEDEN.dat --key id|achternaam|voornaam\n"

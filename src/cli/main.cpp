@@ -69,6 +69,7 @@ int main(int argc, char** argv) {
         {"correct", RunCorrect},
         {"export", RunExport},
         {"pages", RunPages},
+        {"publish", RunPublish},
         {"report", RunReport},
         {"members", RunMembers},
         {"pairs", RunPairs},

@@ -9,6 +9,7 @@
 #include "reports/HandsPage.h"
 #include "reports/HtmlReport.h"
 #include "reports/PageHeader.h"
+#include "reports/PairBoardRows.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/MatchPointRules.h"
 #include "scoring/ScoreCode.h"
@@ -31,19 +32,6 @@ const TParenObj& PairOf(const Club& club, int group, int row) {
     return club.PairList[static_cast<std::size_t>((group - 1) * club.PairsPerGroup + row)];
 }
 
-const TScoreObj* Record(const PairPagesInput& in, int group, int board, int row) {
-    const std::size_t i = static_cast<std::size_t>(
-        ScoreRecordIndex(group, board, row, in.club.SessionHead.BoardCount, in.club.PairsPerGroup));
-    return i < in.scores.size() ? &in.scores[i] : nullptr;
-}
-
-int MatchPoints(const PairPagesInput& in, int group, int board, int row) {
-    const std::size_t i = static_cast<std::size_t>(
-        ScoreRecordIndex(group, board, row, in.club.SessionHead.BoardCount, in.club.PairsPerGroup));
-    const int mp = i < in.matchPoints.size() ? in.matchPoints[i].MatchPoints : 0;
-    return mp > kNoMatchPoints ? mp : 0;
-}
-
 // The match points a board can give at most, as the percentages count them.
 int PercentageTop(const Club& club, int group) {
     if (club.CompetitionHead.CalcMethod == CalcTopIntegral) {
@@ -57,25 +45,6 @@ int PercentageTop(const Club& club, int group) {
 
 bool Played(const TScoreObj& r) {
     return r.Code != ScoreCode::None && r.Code != ScoreCode::Absent;
-}
-
-// A board the pair played counts its top in the percentage; an absent or sit-out one does not.
-bool CountsTop(const TScoreObj& r) {
-    return Played(r) && r.Code != ScoreCode::ZeroPercentage;
-}
-
-int BoardTop(const PairPagesInput& in, int group, int board) {
-    const auto i = static_cast<std::size_t>((group - 1) * in.club.SessionHead.BoardCount + board - 1);
-    return i < in.boardTops.size() ? std::max(in.boardTops[i], 0) : 0;
-}
-
-// The score cell: a bridge score as a number, a coded score by its letter and value.
-std::string ScoreText(const TScoreObj& r) {
-    if (!Played(r))
-        return " NG";
-    if (r.Code == ScoreCode::Normal || r.Code == ScoreCode::Bridge)
-        return std::to_string(r.Score);
-    return std::string(1, CodeLetter(r.Code)) + std::to_string(r.Score);
 }
 
 struct Page {
@@ -135,21 +104,21 @@ struct Page {
                 "<TD width=\"206\">Totaal&nbsp; | Percentage</TD></TR>";
     }
 
-    void board(int number, const BoardSeat& seat, const TScoreObj& own, const TScoreObj& opponent, int mp) {
+    void board(int number, bool northSouth, const TScoreObj& own, const TScoreObj& opponent, int mp) {
         const std::string shown = std::to_string(number);
         const bool dealt = in.hands && in.hands->find(number);
         html += "<TR><TD ALIGN=\"RIGHT\" width=\"78\">" +
                 (dealt ? "<A HREF=\"" + HandsLink(number) + "\">" + shown + "</A>" : shown) + "</TD>";
-        html += std::string("<TD ALIGN=\"CENTER\" width=\"86\">") + (seat.NorthSouth ? "NZ" : "OW") + "</TD>";
+        html += std::string("<TD ALIGN=\"CENTER\" width=\"86\">") + (northSouth ? "NZ" : "OW") + "</TD>";
         if (contracts) {
             // One contract per table: the declarer's record holds it.
             const TScoreObj& declarer = own.Contract.get().empty() ? opponent : own;
             html +=
                 "<TD ALIGN=\"CENTER\" width=\"125\">" + PairPageContract(declarer.Contract.get()) + "</TD>";
             html += "<TD ALIGN=\"CENTER\" width=\"45\">" + HtmlText(declarer.Result.get()) + "</TD>";
-            html += "<TD ALIGN=\"CENTER\" width=\"85\">" + ScoreText(own) + "</TD>";
+            html += "<TD ALIGN=\"CENTER\" width=\"85\">" + PairBoardScore(own, " NG") + "</TD>";
         } else {
-            html += "<TD ALIGN=\"RIGHT\"  width=\"85\">" + ScoreText(own) + "</TD>";
+            html += "<TD ALIGN=\"RIGHT\"  width=\"85\">" + PairBoardScore(own, " NG") + "</TD>";
         }
         html += "<TD ALIGN=\"RIGHT\"  width=\"45\">" + Decimal(mp / 10.0, 1) + "</TD>";
     }
@@ -184,35 +153,13 @@ struct Page {
     void write() {
         head();
         tableStart();
-        const int boards = club.SessionHead.BoardCount;
-        const int firstNumber = std::max<int>(club.SessionHead.FirstBoardNumber, 1);
-        // Round by round, as the pair played them; a round's boards in their own order.
-        struct Played {
-            BoardSeat seat;
-            int board;
-        };
-        std::vector<Played> order;
-        for (int b = 1; b <= boards; ++b)
-            if (const auto seat = FindBoardSeat(club, group, b, row); seat && Record(in, group, b, row))
-                order.push_back({*seat, b});
-        std::stable_sort(order.begin(), order.end(),
-                         [](const Played& x, const Played& y) { return x.seat.Round < y.seat.Round; });
-        long long tenths = 0;
-        long long tops = 0;
-        for (std::size_t i = 0; i < order.size(); ++i) {
-            const auto& [seat, b] = order[i];
-            if (i == 0 || order[i - 1].seat.Round != seat.Round)
-                roundStart(seat.Round, seat.OpponentRow);
-            const TScoreObj& own = *Record(in, group, b, row);
-            const TScoreObj* opponent = Record(in, group, b, seat.OpponentRow);
-            const int mp = MatchPoints(in, group, b, row);
-            board(b + firstNumber - 1, seat, own, opponent ? *opponent : own, mp);
-            tenths += mp;
-            if (CountsTop(own))
-                tops += BoardTop(in, group, b);
-            const bool last = i + 1 == order.size() || order[i + 1].seat.Round != seat.Round;
-            running(last, tenths / 10.0,
-                    tops > 0 ? static_cast<double>(tenths) * 10.0 / static_cast<double>(tops) : 0);
+        int round = 0;
+        for (const PairBoardRow& r : PairBoardRows(in, group, row)) {
+            if (r.round != round)
+                roundStart(r.round, r.opponentRow);
+            round = r.round;
+            board(r.number, r.northSouth, *r.own, *r.opponent, r.matchPoints);
+            running(r.lastOfRound, static_cast<double>(r.runningTenths) / 10.0, r.runningPercentage);
         }
         const auto& rows = club.SessionList[static_cast<std::size_t>(club.CurrentSession - 1)].Rows;
         const TCalcObj& result = rows[static_cast<std::size_t>((group - 1) * club.PairsPerGroup + row)];
@@ -258,7 +205,7 @@ std::string PairPageFileName(int group, int number) {
 
 bool PairPlayed(const PairPagesInput& in, int group, int row) {
     for (int b = 1; b <= in.club.SessionHead.BoardCount; ++b)
-        if (const TScoreObj* r = Record(in, group, b, row); r && Played(*r))
+        if (const TScoreObj* r = PairBoardRecord(in, group, b, row); r && Played(*r))
             return true;
     return false;
 }

@@ -67,6 +67,7 @@ std::vector<TravellerLine> TravellerLines(const Club& club, const std::vector<TS
         line.adjusted = Adjusted(ns);
         // The declarer's record holds the contract; the program keeps the side, not the seat.
         const TScoreObj& declarer = ns.Contract.get().empty() ? ew : ns;
+        line.declarerNorthSouth = &declarer == &ns;
         if (!line.adjusted) {
             line.contract = UsebioContract(declarer.Contract.get());
             if (!line.contract.empty())

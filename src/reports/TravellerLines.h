@@ -20,6 +20,7 @@ struct TravellerLine {
     std::string contract;      // "4HX", "3NT", "PASS"; empty for an adjusted or unreadable one
     std::optional<int> tricks; // declarer's tricks
     bool adjusted = false;     // an arbitral or coded score: no score of play
+    bool declarerNorthSouth = true;
     int northSouthScore = 0;
     int northSouthPoints = 0;
     int eastWestPoints = 0;

@@ -116,6 +116,7 @@ const Item kItems[] = {
     {"ZomerDrive", WithFile(17)},
     {"OutputSlams", WithFile(20)},
     {"OutputPairs", {Off, On, On}},
+    {"PublishSite", {Off, On, On}},
     // "Beel&d"
     {"CompetitionLine", {Off, On, On}},
     {"Maximise", {On, On, On}},

@@ -173,6 +173,7 @@ private:
     void onCorrect();
     void onSlamCheck();
     void onCalculator();
+    void onPublishSite();
     // The competition file written from a results window; false when it was not.
     bool saveResults();
     void onScoreEntryPerBoard();

@@ -213,6 +213,9 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Report(kTotals, "ZomerDrives", "ZomerDrive", &W::onReport<17>, 17),
         Report(kOutput, "Totaal aantal Slems", "OutputSlams", &W::onReport<20>, 20),
         Report(kOutput, "P&aren", "OutputPairs", &W::onReport<7>, 7, "Lijst van de paren"),
+        Item(kOutput, "Publiceren als website…", "PublishSite", &W::onPublishSite,
+             "De uitslag van de zitting als website, met de spellen, de paren en het seizoen",
+             A::WithSession),
 
         Checkable(Item(kView, "Zittingparameters", "CompetitionLine", &W::onToggleCompetitionLine,
                        "Toon de zittingparameters", A::WithFile)),

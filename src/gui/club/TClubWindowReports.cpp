@@ -2,6 +2,10 @@
 #include "gui/club/TClubWindow.h"
 #include "gui/reports/TResultForm.h"
 #include "gui/scoring/TScoreForm.h"
+#include "hands/dds/DdsSolver.h"
+#include "reports/ResultsSite.h"
+
+#include <filesystem>
 
 bool TClubWindow::resultWindowClosed() const {
     return resultForm_ == nullptr || !resultForm_->isVisible();
@@ -31,4 +35,23 @@ void TClubWindow::showReport(int kind, const std::optional<velk::GroupSelection>
     if (!shown && kind == static_cast<int>(velk::ReportKind::GroupCountList) && scoreForm_)
         scoreForm_->show();
     applyMenuState();
+}
+
+// "Publiceren als website…": the folder of the index chosen in the save dialog receives the site,
+// which then opens in the desktop's browser.
+void TClubWindow::onPublishSite() {
+    copyGridToRecords();
+    const std::filesystem::path proposed =
+        std::filesystem::path(club_.ClubFilePath).parent_path() / "website" / velk::kSiteIndex;
+    const auto chosen =
+        dialogs_.saveFileName({"Velk website", "Website (index.html)|index.html", "html", proposed.string()});
+    if (!chosen)
+        return;
+    const std::string folder = std::filesystem::path(*chosen).parent_path().string();
+    velk::DdsSolver solver;
+    if (!velk::PublishResultsSite(club_, dialogs_, folder, &solver))
+        return;
+    const std::string index = (std::filesystem::path(folder) / velk::kSiteIndex).string();
+    if (!documentOpener_ || !documentOpener_->openWithDesktop(index))
+        dialogs_.information("Website geschreven in " + folder);
 }
