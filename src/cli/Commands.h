@@ -31,5 +31,6 @@ int RunReport(const Args& args);
 int RunMembers(const Args& args);
 int RunPairs(const Args& args);
 int RunHands(const Args& args);
+int RunServe(const Args& args);
 
 } // namespace velk::cli

@@ -74,6 +74,7 @@ int main(int argc, char** argv) {
         {"members", RunMembers},
         {"pairs", RunPairs},
         {"hands", RunHands},
+        {"serve", RunServe},
     };
     if (argc < 2) {
         Usage();

@@ -6,7 +6,7 @@ namespace velk {
 
 // For work that asks nothing and shows nothing, such as counting a session's tables again: any
 // question is answered Nee and any choice cancelled.
-class SilentDialogs final : public Dialogs {
+class SilentDialogs : public Dialogs {
 public:
     int messageBox(const std::string&, MessageKind, std::uint16_t, int) override { return Result::No; }
     bool inputText(const std::string&, const std::string&, std::string&, int) override { return false; }

@@ -1,0 +1,113 @@
+// velk-cli serve: the table server for the phones, without a window.
+#include "cli/ArgParser.h"
+#include "cli/Commands.h"
+#include "cli/OpenCompetition.h"
+#include "cli/UsageTexts.h"
+#include "core/ProgramFolder.h"
+#include "scoring/ScoreTables.h"
+#include "terminals/EntryJournal.h"
+#include "terminals/TableServer.h"
+
+#include <csignal>
+#include <ctime>
+#include <iostream>
+
+namespace velk::cli {
+namespace {
+
+// How often accepted entries reach the score file while the evening runs.
+constexpr int kSaveSeconds = 30;
+
+bool Loopback(const std::string& address) {
+    return address == "localhost" || address == "::1" || address.rfind("127.", 0) == 0;
+}
+
+} // namespace
+
+int RunServe(const Args& raw) {
+    const ArgParser args(raw, {"session", "port", "bind"});
+    const auto& pos = args.positional();
+    if (pos.size() != 1 || !args.unknown({"yes", "no"}).empty()) {
+        std::cerr << UsageOf("serve");
+        return 2;
+    }
+    int session = 0;
+    int port = 8080;
+    if ((args.value("session") && !args.intValue("session", session)) ||
+        (args.value("port") && !args.intValue("port", port)))
+        return 2;
+    if (port < 0 || port > 65535) {
+        std::cerr << "poort bestaat niet: " << port << '\n';
+        return 2;
+    }
+    const std::string address = args.value("bind").value_or("127.0.0.1");
+    if (!Loopback(address))
+        std::cerr << "Let op: de tafelserver is bereikbaar op het netwerk (" << address << ")\n";
+
+    OpenCompetition competition(args.answerYes());
+    if (!competition.Open(pos[0], session))
+        return 1;
+    Club& club = competition.club;
+    ErrorCode tableError;
+    const ScoreTables tables = LoadScoreTables(DataFolder(), competition.dialogs, tableError);
+    terminals::TableTerminals terminals(club, tables,
+                                        terminals::EntryJournal::PathFor(pos[0], club.CurrentSession));
+    if (!terminals.ready()) {
+        std::cerr << terminals.problem() << '\n';
+        return 1;
+    }
+    // Entries a crash kept from the score file go into it before any phone is answered.
+    const int restored = terminals.restore();
+    if (restored < 0) {
+        std::cerr << terminals.problem() << '\n';
+        return 1;
+    }
+    if (restored > 0) {
+        if (!terminals.save()) {
+            std::cerr << terminals.lastMessage() << '\n';
+            return 1;
+        }
+        std::cerr << restored << " invoer(en) uit het journaal hersteld\n";
+    }
+    terminals.issuePins();
+
+    // The signals wait for this thread; the server's threads never see them.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGTERM);
+    sigaddset(&stopSignals, SIGINT);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    terminals::TableServer server(terminals);
+    const int bound = server.bind(address, port);
+    if (bound < 0) {
+        std::cerr << "Tafelserver kan niet starten op " << address << ':' << port << '\n';
+        return 1;
+    }
+    const std::string host = address.find(':') != std::string::npos ? "[" + address + "]" : address;
+    std::cout << "URL http://" << host << ':' << bound << "/\n";
+    for (const auto& t : terminals.tables())
+        std::cout << "TABLE " << t.label << " PIN " << t.pin << '\n';
+    std::cout.flush();
+    server.start();
+
+    int status = 0;
+    for (;;) {
+        const timespec wait{kSaveSeconds, 0};
+        const int got = sigtimedwait(&stopSignals, nullptr, &wait);
+        if (got == SIGTERM || got == SIGINT)
+            break;
+        if (!server.save(true)) {
+            std::cerr << terminals.lastMessage() << '\n';
+            status = 1;
+        }
+    }
+    server.stop();
+    if (!server.save(true)) {
+        std::cerr << terminals.lastMessage() << '\n';
+        return 1;
+    }
+    return status;
+}
+
+} // namespace velk::cli
