@@ -28,11 +28,23 @@ std::string Trimmed(std::string s) {
     return first == std::string::npos ? std::string() : s.substr(first, last - first + 1);
 }
 
+// The record that holds the contract of a table's board: the declaring side's.
+const TScoreObj& Declared(const TScoreObj& ns, const TScoreObj& ew) {
+    return ns.Contract.get().empty() && !ew.Contract.get().empty() ? ew : ns;
+}
+
 // How the earlier entry of a board is named in a refusal: its contract and its score.
-std::string EntryName(const TScoreObj& ns) {
-    const std::string contract = ns.Contract.get();
+std::string EntryName(const TScoreObj& ns, const TScoreObj& ew) {
+    const TScoreObj& declared = Declared(ns, ew);
     const std::string score = Trimmed(FormatScore(ns));
-    return contract.empty() ? score : contract + " " + ns.Result.get() + " (" + score + ")";
+    const std::string contract = declared.Contract.get();
+    return contract.empty() ? score : contract + " " + declared.Result.get() + " (" + score + ")";
+}
+
+// The phone names the entry it corrects by the score it was shown, with or without its mark.
+bool Names(const std::optional<std::string>& previous, const TScoreObj& ns) {
+    return previous &&
+           (Trimmed(*previous) == Trimmed(FormatScore(ns)) || Trimmed(*previous) == std::to_string(ns.Score));
 }
 
 bool SameEntry(const TScoreObj& a, const TScoreObj& b) {
@@ -204,9 +216,9 @@ TableResponse TableTerminals::roundInfo(TerminalTable& t, int round) {
             continue;
         const TScoreObj& ew = entry.record(b, seat->ewRow);
         Json one{{"ns", ns.Score}, {"ew", ew.Score}};
-        if (!ns.Contract.get().empty()) {
-            one["contract"] = ns.Contract.get();
-            one["result"] = ns.Result.get();
+        if (const TScoreObj& declared = Declared(ns, ew); !declared.Contract.get().empty()) {
+            one["contract"] = declared.Contract.get();
+            one["result"] = declared.Result.get();
         }
         one["text"] = Trimmed(FormatScore(ns));
         done[std::to_string(number)] = one;
@@ -275,12 +287,12 @@ TableResponse TableTerminals::enterBoard(TerminalTable& t, int boardNumber, cons
     const TScoreObj& ns = entry.record(board, seat->nsRow);
     const TScoreObj& ew = entry.record(board, seat->ewRow);
     const Json answer{{"ns", ns.Score}, {"ew", ew.Score}};
-    if (wasEntered && SameEntry(beforeNs, ns))
+    if (wasEntered && SameEntry(beforeNs, ns) && SameEntry(beforeEw, ew))
         return Answer(200, answer); // the same entry again, as after a lost answer
-    if (wasEntered && (!body->previous || Trimmed(FormatScore(beforeNs)) != Trimmed(*body->previous))) {
+    if (wasEntered && !Names(body->previous, beforeNs)) {
         undo();
-        return Refusal(409,
-                       "Spel " + std::to_string(boardNumber) + " is al ingevoerd: " + EntryName(beforeNs));
+        return Refusal(409, "Spel " + std::to_string(boardNumber) +
+                                " is al ingevoerd: " + EntryName(beforeNs, beforeEw));
     }
     Json line{{"table", t.label}, {"board", boardNumber}};
     line["entry"] = Json::parse(BoardBodyJson(*body));
