@@ -36,4 +36,16 @@ inline void SetEntry(Club& club, int round, int table, int tables, int ns, int e
     e.Letter = static_cast<std::uint8_t>(letter);
 }
 
+// Two groups of 8 pairs at 4 tables; a session of 8 boards in 4 board groups of 2, 2 rounds. Only
+// group A has a schedule: in round r at table t pair t sits North-South against pair
+// 4 + ((t + r - 2) mod 4) + 1 on board group (t - r) mod 4.
+inline Club MakeTwoRoundClub() {
+    Club club = MakeSessionClub(16, 2, 8, 2, 2, 4);
+    for (int r = 1; r <= 2; ++r)
+        for (int t = 1; t <= 4; ++t)
+            SetEntry(club, r, t, 4, t, 4 + (t + r - 2) % 4 + 1,
+                     static_cast<char>('A' + ((t - r) % 4 + 4) % 4));
+    return club;
+}
+
 } // namespace velk::test

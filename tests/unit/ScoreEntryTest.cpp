@@ -20,16 +20,8 @@ using namespace velk;
 
 namespace {
 
-// Two groups of 8 pairs at 4 tables; a session of 8 boards in 4 board groups of 2, 2 rounds. Only
-// group A has a schedule: in round r at table t pair t sits North-South against pair
-// 4 + ((t + r - 2) mod 4) + 1 on board group (t - r) mod 4.
 Club MakeEntryClub() {
-    Club club = test::MakeSessionClub(16, 2, 8, 2, 2, 4);
-    for (int r = 1; r <= 2; ++r)
-        for (int t = 1; t <= 4; ++t)
-            test::SetEntry(club, r, t, 4, t, 4 + (t + r - 2) % 4 + 1,
-                           static_cast<char>('A' + ((t - r) % 4 + 4) % 4));
-    return club;
+    return test::MakeTwoRoundClub();
 }
 
 const ScoreTables& Tables() {

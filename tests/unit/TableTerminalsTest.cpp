@@ -15,16 +15,9 @@ using namespace velk::terminals;
 
 namespace {
 
-// Group A of 8 pairs at 4 tables, 8 boards in board groups of 2, 2 rounds: in round r at table t
-// pair t sits North-South against pair 4 + ((t + r - 2) mod 4) + 1 on board group (t - r) mod 4.
 // Table A1 plays boards 1-2 against pair 5, then boards 7-8 against pair 6.
 Club MakeTerminalClub() {
-    Club club = test::MakeSessionClub(16, 2, 8, 2, 2, 4);
-    for (int r = 1; r <= 2; ++r)
-        for (int t = 1; t <= 4; ++t)
-            test::SetEntry(club, r, t, 4, t, 4 + (t + r - 2) % 4 + 1,
-                           static_cast<char>('A' + ((t - r) % 4 + 4) % 4));
-    return club;
+    return test::MakeTwoRoundClub();
 }
 
 struct TerminalFixture : ::testing::Test {
