@@ -170,8 +170,9 @@ TableResponse TableTerminals::handle(const TableRequestIn& request, Clock::time_
             return Refusal(429, "Te vaak een verkeerde PIN; probeer het over enkele minuten opnieuw");
         return Refusal(401, request.pin.empty() ? "PIN ontbreekt" : "PIN onjuist");
     }
+    // The address keeps its count: a phone with its own table's PIN must not win fresh guesses at
+    // the others by using it in between.
     limit_.right(tableKey);
-    limit_.right(clientKey);
     switch (path->kind) {
     case TablePath::Kind::Table:
         return request.method == "GET" ? tableInfo(*table) : Refusal(405, "Verzoek niet toegestaan");

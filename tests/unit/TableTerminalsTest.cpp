@@ -149,8 +149,12 @@ TEST_F(TerminalFixture, WrongPinsLockTheTableAndTheAddressOutForAWhile) {
     now += WrongPinLimit::kLockOut;
     EXPECT_EQ(get("/api/v1/tables/A1/rounds/1", "A1", "10.0.0.2").status, 200);
 
-    // One address guessing at every table is locked out everywhere.
+    // One address guessing at every table is locked out everywhere, its own right PIN in between
+    // or not.
     for (int i = 0; i < WrongPinLimit::kAllowed; ++i) {
+        if (i == 2) {
+            EXPECT_EQ(get("/api/v1/tables/A4/rounds/1", "A4", "10.0.0.66").status, 200);
+        }
         const std::string label = "A" + std::to_string(i % 4 + 1);
         terminals.handle({"GET", "/api/v1/tables/" + label + "/rounds/1", "x", "", "10.0.0.66"}, now);
     }
