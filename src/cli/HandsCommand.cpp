@@ -23,7 +23,7 @@ namespace {
 // The session's boards that were dealt or read stored as its hand record.
 int StoreDeals(const Club& club, const std::vector<NumberedDeal>& deals) {
     const std::string path = HandRecordPath(club.ClubFilePath, club.CurrentSession);
-    if (!MayWriteHands(club, path))
+    if (!MayWriteHands(path))
         return 1;
     HandRecord record = NewHandRecord(club);
     for (const NumberedDeal& d : deals)

@@ -59,13 +59,12 @@ HandRecord NewHandRecord(const Club& club) {
     return record;
 }
 
-bool MayWriteHands(const Club& club, const std::string& path) {
+bool MayWriteHands(const std::string& path) {
     HandRecord existing;
     std::string problem;
     if (ReadHandRecord(path, existing, problem) != HandRecordRead::Damaged)
         return true;
     std::cerr << DamagedHandRecordText(path, problem) << '\n';
-    (void)club;
     return false;
 }
 

@@ -29,6 +29,6 @@ int FirstBoard(const Club& club);
 HandRecord NewHandRecord(const Club& club);
 // Whether the session's hand record may be written: false (with the message) when the file on
 // disk is damaged, which is never written over.
-bool MayWriteHands(const Club& club, const std::string& path);
+bool MayWriteHands(const std::string& path);
 
 } // namespace velk::cli
