@@ -151,6 +151,8 @@ std::optional<BoardBody> ParseBoardBody(std::string_view body, std::string& prob
             parsed.result = Upper(text);
         } else if (key == "lead" && TextOf(value, 3, text)) {
             parsed.lead = Upper(text);
+        } else if (key == "check" && value.is_boolean()) {
+            parsed.check = value.get<bool>();
         } else {
             return std::nullopt;
         }

@@ -31,6 +31,8 @@ struct BoardBody {
     std::string result;   // "C" for made exactly, else tricks over or under: "+1", "-2"
     std::string lead;     // the card led, "SA" (spade ace) or "H10"; empty when not given
     std::optional<std::string> previous;
+    // A dry run: checked and scored as an entry, then neither stored nor journalled.
+    bool check = false;
     bool declarerNorthSouth() const { return declarer == "N" || declarer == "S" || declarer == "Z"; }
 };
 

@@ -1,17 +1,13 @@
 #include "terminals/TableServer.h"
 
+#include "terminals/PhonePage.h"
+
 #include <httplib.h>
 
 namespace velk::terminals {
 
 namespace {
 constexpr std::size_t kMaxHeaders = 32;
-
-// Until the phone page comes, the root says what this is.
-constexpr const char* kPlaceholderPage =
-    "<!DOCTYPE html><html lang=\"nl\"><head><meta charset=\"utf-8\">"
-    "<meta name=\"viewport\" content=\"width=device-width\"><title>Velk tafels</title></head>"
-    "<body><h1>Velk tafels</h1><p>De tafelserver draait. De invoerpagina volgt.</p></body></html>";
 } // namespace
 
 struct TableServer::Impl {
@@ -45,10 +41,13 @@ TableServer::TableServer(TableTerminals& terminals) : terminals_(terminals), imp
         res.set_header("Cache-Control", "no-store");
         res.set_content(out.body, "application/json");
     };
-    http.Get("/", [](const httplib::Request&, httplib::Response& res) {
-        res.set_header("Cache-Control", "no-store");
-        res.set_content(kPlaceholderPage, "text/html; charset=utf-8");
-    });
+    // The phones' page: fixed paths, served from memory.
+    for (const PhoneAsset& asset : PhoneAssets())
+        http.Get(ExactPathPattern(asset.path), [&asset](const httplib::Request&, httplib::Response& res) {
+            for (const auto& [name, value] : PhonePageHeaders())
+                res.set_header(std::string(name), std::string(value));
+            res.set_content(std::string(asset.body), std::string(asset.contentType));
+        });
     http.Get("/api/v1/.*", api);
     http.Put("/api/v1/.*", api);
     // Nothing else is served: no path names a file.

@@ -155,6 +155,9 @@ TerminalTable* TableTerminals::findTable(const std::string& label) {
 TableResponse TableTerminals::handle(const TableRequestIn& request, Clock::time_point now) {
     if (request.method != "GET" && request.method != "PUT")
         return Refusal(405, "Verzoek niet toegestaan");
+    // The labels alone, for the phone to choose its table; everything else needs the PIN.
+    if (request.path == "/api/v1/tables")
+        return request.method == "GET" ? tableList() : Refusal(405, "Verzoek niet toegestaan");
     const auto path = ParseTablePath(request.path);
     TerminalTable* table = path ? findTable(path->label) : nullptr;
     if (table == nullptr)
@@ -184,6 +187,13 @@ TableResponse TableTerminals::handle(const TableRequestIn& request, Clock::time_
                                        : Refusal(405, "Verzoek niet toegestaan");
     }
     return Refusal(404, "Tafel bestaat niet");
+}
+
+TableResponse TableTerminals::tableList() const {
+    Json labels = Json::array();
+    for (const TerminalTable& t : tables_)
+        labels.push_back(t.label);
+    return Answer(200, Json{{"tables", labels}});
 }
 
 TableResponse TableTerminals::tableInfo(TerminalTable& t) {
@@ -288,13 +298,19 @@ TableResponse TableTerminals::enterBoard(TerminalTable& t, int boardNumber, cons
     const TScoreObj& ns = entry.record(board, seat->nsRow);
     const TScoreObj& ew = entry.record(board, seat->ewRow);
     const Json answer{{"ns", ns.Score}, {"ew", ew.Score}};
-    if (wasEntered && SameEntry(beforeNs, ns) && SameEntry(beforeEw, ew))
-        return Answer(200, answer); // the same entry again, as after a lost answer
-    if (wasEntered && !Names(body->previous, beforeNs)) {
+    const bool same = wasEntered && SameEntry(beforeNs, ns) && SameEntry(beforeEw, ew);
+    if (wasEntered && !same && !Names(body->previous, beforeNs)) {
         undo();
         return Refusal(409, "Spel " + std::to_string(boardNumber) +
                                 " is al ingevoerd: " + EntryName(beforeNs, beforeEw));
     }
+    // The phone shows the score for the opponents to confirm before it is stored.
+    if (body->check) {
+        undo();
+        return Answer(200, answer);
+    }
+    if (same)
+        return Answer(200, answer); // the same entry again, as after a lost answer
     Json line{{"table", t.label}, {"board", boardNumber}};
     line["entry"] = Json::parse(BoardBodyJson(*body));
     if (!journal_.append(line.dump())) {

@@ -91,6 +91,7 @@ private:
     bool roundStarted(const TerminalTable& t, int round);
     std::vector<int> writableRounds(const TerminalTable& t);
     TerminalTable* findTable(const std::string& label);
+    TableResponse tableList() const;
     TableResponse tableInfo(TerminalTable& t);
     TableResponse roundInfo(TerminalTable& t, int round);
     TableResponse enterBoard(TerminalTable& t, int boardNumber, const std::string& body);

@@ -191,6 +191,72 @@ TEST_F(TerminalFixture, AcceptedEntriesComeBackFromTheJournal) {
     EXPECT_TRUE(AwaitsScore(at(2, 1)));
 }
 
+TEST_F(TerminalFixture, TheTableListNeedsNoPinAndTellsOnlyTheLabels) {
+    const auto r = terminals.handle({"GET", "/api/v1/tables", "", "", "10.0.0.1"}, now);
+    EXPECT_EQ(r.status, 200);
+    EXPECT_EQ(r.body, R"({"tables":["A1","A2","A3","A4"]})");
+    EXPECT_EQ(terminals.handle({"PUT", "/api/v1/tables", "", "{}", "10.0.0.1"}, now).status, 405);
+    EXPECT_EQ(terminals.handle({"GET", "/api/v1/tables/", "", "", "10.0.0.1"}, now).status, 404);
+}
+
+TEST_F(TerminalFixture, ADryRunScoresAsAnEntryButKeepsNothing) {
+    const auto journalLines = [&] {
+        std::ifstream in(folder.file("club_journal1.jsonl"));
+        int n = 0;
+        for (std::string line; std::getline(in, line);)
+            ++n;
+        return n;
+    };
+    const std::string empty = R"({"round":1,"ns":1,"ew":5,"boards":[1,2],"entered":{}})";
+    auto r = put("/api/v1/tables/A1/boards/1", R"({"score": 420, "check": true})");
+    EXPECT_EQ(r.status, 200);
+    EXPECT_EQ(r.body, R"({"ns":420,"ew":-420})");
+    // East-West 4 hearts doubled one down on board 2, East-West not vulnerable: 100.
+    r = put("/api/v1/tables/A1/boards/2", R"({"contract":"4HX","declarer":"O","result":"-1","check":true})");
+    EXPECT_EQ(r.body, R"({"ns":100,"ew":-100})");
+    // A board passed out scores nothing.
+    r = put("/api/v1/tables/A1/boards/2", R"({"contract":"P","declarer":"N","result":"C","check":true})");
+    EXPECT_EQ(r.body, R"({"ns":0,"ew":0})");
+    EXPECT_EQ(get("/api/v1/tables/A1/rounds/1").body, empty);
+    EXPECT_EQ(journalLines(), 0);
+    EXPECT_FALSE(terminals.unsaved());
+
+    // The same refusals as a real entry.
+    EXPECT_EQ(put("/api/v1/tables/A1/boards/1", R"({"score": 425, "check": true})").body,
+              R"({"error":"Score bestaat NIET 425"})");
+    EXPECT_EQ(
+        put("/api/v1/tables/A1/boards/1", R"({"contract":"9S","declarer":"N","result":"C","check":true})")
+            .body,
+        R"({"error":"Foutief Bod 9S"})");
+    EXPECT_EQ(put("/api/v1/tables/A1/boards/1", R"({"score": 420, "check": "ja"})").status, 400);
+    EXPECT_EQ(put("/api/v1/tables/A1/boards/3", R"({"score": 420, "check": true})").status, 404);
+    EXPECT_EQ(put("/api/v1/tables/A1/boards/7", R"({"score": 420, "check": true})").status, 403);
+    EXPECT_EQ(
+        terminals
+            .handle({"PUT", "/api/v1/tables/A1/boards/1", "", R"({"score":420,"check":true})", "10.0.0.1"},
+                    now)
+            .status,
+        401);
+
+    // Over an entered board: a conflict without `previous`, a correction with it; neither stays.
+    ASSERT_EQ(put("/api/v1/tables/A1/boards/1", R"({"score": 420})").status, 200);
+    ASSERT_EQ(journalLines(), 1);
+    r = put("/api/v1/tables/A1/boards/1", R"({"score": 450, "check": true})");
+    EXPECT_EQ(r.status, 409);
+    EXPECT_EQ(r.body, R"({"error":"Spel 1 is al ingevoerd: 420"})");
+    r = put("/api/v1/tables/A1/boards/1", R"({"score": 450, "previous": "420", "check": true})");
+    EXPECT_EQ(r.body, R"({"ns":450,"ew":-450})");
+    EXPECT_EQ(put("/api/v1/tables/A1/boards/1", R"({"score": 420, "check": true})").status, 200);
+    EXPECT_EQ(
+        get("/api/v1/tables/A1/rounds/1").body,
+        R"({"round":1,"ns":1,"ew":5,"boards":[1,2],"entered":{"1":{"ns":420,"ew":-420,"text":"420"}}})");
+    EXPECT_EQ(journalLines(), 1);
+    // The records the score file is written from hold the real entry alone.
+    const auto& records = club.SessionScoreList.front().Records;
+    EXPECT_EQ(records[static_cast<std::size_t>(ScoreRecordIndex(1, 1, 1, 8, 8))].Score, 420);
+    EXPECT_TRUE(AwaitsScore(records[static_cast<std::size_t>(ScoreRecordIndex(1, 2, 1, 8, 8))]));
+}
+
 TEST(TableRequest, PathsAndBodiesOutsideTheFormAreRefused) {
     const auto p = ParseTablePath("/api/v1/tables/B3/boards/12");
     ASSERT_TRUE(p);
