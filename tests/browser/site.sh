@@ -8,14 +8,8 @@ source "$(dirname "$0")/../cli/preamble.bash" "$@"
 node_folder="$3"
 browser_dir="$here/../browser"
 
-command -v node >/dev/null || fail "node is not installed (scripts/setup)"
-[ -x /usr/bin/chromium ] || fail "chromium is not installed (scripts/setup)"
-# playwright-core brings no browser of its own; installed once into the build folder.
-if [ ! -f "$node_folder/node_modules/playwright-core/package.json" ]; then
-  mkdir -p "$node_folder"
-  npm install --no-save --no-audit --no-fund --prefix "$node_folder" playwright-core@1 >npm.log 2>&1 ||
-    fail "npm install playwright-core: $(tail -5 npm.log)"
-fi
+source "$browser_dir/playwright.bash"
+need_playwright "$node_folder"
 
 "$cli" demo d >/dev/null 2>&1 || fail "demo"
 "$cli" pairs edit d/demo_1.dba --row 1 --name "Renée - Çelik & <Zoë> \"Langenberghuizen\"" \

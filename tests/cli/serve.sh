@@ -12,31 +12,7 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 "$cli" schedule read club_1.dba --groups '*' "$schemas/7r-8p-howell-4t.ws0" >/dev/null 2>&1 || fail "schedule"
 for d in served typed crashed retyped; do mkdir "$d" && cp club_1.* "$d/"; done
 
-server=""
-trap '[ -n "$server" ] && kill -9 "$server" 2>/dev/null; true' EXIT
-
-# Starts the server in folder $1 on a free port and waits (at most 30 s) for its table lines.
-start_server() {
-  (cd "$1" && exec "$cli" serve club_1.dba --port 0 >out.txt 2>err.txt) &
-  server=$!
-  for _ in $(seq 300); do
-    [ "$(grep -c '^TABLE ' "$1/out.txt" 2>/dev/null)" = 8 ] && return 0
-    kill -0 "$server" 2>/dev/null || fail "serve stopped: $(cat "$1/err.txt")"
-    sleep 0.1
-  done
-  fail "serve did not start"
-}
-# Stops it with SIGTERM and waits (at most 30 s) for a clean exit.
-stop_server() {
-  kill -TERM "$server"
-  for _ in $(seq 300); do
-    kill -0 "$server" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$server" 2>/dev/null && fail "serve did not stop on SIGTERM"
-  wait "$server" || fail "serve exit status $?: $(cat "$1/err.txt")"
-  server=""
-}
+source "$here/serve.bash"
 
 start_server served
 grep -qx 'URL http://127.0.0.1:[0-9]*/' served/out.txt || fail "url line: $(head -1 served/out.txt)"
