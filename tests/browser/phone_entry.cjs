@@ -1,5 +1,5 @@
 // Table A1 enters its first round on the phones' page in headless Chromium at 390x844, by taps:
-// a wrong PIN, then the right one; board 1 by contract, refused by the opponents and changed,
+// the table list, then A1 chosen by the address as on its table card; a wrong PIN, the right one; board 1 by contract, refused by the opponents and changed,
 // then confirmed; board 2 a score the score window refuses, then a typed score; corrections of
 // both (the second by contract for East-West); the next round. The API then has what the page showed. No console error beyond
 // the two refusals the test provokes, no screen wider than the phone.
@@ -30,11 +30,28 @@ async function round1() {
     args: ["--no-sandbox"],
   });
   const context = await browser.newContext({ viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true });
-  const page = await context.newPage();
   const errors = [];
-  page.on("console", (m) => m.type() === "error" && errors.push(m.text()));
-  page.on("pageerror", (e) => errors.push(String(e)));
-  page.on("requestfailed", (r) => errors.push("niet geladen: " + r.url()));
+  const watched = async () => {
+    const p = await context.newPage();
+    p.on("console", (m) => m.type() === "error" && errors.push(m.text()));
+    p.on("pageerror", (e) => errors.push(String(e)));
+    p.on("requestfailed", (r) => errors.push("niet geladen: " + r.url()));
+    return p;
+  };
+
+  // The page alone offers the tables to choose from.
+  const first = await watched();
+  await first.goto(url, { waitUntil: "load", timeout: 10000 });
+  await first.waitForSelector("#scherm-tafels:not([hidden]) button");
+  check("tafels", await first.$$eval("#tafels button", (b) => b.map((x) => x.textContent)), [
+    "A1", "A2", "A3", "A4", "B1", "B2", "B3", "B4",
+  ]);
+  await first.tap("#tafels button >> text=B2");
+  await first.waitForSelector("#scherm-pin:not([hidden])");
+  check("gekozen tafel", (await first.textContent("#pin-tafel")).trim(), "B2");
+  await first.close();
+
+  const page = await watched();
 
   const screen = (name) => page.waitForSelector(`#scherm-${name}:not([hidden])`, { timeout: 10000 });
   const text = async (selector) => (await page.textContent(selector)).trim();
@@ -61,7 +78,7 @@ async function round1() {
     check("Oost-West", await text("#akkoord-ow"), ew);
   }
 
-  // The table card's address chooses the table; a wrong PIN is refused in the server's words.
+  // A table card's address chooses the table; a wrong PIN is refused in the server's words.
   await page.goto(url + "#tafel=A1", { waitUntil: "load", timeout: 10000 });
   await screen("pin");
   check("kop", await text("#onderkop"), "Tafel A1");

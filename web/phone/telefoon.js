@@ -127,6 +127,11 @@
     return span;
   }
 
+  // Fills `element` with `text`, the red suits in red.
+  function setSuitText(element, text) {
+    element.replaceChildren(...Array.from(text, (c) => (c === "\u2665" || c === "\u2666" ? symbol(c, true) : c)));
+  }
+
   function signed(n) {
     return n < 0 ? MINUS + String(-n) : String(n);
   }
@@ -192,9 +197,8 @@
   async function openTable() {
     const answer = await api("GET", tablePath());
     if (answer.status === 404) {
-      say(answer.json.error || "Tafel bestaat niet");
-      state.table = null;
-      return showTables().then(() => say(answer.json.error || "Tafel bestaat niet"));
+      await showTables();
+      return say(answer.json.error);
     }
     if (refused(answer)) return;
     sessionStorage.setItem("velk-pin-" + state.table, state.pin);
@@ -237,7 +241,7 @@
       left.textContent = "Spel " + b;
       const right = document.createElement("span");
       right.className = "invoer";
-      right.textContent = entered ? entryText(entered) : "invoeren";
+      setSuitText(right, entered ? entryText(entered) : "invoeren");
       const tap = button(left, () => openBoard(b), { "data-spel": String(b) });
       tap.append(right);
       if (!entered) tap.classList.add("open");
@@ -251,7 +255,7 @@
     const later = info.round !== null && info.round > round.round;
     let status = "";
     if (done && info.round === null)
-      status = "Alle spellen van deze tafel zijn ingevoerd. Correcties kunnen nog tot het einde.";
+      status = "Alle spellen van deze tafel zijn ingevoerd. Correcties blijven mogelijk.";
     else if (done) status = "Deze ronde is compleet. Correcties kunnen tot de volgende ronde begint.";
     $("ronde-status").textContent = status;
     $("volgende-ronde").hidden = !later;
@@ -269,7 +273,7 @@
     $("score").value = "";
     let mode = "contract";
     if (entered) {
-      $("spel-nu").textContent = "Nu ingevoerd: " + entryText(entered);
+      setSuitText($("spel-nu"), "Nu ingevoerd: " + entryText(entered));
       const m = /^([1-7])(SA|K|R|H|S)(XX|X|)$/.exec(entered.contract || "");
       if (m) {
         state.pick = { level: m[1], strain: m[2], doubling: m[3], result: entered.result === "C" ? "C" : entered.result };
@@ -388,7 +392,7 @@
     if (answer.status === 403) return showRound(state.round.round, answer.json.error);
     if (refused(answer)) return;
     state.pending = body;
-    $("akkoord-spel").textContent = describe(body);
+    setSuitText($("akkoord-spel"), describe(body));
     $("akkoord-nz").textContent = signed(answer.json.ns);
     $("akkoord-ow").textContent = signed(answer.json.ew);
     show("akkoord");
