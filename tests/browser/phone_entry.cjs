@@ -101,6 +101,10 @@ async function round1() {
   await tap('[data-spel="1"]');
   await screen("spel");
   await contract("4", "H", "N", "+1");
+  // The lead is optional: a second tap takes a choice back.
+  await tap('[data-lead-suit="H"]');
+  await tap('[data-lead-suit="H"]');
+  check("uitkomst terug", await page.getAttribute('[data-lead-suit="H"]', "aria-pressed"), "false");
   await tap('[data-lead-suit="S"]');
   await tap('[data-lead-rank="A"]');
   await fitsWidth("spel");

@@ -305,7 +305,7 @@
       ...options.map((o) => {
         const label = o.red !== undefined ? symbol(o.show, o.red) : o.show;
         const b = button(label, () => {
-          state.pick[field] = state.pick[field] === o.key && field === "lead" ? undefined : o.key;
+          state.pick[field] = state.pick[field] === o.key && field.startsWith("lead") ? undefined : o.key;
           if (field === "level") delete state.pick.result;
           renderPicks();
         });
