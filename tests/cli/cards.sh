@@ -4,7 +4,6 @@
 # restart keeps them and --new-pins replaces them. The server listens on 127.0.0.1 only.
 set -euo pipefail
 source "$(dirname "$0")/preamble.bash" "$@"
-export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 
 "$cli" new club.dba --name "BC De Troef" --pairs 16 --groups 2 --tables 8 >/dev/null 2>&1 || fail "new"
 "$cli" session club_1.dba new --boards 28 --rounds 7 --boardgroups 7 --length 4 --date 15-12-2026 \
@@ -52,7 +51,8 @@ trap '[ -n "$server" ] && kill -9 "$server" 2>/dev/null; true' EXIT
 # Runs serve with the options given until its table lines are out, then stops it with SIGTERM.
 serve_once() {
   rm -f out.txt
-  "$cli" serve club_1.dba --port 0 "$@" >out.txt 2>serve-err.txt &
+  # Without the leak check, as serve.sh runs it.
+  ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" "$cli" serve club_1.dba --port 0 "$@" >out.txt 2>serve-err.txt &
   server=$!
   for _ in $(seq 300); do
     [ "$(grep -c '^TABLE ' out.txt 2>/dev/null)" = 8 ] && break
