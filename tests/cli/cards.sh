@@ -70,7 +70,7 @@ same_pins() { # pin file or serve output $1 and $2
 
 # The server gives the PINs on the cards, and again after a restart.
 serve_once
-same_pins club_1_pins2.txt out.txt || fail "serve PINs differ from the cards: $(cat out.txt)"
+same_pins kept.txt out.txt || fail "serve PINs differ from the cards: $(cat out.txt)"
 cp out.txt first.txt
 serve_once
 same_pins first.txt out.txt || fail "a restart changed the PINs: $(cat out.txt)"
