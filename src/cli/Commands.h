@@ -32,5 +32,6 @@ int RunMembers(const Args& args);
 int RunPairs(const Args& args);
 int RunHands(const Args& args);
 int RunServe(const Args& args);
+int RunCards(const Args& args);
 
 } // namespace velk::cli

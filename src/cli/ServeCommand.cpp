@@ -2,6 +2,7 @@
 #include "cli/ArgParser.h"
 #include "cli/Commands.h"
 #include "cli/OpenCompetition.h"
+#include "cli/ServedSession.h"
 #include "cli/UsageTexts.h"
 #include "core/ProgramFolder.h"
 #include "scoring/ScoreTables.h"
@@ -27,7 +28,7 @@ bool Loopback(const std::string& address) {
 int RunServe(const Args& raw) {
     const ArgParser args(raw, {"session", "port", "bind"});
     const auto& pos = args.positional();
-    if (pos.size() != 1 || !args.unknown({"yes", "no"}).empty()) {
+    if (pos.size() != 1 || !args.unknown({"yes", "no", "new-pins"}).empty()) {
         std::cerr << UsageOf("serve");
         return 2;
     }
@@ -47,15 +48,10 @@ int RunServe(const Args& raw) {
     OpenCompetition competition(args.answerYes());
     if (!competition.Open(pos[0], session))
         return 1;
-    Club& club = competition.club;
-    ErrorCode tableError;
-    const ScoreTables tables = LoadScoreTables(DataFolder(), competition.dialogs, tableError);
-    terminals::TableTerminals terminals(club, tables,
-                                        terminals::EntryJournal::PathFor(pos[0], club.CurrentSession));
-    if (!terminals.ready()) {
-        std::cerr << terminals.problem() << '\n';
+    ServedSession served(competition, pos[0]);
+    if (!served.ready())
         return 1;
-    }
+    terminals::TableTerminals& terminals = served.terminals();
     // Entries a crash kept from the score file go into it before any phone is answered.
     const int restored = terminals.restore();
     if (restored < 0) {
@@ -69,7 +65,9 @@ int RunServe(const Args& raw) {
         }
         std::cerr << restored << " invoer(en) uit het journaal hersteld\n";
     }
-    terminals.issuePins();
+    // The session's PINs outlive the server, so the phones and the printed cards stay right.
+    if (!served.keepPins(args.has("new-pins")))
+        return 1;
 
     // The signals wait for this thread; the server's threads never see them.
     sigset_t stopSignals;

@@ -103,14 +103,24 @@ const std::vector<CommandHelp>& CommandHelps() {
          "procenten), seizoen.html (competitie en jaartotalen met het verloop per paar) en\n"
          "site.css. De pagina's zijn UTF-8, zonder scripts, leesbaar op een telefoon. De matchpunten\n"
          "zijn die van compute; een zitting zonder matchpunten wordt geweigerd.\n"},
-        {"serve", "serve BESTAND.dba [--session N] [--port P] [--bind ADRES]   tafelserver voor telefoons\n",
-         "gebruik: velk-cli serve BESTAND.dba [--session N] [--port P] [--bind ADRES]\n"
+        {"serve",
+         "serve BESTAND.dba [--session N] [--port P] [--bind ADRES] [--new-pins]   tafelserver voor "
+         "telefoons\n",
+         "gebruik: velk-cli serve BESTAND.dba [--session N] [--port P] [--bind ADRES] [--new-pins]\n"
          "start de tafelserver van de zitting: elke tafel voert haar scores in op een telefoon.\n"
          "Schrijft eerst URL http://ADRES:POORT/ en per tafel TABLE <label> PIN <cijfers>.\n"
          "Standaard 127.0.0.1:8080; --port 0 kiest een vrije poort, --bind 0.0.0.0 opent de\n"
          "server voor het netwerk van de club. Elke invoer komt eerst in het journaal\n"
          "<naam>_journal<N>.jsonl en elke 30 seconden en bij SIGTERM of SIGINT in het\n"
-         "scorebestand; een volgende start zet wat het journaal nog heeft in het scorebestand.\n"},
+         "scorebestand; een volgende start zet wat het journaal nog heeft in het scorebestand.\n"
+         "De PIN's van de tafels blijven bewaard in <naam>_pins<N>.txt, voor een volgende start en\n"
+         "de tafelkaarten; --new-pins geeft elke tafel een nieuwe PIN.\n"},
+        {"cards", "cards BESTAND.dba [--session N] [--url URL] UIT.pdf   tafelkaarten met QR-code en PIN\n",
+         "gebruik: velk-cli cards BESTAND.dba [--session N] [--url URL] UIT.pdf\n"
+         "schrijft de tafelkaarten van de zitting om af te drukken (A4, zes per pagina): per tafel\n"
+         "het adres als QR-code en als tekst (URL#tafel=A1) en de PIN van de tafel. De PIN's zijn\n"
+         "die van velk-cli serve (<naam>_pins<N>.txt); zijn er nog geen, dan worden ze gemaakt en\n"
+         "bewaard. Standaard is URL http://<het netwerkadres van deze computer>:8080/.\n"},
         {"members", "members show|sort|import   het ledenbestand tonen, sorteren of overnemen\n",
          "gebruik: velk-cli members show LEDEN.dat\n"
          "         velk-cli members sort LEDEN.dat --key id|achternaam|voornaam\n"

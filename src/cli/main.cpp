@@ -75,6 +75,7 @@ int main(int argc, char** argv) {
         {"pairs", RunPairs},
         {"hands", RunHands},
         {"serve", RunServe},
+        {"cards", RunCards},
     };
     if (argc < 2) {
         Usage();

@@ -86,6 +86,13 @@ void TableTerminals::issuePins() {
         t.pin = FreshPin();
 }
 
+bool TableTerminals::setPin(const std::string& label, const std::string& pin) {
+    TerminalTable* t = findTable(label);
+    if (t != nullptr)
+        t->pin = pin;
+    return t != nullptr;
+}
+
 int TableTerminals::firstBoardNumber() const {
     return std::max<int>(club_.SessionHead.FirstBoardNumber, 1);
 }

@@ -62,6 +62,8 @@ public:
     const std::string& problem() const { return problem_; }
     // Gives every table a fresh PIN.
     void issuePins();
+    // Gives the table `label` this PIN, as kept for the session; false when there is no such table.
+    bool setPin(const std::string& label, const std::string& pin);
     const std::vector<TerminalTable>& tables() const { return tables_; }
 
     TableResponse handle(const TableRequestIn& request, Clock::time_point now);

@@ -24,7 +24,7 @@ status=0; "$cli" --version >out.txt 2>err.txt || status=$?
 check_answer --version "$status" out.txt err.txt
 grep -qxE 'velk-cli [0-9]+\.[0-9]+(\.[0-9]+)?' out.txt || fail "version: $(cat out.txt)"
 
-commands=(check dump new session sort convert schedule compute results matchpoints scores demo points slams correct export pages publish report members pairs hands serve)
+commands=(check dump new session sort convert schedule compute results matchpoints scores demo points slams correct export pages publish report members pairs hands serve cards)
 # Every command named in the overview, and no other.
 listed="$(sed -n 's/^  \([a-z][a-z]*\) .*/\1/p' usage.txt | sort | tr '\n' ' ')"
 [ "$listed" = "$(printf '%s\n' "${commands[@]}" | sort | tr '\n' ' ')" ] || fail "overview lists: $listed"

@@ -3,11 +3,10 @@
 #include "core/SafeSave.h"
 #include "hands/BoardFacts.h"
 #include "hands/BoardHandsText.h"
+#include "hands/pdf/PdfDocument.h"
 #include "scoring/Vulnerability.h"
 
 #include <array>
-#include <cairo-pdf.h>
-#include <pango/pangocairo.h>
 
 namespace velk {
 
@@ -28,20 +27,10 @@ std::string RanksOrVoid(const Deal& deal, int seat, int suit) {
 
 class Page {
 public:
-    explicit Page(cairo_t* cr) : cr_(cr), layout_(pango_cairo_create_layout(cr)) {}
-    ~Page() { g_object_unref(layout_); }
-    Page(const Page&) = delete;
-    Page& operator=(const Page&) = delete;
+    explicit Page(cairo_t* cr) : cr_(cr), text_(cr) {}
 
     void text(double x, double y, const std::string& markup, double size, bool bold = false) {
-        PangoFontDescription* font = pango_font_description_from_string("DejaVu Sans");
-        pango_font_description_set_absolute_size(font, size * PANGO_SCALE);
-        pango_font_description_set_weight(font, bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
-        pango_layout_set_font_description(layout_, font);
-        pango_font_description_free(font);
-        pango_layout_set_markup(layout_, markup.c_str(), -1);
-        cairo_move_to(cr_, x, y);
-        pango_cairo_show_layout(cr_, layout_);
+        text_.markup(x, y, markup, {"DejaVu Sans", size, bold});
     }
 
     void hand(double x, double y, const Deal& deal, int seat) {
@@ -97,33 +86,22 @@ public:
 
 private:
     cairo_t* cr_;
-    PangoLayout* layout_;
+    PdfText text_;
 };
-
-cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length) {
-    auto* out = static_cast<std::vector<std::uint8_t>*>(closure);
-    out->insert(out->end(), data, data + length);
-    return CAIRO_STATUS_SUCCESS;
-}
 
 } // namespace
 
 std::vector<std::uint8_t> HandRecordPdf(const HandRecord& record) {
-    std::vector<std::uint8_t> bytes;
-    cairo_surface_t* surface = cairo_pdf_surface_create_for_stream(Append, &bytes, kPageWidth, kPageHeight);
-    cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_TITLE,
-                                   ("Spelverdelingen " + record.event).c_str());
-    cairo_pdf_surface_set_metadata(surface, CAIRO_PDF_METADATA_CREATOR, "Velk");
-    cairo_t* cr = cairo_create(surface);
+    PdfDocument pdf(kPageWidth, kPageHeight, "Spelverdelingen " + record.event);
     {
-        Page page(cr);
+        Page page(pdf.cr());
         const double cellWidth = (kPageWidth - 2 * kMargin) / 2,
                      cellHeight = (kPageHeight - 2 * kMargin - 30) / 2;
         for (std::size_t i = 0; i < record.boards.size(); ++i) {
             const std::size_t onPage = i % 4;
             if (onPage == 0) {
                 if (i > 0)
-                    cairo_show_page(cr);
+                    pdf.nextPage();
                 page.text(kMargin, kMargin - 12,
                           record.event + (record.date.empty() ? "" : ", " + record.date), 12, true);
             }
@@ -132,13 +110,7 @@ std::vector<std::uint8_t> HandRecordPdf(const HandRecord& record) {
                        record.boards[i]);
         }
     }
-    cairo_destroy(cr);
-    cairo_surface_finish(surface);
-    const bool ok = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(surface);
-    if (!ok)
-        bytes.clear();
-    return bytes;
+    return pdf.finish();
 }
 
 bool SaveHandRecordPdf(const std::string& path, const HandRecord& record) {
