@@ -105,12 +105,15 @@ const std::vector<CommandHelp>& CommandHelps() {
          "zijn die van compute; een zitting zonder matchpunten wordt geweigerd.\n"},
         {"serve", "serve BESTAND.dba [--session N] [--port P] [--bind ADRES]   tafelserver voor telefoons\n",
          "gebruik: velk-cli serve BESTAND.dba [--session N] [--port P] [--bind ADRES]\n"
+         "                        [--cert CERTIFICAAT.pem --key SLEUTEL.pem]\n"
          "start de tafelserver van de zitting: elke tafel voert haar scores in op een telefoon.\n"
          "Schrijft eerst URL http://ADRES:POORT/ en per tafel TABLE <label> PIN <cijfers>.\n"
          "Standaard 127.0.0.1:8080; --port 0 kiest een vrije poort, --bind 0.0.0.0 opent de\n"
          "server voor het netwerk van de club. Elke invoer komt eerst in het journaal\n"
          "<naam>_journal<N>.jsonl en elke 30 seconden en bij SIGTERM of SIGINT in het\n"
-         "scorebestand; een volgende start zet wat het journaal nog heeft in het scorebestand.\n"},
+         "scorebestand; een volgende start zet wat het journaal nog heeft in het scorebestand.\n"
+         "Met --cert en --key (PEM) antwoordt de server over HTTPS met het certificaat van de club.\n"
+         "/uitslag/ toont de uitslag van de gespeelde spellen terwijl de avond loopt.\n"},
         {"members", "members show|sort|import   het ledenbestand tonen, sorteren of overnemen\n",
          "gebruik: velk-cli members show LEDEN.dat\n"
          "         velk-cli members sort LEDEN.dat --key id|achternaam|voornaam\n"

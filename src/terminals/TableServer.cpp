@@ -1,6 +1,7 @@
 #include "terminals/TableServer.h"
 
 #include <httplib.h>
+#include <openssl/ssl.h>
 
 namespace velk::terminals {
 
@@ -15,11 +16,42 @@ constexpr const char* kPlaceholderPage =
 } // namespace
 
 struct TableServer::Impl {
-    httplib::Server http;
+    std::unique_ptr<httplib::Server> http;
 };
 
+namespace {
+
+// Loads the club's certificate and key into the TLS context; false with the Dutch reason.
+bool LoadCertificate(SSL_CTX& context, const TlsFiles& tls, std::string& problem) {
+    SSL_CTX_set_min_proto_version(&context, TLS1_2_VERSION);
+    SSL_CTX_set_options(&context, SSL_OP_NO_COMPRESSION | SSL_OP_NO_SESSION_RESUMPTION_ON_RENEGOTIATION);
+    if (SSL_CTX_use_certificate_chain_file(&context, tls.certificate.c_str()) != 1)
+        problem = "Certificaat niet te lezen: " + tls.certificate;
+    else if (SSL_CTX_use_PrivateKey_file(&context, tls.key.c_str(), SSL_FILETYPE_PEM) != 1)
+        problem = "Sleutel niet te lezen of past niet bij het certificaat: " + tls.key;
+    else if (SSL_CTX_check_private_key(&context) != 1)
+        problem = "Sleutel past niet bij het certificaat: " + tls.key;
+    return problem.empty();
+}
+
+} // namespace
+
 TableServer::TableServer(TableTerminals& terminals) : terminals_(terminals), impl_(std::make_unique<Impl>()) {
-    httplib::Server& http = impl_->http;
+    impl_->http = std::make_unique<httplib::Server>();
+    route();
+}
+
+TableServer::TableServer(TableTerminals& terminals, const TlsFiles& tls)
+    : terminals_(terminals), impl_(std::make_unique<Impl>()), secure_(true) {
+    impl_->http = std::make_unique<httplib::SSLServer>(
+        [&](SSL_CTX& context) { return LoadCertificate(context, tls, problem_); });
+    if (problem_.empty() && !impl_->http->is_valid())
+        problem_ = "Beveiligde verbinding niet te starten";
+    route();
+}
+
+void TableServer::route() {
+    httplib::Server& http = *impl_->http;
     http.set_payload_max_length(kMaxBodyLength);
     http.set_read_timeout(5, 0);
     http.set_write_timeout(5, 0);
@@ -49,6 +81,22 @@ TableServer::TableServer(TableTerminals& terminals) : terminals_(terminals), imp
         res.set_header("Cache-Control", "no-store");
         res.set_content(kPlaceholderPage, "text/html; charset=utf-8");
     });
+    http.Get("/uitslag",
+             [](const httplib::Request&, httplib::Response& res) { res.set_redirect("/uitslag/"); });
+    http.Get("/uitslag/(.*)", [this](const httplib::Request& req, httplib::Response& res) {
+        std::optional<SiteFile> page;
+        if (site_ != nullptr && req.matches.size() == 2) {
+            std::lock_guard<std::mutex> hold(lock_);
+            page = site_->page(req.matches[1].str(), LiveResultsSite::Clock::now());
+        }
+        if (!page) {
+            res.status = 404;
+            res.set_content("Pagina niet gevonden", "text/plain; charset=utf-8");
+            return;
+        }
+        res.set_header("Cache-Control", "no-cache");
+        res.set_content(page->content, SiteContentType(page->name));
+    });
     http.Get("/api/v1/.*", api);
     http.Put("/api/v1/.*", api);
     // Nothing else is served: no path names a file.
@@ -64,16 +112,16 @@ TableServer::~TableServer() {
 
 int TableServer::bind(const std::string& address, int port) {
     if (port == 0)
-        return impl_->http.bind_to_any_port(address);
-    return impl_->http.bind_to_port(address, port) ? port : -1;
+        return impl_->http->bind_to_any_port(address);
+    return impl_->http->bind_to_port(address, port) ? port : -1;
 }
 
 void TableServer::start() {
-    thread_ = std::thread([this] { impl_->http.listen_after_bind(); });
+    thread_ = std::thread([this] { impl_->http->listen_after_bind(); });
 }
 
 void TableServer::stop() {
-    impl_->http.stop();
+    impl_->http->stop();
     if (thread_.joinable())
         thread_.join();
 }
