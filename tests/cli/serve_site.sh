@@ -4,22 +4,12 @@
 # writes after compute, byte for byte (the year totals apart); no other name is served.
 set -euo pipefail
 source "$(dirname "$0")/preamble.bash" "$@"
+source "$here/serve_fixture.bash"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 
-"$cli" new club.dba --pairs 16 --groups 2 --tables 8 >/dev/null 2>&1 || fail "new"
-"$cli" session club_1.dba new --boards 28 --rounds 7 --boardgroups 7 --length 4 >/dev/null 2>&1 \
-  || fail "session new"
-"$cli" schedule read club_1.dba --groups '*' "$schemas/7r-8p-howell-4t.ws0" >/dev/null 2>&1 || fail "schedule"
+make_howell_club
 
-server=""
-trap '[ -n "$server" ] && kill -9 "$server" 2>/dev/null; true' EXIT
-"$cli" serve club_1.dba --port 0 >out.txt 2>err.txt &
-server=$!
-for _ in $(seq 300); do
-  [ "$(grep -c '^TABLE ' out.txt 2>/dev/null)" = 8 ] && break
-  kill -0 "$server" 2>/dev/null || fail "serve stopped: $(cat err.txt)"
-  sleep 0.1
-done
+start_serve
 url=$(sed -n 's/^URL //p' out.txt)
 [ -n "$url" ] || fail "serve did not start"
 
@@ -67,9 +57,7 @@ fetch /uitslag /uitslag/ /uitslag/../club_1.dba /uitslag/%2e%2e/club_1.dba /uits
 [ "$(sed -n 2p status.txt | cut -d' ' -f2)" = 200 ] || fail "/uitslag/: $(sed -n 2p status.txt)"
 [ "$(sed -n '3,$p' status.txt | grep -vc ' 404 ')" = 0 ] || fail "served: $(sed -n '3,$p' status.txt | grep -v ' 404 ')"
 
-kill -TERM "$server"
-wait "$server" || fail "serve exit status: $(cat err.txt)"
-server=""
+stop_serve
 
 "$cli" compute club_1.dba --yes >/dev/null 2>&1 || fail "compute"
 "$cli" publish club_1.dba site >/dev/null 2>&1 || fail "publish"

@@ -4,13 +4,11 @@
 # refused. Unreadable, damaged or mismatched files start no server.
 set -euo pipefail
 source "$(dirname "$0")/preamble.bash" "$@"
+source "$here/serve_fixture.bash"
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 command -v openssl >/dev/null || fail "openssl is missing (scripts/setup installs it)"
 
-"$cli" new club.dba --pairs 16 --groups 2 --tables 8 >/dev/null 2>&1 || fail "new"
-"$cli" session club_1.dba new --boards 28 --rounds 7 --boardgroups 7 --length 4 >/dev/null 2>&1 \
-  || fail "session new"
-"$cli" schedule read club_1.dba --groups '*' "$schemas/7r-8p-howell-4t.ws0" >/dev/null 2>&1 || fail "schedule"
+make_howell_club
 
 selfsigned() {
   openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:P-256 -nodes -days 2 -subj "/CN=127.0.0.1" \
@@ -47,15 +45,7 @@ status=0
 [ "$status" = 2 ] || fail "--cert alone: status $status"
 grep -qx -- "--cert en --key horen bij elkaar" err.txt || fail "--cert alone: $(cat err.txt)"
 
-server=""
-trap '[ -n "$server" ] && kill -9 "$server" 2>/dev/null; true' EXIT
-"$cli" serve club_1.dba --port 0 --cert cert.pem --key key.pem >out.txt 2>err.txt &
-server=$!
-for _ in $(seq 300); do
-  [ "$(grep -c '^TABLE ' out.txt 2>/dev/null)" = 8 ] && break
-  kill -0 "$server" 2>/dev/null || fail "serve stopped: $(cat err.txt)"
-  sleep 0.1
-done
+start_serve --cert cert.pem --key key.pem
 grep -qx 'URL https://127.0.0.1:[0-9]*/' out.txt || fail "url line: $(head -1 out.txt)"
 url=$(sed -n 's/^URL //p' out.txt)
 pin=$(sed -n 's/^TABLE A1 PIN //p' out.txt)
@@ -82,7 +72,5 @@ try:
 except OSError:
     pass
 PY
-kill -TERM "$server"
-wait "$server" || fail "serve exit status: $(cat err.txt)"
-server=""
+stop_serve
 echo ok
