@@ -24,7 +24,7 @@ namespace {
 // Loads the club's certificate and key into the TLS context; false with the Dutch reason.
 bool LoadCertificate(SSL_CTX& context, const TlsFiles& tls, std::string& problem) {
     SSL_CTX_set_min_proto_version(&context, TLS1_2_VERSION);
-    SSL_CTX_set_options(&context, SSL_OP_NO_COMPRESSION | SSL_OP_NO_SESSION_RESUMPTION_ON_RENEGOTIATION);
+    SSL_CTX_set_options(&context, SSL_OP_NO_COMPRESSION);
     if (SSL_CTX_use_certificate_chain_file(&context, tls.certificate.c_str()) != 1)
         problem = "Certificaat niet te lezen: " + tls.certificate;
     else if (SSL_CTX_use_PrivateKey_file(&context, tls.key.c_str(), SSL_FILETYPE_PEM) != 1)
