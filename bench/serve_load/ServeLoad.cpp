@@ -57,7 +57,7 @@ struct Open {
 std::string EntryFor(int table, int board) {
     static const char* const entries[] = {
         R"({"contract":"2S","declarer":"N","result":"C","lead":"HA"})",
-        R"({"contract":"3C","declarer":"O","result":"+1"})",
+        R"({"contract":"3K","declarer":"O","result":"+1"})",
         R"({"contract":"1SA","declarer":"Z","result":"+1"})",
         R"({"score":140})",
         R"({"score":-110})",
@@ -69,6 +69,7 @@ std::string EntryFor(int table, int board) {
 struct Tally {
     std::mutex lock;
     std::vector<double> millis;
+    std::vector<double> siteMillis; // of the results page alone
     std::map<int, int> statuses;
     std::vector<std::string> failures;
     // table label and board number -> the North-South row and score of the first accepted answer
@@ -79,7 +80,9 @@ struct Tally {
 void Phone(int port, const terminals::TerminalTable& table, int tableIndex, int phone, Tally& tally,
            std::chrono::steady_clock::time_point deadline) {
     httplib::Client http("127.0.0.1", port);
+    // As a phone's browser: one connection kept open, no Nagle delay.
     http.set_keep_alive(true);
+    http.set_tcp_nodelay(true);
     http.set_connection_timeout(5, 0);
     http.set_read_timeout(10, 0);
     const httplib::Headers pin{{"X-Velk-Pin", table.pin}};
@@ -99,51 +102,56 @@ void Phone(int port, const terminals::TerminalTable& table, int tableIndex, int 
         tally.failures.push_back(table.label + " phone " + std::to_string(phone) + ": " + what);
     };
     const std::string base = "/api/v1/tables/" + table.label;
-    while (std::chrono::steady_clock::now() < deadline) {
-        const auto [status, text] = call("GET", base, "");
-        const Json info = Json::parse(text, nullptr, false);
-        if (status != 200 || !info.is_object() || !info.contains("round"))
-            return fail("table " + std::to_string(status) + " " + text);
-        if (info["round"].is_null())
-            break;
-        const int round = info["round"].get<int>();
-        const std::string roundPath = base + "/rounds/" + std::to_string(round);
-        const auto [rs, rtext] = call("GET", roundPath, "");
-        const Json r = Json::parse(rtext, nullptr, false);
-        // A phone of the table may have moved the round on in between.
-        if (rs == 403)
-            continue;
-        if (rs != 200 || !r.is_object() || !r.contains("boards"))
-            return fail("round " + std::to_string(rs) + " " + rtext);
-        for (const int board : r["boards"].get<std::vector<int>>()) {
-            for (int p = 0; p < kPollsPerBoard; ++p)
-                call("GET", roundPath, "");
-            const auto [ps, ptext] =
-                call("PUT", base + "/boards/" + std::to_string(board), EntryFor(tableIndex, board));
-            if (ps == 403)
-                break; // the round has moved on
-            const Json answer = Json::parse(ptext, nullptr, false);
-            if (ps != 200 || !answer.is_object() || !answer.contains("ns"))
-                return fail("board " + std::to_string(board) + " " + std::to_string(ps) + " " + ptext);
-            std::lock_guard<std::mutex> hold(tally.lock);
-            const auto key = std::pair{table.label, board};
-            const auto [at, fresh] =
-                tally.accepted.emplace(key, std::pair{r["ns"].get<int>(), answer["ns"].get<int>()});
-            if (!fresh) {
-                ++tally.repeatedAnswers;
-                if (at->second.second != answer["ns"].get<int>())
-                    tally.failures.push_back(table.label + " board " + std::to_string(board) +
-                                             ": two answers for one entry");
+    const auto play = [&] {
+        while (std::chrono::steady_clock::now() < deadline) {
+            const auto [status, text] = call("GET", base, "");
+            const Json info = Json::parse(text, nullptr, false);
+            if (status != 200 || !info.is_object() || !info.contains("round"))
+                return fail("table " + std::to_string(status) + " " + text);
+            if (info["round"].is_null())
+                break;
+            const int round = info["round"].get<int>();
+            const std::string roundPath = base + "/rounds/" + std::to_string(round);
+            const auto [rs, rtext] = call("GET", roundPath, "");
+            const Json r = Json::parse(rtext, nullptr, false);
+            // A phone of the table may have moved the round on in between.
+            if (rs == 403)
+                continue;
+            if (rs != 200 || !r.is_object() || !r.contains("boards"))
+                return fail("round " + std::to_string(rs) + " " + rtext);
+            for (const int board : r["boards"].get<std::vector<int>>()) {
+                for (int p = 0; p < kPollsPerBoard; ++p)
+                    call("GET", roundPath, "");
+                const auto [ps, ptext] =
+                    call("PUT", base + "/boards/" + std::to_string(board), EntryFor(tableIndex, board));
+                if (ps == 403)
+                    break; // the round has moved on
+                const Json answer = Json::parse(ptext, nullptr, false);
+                if (ps != 200 || !answer.is_object() || !answer.contains("ns"))
+                    return fail("board " + std::to_string(board) + " " + std::to_string(ps) + " " + ptext);
+                std::lock_guard<std::mutex> hold(tally.lock);
+                const auto key = std::pair{table.label, board};
+                const auto [at, fresh] =
+                    tally.accepted.emplace(key, std::pair{r["ns"].get<int>(), answer["ns"].get<int>()});
+                if (!fresh) {
+                    ++tally.repeatedAnswers;
+                    if (at->second.second != answer["ns"].get<int>())
+                        tally.failures.push_back(table.label + " board " + std::to_string(board) +
+                                                 ": two answers for one entry");
+                }
+            }
+            if (phone == 0) {
+                const auto [ss, stext] = call("GET", "/uitslag/index.html", "");
+                if (ss != 200)
+                    return fail("results " + std::to_string(ss));
+                std::lock_guard<std::mutex> hold(tally.lock);
+                tally.siteMillis.push_back(mine.back());
             }
         }
-        if (phone == 0) {
-            const auto [ss, stext] = call("GET", "/uitslag/index.html", "");
-            if (ss != 200)
-                return fail("results " + std::to_string(ss));
-        }
-    }
-    if (std::chrono::steady_clock::now() >= deadline)
-        fail("not finished before the deadline");
+        if (std::chrono::steady_clock::now() >= deadline)
+            fail("not finished before the deadline");
+    };
+    play();
     std::lock_guard<std::mutex> hold(tally.lock);
     tally.millis.insert(tally.millis.end(), mine.begin(), mine.end());
     for (const auto& [s, n] : statuses)
@@ -248,6 +256,10 @@ int main(int argc, char** argv) {
         std::printf("answer time: median %.2f ms, 99th percentile %.2f ms, longest %.2f ms\n",
                     Percentile(tally.millis, 0.5), Percentile(tally.millis, 0.99),
                     *std::max_element(tally.millis.begin(), tally.millis.end()));
+    if (!tally.siteMillis.empty())
+        std::printf("the results page (%zu times): median %.2f ms, longest %.2f ms\n",
+                    tally.siteMillis.size(), Percentile(tally.siteMillis, 0.5),
+                    *std::max_element(tally.siteMillis.begin(), tally.siteMillis.end()));
     std::printf("statuses:");
     for (const auto& [status, n] : tally.statuses)
         std::printf(" %d x%d", status, n);
