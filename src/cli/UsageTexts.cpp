@@ -112,7 +112,8 @@ const std::vector<CommandHelp>& CommandHelps() {
          "server voor het netwerk van de club. Elke invoer komt eerst in het journaal\n"
          "<naam>_journal<N>.jsonl en elke 30 seconden en bij SIGTERM of SIGINT in het\n"
          "scorebestand; een volgende start zet wat het journaal nog heeft in het scorebestand.\n"
-         "Met --cert en --key (PEM) antwoordt de server over HTTPS met het certificaat van de club.\n"
+         "Met --cert en --key (PEM) antwoordt de server over HTTPS, met het certificaat van\n"
+         "de club.\n"
          "/uitslag/ toont de uitslag van de gespeelde spellen terwijl de avond loopt.\n"},
         {"members", "members show|sort|import   het ledenbestand tonen, sorteren of overnemen\n",
          "gebruik: velk-cli members show LEDEN.dat\n"
