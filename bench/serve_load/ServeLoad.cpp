@@ -177,7 +177,9 @@ int CheckScoreFile(const std::string& path, const std::vector<terminals::Termina
     const auto& records = club.SessionScoreList[static_cast<std::size_t>(club.CurrentSession - 1)].Records;
     const int boards = club.SessionHead.BoardCount;
     int lost = 0;
-    for (const auto& [key, entry] : tally.accepted) {
+    for (const auto& item : tally.accepted) {
+        const std::pair<std::string, int>& key = item.first;
+        const std::pair<int, int>& entry = item.second;
         const auto t = std::find_if(tables.begin(), tables.end(),
                                     [&](const terminals::TerminalTable& x) { return x.label == key.first; });
         const int board = key.second - std::max<int>(club.SessionHead.FirstBoardNumber, 1) + 1;
