@@ -12,6 +12,7 @@
 #include <csignal>
 #include <ctime>
 #include <iostream>
+#include <memory>
 
 namespace velk::cli {
 namespace {
@@ -26,7 +27,7 @@ bool Loopback(const std::string& address) {
 } // namespace
 
 int RunServe(const Args& raw) {
-    const ArgParser args(raw, {"session", "port", "bind"});
+    const ArgParser args(raw, {"session", "port", "bind", "cert", "key"});
     const auto& pos = args.positional();
     if (pos.size() != 1 || !args.unknown({"yes", "no", "new-pins"}).empty()) {
         std::cerr << UsageOf("serve");
@@ -39,6 +40,12 @@ int RunServe(const Args& raw) {
         return 2;
     if (port < 0 || port > 65535) {
         std::cerr << "poort bestaat niet: " << port << '\n';
+        return 2;
+    }
+    const auto certificate = args.value("cert");
+    const auto key = args.value("key");
+    if (certificate.has_value() != key.has_value()) {
+        std::cerr << "--cert en --key horen bij elkaar\n";
         return 2;
     }
     const std::string address = args.value("bind").value_or("127.0.0.1");
@@ -76,14 +83,25 @@ int RunServe(const Args& raw) {
     sigaddset(&stopSignals, SIGINT);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
-    terminals::TableServer server(terminals);
+    // The certificate is checked before a port is taken: bad files start no server.
+    std::unique_ptr<terminals::TableServer> made =
+        certificate
+            ? std::make_unique<terminals::TableServer>(terminals, terminals::TlsFiles{*certificate, *key})
+            : std::make_unique<terminals::TableServer>(terminals);
+    terminals::TableServer& server = *made;
+    if (!server.ready()) {
+        std::cerr << server.problem() << '\n';
+        return 1;
+    }
+    terminals::LiveResultsSite site(club, tables);
+    server.serveResults(site);
     const int bound = server.bind(address, port);
     if (bound < 0) {
         std::cerr << "Tafelserver kan niet starten op " << address << ':' << port << '\n';
         return 1;
     }
     const std::string host = address.find(':') != std::string::npos ? "[" + address + "]" : address;
-    std::cout << "URL http://" << host << ':' << bound << "/\n";
+    std::cout << "URL " << (server.secure() ? "https://" : "http://") << host << ':' << bound << "/\n";
     for (const auto& t : terminals.tables())
         std::cout << "TABLE " << t.label << " PIN " << t.pin << '\n';
     std::cout.flush();

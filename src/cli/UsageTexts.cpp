@@ -107,6 +107,7 @@ const std::vector<CommandHelp>& CommandHelps() {
          "serve BESTAND.dba [--session N] [--port P] [--bind ADRES] [--new-pins]   tafelserver voor "
          "telefoons\n",
          "gebruik: velk-cli serve BESTAND.dba [--session N] [--port P] [--bind ADRES] [--new-pins]\n"
+         "                        [--cert CERTIFICAAT.pem --key SLEUTEL.pem]\n"
          "start de tafelserver van de zitting: elke tafel voert haar scores in op een telefoon.\n"
          "Schrijft eerst URL http://ADRES:POORT/ en per tafel TABLE <label> PIN <cijfers>.\n"
          "Standaard 127.0.0.1:8080; --port 0 kiest een vrije poort, --bind 0.0.0.0 opent de\n"
@@ -114,7 +115,10 @@ const std::vector<CommandHelp>& CommandHelps() {
          "<naam>_journal<N>.jsonl en elke 30 seconden en bij SIGTERM of SIGINT in het\n"
          "scorebestand; een volgende start zet wat het journaal nog heeft in het scorebestand.\n"
          "De PIN's van de tafels blijven bewaard in <naam>_pins<N>.txt, voor een volgende start en\n"
-         "de tafelkaarten; --new-pins geeft elke tafel een nieuwe PIN.\n"},
+         "de tafelkaarten; --new-pins geeft elke tafel een nieuwe PIN.\n"
+         "Met --cert en --key (PEM) antwoordt de server over HTTPS, met het certificaat van\n"
+         "de club.\n"
+         "/uitslag/ toont de uitslag van de gespeelde spellen terwijl de avond loopt.\n"},
         {"cards", "cards BESTAND.dba [--session N] [--url URL] UIT.pdf   tafelkaarten met QR-code en PIN\n",
          "gebruik: velk-cli cards BESTAND.dba [--session N] [--url URL] UIT.pdf\n"
          "schrijft de tafelkaarten van de zitting om af te drukken (A4, zes per pagina): per tafel\n"
