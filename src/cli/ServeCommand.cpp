@@ -93,7 +93,7 @@ int RunServe(const Args& raw) {
         std::cerr << server.problem() << '\n';
         return 1;
     }
-    terminals::LiveResultsSite site(club, tables);
+    terminals::LiveResultsSite site(competition.club, served.tables());
     server.serveResults(site);
     const int bound = server.bind(address, port);
     if (bound < 0) {

@@ -21,6 +21,7 @@ public:
     // false, the reason on standard error, when they could not be kept.
     bool keepPins(bool fresh);
     terminals::TableTerminals& terminals() { return terminals_; }
+    const ScoreTables& tables() const { return tables_; }
 
 private:
     ErrorCode tableError_;
