@@ -4,9 +4,7 @@
 #include "cli/OpenCompetition.h"
 #include "cli/ServedSession.h"
 #include "cli/UsageTexts.h"
-#include "core/ProgramFolder.h"
-#include "scoring/ScoreTables.h"
-#include "terminals/EntryJournal.h"
+#include "terminals/LocalAddress.h"
 #include "terminals/TableServer.h"
 
 #include <csignal>
@@ -100,7 +98,12 @@ int RunServe(const Args& raw) {
         std::cerr << "Tafelserver kan niet starten op " << address << ':' << port << '\n';
         return 1;
     }
-    const std::string host = address.find(':') != std::string::npos ? "[" + address + "]" : address;
+    // Bound to every interface, the phones need an address of this machine, not 0.0.0.0.
+    std::string shown = address;
+    if (address == "0.0.0.0" || address == "::")
+        if (const std::string lan = terminals::FirstNetworkAddress(); !lan.empty())
+            shown = lan;
+    const std::string host = shown.find(':') != std::string::npos ? "[" + shown + "]" : shown;
     std::cout << "URL " << (server.secure() ? "https://" : "http://") << host << ':' << bound << "/\n";
     for (const auto& t : terminals.tables())
         std::cout << "TABLE " << t.label << " PIN " << t.pin << '\n';

@@ -253,6 +253,13 @@ bool TableTerminals::apply(const TerminalTable& t, int board, const Seat& seat, 
     ScoreEntry& entry = *scoring_.entry;
     entry.selectGroup(t.group);
     dialogs_.last.clear();
+    // An entry replaces the table's whole entry of the board: a contract the other side declared
+    // before must not stay beside a new score or the other side's contract.
+    for (const int row : {seat.nsRow, seat.ewRow})
+        if (TScoreObj& r = entry.record(board, row); !r.Contract.get().empty()) {
+            r.Contract.set("");
+            r.Result.set("");
+        }
     bool ok = false;
     if (body.score)
         ok = entry.acceptScoreFor(board, seat.nsRow, *body.score);

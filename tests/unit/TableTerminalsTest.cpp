@@ -289,3 +289,25 @@ TEST(TablePins, ComparedWhole) {
     EXPECT_FALSE(PinMatches("123456", "123457"));
     EXPECT_FALSE(PinMatches("", ""));
 }
+
+TEST_F(TerminalFixture, ACorrectionReplacesTheWholeEntryOfTheBoard) {
+    // East-West declared; the correction is a plain score: the old contract must not stay beside it.
+    ASSERT_EQ(put("/api/v1/tables/A1/boards/2", R"({"contract":"4HX","declarer":"O","result":"-1"})").status,
+              200);
+    ASSERT_EQ(put("/api/v1/tables/A1/boards/2", R"({"score":"-100","previous":"100"})").status, 200);
+    EXPECT_EQ(
+        get("/api/v1/tables/A1/rounds/1").body,
+        R"({"round":1,"ns":1,"ew":5,"boards":[1,2],"entered":{"2":{"ns":-100,"ew":100,"text":"-100"}}})");
+    // North-South declared first, then the phone says East made 3SA: only East-West's contract
+    // remains (400 to East-West, not vulnerable).
+    ASSERT_EQ(put("/api/v1/tables/A1/boards/1", R"({"contract":"4H","declarer":"N","result":"C"})").status,
+              200);
+    ASSERT_EQ(put("/api/v1/tables/A1/boards/1",
+                  R"({"contract":"3SA","declarer":"O","result":"C","previous":"420"})")
+                  .body,
+              R"({"ns":-400,"ew":400})");
+    const std::string round = get("/api/v1/tables/A1/rounds/1").body;
+    EXPECT_NE(round.find(R"("1":{"ns":-400,"ew":400,"contract":"3SA","result":"C","text":"-400"})"),
+              std::string::npos)
+        << round;
+}
