@@ -3,7 +3,9 @@
 #include "club/PairEdit.h"
 #include "club/PairSorting.h"
 #include "club/Sessions.h"
+#include "core/ErrorHelpers.h"
 #include "core/HelpContext.h"
+#include "core/Messages.h"
 #include "core/files/CompetitionFile.h"
 #include "gui/club/ClubWindowForms.h"
 #include "gui/club/PairGrid.h"
@@ -11,6 +13,7 @@
 #include "gui/club/TNewPaarDlg.h"
 #include "gui/club/TSortLidDlg.h"
 #include "gui/schedules/ClubListPrinting.h"
+#include "gui/terminals/TableService.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -38,6 +41,9 @@ std::string TClubWindow::openWindowName() const {
         for (auto it = childWindows_.cbegin(); it != childWindows_.cend(); ++it)
             if (it->tag == tag && it.key()->isVisible())
                 return it->name.toStdString();
+    // The running server works on the session's scores, whether its window is open or not.
+    if (tableService_ != nullptr && tableService_->running())
+        return "Tafels (telefoon), eerst Stoppen";
     return {};
 }
 
@@ -99,6 +105,7 @@ bool TClubWindow::saveFileAs() {
 }
 
 bool TClubWindow::closeWithSave() {
+    stopTables();
     copyGridToRecords();
     if (!file_.close())
         return false;
@@ -294,6 +301,7 @@ bool TClubWindow::runSessionDialog(int mode) {
         return file_.save(true, false);
     };
     const bool openPoints = ClubForms::OpenSessionDialog(this, club_, dialogs_, mode, save, openWindowName());
+    restoreTableJournal();
     applyState();
     if (openPoints)
         onOpenPoints();
@@ -308,6 +316,11 @@ void TClubWindow::onChooseSession() {
 }
 
 void TClubWindow::onDeleteSession() {
+    if (const std::string open = openWindowName();
+        !open.empty() && tableService_ && tableService_->running()) {
+        velk::ShowError(dialogs_, club_.ErrorCode, open, velk::ErrorMessage::CloseWindowsFirst);
+        return;
+    }
     if (!dialogs_.askYesNo("Wilt u de Zitting: " + std::to_string(club_.CurrentSession) + " verwijderen"))
         return;
     velk::DeleteLastSession(club_, dialogs_, [this] {

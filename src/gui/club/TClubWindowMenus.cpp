@@ -185,6 +185,8 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
              "Scores van een groep naar een andere groep", A::WithFile),
         Item(kScores, "Verificatie Slem's", "SlamCheck", &W::onSlamCheck, "Controle van de slemcontracten",
              A::WithSession, &W::scoreEntryClosed),
+        Item(kScores, "Tafels (telefoon)…", "Tafels", &W::onTables,
+             "Scores van de tafels per telefoon invoeren", A::WithSession, &W::scoreEntryClosed),
         Report(kScoreData, "&Alle Scores bestand", "ScoreTableList", &W::onReport<41>, 41, nullptr,
                A::Always),
         Report(kScoreData, "Arbittraal Scores", "ArbitralScoreList", &W::onReport<42>, 42, nullptr,
