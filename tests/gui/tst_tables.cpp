@@ -15,12 +15,16 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
+#include <arpa/inet.h>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <future>
 #include <httplib.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 using velk::test::AltKey;
 using velk::test::Bytes;
@@ -103,6 +107,7 @@ private slots:
     void theTablesBehindAreListedAndTheWindowsSaveEmptiesTheJournal();
     void aRequestTheWindowCannotAnswerInTimeOrAtStopGets503();
     void aJournalLeftByACrashIsPutBackOnOpening();
+    void aTakenPortOrASessionWithoutScheduleIsRefusedAndServingHoldsTheSession();
 
 private:
     // Opens the competition and the tables window, and starts the server on 127.0.0.1.
@@ -376,6 +381,56 @@ void TestTables::aJournalLeftByACrashIsPutBackOnOpening() {
                     QStringLiteral("A 1 %1 420\nB 1 %2 3SA +1\n").arg(a1.first).arg(b1.second).toUtf8()),
              0);
     QVERIFY(Bytes(path("club_1.sco")) == Bytes(oracle + "/club_1.sco"));
+}
+
+void TestTables::aTakenPortOrASessionWithoutScheduleIsRefusedAndServingHoldsTheSession() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    QVERIFY(startTables(window));
+    // What would replace the session's schedule or scores waits until the server stops.
+    for (const char* name : {"ReadSchedule", "RenumberSchedule", "DeleteSession", "ImportScores"}) {
+        QVERIFY2(!window.action(name)->isEnabled(), name);
+        QCOMPARE(window.action(name)->statusTip(),
+                 QStringLiteral("Niet beschikbaar zolang de tafelserver draait"));
+    }
+    Click(form_, "Stoppen");
+    for (const char* name : {"ReadSchedule", "RenumberSchedule", "DeleteSession", "ImportScores"})
+        QVERIFY2(window.action(name)->isEnabled(), name);
+
+    // A port another program listens on.
+    const int taken = ::socket(AF_INET, SOCK_STREAM, 0);
+    QVERIFY(taken >= 0);
+    sockaddr_in at{};
+    at.sin_family = AF_INET;
+    at.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof at;
+    QVERIFY(::bind(taken, reinterpret_cast<sockaddr*>(&at), sizeof at) == 0 && ::listen(taken, 1) == 0 &&
+            ::getsockname(taken, reinterpret_cast<sockaddr*>(&at), &size) == 0);
+    const int port = ntohs(at.sin_port);
+    auto* portBox = Child<QSpinBox>(form_, "Poort");
+    portBox->setFocus();
+    QTest::keyClick(portBox, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(portBox, QString::number(port));
+    Click(form_, "Starten");
+    ::close(taken);
+    QVERIFY(!window.tableService()->running());
+    QCOMPARE(dialogs.texts().back(), "Tafelserver kan niet starten op poort " + std::to_string(port));
+    QCOMPARE(Child<QLabel>(form_, "Adres")->text(), QStringLiteral("De tafelserver is gestopt"));
+    dialogs.answerNo();
+    QVERIFY(window.closeWithSave());
+
+    // A session without a schedule has no tables to serve.
+    const std::string bare = folder_->file("bare");
+    std::filesystem::create_directories(bare);
+    QCOMPARE(RunCli(QString::fromStdString(bare),
+                    {"new", "club.dba", "--pairs", "12", "--groups", "2", "--tables", "6"}),
+             0);
+    QVERIFY(velk::test::OpenInWindow(window, bare + "/club_1.dba"));
+    Trigger(&window, "Tafels");
+    Click(form_, "Starten");
+    QVERIFY(!window.tableService()->running());
+    // The score window's own words for it.
+    QCOMPARE(dialogs.texts().back(), std::string("Tafelserver kan niet starten:\rSchemaNaam:  Groep:1"));
 }
 
 QTEST_MAIN(TestTables)

@@ -183,6 +183,9 @@ private:
     bool saveResults();
     // "Tafels (telefoon)…": the table server's window, made on first use.
     void onTables();
+    // The table server is not running: the items that replace the session's schedule or scores
+    // wait for it.
+    bool tablesStopped() const;
     // Stops the table server, saving what the phones entered; true when it was not running.
     bool stopTables();
     // "Achter: A3 (ronde 2)" in the status bar while the server runs.

@@ -3,9 +3,7 @@
 #include "club/PairEdit.h"
 #include "club/PairSorting.h"
 #include "club/Sessions.h"
-#include "core/ErrorHelpers.h"
 #include "core/HelpContext.h"
-#include "core/Messages.h"
 #include "core/files/CompetitionFile.h"
 #include "gui/club/ClubWindowForms.h"
 #include "gui/club/PairGrid.h"
@@ -316,11 +314,6 @@ void TClubWindow::onChooseSession() {
 }
 
 void TClubWindow::onDeleteSession() {
-    if (const std::string open = openWindowName();
-        !open.empty() && tableService_ && tableService_->running()) {
-        velk::ShowError(dialogs_, club_.ErrorCode, open, velk::ErrorMessage::CloseWindowsFirst);
-        return;
-    }
     if (!dialogs_.askYesNo("Wilt u de Zitting: " + std::to_string(club_.CurrentSession) + " verwijderen"))
         return;
     velk::DeleteLastSession(club_, dialogs_, [this] {

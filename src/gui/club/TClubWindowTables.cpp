@@ -41,6 +41,10 @@ void TClubWindow::onTables() {
     tablesForm_->activateWindow();
 }
 
+bool TClubWindow::tablesStopped() const {
+    return tableService_ == nullptr || !tableService_->running();
+}
+
 bool TClubWindow::stopTables() {
     if (tableService_ == nullptr || !tableService_->running())
         return true;

@@ -36,7 +36,7 @@ bool TableService::start(int port) {
     auto terminals = std::make_unique<TableTerminals>(
         club_, tables_, EntryJournal::PathFor(club_.ClubFilePath, club_.CurrentSession));
     if (!terminals->ready()) {
-        dialogs_.error(terminals->problem());
+        dialogs_.error("Tafelserver kan niet starten:\r" + terminals->problem());
         return false;
     }
     terminals->issuePins();
