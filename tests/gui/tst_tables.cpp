@@ -3,6 +3,7 @@
 #include "gui/scoring/TScoreForm.h"
 #include "gui/terminals/TTafelsForm.h"
 #include "gui/terminals/TableService.h"
+#include "scoring/StoredMatchPoints.h"
 #include "support/CompetitionOnDisk.h"
 #include "support/ModalAnswers.h"
 #include "support/ScoreEntryTyping.h"
@@ -11,7 +12,9 @@
 #include "support/WidgetTesting.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
@@ -288,6 +291,25 @@ void TestTables::theTablesBehindAreListedAndTheWindowsSaveEmptiesTheJournal() {
     QCOMPARE(ListCell(list, "A1", BoardsColumn), QStringLiteral("2 van 10"));
     QVERIFY(std::filesystem::file_size(path("club_1_journal1.jsonl")) > 0);
 
+    // "Verwerken" takes the phones' entries while the server runs: the stored match points are
+    // velk-cli's from the same scores.
+    {
+        velk::test::ModalAnswers groups("SelectieDlg", [](QWidget* dialog) {
+            Child<QComboBox>(dialog, "SelectBox1")->setEditText(QStringLiteral("*"));
+            Child<QPushButton>(dialog, "OkBtn")->click();
+        });
+        // Half an evening: go on, and twice not "Berekening afbreken?", as velk-cli answers.
+        dialogs.answerYes();
+        dialogs.answerNo();
+        dialogs.answerNo();
+        Trigger(&window, "CopyMatchPoints");
+        QVERIFY(groups.done());
+    }
+    QCOMPARE(dialogs.answers.size(), std::size_t{0});
+    QVERIFY(window.tableService()->running());
+    const std::vector<char> matchPoints = Bytes(velk::MatchPointFilePath(path("club_1.dba"), 1));
+    QVERIFY(!matchPoints.empty());
+
     // "OK" in the score window writes the phones' entries too: the journal has done its work.
     Trigger(&window, "ScoreEntryPerBoard");
     auto* scores = window.findChild<TScoreForm*>(QStringLiteral("ScoreForm"));
@@ -308,6 +330,8 @@ void TestTables::theTablesBehindAreListedAndTheWindowsSaveEmptiesTheJournal() {
     std::filesystem::create_directories(oracle);
     MakeCompetition(QString::fromStdString(oracle));
     QCOMPARE(RunCli(QString::fromStdString(oracle), {"scores", "enter", "club_1.dba"}, lines), 0);
+    QCOMPARE(RunCli(QString::fromStdString(oracle), {"compute", "club_1.dba", "--yes"}), 0);
+    QVERIFY(matchPoints == Bytes(velk::MatchPointFilePath(oracle + "/club_1.dba", 1)));
     QVERIFY(Bytes(path("club_1.sco")) == Bytes(oracle + "/club_1.sco"));
 }
 
