@@ -116,6 +116,7 @@ bool ScoreEntry::open(Mode m) {
     contractMode = changeEastWest = turnMode = dirty = false;
     lastError = 0;
     savedSinceOpen_ = false;
+    saveCount_ = 0;
     matchPointTexts.clear();
     if (!checkGroup())
         return false;
@@ -681,6 +682,14 @@ void ScoreEntry::discard() {
     matchPointTexts.clear();
 }
 
+void ScoreEntry::adoptRecords(const std::vector<std::size_t>& indices) {
+    if (records_ == nullptr || saved_.size() != records_->size())
+        return;
+    for (const std::size_t i : indices)
+        if (i < saved_.size())
+            saved_[i] = (*records_)[i];
+}
+
 bool ScoreEntry::countList() {
     for (int b = 1; b <= club_.SessionHead.BoardCount; ++b)
         for (int p = 1; p <= groupPairs(); ++p)
@@ -700,6 +709,7 @@ bool ScoreEntry::saveScoreFile(const char* failure) {
                         dialogs_, club_.ErrorCode))
         return refuse(failure);
     savedSinceOpen_ = true;
+    ++saveCount_;
     if (records_ != nullptr)
         saved_ = *records_;
     dirty = false;

@@ -178,6 +178,11 @@ public:
     bool mayClose();
     // Back to the records as they were when opened or last saved.
     void discard();
+    // Records (indices into the session's score block) that someone else stored while the form
+    // is open, a table's phone: they count as saved here, so discarding the typing keeps them.
+    void adoptRecords(const std::vector<std::size_t>& indices);
+    // How often the score file was written since the form opened.
+    int saveCount() const { return saveCount_; }
     // The score file was written since the form opened.
     bool savedSinceOpen() const { return savedSinceOpen_; }
     // "TelLijst": false with "Geen spellen gespeeld in Groep: " when the group has no scores.
@@ -224,6 +229,7 @@ private:
 
     ScoreEntryHooks hooks_;
     bool savedSinceOpen_ = false;
+    int saveCount_ = 0;
     bool keyRefused_ = false;
     std::vector<TScoreObj> saved_;
 };

@@ -81,11 +81,8 @@ void TableServer::route() {
                           req.remote_addr};
         if (in.pin.size() > 16)
             in.pin = in.pin.substr(0, 16);
-        TableResponse out;
-        {
-            std::lock_guard<std::mutex> hold(lock_);
-            out = terminals_.handle(in, WrongPinLimit::Clock::now());
-        }
+        TableResponse out{503, "{\"error\":\"Server bezig; probeer het opnieuw\"}"};
+        run([&] { out = terminals_.handle(in, WrongPinLimit::Clock::now()); });
         res.status = out.status;
         res.set_header("Cache-Control", "no-store");
         res.set_content(out.body, "application/json");
@@ -101,9 +98,11 @@ void TableServer::route() {
              [](const httplib::Request&, httplib::Response& res) { res.set_redirect("/uitslag/"); });
     http.Get("/uitslag/(.*)", [this](const httplib::Request& req, httplib::Response& res) {
         std::optional<SiteFile> page;
-        if (site_ != nullptr && req.matches.size() == 2) {
-            std::lock_guard<std::mutex> hold(lock_);
-            page = site_->page(req.matches[1].str(), LiveResultsSite::Clock::now());
+        if (site_ != nullptr && req.matches.size() == 2 &&
+            !run([&] { page = site_->page(req.matches[1].str(), LiveResultsSite::Clock::now()); })) {
+            res.status = 503;
+            res.set_content("Server bezig; probeer het opnieuw", "text/plain; charset=utf-8");
+            return;
         }
         if (!page) {
             res.status = 404;
@@ -120,6 +119,14 @@ void TableServer::route() {
         if (res.body.empty())
             res.set_content("{\"error\":\"Niet gevonden\"}", "application/json");
     });
+}
+
+bool TableServer::run(const std::function<void()>& work) {
+    if (runner_)
+        return runner_(work);
+    std::lock_guard<std::mutex> hold(lock_);
+    work();
+    return true;
 }
 
 TableServer::~TableServer() {

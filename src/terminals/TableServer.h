@@ -3,6 +3,7 @@
 #include "terminals/LiveResultsSite.h"
 #include "terminals/TableTerminals.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -34,6 +35,11 @@ public:
     // Also answers /uitslag/ with the session's results site as it stands; before start().
     void serveResults(LiveResultsSite& site) { site_ = &site; }
 
+    // Runs `work` where the owner's data may be touched; false when it could not in time.
+    using Runner = std::function<bool(const std::function<void()>& work)>;
+    // Hands every touch of the terminals and the results site to `runner` instead of taking the
+    // lock, so that an owner whose data lives on one thread does the work there. Before start().
+    void setRunner(Runner runner) { runner_ = std::move(runner); }
     // Binds to `address` and `port` (0: any free port); the port bound, -1 when it failed.
     int bind(const std::string& address, int port);
     // Answers requests on a thread of its own until stop().
@@ -45,8 +51,11 @@ public:
 private:
     struct Impl;
     void route();
+    // The work under the lock or by the runner; false when the runner could not.
+    bool run(const std::function<void()>& work);
     TableTerminals& terminals_;
     std::mutex lock_;
+    Runner runner_;
     std::unique_ptr<Impl> impl_;
     LiveResultsSite* site_ = nullptr;
     std::string problem_;

@@ -137,6 +137,18 @@ int TableTerminals::currentRound(const TerminalTable& t) {
     return club_.SessionHead.RoundCount + 1;
 }
 
+int TableTerminals::boardsEntered(const TerminalTable& t, int& total) {
+    int done = 0;
+    total = 0;
+    for (int r = 1; r <= club_.SessionHead.RoundCount; ++r)
+        if (const auto seat = seatOf(t, r))
+            for (const int b : seat->boards) {
+                ++total;
+                done += entered(t, b, seat->nsRow) ? 1 : 0;
+            }
+    return done;
+}
+
 std::vector<int> TableTerminals::writableRounds(const TerminalTable& t) {
     // The current round, and the one played before it until the next one has an entry.
     const int current = currentRound(t);
@@ -369,6 +381,11 @@ int TableTerminals::restore() {
 bool TableTerminals::save() {
     if (!scoring_.entry->saveAll(false))
         return false;
+    unsaved_ = false;
+    return journal_.clear();
+}
+
+bool TableTerminals::savedElsewhere() {
     unsaved_ = false;
     return journal_.clear();
 }

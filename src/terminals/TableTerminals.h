@@ -81,6 +81,11 @@ public:
     // Where a table stands: the first round with a board still to be entered (past the last
     // round when all are in), and whether the round before it may still be corrected.
     int currentRound(const TerminalTable& t);
+    // The boards of the table's rounds that have a score, and how many it plays this session.
+    int boardsEntered(const TerminalTable& t, int& total);
+    // The score file was written by someone else with every accepted entry in it (the score
+    // window): the journal is emptied; false when it could not be.
+    bool savedElsewhere();
 
 private:
     struct Seat {

@@ -94,6 +94,7 @@ const Item kItems[] = {
     {"CopyMatchPoints", {Off, On, On}},
     {"CopyGroupScores", {Off, On, On}},
     {"SlamCheck", {Off, On, On}},
+    {"Tafels", {Off, On, On}},
     // "Score &Data": the data files need no competition.
     {"ScoreTableList", Always(41)},
     {"ArbitralScoreList", Always(42)},

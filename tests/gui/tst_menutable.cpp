@@ -69,7 +69,7 @@ private slots:
             QVERIFY2(menu && menu->actions().contains(a), entry.name);
             ++items;
         }
-        QCOMPARE(items, 84); // with "Spelverdeling" and "Publiceren als website…"
+        QCOMPARE(items, 85); // with "Spelverdeling", "Publiceren als website…" and "Tafels (telefoon)…"
         QCOMPARE(buttons, 14);
         QCOMPARE(window.menuBar()->actions().size(), 10);
         QCOMPARE(window.menuBar()->actions().front()->text(), QStringLiteral("&Bestand"));

@@ -2,6 +2,8 @@
 
 #include "club/CompetitionData.h"
 #include "gui/club/PairGrid.h"
+#include "gui/terminals/TTafelsForm.h"
+#include "gui/terminals/TableService.h"
 
 #include <QAction>
 #include <QApplication>
@@ -41,6 +43,9 @@ TClubWindow::TClubWindow(velk::Dialogs& dialogs, const velk::Clock& clock, QWidg
 }
 
 TClubWindow::~TClubWindow() {
+    // The server works on club_, which goes before the QObject children do.
+    delete tablesForm_;
+    delete tableService_;
     // The child windows die with the QWidget part, after the members they would report to.
     for (auto it = childWindows_.cbegin(); it != childWindows_.cend(); ++it) {
         it.key()->removeEventFilter(this);
@@ -279,6 +284,7 @@ void TClubWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    stopTables();
     event->accept();
 }
 

@@ -25,6 +25,8 @@ class TSchemaForm;
 class TSchemaFormE;
 class TResultForm;
 class TScoreForm;
+class TTafelsForm;
+class TableService;
 class TLedenForm;
 class QAction;
 class QButtonGroup;
@@ -99,13 +101,16 @@ public:
         ResultsWindow = 6,
         OptionsWindow = 7,
         PairSelectionWindow = 8,
-        IndividualScoreWindow = 9
+        IndividualScoreWindow = 9,
+        TablesWindow = 10
     };
     // A non-modal child window: while it is visible it has an item `name` in "Beel&d", and the
     // operations it conflicts with name it.
     void trackWindow(QWidget* window, const QString& name, int tag, const QString& hint);
     // The grid taken into the records; then whether the competition differs from its files.
     bool hasUnsavedChanges();
+    // The table server of the open session, once "Tafels (telefoon)…" was chosen.
+    TableService* tableService() const { return tableService_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -176,6 +181,17 @@ private:
     void onPublishSite();
     // The competition file written from a results window; false when it was not.
     bool saveResults();
+    // "Tafels (telefoon)…": the table server's window, made on first use.
+    void onTables();
+    // The table server is not running: the items that replace the session's schedule or scores
+    // wait for it.
+    bool tablesStopped() const;
+    // Stops the table server, saving what the phones entered; true when it was not running.
+    bool stopTables();
+    // "Achter: A3 (ronde 2)" in the status bar while the server runs.
+    void updateTablesStatus();
+    // Entries of the phones a crash kept from the score file go back into it.
+    void restoreTableJournal();
     void onScoreEntryPerBoard();
     void onScoreEntryPerRound();
     void openScoreEntry(int mode);
@@ -248,6 +264,9 @@ private:
     TLedenForm* membersForm_ = nullptr;
     // The score entry window while it is open.
     TScoreForm* scoreForm_ = nullptr;
+    TableService* tableService_ = nullptr;
+    TTafelsForm* tablesForm_ = nullptr;
+    QLabel* tablesLabel_ = nullptr;
     QMenu* viewMenu_ = nullptr;
     QLabel* clubNrLabel_ = nullptr;
     QMenu* totalsMenu_ = nullptr;

@@ -11,6 +11,7 @@
 #include "gui/club/TNewPaarDlg.h"
 #include "gui/club/TSortLidDlg.h"
 #include "gui/schedules/ClubListPrinting.h"
+#include "gui/terminals/TableService.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -38,6 +39,9 @@ std::string TClubWindow::openWindowName() const {
         for (auto it = childWindows_.cbegin(); it != childWindows_.cend(); ++it)
             if (it->tag == tag && it.key()->isVisible())
                 return it->name.toStdString();
+    // The running server works on the session's scores, whether its window is open or not.
+    if (tableService_ != nullptr && tableService_->running())
+        return "Tafels (telefoon), eerst Stoppen";
     return {};
 }
 
@@ -99,6 +103,7 @@ bool TClubWindow::saveFileAs() {
 }
 
 bool TClubWindow::closeWithSave() {
+    stopTables();
     copyGridToRecords();
     if (!file_.close())
         return false;
@@ -294,6 +299,7 @@ bool TClubWindow::runSessionDialog(int mode) {
         return file_.save(true, false);
     };
     const bool openPoints = ClubForms::OpenSessionDialog(this, club_, dialogs_, mode, save, openWindowName());
+    restoreTableJournal();
     applyState();
     if (openPoints)
         onOpenPoints();

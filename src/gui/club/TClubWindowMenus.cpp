@@ -46,6 +46,7 @@ constexpr Place kHelp{"&Help"};
 constexpr const char* kNotYetBuilt = "Nog niet beschikbaar in deze versie";
 constexpr const char* kResultWindowOpen = "Niet beschikbaar zolang het uitslagvenster open is";
 constexpr const char* kScoreWindowOpen = "Niet beschikbaar zolang het scorevenster open is";
+constexpr const char* kTablesRunning = "Niet beschikbaar zolang de tafelserver draait";
 
 constexpr MenuEntry Item(Place place, const char* caption, const char* name, MenuEntry::Handler handler,
                          const char* hint, Availability availability,
@@ -148,12 +149,12 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Item(kSession, "&Corrigeren", "Correct", &W::onCorrect, "Procenten corrigeren", A::WithSession,
              &W::scoreEntryClosed),
         Item(kSession, "&Verwijderen", "DeleteSession", &W::onDeleteSession, "Verwijder de laatste zitting",
-             A::WithFile),
+             A::WithFile, &W::tablesStopped),
         Item(kSession, "&Rangorde in 'Lijnen'", "TwoLines", &W::onTwoLines,
              "Rangorde in twee lijnen (NZ en OW)", A::WithFile),
 
         Item(kSchedules, "Schema &Lezen", "ReadSchedule", &W::onReadSchedule,
-             "Lees een schema voor de groepen van de zitting", A::WithFile),
+             "Lees een schema voor de groepen van de zitting", A::WithFile, &W::tablesStopped),
         Item(kSchedules, "Schema &Nieuw/Wijzigen ", "EditSchedule", &W::onEditSchedule, nullptr, A::Always),
         Report(kScheduleOutput, "&GidsBriefjes", "GidsBriefjes", &W::onReport<11>, 11),
         Report(kScheduleOutput, "&StartPosities", "StartPosities", &W::onReport<12>, 12),
@@ -163,7 +164,7 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Report(kScheduleOutput, "&N Z-spelers", "NZSpelers", &W::onReport<16>, 16),
         Report(kScheduleOutput, "&Ontmoetingen", "Ontmoetingen", &W::onReport<18>, 18),
         Item(kSchedules, "Schema Vernummeren", "RenumberSchedule", &W::onRenumberSchedule, nullptr,
-             A::WithFile),
+             A::WithFile, &W::tablesStopped),
         Item(kSchedules, "Schema &Samenstellen", "ComposeScheduleHelp", &W::onComposeScheduleHelp, nullptr,
              A::Always),
 
@@ -185,6 +186,8 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
              "Scores van een groep naar een andere groep", A::WithFile),
         Item(kScores, "Verificatie Slem's", "SlamCheck", &W::onSlamCheck, "Controle van de slemcontracten",
              A::WithSession, &W::scoreEntryClosed),
+        Item(kScores, "Tafels (telefoon)…", "Tafels", &W::onTables,
+             "Scores van de tafels per telefoon invoeren", A::WithSession, &W::scoreEntryClosed),
         Report(kScoreData, "&Alle Scores bestand", "ScoreTableList", &W::onReport<41>, 41, nullptr,
                A::Always),
         Report(kScoreData, "Arbittraal Scores", "ArbitralScoreList", &W::onReport<42>, 42, nullptr,
@@ -238,7 +241,8 @@ std::span<const MenuEntry> TClubWindow::menuTable() {
         Item(kData, "Paren Samenstellen", "ComposePairs", &W::onComposePairs,
              "Paarnamen uit de leden samenstellen", A::WithFile),
         Item(kData, "Kaartix  Scores", "ImportScores", &W::onImportScores,
-             "Scores van een Kaartix-zitting overnemen in de open zitting", A::WithSession),
+             "Scores van een Kaartix-zitting overnemen in de open zitting", A::WithSession,
+             &W::tablesStopped),
         Item(kData, "Kaartixleden", "ImportMembers", &W::onImportMembers, "Leden overnemen uit Kaartix",
              A::Always),
 
@@ -409,6 +413,8 @@ QString TClubWindow::whyNotAvailable(const MenuEntry& entry) const {
         return Text(kResultWindowOpen);
     if (rule.condition == &W::scoreEntryClosed)
         return Text(kScoreWindowOpen);
+    if (rule.condition == &W::tablesStopped)
+        return Text(kTablesRunning);
     return {};
 }
 

@@ -3,6 +3,7 @@
 #include "gui/WindowPlacement.h"
 #include "gui/club/TClubWindow.h"
 #include "gui/scoring/TScoreFormE.h"
+#include "gui/terminals/TableService.h"
 #include "reports/ReportKind.h"
 #include "reports/ReportRun.h"
 #include "scoring/ScoreEntryCalculation.h"
@@ -36,10 +37,16 @@ void TClubWindow::openScoreEntry(int mode) {
     scoreForm_ = form;
     connect(form, &TScoreForm::entryClosed, this, [this](bool saved) {
         scoreForm_ = nullptr;
+        if (tableService_ != nullptr)
+            tableService_->scoresChangedElsewhere();
         // The window keeps its scores on disk itself: what it wrote counts as saved.
         if (saved)
             file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
         applyMenuState();
+    });
+    connect(form, &TScoreForm::scoresSaved, this, [this] {
+        if (tableService_ != nullptr)
+            tableService_->scoresWrittenElsewhere();
     });
     connect(form, &TScoreForm::countListRequested, this, [this](int group) {
         showReport(static_cast<int>(velk::ReportKind::GroupCountList), velk::OneGroupSelection(group));

@@ -7,6 +7,7 @@
 #include "gui/club/TClubWindow.h"
 #include "gui/selection/TGroepenDlg.h"
 #include "gui/selection/TSelectieDlg.h"
+#include "gui/terminals/TableService.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/CopyMatchPoints.h"
 #include "scoring/StoredMatchPoints.h"
@@ -59,8 +60,11 @@ void TClubWindow::onCopyMatchPoints() {
     // The sit-out detection may have given records a code; the score file keeps them.
     if (*records != before &&
         velk::WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList, club_.CompetitionHead.PairCount,
-                             true, dialogs_, club_.ErrorCode))
+                             true, dialogs_, club_.ErrorCode)) {
         file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
+        if (tableService_ != nullptr)
+            tableService_->scoresWrittenElsewhere();
+    }
     if (copied)
         grid_->showPairs(club_);
 }
@@ -81,8 +85,11 @@ void TClubWindow::onCopyGroupScores() {
     // Changed scores are kept on disk at once, as score entry keeps them.
     const bool saved = velk::WriteScoreFile(club_.ScoreFilePath, club_.SessionScoreList,
                                             club_.CompetitionHead.PairCount, true, dialogs_, club_.ErrorCode);
-    if (saved)
+    if (saved) {
         file_.markCompanionsSaved(velk::ClubFile::AllCompanions & ~velk::ClubFile::ScoreList);
+        if (tableService_ != nullptr)
+            tableService_->scoresWrittenElsewhere();
+    }
     for (const int target : copied)
         dialogs_.information(velk::CopiedGroupScoresText(groups.sourceGroup(), target, saved));
 }

@@ -270,6 +270,20 @@ void TScoreForm::refresh() {
     placeFocus();
 }
 
+void TScoreForm::recordsStoredElsewhere(const std::vector<std::size_t>& indices) {
+    if (!entry_)
+        return;
+    entry_->adoptRecords(indices);
+    // A cell half typed stays as typed, unless the phone just filled it.
+    auto* typing = qobject_cast<QLineEdit*>(focusWidget());
+    const QString typed = typing && typing->isModified() ? typing->text() : QString();
+    refresh();
+    if (!typed.isEmpty() && focusWidget() == typing && typing->text().isEmpty() && !typing->isReadOnly()) {
+        typing->setText(typed);
+        typing->setModified(true);
+    }
+}
+
 int TScoreForm::currentBoardNumber() const {
     const ScoreEntry& e = *entry_;
     int board = e.board;
@@ -525,12 +539,19 @@ void TScoreForm::onInvoer() {
 }
 
 void TScoreForm::onBewaar() {
+    const int saves = entry_->saveCount();
     entry_->saveGroup(true);
+    if (entry_->saveCount() != saves)
+        emit scoresSaved();
     refresh();
 }
 
 void TScoreForm::onOk() {
-    if (!entry_->saveAll(true))
+    const int saves = entry_->saveCount();
+    const bool done = entry_->saveAll(true);
+    if (entry_->saveCount() != saves)
+        emit scoresSaved();
+    if (!done)
         return;
     closing_ = true;
     close();

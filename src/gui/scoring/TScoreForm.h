@@ -10,6 +10,7 @@
 
 #include <QDialog>
 #include <memory>
+#include <vector>
 
 class QKeyEvent;
 class QLabel;
@@ -37,12 +38,17 @@ public:
     // The number of the board the hands panel shows: the board on screen, or per table the board
     // of the row in focus.
     int currentBoardNumber() const;
+    // A table's phone stored these records (indices into the session's score block): shown at
+    // once, and kept when the window's own typing is thrown away.
+    void recordsStoredElsewhere(const std::vector<std::size_t>& indices);
 
 signals:
     // The window is closing; `saved` when it wrote the score file.
     void entryClosed(bool saved);
     // "&TelLijst": the count list of `group` in the result window; the form is hidden meanwhile.
     void countListRequested(int group);
+    // "Bewaar" or "OK" wrote the score file.
+    void scoresSaved();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

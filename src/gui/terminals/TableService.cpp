@@ -1,0 +1,160 @@
+#include "gui/terminals/TableService.h"
+
+#include "core/ProgramFolder.h"
+#include "gui/terminals/RequestBridge.h"
+#include "terminals/EntryJournal.h"
+#include "terminals/LanAddress.h"
+#include "terminals/LiveResultsSite.h"
+#include "terminals/TablePinFile.h"
+#include "terminals/TableServer.h"
+#include "terminals/TableTerminals.h"
+
+#include <QTimer>
+
+using namespace velk::terminals;
+
+namespace {
+// How often accepted entries reach the score file while the evening runs.
+constexpr int kSaveMilliseconds = 30000;
+} // namespace
+
+TableService::TableService(velk::Club& club, velk::Dialogs& dialogs, QObject* parent)
+    : QObject(parent), club_(club), dialogs_(dialogs) {
+    saveTimer_ = new QTimer(this);
+    saveTimer_->setInterval(kSaveMilliseconds);
+    connect(saveTimer_, &QTimer::timeout, this, [this] { save(); });
+}
+
+TableService::~TableService() {
+    stop();
+}
+
+bool TableService::start(int port) {
+    if (running())
+        return true;
+    // The phones enter contracts too: the contract table comes along.
+    velk::ErrorCode tableError;
+    tables_ = velk::LoadScoreTables(velk::DataFolder(), dialogs_, tableError);
+    auto terminals = std::make_unique<TableTerminals>(
+        club_, tables_, EntryJournal::PathFor(club_.ClubFilePath, club_.CurrentSession));
+    if (!terminals->ready()) {
+        dialogs_.error("Tafelserver kan niet starten:\r" + terminals->problem());
+        return false;
+    }
+    // The session's kept PINs, as on the printed table cards and in velk-cli serve.
+    std::string notice, problem;
+    if (!TablePinFile(TablePinFile::PathFor(club_.ClubFilePath, club_.CurrentSession))
+             .keep(*terminals, false, notice, problem)) {
+        dialogs_.error("Tafelserver kan niet starten:\r" + problem);
+        return false;
+    }
+    if (!notice.empty())
+        dialogs_.warning(notice);
+    auto* bridge = new RequestBridge(this);
+    bridge->setWait(requestWait_);
+    auto server = std::make_unique<TableServer>(*terminals);
+    // Every request is done on this thread, which owns the club; what an entry changed is shown.
+    server->setRunner([this, bridge](const std::function<void()>& work) {
+        return bridge->run([this, &work] { runWatched(work); });
+    });
+    site_ = std::make_unique<LiveResultsSite>(club_, tables_);
+    server->serveResults(*site_);
+    const int bound = server->bind(bindAddress_, port);
+    if (bound < 0) {
+        delete bridge;
+        dialogs_.error("Tafelserver kan niet starten op poort " + std::to_string(port));
+        return false;
+    }
+    terminals_ = std::move(terminals);
+    server_ = std::move(server);
+    bridge_ = bridge;
+    port_ = bound;
+    saveFailureShown_ = false;
+    server_->start();
+    saveTimer_->start();
+    emit changed();
+    return true;
+}
+
+bool TableService::stop() {
+    if (!running())
+        return true;
+    saveTimer_->stop();
+    // A request waiting for this thread would keep the server's threads from ending.
+    bridge_->close();
+    server_->stop();
+    server_.reset();
+    site_.reset();
+    saveFailureShown_ = false;
+    const bool saved = save();
+    delete bridge_;
+    bridge_ = nullptr;
+    terminals_.reset();
+    emit changed();
+    return saved;
+}
+
+std::string TableService::phoneAddress() const {
+    return PhoneAddress(bindAddress_, port_);
+}
+
+std::vector<TableProgress> TableService::progress() {
+    if (!terminals_)
+        return {};
+    return ProgressOf(*terminals_, club_.SessionHead.RoundCount);
+}
+
+bool TableService::save() {
+    if (!terminals_ || !terminals_->unsaved())
+        return true;
+    // Never the window's typing behind its back: the journal keeps the phones' entries meanwhile.
+    if (windowDirty_ && windowDirty_())
+        return true;
+    if (!terminals_->save()) {
+        if (!saveFailureShown_)
+            dialogs_.error(terminals_->lastMessage().empty() ? "Redden van scores mislukt"
+                                                             : terminals_->lastMessage());
+        saveFailureShown_ = true;
+        return false;
+    }
+    saveFailureShown_ = false;
+    emit scoreFileWritten();
+    return true;
+}
+
+void TableService::scoresWrittenElsewhere() {
+    if (terminals_ && !terminals_->savedElsewhere())
+        dialogs_.error("Journaal niet te legen: " +
+                       EntryJournal::PathFor(club_.ClubFilePath, club_.CurrentSession));
+}
+
+int TableService::pendingRequests() const {
+    return bridge_ ? bridge_->pending() : 0;
+}
+
+std::vector<velk::TScoreObj>* TableService::sessionRecords() {
+    const auto index = static_cast<std::size_t>(club_.CurrentSession - 1);
+    if (club_.CurrentSession < 1 || index >= club_.SessionScoreList.size())
+        return nullptr;
+    return &club_.SessionScoreList[index].Records;
+}
+
+void TableService::runWatched(const std::function<void()>& work) {
+    if (!terminals_)
+        return;
+    std::vector<velk::TScoreObj>* records = sessionRecords();
+    std::vector<velk::TScoreObj> before;
+    if (records != nullptr)
+        before = *records;
+    work();
+    if (records == nullptr || before.size() != records->size())
+        return;
+    std::vector<std::size_t> changedRecords;
+    for (std::size_t i = 0; i < before.size(); ++i)
+        if (before[i] != (*records)[i])
+            changedRecords.push_back(i);
+    if (!changedRecords.empty()) {
+        emit entryAccepted(changedRecords);
+        emit changed();
+    }
+}
