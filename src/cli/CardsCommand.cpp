@@ -4,7 +4,7 @@
 #include "cli/OpenCompetition.h"
 #include "cli/ServedSession.h"
 #include "cli/UsageTexts.h"
-#include "terminals/LocalAddress.h"
+#include "terminals/LanAddress.h"
 #include "terminals/TableCards.h"
 #include "terminals/cards/TableCardsPdf.h"
 
@@ -16,7 +16,7 @@ namespace {
 
 // Where the phones find the server when it is started on the club's network at its usual port.
 std::string DefaultServerUrl() {
-    const std::string address = terminals::FirstNetworkAddress();
+    const std::string address = terminals::FirstLanAddress();
     if (address.empty())
         std::cerr << "Geen netwerkadres gevonden; de kaarten wijzen naar deze computer zelf\n";
     return "http://" + (address.empty() ? std::string("127.0.0.1") : address) + ":8080/";

@@ -4,7 +4,7 @@
 #include "cli/OpenCompetition.h"
 #include "cli/ServedSession.h"
 #include "cli/UsageTexts.h"
-#include "terminals/LocalAddress.h"
+#include "terminals/LanAddress.h"
 #include "terminals/TableServer.h"
 
 #include <csignal>
@@ -101,7 +101,7 @@ int RunServe(const Args& raw) {
     // Bound to every interface, the phones need an address of this machine, not 0.0.0.0.
     std::string shown = address;
     if (address == "0.0.0.0" || address == "::")
-        if (const std::string lan = terminals::FirstNetworkAddress(); !lan.empty())
+        if (const std::string lan = terminals::FirstLanAddress(); !lan.empty())
             shown = lan;
     const std::string host = shown.find(':') != std::string::npos ? "[" + shown + "]" : shown;
     std::cout << "URL " << (server.secure() ? "https://" : "http://") << host << ':' << bound << "/\n";
