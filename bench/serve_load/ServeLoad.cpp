@@ -225,7 +225,7 @@ int main(int argc, char** argv) {
     terminals.issuePins();
     const auto tables = terminals.tables();
     terminals::TableServer server(terminals);
-    terminals::LiveResultsSite site(open.club, scoreTables);
+    terminals::LiveResultsSite site(open.club, scoreTables, &terminals.leads());
     server.serveResults(site);
     const int port = server.bind("127.0.0.1", 0);
     if (port < 0) {

@@ -57,6 +57,8 @@ int RunServe(const Args& raw) {
     if (!served.ready())
         return 1;
     terminals::TableTerminals& terminals = served.terminals();
+    if (!terminals.leadNotice().empty())
+        std::cerr << terminals.leadNotice() << '\n';
     // Entries a crash kept from the score file go into it before any phone is answered.
     const int restored = terminals.restore();
     if (restored < 0) {
@@ -91,7 +93,7 @@ int RunServe(const Args& raw) {
         std::cerr << server.problem() << '\n';
         return 1;
     }
-    terminals::LiveResultsSite site(competition.club, served.tables());
+    terminals::LiveResultsSite site(competition.club, served.tables(), &terminals.leads());
     server.serveResults(site);
     const int bound = server.bind(address, port);
     if (bound < 0) {

@@ -113,9 +113,14 @@ struct Site {
     }
 
     std::string traveller(int group, int board) const {
+        // A session without leads keeps the traveller it always had.
+        const bool leads = !in.leads.empty();
+        const int number = board + firstNumber() - 1;
         std::string html = "<div class=\"scroll\"><table class=\"traveller\">\n<tr><th class=\"n\">NZ</th>"
-                           "<th class=\"n\">OW</th><th>Contract</th><th>Door</th><th>Resultaat</th>"
-                           "<th class=\"n\">Score NZ</th><th class=\"n\">Score OW</th><th class=\"n\">" +
+                           "<th class=\"n\">OW</th><th>Contract</th><th>Door</th>" +
+                           std::string(leads ? "<th>Uitkomst</th>" : "") +
+                           "<th>Resultaat</th><th class=\"n\">Score NZ</th><th class=\"n\">Score OW</th>"
+                           "<th class=\"n\">" +
                            pointsLabel + " NZ</th><th class=\"n\">" + pointsLabel + " OW</th></tr>\n";
         for (const TravellerLine& l :
              TravellerLines(club, in.session.scores, in.session.matchPoints, group, board)) {
@@ -125,12 +130,14 @@ struct Site {
             };
             html += "<tr>" + Cell(link(l.northSouthPair), true) + Cell(link(l.eastWestPair), true);
             if (l.adjusted) {
-                html += "<td colspan=\"5\">arbitraal</td>";
+                html += leads ? "<td colspan=\"6\">arbitraal</td>" : "<td colspan=\"5\">arbitraal</td>";
             } else {
                 const bool passed = l.contract == "PASS";
+                const std::string lead = LeadAt(in.leads, GroupLetter(group), number, l.northSouthRow);
                 html += Cell(SiteContract(l.contract)) +
                         Cell(passed || l.contract.empty() ? "" : (l.declarerNorthSouth ? "NZ" : "OW")) +
-                        Cell(TricksText(l)) + Cell(std::to_string(l.northSouthScore), true) +
+                        (leads ? Cell(lead.empty() ? "" : SiteLeadCard(lead)) : "") + Cell(TricksText(l)) +
+                        Cell(std::to_string(l.northSouthScore), true) +
                         Cell(std::to_string(-l.northSouthScore), true);
             }
             html += Cell(Tenths(l.northSouthPoints), true) + Cell(Tenths(l.eastWestPoints), true) + "</tr>\n";
@@ -330,10 +337,15 @@ bool PublishResultsSite(Club& club, Dialogs& dialogs, const std::string& folder,
     if (hands.status == SessionHandRecord::Status::Damaged ||
         hands.status == SessionHandRecord::Status::NotAnalysed)
         dialogs.error(hands.problem);
+    std::vector<KeptLead> leads;
+    if (std::string problem;
+        !LeadFile(LeadFile::PathFor(club.ClubFilePath, club.CurrentSession)).read(leads, problem))
+        dialogs.error(problem + "; de uitkomsten ontbreken");
     const ResultsSiteInput input{{club, mp.scores(), mp.boardMatchPoints(), mp.boardTops(),
                                   hands.hasBoards() ? &hands.record : nullptr},
                                  groups,
-                                 YearTotalsLines(club)};
+                                 YearTotalsLines(club),
+                                 std::move(leads)};
     bool all = true;
     for (const SiteFile& file : ResultsSitePages(input)) {
         const std::string path = (std::filesystem::path(folder) / file.name).string();

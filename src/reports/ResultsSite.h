@@ -2,6 +2,7 @@
 
 #include "club/Club.h"
 #include "core/Dialogs.h"
+#include "core/files/LeadFile.h"
 #include "hands/DoubleDummy.h"
 #include "reports/PairPagesReport.h"
 
@@ -24,6 +25,7 @@ struct ResultsSiteInput {
     PairPagesInput session;              // the stored records and match points, the hands when there are
     std::vector<int> groups;             // the groups with stored match points, ascending
     std::vector<std::string> yearTotals; // the year totals list as text; empty when not to be had
+    std::vector<KeptLead> leads;         // the cards led, as the phones entered them; often none
 };
 
 std::string SiteBoardFileName(int number);
@@ -32,8 +34,9 @@ std::string SitePairFileName(int group, int number);
 std::vector<SiteFile> ResultsSitePages(const ResultsSiteInput& input);
 
 // Writes the site of the current session into `folder` (made when missing), each file by way of a
-// temporary file. Refuses a session without stored match points ("Er zijn geen MatchPoints
-// berekend") and a folder that is a file; a file not written is said. True when all were written.
+// temporary file; the travellers show the leads the tables entered. Refuses a session without stored match
+// points ("Er zijn geen MatchPoints berekend") and a folder that is a file; a file not written is said. True
+// when all were written.
 bool PublishResultsSite(Club& club, Dialogs& dialogs, const std::string& folder, DoubleDummySolver* solver);
 
 } // namespace velk

@@ -70,6 +70,26 @@ std::string SiteRankingTable(const std::vector<SiteRankingRow>& rows) {
     return html + "</table></div>\n";
 }
 
+namespace {
+
+// The suit of an English letter as its symbol, hearts and diamonds red; empty for another letter.
+std::string SuitSymbol(char suit) {
+    switch (suit) {
+    case 'S':
+        return "♠";
+    case 'H':
+        return "<span class=\"red\">♥</span>";
+    case 'D':
+        return "<span class=\"red\">♦</span>";
+    case 'C':
+        return "♣";
+    default:
+        return {};
+    }
+}
+
+} // namespace
+
 std::string SiteContract(std::string_view contract) {
     if (contract == "PASS")
         return "pas";
@@ -82,25 +102,27 @@ std::string SiteContract(std::string_view contract) {
         strain = "SA";
         rest.remove_prefix(2);
     } else {
-        switch (rest[0]) {
-        case 'S':
-            strain = "♠";
-            break;
-        case 'H':
-            strain = "<span class=\"red\">♥</span>";
-            break;
-        case 'D':
-            strain = "<span class=\"red\">♦</span>";
-            break;
-        case 'C':
-            strain = "♣";
-            break;
-        default:
+        strain = SuitSymbol(rest[0]);
+        if (strain.empty())
             return SiteText(contract);
-        }
         rest.remove_prefix(1);
     }
     return level + strain + SiteText(rest);
+}
+
+std::string SiteLeadCard(std::string_view card) {
+    if (card.size() < 2)
+        return SiteText(card);
+    const std::string suit = SuitSymbol(card[0]);
+    std::string rank(card.substr(1));
+    // The Dutch letters of the honours, as on the phones: Heer, Vrouw, Boer.
+    if (rank == "K")
+        rank = "H";
+    else if (rank == "Q")
+        rank = "V";
+    else if (rank == "J")
+        rank = "B";
+    return suit.empty() ? SiteText(card) : suit + SiteText(rank);
 }
 
 std::string PercentageChart(const std::vector<std::optional<double>>& percentages) {

@@ -36,6 +36,10 @@ std::string SiteRankingTable(const std::vector<SiteRankingRow>& rows);
 // the suit as its symbol, hearts and diamonds red.
 std::string SiteContract(std::string_view contract);
 
+// A card led as the site shows it ("♥10", "♠H"): the suit as its symbol and the Dutch rank, from
+// the card as the leads file keeps it ("H10", "SK").
+std::string SiteLeadCard(std::string_view card);
+
 // A small line chart of a pair's percentage per session: x evenly over the sessions, y from 0 %
 // at the bottom to 100 % at the top; a session without a percentage leaves a gap.
 std::string PercentageChart(const std::vector<std::optional<double>>& percentages);

@@ -63,6 +63,7 @@ std::vector<TravellerLine> TravellerLines(const Club& club, const std::vector<TS
             continue;
         TravellerLine line;
         line.northSouthPair = pair(k);
+        line.northSouthRow = k;
         line.eastWestPair = pair(seat->OpponentRow);
         line.adjusted = Adjusted(ns);
         // The declarer's record holds the contract; the program keeps the side, not the seat.

@@ -17,6 +17,7 @@ namespace velk {
 struct TravellerLine {
     int northSouthPair = 0;
     int eastWestPair = 0;
+    int northSouthRow = 0;     // the North-South pair's row in the group
     std::string contract;      // "4HX", "3NT", "PASS"; empty for an adjusted or unreadable one
     std::optional<int> tricks; // declarer's tricks
     bool adjusted = false;     // an arbitral or coded score: no score of play

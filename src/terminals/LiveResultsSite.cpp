@@ -44,8 +44,9 @@ const char* SiteContentType(const std::string& name) {
     return name == kStyleSheet ? "text/css; charset=utf-8" : "text/html; charset=utf-8";
 }
 
-LiveResultsSite::LiveResultsSite(const Club& club, const ScoreTables& tables)
-    : club_(club), tables_(tables) {}
+LiveResultsSite::LiveResultsSite(const Club& club, const ScoreTables& tables,
+                                 const std::vector<KeptLead>* leads)
+    : club_(club), tables_(tables), leads_(leads) {}
 
 std::vector<std::vector<bool>> LiveResultsSite::completeBoards() const {
     const std::vector<TScoreObj>* records = SessionRecords(club_);
@@ -87,10 +88,12 @@ std::optional<SiteFile> LiveResultsSite::page(const std::string& name, Clock::ti
     const std::string wanted = name.empty() ? kSiteIndex : name;
     // Only names the site made are served: nothing a request names reaches the disk.
     const std::vector<TScoreObj>* records = SessionRecords(club_);
-    const bool changed = !records || *records != builtFrom_;
+    const bool changed = !records || *records != builtFrom_ || (leads_ && *leads_ != builtLeads_);
     if (!builtAt_ || (changed && now - *builtAt_ >= kRefresh)) {
         if (records)
             builtFrom_ = *records;
+        if (leads_)
+            builtLeads_ = *leads_;
         rebuild();
         builtAt_ = now;
     }
@@ -144,7 +147,8 @@ void LiveResultsSite::rebuild() {
     matchPoints.resize(records.size());
     const std::vector<int> tops = BoardTops(settings, records);
     // The year totals are read from the season's files, which hold tonight only after "Verwerken".
-    const ResultsSiteInput input{{copy, records, matchPoints, tops, nullptr}, groups, {kYearTotalsLater}};
+    const ResultsSiteInput input{
+        {copy, records, matchPoints, tops, nullptr}, groups, {kYearTotalsLater}, builtLeads_};
     pages_ = ResultsSitePages(input);
 }
 

@@ -22,7 +22,9 @@ public:
     // New entries show after at most this long: each rebuild computes the whole session again.
     static constexpr std::chrono::seconds kRefresh{3};
 
-    LiveResultsSite(const Club& club, const ScoreTables& tables);
+    // `leads`, when given, are the tables' cards led as the server keeps them.
+    LiveResultsSite(const Club& club, const ScoreTables& tables,
+                    const std::vector<KeptLead>* leads = nullptr);
 
     // The page of that exact name ("" for the index), as the site stands at `now`; nothing when
     // the site has no such page.
@@ -36,7 +38,9 @@ private:
 
     const Club& club_;
     const ScoreTables& tables_;
+    const std::vector<KeptLead>* leads_;
     std::vector<TScoreObj> builtFrom_;
+    std::vector<KeptLead> builtLeads_;
     std::vector<SiteFile> pages_;
     std::optional<Clock::time_point> builtAt_;
 };

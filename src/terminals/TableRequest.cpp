@@ -1,5 +1,7 @@
 #include "terminals/TableRequest.h"
 
+#include "core/files/LeadFile.h"
+
 #include <cctype>
 #include <nlohmann/json.hpp>
 
@@ -86,16 +88,6 @@ bool TextOf(const nlohmann::json& value, std::size_t maxLength, std::string& out
     return true;
 }
 
-// "SA", "H10", "RV": a suit (English or Dutch letter) and a rank.
-bool IsCard(const std::string& card) {
-    if (card.size() < 2 || card.size() > 3 ||
-        std::string_view("SHDCRK").find(card[0]) == std::string_view::npos)
-        return false;
-    const std::string rank = card.substr(1);
-    return rank == "10" ||
-           (rank.size() == 1 && std::string_view("AKQJTHVB98765432").find(rank[0]) != std::string_view::npos);
-}
-
 } // namespace
 
 std::optional<TablePath> ParseTablePath(std::string_view path) {
@@ -165,7 +157,7 @@ std::optional<BoardBody> ParseBoardBody(std::string_view body, std::string& prob
             problem = "Leider bestaat NIET " + parsed.declarer;
             return std::nullopt;
         }
-        if (!parsed.lead.empty() && !IsCard(parsed.lead)) {
+        if (!parsed.lead.empty() && !NormalLeadCard(parsed.lead)) {
             problem = "Uitkomst bestaat NIET " + parsed.lead;
             return std::nullopt;
         }

@@ -1,5 +1,6 @@
 #include "terminals/TableTerminals.h"
 
+#include "core/files/DamagedFile.h"
 #include "core/records/PairRecord.h"
 #include "schedules/ScheduleLookup.h"
 #include "scoring/ScoreFormat.h"
@@ -55,7 +56,16 @@ bool SameEntry(const TScoreObj& a, const TScoreObj& b) {
 } // namespace
 
 TableTerminals::TableTerminals(Club& club, const ScoreTables& tables, std::string journalPath)
-    : club_(club), journal_(std::move(journalPath)) {
+    : club_(club), journal_(std::move(journalPath)),
+      leadFile_(LeadFile::PathFor(club.ClubFilePath, club.CurrentSession)) {
+    // A damaged leads file keeps its bytes beside it before the next save writes over it.
+    if (std::string problem; !leadFile_.read(leads_, problem)) {
+        if (SetAsideDamagedFile(leadFile_.path()).empty()) {
+            problem_ = problem;
+            return;
+        }
+        leadNotice_ = problem + "; opzij gezet, de uitkomsten beginnen opnieuw";
+    }
     if (ScoresIndividually(club)) {
         problem_ = "Tafels (telefoon) alleen bij parencompetities";
         return;
@@ -95,6 +105,17 @@ bool TableTerminals::setPin(const std::string& label, const std::string& pin) {
 
 int TableTerminals::firstBoardNumber() const {
     return std::max<int>(club_.SessionHead.FirstBoardNumber, 1);
+}
+
+std::string TableTerminals::leadOf(const BoardBody& body) const {
+    if (body.score || body.lead.empty())
+        return {};
+    return NormalLeadCard(body.lead).value_or(std::string());
+}
+
+KeptLead TableTerminals::leadAt(const TerminalTable& t, int board, const Seat& seat,
+                                const BoardBody& body) const {
+    return {GroupLetter(t.group), board + firstBoardNumber() - 1, seat.nsRow, leadOf(body)};
 }
 
 std::optional<TableTerminals::Seat> TableTerminals::seatOf(const TerminalTable& t, int round) const {
@@ -251,6 +272,8 @@ TableResponse TableTerminals::roundInfo(TerminalTable& t, int round) {
             one["result"] = declared.Result.get();
         }
         one["text"] = Trimmed(FormatScore(ns));
+        if (const std::string lead = LeadAt(leads_, GroupLetter(t.group), number, seat->nsRow); !lead.empty())
+            one["lead"] = lead;
         done[std::to_string(number)] = one;
     }
     return Answer(200, Json{{"round", round},
@@ -324,7 +347,9 @@ TableResponse TableTerminals::enterBoard(TerminalTable& t, int boardNumber, cons
     const TScoreObj& ns = entry.record(board, seat->nsRow);
     const TScoreObj& ew = entry.record(board, seat->ewRow);
     const Json answer{{"ns", ns.Score}, {"ew", ew.Score}};
-    const bool same = wasEntered && SameEntry(beforeNs, ns) && SameEntry(beforeEw, ew);
+    const KeptLead lead = leadAt(t, board, *seat, *body);
+    const bool same = wasEntered && SameEntry(beforeNs, ns) && SameEntry(beforeEw, ew) &&
+                      LeadAt(leads_, lead.group, lead.board, lead.northSouth) == lead.card;
     if (wasEntered && !same && !Names(body->previous, beforeNs)) {
         undo();
         return Refusal(409, "Spel " + std::to_string(boardNumber) +
@@ -343,6 +368,7 @@ TableResponse TableTerminals::enterBoard(TerminalTable& t, int boardNumber, cons
         undo();
         return Refusal(503, "Invoer niet bewaard; probeer het opnieuw");
     }
+    SetLeadAt(leads_, lead);
     unsaved_ = true;
     return Answer(200, answer);
 }
@@ -369,6 +395,7 @@ int TableTerminals::restore() {
                 // The journal is in the order the entries were accepted: a later line corrects.
                 std::string message;
                 if (apply(*t, board, *s, *body, message)) {
+                    SetLeadAt(leads_, leadAt(*t, board, *s, *body));
                     ++restored;
                     unsaved_ = true;
                 }
@@ -381,6 +408,14 @@ int TableTerminals::restore() {
 bool TableTerminals::save() {
     if (!scoring_.entry->saveAll(false))
         return false;
+    // The journal holds the leads until they too are on disk.
+    std::vector<KeptLead> onDisk;
+    std::string problem;
+    const bool same = leadFile_.read(onDisk, problem) && onDisk == leads_;
+    if (!same && !leadFile_.save(leads_)) {
+        dialogs_.last = "Uitkomsten niet bewaard: " + leadFile_.path();
+        return false;
+    }
     unsaved_ = false;
     return journal_.clear();
 }

@@ -2,6 +2,7 @@
 
 #include "club/Club.h"
 #include "core/SilentDialogs.h"
+#include "core/files/LeadFile.h"
 #include "scoring/ScoreEntryCalculation.h"
 #include "scoring/ScoreTables.h"
 #include "terminals/EntryJournal.h"
@@ -73,8 +74,13 @@ public:
     int restore();
     // Entries accepted since the last save.
     bool unsaved() const { return unsaved_; }
-    // Writes the score file through the score entry's safe save, then empties the journal.
+    // Writes the score file through the score entry's safe save, then the leads file, then empties
+    // the journal.
     bool save();
+    // The card led at each table and board, as accepted, restored and kept beside the competition.
+    const std::vector<KeptLead>& leads() const { return leads_; }
+    // Said when the kept leads file was damaged and set aside; empty otherwise.
+    const std::string& leadNotice() const { return leadNotice_; }
     // The last message of the score entry (a failed save says why).
     const std::string& lastMessage() const { return dialogs_.last; }
 
@@ -106,6 +112,9 @@ private:
     bool apply(const TerminalTable& t, int board, const Seat& seat, const BoardBody& body,
                std::string& message);
     int firstBoardNumber() const;
+    // The lead an entry gives the table's board: none for a score or a contract without one.
+    std::string leadOf(const BoardBody& body) const;
+    KeptLead leadAt(const TerminalTable& t, int board, const Seat& seat, const BoardBody& body) const;
 
     Club& club_;
     MessageCatcher dialogs_;
@@ -115,6 +124,9 @@ private:
     std::vector<TerminalTable> tables_;
     std::string problem_;
     bool unsaved_ = false;
+    LeadFile leadFile_;
+    std::vector<KeptLead> leads_;
+    std::string leadNotice_;
 };
 
 } // namespace velk::terminals

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # velk-cli serve answers /uitslag/ with the session's results while it is played, on 127.0.0.1:
 # nothing before a board is complete, and after the whole session the pages velk-cli publish
-# writes after compute, byte for byte (the year totals apart); no other name is served.
+# writes after compute, byte for byte (the year totals apart), the leads entered in both; no other
+# name is served.
 set -euo pipefail
 source "$(dirname "$0")/preamble.bash" "$@"
 source "$here/serve_fixture.bash"
@@ -67,4 +68,13 @@ for f in site/*; do
   cmp "$f" "live/$name" || fail "live $name differs from the published one"
 done
 grep -q "De jaartotalen volgen na het verwerken van deze zitting." live/seizoen.html || fail "season page"
+# Half the boards were entered with a lead (serve_play.py): 14 boards at 4 tables in each group.
+[ "$(grep -c '^[AB] [0-9]* [0-9] \(SA\|H10\)$' club_1_uitkomst2.txt)" = 112 ] ||
+  fail "leads file: $(head -3 club_1_uitkomst2.txt)"
+# Board 3: 4 hearts led by the spade ace in group A, 3NT by East with the ten of hearts in B.
+grep -q '<th>Door</th><th>Uitkomst</th><th>Resultaat</th>' site/spel-3.html || fail "no lead column"
+[ "$(grep -c '<td>4<span class="red">♥</span></td><td>NZ</td><td>♠A</td>' site/spel-3.html)" = 4 ] ||
+  fail "group A leads of board 3"
+[ "$(grep -c '<td>3SA</td><td>OW</td><td><span class="red">♥</span>10</td>' site/spel-3.html)" = 4 ] ||
+  fail "group B leads of board 3"
 echo ok

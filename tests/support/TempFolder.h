@@ -44,4 +44,13 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+inline std::string ReadText(const std::string& path) {
+    const auto bytes = ReadBytes(path);
+    return {bytes.begin(), bytes.end()};
+}
+
+inline void WriteText(const std::string& path, const std::string& text) {
+    WriteBytes(path, {text.begin(), text.end()});
+}
+
 } // namespace velk::test

@@ -170,3 +170,32 @@ TEST_F(LiveSiteFixture, TheLiveSiteIsTheSitePublishedAfterVerwerkenForTheSameSco
     // Pair A1 (North-South on boards 1, 2, 7 and 8) has its own page, with its total.
     EXPECT_NE(content("paar-A1.html", at).find("<p>Totaal: "), std::string::npos);
 }
+
+TEST_F(LiveSiteFixture, TheTravellersHaveALeadColumnOnlyWhenTheSessionHasLeads) {
+    LiveResultsSite withLeads{club, test::LoadedScoreTables(), &terminals.leads()};
+    // Board 1 at A1 with the lead (heer harten), at A2 as a plain score; A2 first plays 3 and 4.
+    enter("A1", 1, R"({"contract":"4S","declarer":"N","result":"C","lead":"HK"})");
+    enter("A2", 3, R"({"score": -50})");
+    enter("A2", 4, R"({"score": 100})");
+    enter("A2", 1, R"({"score": 450})");
+
+    const std::string board = withLeads.page("spel-1.html", t0)->content;
+    EXPECT_NE(board.find("<th>Contract</th><th>Door</th><th>Uitkomst</th><th>Resultaat</th>"),
+              std::string::npos)
+        << board;
+    EXPECT_NE(board.find("<td>4♠</td><td>NZ</td><td><span class=\"red\">♥</span>H</td><td>=</td>"
+                         "<td class=\"n\">420</td>"),
+              std::string::npos)
+        << board;
+    EXPECT_NE(board.find("<td></td><td></td><td></td><td></td><td class=\"n\">450</td>"), std::string::npos)
+        << board;
+    // Without leads the traveller is the one it always was.
+    const std::string plain = content("spel-1.html", t0);
+    EXPECT_EQ(plain.find("Uitkomst"), std::string::npos);
+    EXPECT_NE(plain.find("<th>Door</th><th>Resultaat</th>"), std::string::npos) << plain;
+
+    // A correction that drops the lead shows after the refresh.
+    enter("A1", 1, R"({"contract":"4S","declarer":"N","result":"C","previous":"420"})");
+    EXPECT_EQ(withLeads.page("spel-1.html", t0 + LiveResultsSite::kRefresh)->content.find("Uitkomst"),
+              std::string::npos);
+}

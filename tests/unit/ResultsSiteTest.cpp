@@ -49,6 +49,16 @@ TEST(ResultsSiteTest, ContractsWithSuitSymbols) {
     EXPECT_EQ(SiteContract(""), "");
 }
 
+// The card led with the Dutch ranks the phones show: Aas, Heer, Vrouw, Boer.
+TEST(ResultsSiteTest, LeadsWithSuitSymbolsAndDutchRanks) {
+    EXPECT_EQ(SiteLeadCard("SA"), "♠A");
+    EXPECT_EQ(SiteLeadCard("SK"), "♠H");
+    EXPECT_EQ(SiteLeadCard("H10"), "<span class=\"red\">♥</span>10");
+    EXPECT_EQ(SiteLeadCard("DQ"), "<span class=\"red\">♦</span>V");
+    EXPECT_EQ(SiteLeadCard("CJ"), "♣B");
+    EXPECT_EQ(SiteLeadCard("C2"), "♣2");
+}
+
 // The chart spans x 10..230 over the sessions and y 70 (0 %) .. 10 (100 %): 50 % lies at 40,
 // 62.5 % at 70 - 37.5 = 32.5, 40 % at 70 - 24 = 46.
 TEST(ResultsSiteTest, ChartPointsFromKnownPercentages) {

@@ -9,18 +9,11 @@
 #include <gtest/gtest.h>
 
 using namespace velk;
+using test::ReadText;
+using test::WriteText;
 using namespace velk::terminals;
 
 namespace {
-
-std::string ReadText(const std::string& path) {
-    const auto bytes = test::ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
-void WriteText(const std::string& path, const std::string& text) {
-    test::WriteBytes(path, {text.begin(), text.end()});
-}
 
 struct PinFileFixture : ::testing::Test {
     test::TempFolder folder{"pins"};

@@ -76,7 +76,7 @@ TEST_F(TerminalFixture, RoundAndEntriesAnswerWithTheirStatusesAndDutchMessages) 
     EXPECT_EQ(r.body, R"({"ns":100,"ew":-100})");
     EXPECT_EQ(get("/api/v1/tables/A1/rounds/1").body,
               R"({"round":1,"ns":1,"ew":5,"boards":[1,2],"entered":{"1":{"ns":420,"ew":-420,"text":"420"},)"
-              R"("2":{"ns":100,"ew":-100,"contract":"4HX","result":"-1","text":"100"}}})");
+              R"("2":{"ns":100,"ew":-100,"contract":"4HX","result":"-1","text":"100","lead":"SA"}}})");
 
     // A score the window refuses: its message.
     r = put("/api/v1/tables/A1/boards/1", R"({"score": 425, "previous": "420"})");
