@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -111,6 +112,7 @@ private slots:
     void aRequestTheWindowCannotAnswerInTimeOrAtStopGets503();
     void aJournalLeftByACrashIsPutBackOnOpening();
     void aTakenPortOrASessionWithoutScheduleIsRefusedAndServingHoldsTheSession();
+    void theTableCardsCarryTheServersPinsAndTheLiveResultsAreServed();
 
 private:
     // Opens the competition and the tables window, and starts the server on 127.0.0.1.
@@ -459,6 +461,34 @@ void TestTables::aTakenPortOrASessionWithoutScheduleIsRefusedAndServingHoldsTheS
     QVERIFY(!window.tableService()->running());
     // The score window's own words for it.
     QCOMPARE(dialogs.texts().back(), std::string("Tafelserver kan niet starten:\rSchemaNaam:  Groep:1"));
+}
+
+void TestTables::theTableCardsCarryTheServersPinsAndTheLiveResultsAreServed() {
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    QVERIFY(startTables(window));
+    const int port = window.tableService()->port();
+    const std::string cards = path("kaarten.pdf");
+    dialogs.files.push_back(cards);
+    Click(form_, "Tafelkaarten");
+    QCOMPARE(dialogs.fileChoices.back().title, std::string("Tafelkaarten"));
+    QCOMPARE(dialogs.texts().back(), "Tafelkaarten geschreven in " + cards);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QString::fromStdString(cards), QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString words = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(words.contains(QStringLiteral("http://127.0.0.1:%1/").arg(port)), qPrintable(words));
+    for (const char* label : {"A1", "A2", "A3", "B1", "B2", "B3"}) {
+        QVERIFY(words.contains(QStringLiteral("Tafel %1").arg(QLatin1String(label))));
+        QVERIFY2(words.contains(QString::fromStdString(pin(QLatin1String(label)))), label);
+    }
+
+    // The results site is answered on the program's own thread too; no board is complete yet.
+    const Reply page = Ask(port, "GET", "/uitslag/index.html", "");
+    QCOMPARE(page.status, 200);
+    QVERIFY(page.body.find("Nog geen uitslag") != std::string::npos);
+    QCOMPARE(Ask(port, "GET", "/uitslag/../club_1.dba", "").status, 404);
+    Click(form_, "Stoppen");
 }
 
 QTEST_MAIN(TestTables)

@@ -183,6 +183,7 @@ private:
     bool saveResults();
     // "Tafels (telefoon)…": the table server's window, made on first use.
     void onTables();
+    void onTableCards(int port);
     // The table server is not running: the items that replace the session's schedule or scores
     // wait for it.
     bool tablesStopped() const;

@@ -10,6 +10,7 @@
 #include "terminals/JournalRestore.h"
 
 #include <QStatusBar>
+#include <filesystem>
 
 void TClubWindow::onTables() {
     if (tableService_ == nullptr) {
@@ -32,6 +33,7 @@ void TClubWindow::onTables() {
         tablesForm_ = new TTafelsForm(*tableService_, this);
         tablesForm_->setAttribute(Qt::WA_DeleteOnClose);
         connect(tablesForm_, &QObject::destroyed, this, [this] { tablesForm_ = nullptr; });
+        connect(tablesForm_, &TTafelsForm::cardsRequested, this, &TClubWindow::onTableCards);
         trackWindow(tablesForm_, QStringLiteral("Tafels (telefoon)"), TablesWindow,
                     QStringLiteral("Scores van de tafels per telefoon"));
         CentreOnParent(tablesForm_, this);
@@ -39,6 +41,20 @@ void TClubWindow::onTables() {
     tablesForm_->show();
     tablesForm_->raise();
     tablesForm_->activateWindow();
+}
+
+// "Tafelkaarten…": the PDF to print, opened in the desktop's viewer.
+void TClubWindow::onTableCards(int port) {
+    const std::filesystem::path competition(club_.ClubFilePath);
+    const std::filesystem::path proposed =
+        competition.parent_path() /
+        (competition.stem().string() + "_tafelkaarten" + std::to_string(club_.CurrentSession) + ".pdf");
+    const auto chosen =
+        dialogs_.saveFileName({"Tafelkaarten", "PDF (*.pdf)|*.pdf", "pdf", proposed.string()});
+    if (!chosen || !tableService_->writeCards(*chosen, port))
+        return;
+    if (!documentOpener_ || !documentOpener_->openWithDesktop(*chosen))
+        dialogs_.information("Tafelkaarten geschreven in " + *chosen);
 }
 
 bool TClubWindow::tablesStopped() const {

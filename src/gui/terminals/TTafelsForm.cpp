@@ -31,6 +31,8 @@ TTafelsForm::TTafelsForm(TableService& service, QWidget* parent)
     start_->setObjectName(QStringLiteral("Starten"));
     stop_ = new QPushButton(QStringLiteral("S&toppen"), this);
     stop_->setObjectName(QStringLiteral("Stoppen"));
+    auto* cards = new QPushButton(QStringLiteral("Tafel&kaarten…"), this);
+    cards->setObjectName(QStringLiteral("Tafelkaarten"));
     auto* close = new QPushButton(QStringLiteral("S&luiten"), this);
     close->setObjectName(QStringLiteral("Sluiten"));
     row->addWidget(portLabel);
@@ -38,6 +40,7 @@ TTafelsForm::TTafelsForm(TableService& service, QWidget* parent)
     row->addWidget(start_);
     row->addWidget(stop_);
     row->addStretch();
+    row->addWidget(cards);
     row->addWidget(close);
     layout->addLayout(row);
     address_ = new QLabel(this);
@@ -57,6 +60,7 @@ TTafelsForm::TTafelsForm(TableService& service, QWidget* parent)
 
     connect(start_, &QPushButton::clicked, this, &TTafelsForm::onStart);
     connect(stop_, &QPushButton::clicked, this, &TTafelsForm::onStop);
+    connect(cards, &QPushButton::clicked, this, [this] { emit cardsRequested(port_->value()); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(&service_, &TableService::changed, this, &TTafelsForm::refresh);
     refresh();

@@ -18,6 +18,10 @@ public:
     // Shows the server's state and the tables.
     void refresh();
 
+signals:
+    // "Tafelkaarten…": the cards for the phones' address at `port`.
+    void cardsRequested(int port);
+
 private:
     void onStart();
     void onStop();

@@ -5,9 +5,11 @@
 #include "terminals/EntryJournal.h"
 #include "terminals/LanAddress.h"
 #include "terminals/LiveResultsSite.h"
+#include "terminals/TableCards.h"
 #include "terminals/TablePinFile.h"
 #include "terminals/TableServer.h"
 #include "terminals/TableTerminals.h"
+#include "terminals/cards/TableCardsPdf.h"
 
 #include <QTimer>
 
@@ -29,27 +31,36 @@ TableService::~TableService() {
     stop();
 }
 
-bool TableService::start(int port) {
-    if (running())
-        return true;
+std::unique_ptr<TableTerminals> TableService::sessionTerminals(const std::string& failure) {
     // The phones enter contracts too: the contract table comes along.
     velk::ErrorCode tableError;
     tables_ = velk::LoadScoreTables(velk::DataFolder(), dialogs_, tableError);
     auto terminals = std::make_unique<TableTerminals>(
         club_, tables_, EntryJournal::PathFor(club_.ClubFilePath, club_.CurrentSession));
     if (!terminals->ready()) {
-        dialogs_.error("Tafelserver kan niet starten:\r" + terminals->problem());
-        return false;
+        dialogs_.error(failure + terminals->problem());
+        return nullptr;
     }
+    if (!terminals->leadNotice().empty())
+        dialogs_.warning(terminals->leadNotice());
     // The session's kept PINs, as on the printed table cards and in velk-cli serve.
     std::string notice, problem;
     if (!TablePinFile(TablePinFile::PathFor(club_.ClubFilePath, club_.CurrentSession))
              .keep(*terminals, false, notice, problem)) {
-        dialogs_.error("Tafelserver kan niet starten:\r" + problem);
-        return false;
+        dialogs_.error(failure + problem);
+        return nullptr;
     }
     if (!notice.empty())
         dialogs_.warning(notice);
+    return terminals;
+}
+
+bool TableService::start(int port) {
+    if (running())
+        return true;
+    auto terminals = sessionTerminals("Tafelserver kan niet starten:\r");
+    if (!terminals)
+        return false;
     auto* bridge = new RequestBridge(this);
     bridge->setWait(requestWait_);
     auto server = std::make_unique<TableServer>(*terminals);
@@ -57,7 +68,7 @@ bool TableService::start(int port) {
     server->setRunner([this, bridge](const std::function<void()>& work) {
         return bridge->run([this, &work] { runWatched(work); });
     });
-    site_ = std::make_unique<LiveResultsSite>(club_, tables_);
+    site_ = std::make_unique<LiveResultsSite>(club_, tables_, &terminals->leads());
     server->serveResults(*site_);
     const int bound = server->bind(bindAddress_, port);
     if (bound < 0) {
@@ -126,6 +137,25 @@ void TableService::scoresWrittenElsewhere() {
     if (terminals_ && !terminals_->savedElsewhere())
         dialogs_.error("Journaal niet te legen: " +
                        EntryJournal::PathFor(club_.ClubFilePath, club_.CurrentSession));
+}
+
+bool TableService::writeCards(const std::string& pdfPath, int port) {
+    // The cards carry the PINs the server gives, so they come from the same kept PIN file.
+    std::unique_ptr<TableTerminals> made;
+    TableTerminals* terminals = terminals_.get();
+    if (terminals == nullptr) {
+        made = sessionTerminals("Geen tafelkaarten:\r");
+        if (!made)
+            return false;
+        terminals = made.get();
+    }
+    const std::string url = PhoneAddress(bindAddress_, running() ? port_ : port);
+    std::string problem;
+    if (!WriteTableCards(TableCardsFor(club_, terminals->tables(), url), pdfPath, problem)) {
+        dialogs_.error(problem);
+        return false;
+    }
+    return true;
 }
 
 int TableService::pendingRequests() const {

@@ -54,6 +54,9 @@ public:
     // The score window changed the session's scores (typed, or thrown its typing away): the
     // tables' progress is shown anew.
     void scoresChangedElsewhere() { emit changed(); }
+    // Writes the session's table cards at `pdfPath`, with the kept PINs and the address the phones
+    // open (at `port` while the server is stopped); false after the message.
+    bool writeCards(const std::string& pdfPath, int port);
     // The requests waiting for the GUI thread (tests wait for one).
     int pendingRequests() const;
 
@@ -66,6 +69,9 @@ signals:
     void scoreFileWritten();
 
 private:
+    // The rules of the open session with its kept PINs; nothing after a message that begins with
+    // `failure`.
+    std::unique_ptr<velk::terminals::TableTerminals> sessionTerminals(const std::string& failure);
     // Does a request's work and tells what it changed in the session's scores.
     void runWatched(const std::function<void()>& work);
     std::vector<velk::TScoreObj>* sessionRecords();
