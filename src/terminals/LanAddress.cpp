@@ -28,14 +28,14 @@ std::string FirstLanAddress() {
     return found;
 }
 
-std::string PhoneAddress(const std::string& boundAddress, int port) {
+std::string PhoneAddress(const std::string& boundAddress, int port, bool secure) {
     std::string host = boundAddress;
     if (host == "0.0.0.0" || host.empty()) {
         host = FirstLanAddress();
         if (host.empty())
             host = "127.0.0.1";
     }
-    return "http://" + host + ":" + std::to_string(port) + "/";
+    return (secure ? "https://" : "http://") + host + ":" + std::to_string(port) + "/";
 }
 
 } // namespace velk::terminals

@@ -12,6 +12,7 @@
 #include "support/WidgetTesting.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QProcess>
@@ -113,6 +114,7 @@ private slots:
     void aJournalLeftByACrashIsPutBackOnOpening();
     void aTakenPortOrASessionWithoutScheduleIsRefusedAndServingHoldsTheSession();
     void theTableCardsCarryTheServersPinsAndTheLiveResultsAreServed();
+    void withHttpsTheServerAnswersWithTheClubsCertificateOnly();
 
 private:
     // Opens the competition and the tables window, and starts the server on 127.0.0.1.
@@ -488,6 +490,57 @@ void TestTables::theTableCardsCarryTheServersPinsAndTheLiveResultsAreServed() {
     QCOMPARE(page.status, 200);
     QVERIFY(page.body.find("Nog geen uitslag") != std::string::npos);
     QCOMPARE(Ask(port, "GET", "/uitslag/../club_1.dba", "").status, 404);
+    Click(form_, "Stoppen");
+}
+
+void TestTables::withHttpsTheServerAnswersWithTheClubsCertificateOnly() {
+    // Two self-signed certificates for 127.0.0.1, made here.
+    for (const char* name : {"club", "other"}) {
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes",
+                       "-days", "2", "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1",
+                       "-keyout", QString::fromStdString(path(name)) + "-key.pem", "-out",
+                       QString::fromStdString(path(name)) + "-cert.pem"});
+        QVERIFY(openssl.waitForFinished(30000));
+        QCOMPARE(openssl.exitCode(), 0);
+    }
+    ScriptedDialogs dialogs;
+    TClubWindow window(dialogs, kClock);
+    QVERIFY(velk::test::OpenInWindow(window, path("club_1.dba")));
+    Trigger(&window, "Tafels");
+    form_ = window.findChild<TTafelsForm*>(QStringLiteral("TafelsForm"));
+    QVERIFY(form_);
+    Child<QCheckBox>(form_, "Https")->setChecked(true);
+
+    // A key of another certificate starts nothing.
+    dialogs.files = {path("club-cert.pem"), path("other-key.pem")};
+    QVERIFY(!startServer(window));
+    QCOMPARE(dialogs.fileChoices.at(0).title, std::string("Certificaat van de club"));
+    QCOMPARE(dialogs.texts().back(),
+             "Tafelserver kan niet starten:\rSleutel niet te lezen of past niet bij het "
+             "certificaat: " +
+                 path("other-key.pem"));
+
+    dialogs.files = {path("club-cert.pem"), path("club-key.pem")};
+    QVERIFY(startServer(window));
+    const int port = window.tableService()->port();
+    QCOMPARE(Child<QLabel>(form_, "Adres")->text(),
+             QStringLiteral("Adres voor de telefoons: https://127.0.0.1:%1/").arg(port));
+    auto tables = std::async(std::launch::async, [&] {
+        httplib::SSLClient client("127.0.0.1", port);
+        client.set_ca_cert_path(path("club-cert.pem").c_str());
+        client.enable_server_certificate_verification(true);
+        client.set_connection_timeout(2, 0);
+        client.set_read_timeout(15, 0);
+        const auto res = client.Get("/api/v1/tables");
+        return res ? res->status : 0;
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(tables.wait_for(std::chrono::milliseconds(0)) == std::future_status::ready,
+                             20000);
+    QCOMPARE(tables.get(), 200);
+    // Plain HTTP gets no answer from it.
+    QCOMPARE(Ask(port, "GET", "/api/v1/tables", "", {}, true).status, 0);
     Click(form_, "Stoppen");
 }
 

@@ -2,6 +2,7 @@
 
 #include "gui/terminals/TableService.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -27,6 +28,9 @@ TTafelsForm::TTafelsForm(TableService& service, QWidget* parent)
     port_->setRange(0, 65535);
     port_->setValue(kDefaultPort);
     portLabel->setBuddy(port_);
+    https_ = new QCheckBox(QStringLiteral("&HTTPS"), this);
+    https_->setObjectName(QStringLiteral("Https"));
+    https_->setToolTip(QStringLiteral("Versleuteld, met het certificaat van de club"));
     start_ = new QPushButton(QStringLiteral("&Starten"), this);
     start_->setObjectName(QStringLiteral("Starten"));
     stop_ = new QPushButton(QStringLiteral("S&toppen"), this);
@@ -37,6 +41,7 @@ TTafelsForm::TTafelsForm(TableService& service, QWidget* parent)
     close->setObjectName(QStringLiteral("Sluiten"));
     row->addWidget(portLabel);
     row->addWidget(port_);
+    row->addWidget(https_);
     row->addWidget(start_);
     row->addWidget(stop_);
     row->addStretch();
@@ -67,6 +72,11 @@ TTafelsForm::TTafelsForm(TableService& service, QWidget* parent)
 }
 
 void TTafelsForm::onStart() {
+    // The certificate and key are asked at every start with HTTPS, proposing the last ones.
+    if (!https_->isChecked())
+        service_.clearTls();
+    else if (!service_.chooseTls())
+        return;
     service_.start(port_->value());
     refresh();
 }
@@ -79,6 +89,7 @@ void TTafelsForm::onStop() {
 void TTafelsForm::refresh() {
     const bool running = service_.running();
     port_->setEnabled(!running);
+    https_->setEnabled(!running);
     start_->setEnabled(!running);
     stop_->setEnabled(running);
     address_->setText(running ? QStringLiteral("Adres voor de telefoons: ") +

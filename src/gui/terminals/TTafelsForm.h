@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -28,6 +29,7 @@ private:
 
     TableService& service_;
     QSpinBox* port_ = nullptr;
+    QCheckBox* https_ = nullptr;
     QPushButton* start_ = nullptr;
     QPushButton* stop_ = nullptr;
     QLabel* address_ = nullptr;

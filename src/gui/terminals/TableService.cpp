@@ -12,6 +12,7 @@
 #include "terminals/cards/TableCardsPdf.h"
 
 #include <QTimer>
+#include <filesystem>
 
 using namespace velk::terminals;
 
@@ -55,15 +56,37 @@ std::unique_ptr<TableTerminals> TableService::sessionTerminals(const std::string
     return terminals;
 }
 
+bool TableService::chooseTls() {
+    const std::string folder = std::filesystem::path(club_.ClubFilePath).parent_path().string();
+    const auto certificate =
+        dialogs_.openFileName({"Certificaat van de club", "Certificaat (*.pem;*.crt)|*.pem;*.crt", "pem",
+                               tls_ ? tls_->certificate : folder});
+    if (!certificate)
+        return false;
+    const auto key =
+        dialogs_.openFileName({"Sleutel van het certificaat", "Sleutel (*.pem;*.key)|*.pem;*.key", "pem",
+                               tls_ ? tls_->key : folder});
+    if (!key)
+        return false;
+    tls_ = TlsFiles{*certificate, *key};
+    return true;
+}
+
 bool TableService::start(int port) {
     if (running())
         return true;
     auto terminals = sessionTerminals("Tafelserver kan niet starten:\r");
     if (!terminals)
         return false;
+    // The certificate is tried before a port is taken: bad files start no server.
+    auto server =
+        tls_ ? std::make_unique<TableServer>(*terminals, *tls_) : std::make_unique<TableServer>(*terminals);
+    if (!server->ready()) {
+        dialogs_.error("Tafelserver kan niet starten:\r" + server->problem());
+        return false;
+    }
     auto* bridge = new RequestBridge(this);
     bridge->setWait(requestWait_);
-    auto server = std::make_unique<TableServer>(*terminals);
     // Every request is done on this thread, which owns the club; what an entry changed is shown.
     server->setRunner([this, bridge](const std::function<void()>& work) {
         return bridge->run([this, &work] { runWatched(work); });
@@ -106,7 +129,7 @@ bool TableService::stop() {
 }
 
 std::string TableService::phoneAddress() const {
-    return PhoneAddress(bindAddress_, port_);
+    return PhoneAddress(bindAddress_, port_, tls_.has_value());
 }
 
 std::vector<TableProgress> TableService::progress() {
@@ -149,7 +172,7 @@ bool TableService::writeCards(const std::string& pdfPath, int port) {
             return false;
         terminals = made.get();
     }
-    const std::string url = PhoneAddress(bindAddress_, running() ? port_ : port);
+    const std::string url = PhoneAddress(bindAddress_, running() ? port_ : port, tls_.has_value());
     std::string problem;
     if (!WriteTableCards(TableCardsFor(club_, terminals->tables(), url), pdfPath, problem)) {
         dialogs_.error(problem);

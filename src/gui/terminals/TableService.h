@@ -4,19 +4,19 @@
 #include "core/Dialogs.h"
 #include "scoring/ScoreTables.h"
 #include "terminals/TableProgress.h"
+#include "terminals/TableServer.h"
 
 #include <QObject>
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 class QTimer;
 class RequestBridge;
 namespace velk::terminals {
-class LiveResultsSite;
-class TableServer;
 class TableTerminals;
 } // namespace velk::terminals
 
@@ -39,6 +39,12 @@ public:
     std::string phoneAddress() const;
     // Every interface unless set (a test keeps to 127.0.0.1).
     void setBindAddress(const std::string& address) { bindAddress_ = address; }
+    // HTTPS with the club's certificate: asks for the certificate and its key (proposing the last
+    // ones); false when either was not chosen.
+    bool chooseTls();
+    // Plain HTTP again.
+    void clearTls() { tls_.reset(); }
+    bool secure() const { return tls_.has_value(); }
     // How long a phone's request waits for the GUI thread.
     void setRequestWait(std::chrono::milliseconds wait) { requestWait_ = wait; }
     // Whether the score window holds unsaved typing: the server's save waits for it.
@@ -85,6 +91,7 @@ private:
     RequestBridge* bridge_ = nullptr;
     QTimer* saveTimer_ = nullptr;
     std::string bindAddress_ = "0.0.0.0";
+    std::optional<velk::terminals::TlsFiles> tls_;
     std::chrono::milliseconds requestWait_{5000};
     std::function<bool()> windowDirty_;
     int port_ = 0;
