@@ -20,7 +20,7 @@ async function round1() {
   const json = await res.json();
   const entered = {};
   for (const [b, e] of Object.entries(json.entered))
-    entered[b] = { ns: e.ns, ew: e.ew, contract: e.contract || null, result: e.result || null };
+    entered[b] = { ns: e.ns, ew: e.ew, contract: e.contract || null, result: e.result || null, lead: e.lead || null };
   return entered;
 }
 
@@ -147,7 +147,8 @@ async function round1() {
   check("nu ingevoerd", await text("#spel-nu"), "Nu ingevoerd: 4\u2665 C (420)");
   await tap('[data-declarer="N"]');
   await tap('[data-result="+1"]');
-  await confirmShows("Spel 1: 4\u2665 +1 door Noord", "450", MINUS + "450");
+  // The card led stays as it was entered.
+  await confirmShows("Spel 1: 4\u2665 +1 door Noord, uitkomst \u2660A", "450", MINUS + "450");
   await tap("#akkoord");
   await screen("ronde");
   await tap('[data-spel="2"]');
@@ -161,8 +162,8 @@ async function round1() {
   await page.screenshot({ path: path.join(shots, "phone-round.png") });
 
   check("ronde 1 in de server", await round1(), {
-    1: { ns: 450, ew: -450, contract: "4H", result: "+1" },
-    2: { ns: -400, ew: 400, contract: "3SA", result: "C" },
+    1: { ns: 450, ew: -450, contract: "4H", result: "+1", lead: "SA" },
+    2: { ns: -400, ew: 400, contract: "3SA", result: "C", lead: null },
   });
 
   await tap("#volgende-ronde");

@@ -277,6 +277,9 @@
       const m = /^([1-7])(SA|K|R|H|S)(XX|X|)$/.exec(entered.contract || "");
       if (m) {
         state.pick = { level: m[1], strain: m[2], doubling: m[3], result: entered.result === "C" ? "C" : entered.result };
+        // The card led stays as entered unless the correction changes it.
+        const lead = /^([SHDC])(A|K|Q|J|10|[2-9])$/.exec(entered.lead || "");
+        if (lead) Object.assign(state.pick, { leadSuit: lead[1], leadRank: lead[2] });
       } else if (entered.contract === "PAS") {
         state.pick = { level: "P" };
       } else {
