@@ -5,6 +5,7 @@
 #include "cli/ScoreLines.h"
 #include "cli/UsageTexts.h"
 #include "core/ProgramFolder.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "members/SessionScoreImport.h"
 #include "members/access/AccessReader.h"
@@ -74,7 +75,7 @@ bool EnterLine(ScoreEntry& entry, const Club& club, const std::string& line, int
         return false;
     }
     // Boards are given by their number; the records count them from the session's first board.
-    const int board = NumberOf(words[1]) - std::max<int>(club.SessionHead.FirstBoardNumber, 1) + 1;
+    const int board = NumberOf(words[1]) - FirstBoardOf(club.SessionHead) + 1;
     if (board < 1 || board > club.SessionHead.BoardCount) {
         std::cerr << where << "spel bestaat niet: " << words[1] << '\n';
         return false;

@@ -1,5 +1,6 @@
 #include "cli/SessionHands.h"
 
+#include "core/records/FirstBoard.h"
 #include "hands/HandRecordFile.h"
 #include "hands/SessionHandRecord.h"
 #include "hands/dds/DdsSolver.h"
@@ -48,7 +49,7 @@ int SessionBoardCount(const Club& club) {
 }
 
 int FirstBoard(const Club& club) {
-    return std::max<int>(club.SessionHead.FirstBoardNumber, 1);
+    return FirstBoardOf(club.SessionHead);
 }
 
 HandRecord NewHandRecord(const Club& club) {

@@ -3,6 +3,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/records/ConfigRecord.h"
+#include "core/records/FirstBoard.h"
 
 #include <algorithm>
 #include <cctype>
@@ -170,7 +171,7 @@ bool SessionScoreImport::copyScores() {
                       " is niet de open zitting; de scores zijn niet overgenomen");
     const TZitCalcObj& head = club_.SessionHead;
     const int boards = head.BoardCount;
-    const int firstBoard = std::max<int>(head.FirstBoardNumber, 1);
+    const int firstBoard = FirstBoardOf(head);
     int expected = 0;
     for (int g = 1; g <= club_.CompetitionHead.GroupCount; ++g)
         expected += head.GroupPairs[static_cast<std::size_t>(g - 1)] * boards;

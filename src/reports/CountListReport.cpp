@@ -3,6 +3,7 @@
 #include "core/ErrorHelpers.h"
 #include "core/Messages.h"
 #include "core/TextHelpers.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "reports/ListHead.h"
 #include "reports/ReportFields.h"
@@ -78,7 +79,7 @@ void WriteTable(ReportContext& context, ReportSink& sink, const SessionMatchPoin
     const Club& club = context.club;
     const int boardGroups = std::max<int>(club.SessionHead.BoardGroupCount, 0);
     const int length = club.SessionHead.BoardsPerRound;
-    const int first = club.SessionHead.FirstBoardNumber > 0 ? club.SessionHead.FirstBoardNumber : 1;
+    const int first = FirstBoardOf(club.SessionHead);
     const bool percentages = ShowsPercentages(club);
     const bool printer = context.target == ReportTarget::Printer;
     const bool names = !(printer && context.width < 96);

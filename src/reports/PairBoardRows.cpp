@@ -1,5 +1,6 @@
 #include "reports/PairBoardRows.h"
 
+#include "core/records/FirstBoard.h"
 #include "scoring/BoardOpponents.h"
 #include "scoring/MatchPointRules.h"
 #include "scoring/ScoreCode.h"
@@ -45,7 +46,7 @@ std::string PairBoardScore(const TScoreObj& r, std::string_view notPlayed) {
 
 std::vector<PairBoardRow> PairBoardRows(const PairPagesInput& in, int group, int row) {
     const Club& club = in.club;
-    const int firstNumber = std::max<int>(club.SessionHead.FirstBoardNumber, 1);
+    const int firstNumber = FirstBoardOf(club.SessionHead);
     std::vector<PairBoardRow> rows;
     for (int b = 1; b <= club.SessionHead.BoardCount; ++b) {
         const auto seat = FindBoardSeat(club, group, b, row);

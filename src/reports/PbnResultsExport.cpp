@@ -1,6 +1,7 @@
 #include "reports/PbnResultsExport.h"
 
 #include "core/records/ConfigRecord.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "hands/PbnHandRecord.h"
 #include "hands/PbnTags.h"
@@ -46,7 +47,7 @@ std::string PbnResultsDocument(const PbnResultsInput& in) {
     const Club& club = in.club;
     const bool imps = club.CompetitionHead.ScoringMode != ModePairs;
     const std::string points = imps ? "IMP" : "MP";
-    const int first = std::max<int>(club.SessionHead.FirstBoardNumber, 1);
+    const int first = FirstBoardOf(club.SessionHead);
     std::string text = "% PBN 2.1\r\n% EXPORT\r\n";
     for (int g = 1; g <= club.CompetitionHead.GroupCount; ++g)
         for (int b = 1; b <= club.SessionHead.BoardCount; ++b) {

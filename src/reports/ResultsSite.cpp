@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 #include "core/SafeSave.h"
 #include "core/SilentDialogs.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "hands/BoardHandsText.h"
 #include "hands/SessionHandRecord.h"
@@ -80,7 +81,7 @@ struct Site {
         return line;
     }
     std::string clubName() const { return club.ConfigRecord.Head.CompetitionName.get(); }
-    int firstNumber() const { return std::max<int>(club.SessionHead.FirstBoardNumber, 1); }
+    int firstNumber() const { return FirstBoardOf(club.SessionHead); }
 
     std::string index() const {
         std::string body;

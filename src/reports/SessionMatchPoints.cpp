@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 #include "core/ProgramFolder.h"
 #include "core/TextEncoding.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "reports/PageHeader.h"
 #include "reports/ReportFields.h"
@@ -144,8 +145,7 @@ std::string SessionMatchPoints::pairName(int group, int row) const {
 }
 
 int SessionMatchPoints::boardNumber(int board) const {
-    const int first = club_.SessionHead.FirstBoardNumber;
-    return first > 0 ? first + board - 1 : board;
+    return FirstBoardOf(club_.SessionHead) + board - 1;
 }
 
 GroupRange ChosenGroups(const ReportContext& context) {

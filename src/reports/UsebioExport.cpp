@@ -2,6 +2,7 @@
 
 #include "core/TextHelpers.h"
 #include "core/records/ConfigRecord.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "hands/BoardFacts.h"
 #include "reports/TravellerLines.h"
@@ -125,7 +126,7 @@ struct Writer {
         if (lines.empty())
             return;
         xml.open("BOARD");
-        xml.element("BOARD_NUMBER", board + std::max<int>(club.SessionHead.FirstBoardNumber, 1) - 1);
+        xml.element("BOARD_NUMBER", board + FirstBoardOf(club.SessionHead) - 1);
         for (const TravellerLine& line : lines) {
             xml.open("TRAVELLER_LINE");
             xml.element("NS_PAIR_NUMBER", line.northSouthPair);

@@ -2,6 +2,7 @@
 
 #include "core/files/ScoreFile.h"
 #include "core/records/ConfigRecord.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "schedules/ScheduleLookup.h"
 #include "scoring/BoardOpponents.h"
@@ -150,7 +151,7 @@ int ScoreEntry::groupPairs() const {
 }
 
 int ScoreEntry::boardNumber(int boardInSession) const {
-    return boardInSession + std::max<int>(club_.SessionHead.FirstBoardNumber, 1) - 1;
+    return boardInSession + FirstBoardOf(club_.SessionHead) - 1;
 }
 
 TScoreObj& ScoreEntry::record(int boardInSession, int pairRow) {

@@ -1,5 +1,6 @@
 #include "scoring/ScoreEntryE.h"
 
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "schedules/ScheduleLookup.h"
 #include "scoring/ScoreCode.h"
@@ -39,7 +40,7 @@ std::vector<EntryRow> ScoreEntryE::rows() const {
     const auto boards = e ? BoardsOfBoardGroup(club_, e->Letter) : std::nullopt;
     if (!boards)
         return out;
-    const int first = boards->First - std::max<int>(club_.SessionHead.FirstBoardNumber, 1) + 1;
+    const int first = boards->First - FirstBoardOf(club_.SessionHead) + 1;
     for (int b = first; b < first + boards->Count && b <= club_.SessionHead.BoardCount; ++b) {
         const auto t = b >= 1 ? tableAt(b, round, table) : std::nullopt;
         out.push_back({b, t ? t->NorthSouthRow : 0, t ? t->EastWestRow : 0, true});

@@ -1,6 +1,7 @@
 #include "scoring/SlamCheck.h"
 
 #include "core/PathText.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "core/records/ScoreRecord.h"
 #include "core/records/SlamRecord.h"
@@ -67,7 +68,7 @@ bool CheckSlams(Club& club, Dialogs& dialogs, const SlamAnswer& answer,
     slams.SlamTotal = 0;
 
     const auto& records = club.SessionScoreList[index].Records;
-    const int firstBoard = std::max<int>(club.SessionHead.FirstBoardNumber, 1);
+    const int firstBoard = FirstBoardOf(club.SessionHead);
     for (int g = 1; g <= std::min<int>(club.CompetitionHead.GroupCount, 16); ++g) {
         // Without its schedule a group has no sides to tell a slam by; the others are still checked.
         if (!GroupInSchedule(club, g)) {

@@ -1,6 +1,7 @@
 #include "terminals/TableTerminals.h"
 
 #include "core/files/DamagedFile.h"
+#include "core/records/FirstBoard.h"
 #include "core/records/PairRecord.h"
 #include "schedules/ScheduleLookup.h"
 #include "scoring/ScoreFormat.h"
@@ -104,7 +105,7 @@ bool TableTerminals::setPin(const std::string& label, const std::string& pin) {
 }
 
 int TableTerminals::firstBoardNumber() const {
-    return std::max<int>(club_.SessionHead.FirstBoardNumber, 1);
+    return FirstBoardOf(club_.SessionHead);
 }
 
 std::string TableTerminals::leadOf(const BoardBody& body) const {
