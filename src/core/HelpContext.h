@@ -30,6 +30,7 @@ enum : int {
     SlamTotalsList = 266,
     PairListReport = 267,
     ContractEntry = 258,
+    TablesWindow = 259,
     OptionsPersonal = 282,
     OptionsPrint = 283,
     OptionsSettings = 284,

@@ -176,6 +176,9 @@ void TestTables::aPhonesEntryShowsInTheScoreWindowOutlivesItsDiscardAndReachesTh
     QCOMPARE(list->item(0, LabelColumn)->text(), QStringLiteral("A1"));
     QCOMPARE(list->item(5, LabelColumn)->text(), QStringLiteral("B3"));
     QCOMPARE(pin("A1").size(), std::size_t{6});
+    // F1 opens the window's help page.
+    QTest::keyClick(list, Qt::Key_F1);
+    QCOMPARE(dialogs.helpRequests.back(), 259);
     QCOMPARE(ListCell(list, "A1", BoardsColumn), QStringLiteral("0 van 10"));
     // While the server works on the session no other session can be chosen.
     Trigger(&window, "ChooseSession");

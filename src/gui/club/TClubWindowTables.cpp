@@ -1,5 +1,6 @@
 // "S&cores › Tafels (telefoon)…": the table server of the open session, its window, the tables
 // behind in the status bar, and the journal a crash left.
+#include "core/HelpContext.h"
 #include "core/ProgramFolder.h"
 #include "gui/WindowPlacement.h"
 #include "gui/club/TClubWindow.h"
@@ -34,6 +35,8 @@ void TClubWindow::onTables() {
         tablesForm_->setAttribute(Qt::WA_DeleteOnClose);
         connect(tablesForm_, &QObject::destroyed, this, [this] { tablesForm_ = nullptr; });
         connect(tablesForm_, &TTafelsForm::cardsRequested, this, &TClubWindow::onTableCards);
+        connect(tablesForm_, &TTafelsForm::helpRequested, this,
+                [this] { dialogs_.showHelp(velk::HelpContext::TablesWindow); });
         trackWindow(tablesForm_, QStringLiteral("Tafels (telefoon)"), TablesWindow,
                     QStringLiteral("Scores van de tafels per telefoon"));
         CentreOnParent(tablesForm_, this);

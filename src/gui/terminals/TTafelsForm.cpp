@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -69,6 +70,14 @@ TTafelsForm::TTafelsForm(TableService& service, QWidget* parent)
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(&service_, &TableService::changed, this, &TTafelsForm::refresh);
     refresh();
+}
+
+void TTafelsForm::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        emit helpRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TTafelsForm::onStart() {

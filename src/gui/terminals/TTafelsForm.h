@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -22,6 +23,11 @@ public:
 signals:
     // "Tafelkaarten…": the cards for the phones' address at `port`.
     void cardsRequested(int port);
+    // F1.
+    void helpRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void onStart();
