@@ -1,5 +1,7 @@
 #include "terminals/EntryJournal.h"
 
+#include "core/files/SessionSideFile.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
@@ -14,9 +16,7 @@ constexpr std::size_t kMaxLine = 4096;
 } // namespace
 
 std::string EntryJournal::PathFor(const std::string& competition, int session) {
-    std::filesystem::path p(competition);
-    const std::string stem = p.stem().string();
-    return (p.parent_path() / (stem + "_journal" + std::to_string(session) + ".jsonl")).string();
+    return SessionSideFilePath(competition, "journal", session, ".jsonl");
 }
 
 EntryJournal::~EntryJournal() {

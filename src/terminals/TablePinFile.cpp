@@ -1,7 +1,6 @@
 #include "terminals/TablePinFile.h"
 
-#include "core/FileBytes.h"
-#include "core/SafeSave.h"
+#include "core/files/SessionSideFile.h"
 #include "terminals/TablePins.h"
 #include "terminals/TableTerminals.h"
 
@@ -67,21 +66,19 @@ std::optional<std::vector<KeptPin>> ParsePinFile(std::string_view text) {
 }
 
 std::string TablePinFile::PathFor(const std::string& competition, int session) {
-    const std::filesystem::path p(competition);
-    return (p.parent_path() / (p.stem().string() + "_pins" + std::to_string(session) + ".txt")).string();
+    return SessionSideFilePath(competition, "pins", session, ".txt");
 }
 
 bool TablePinFile::read(std::vector<KeptPin>& pins, std::string& problem) const {
     pins.clear();
-    const FileBytes file = ReadFileBytes(path_, kMaxPinFileBytes);
-    if (file.status == FileReadStatus::Missing)
-        return true;
-    if (!file.ok()) {
+    std::optional<std::string> text;
+    if (!ReadSideFileText(path_, kMaxPinFileBytes, text)) {
         problem = "PIN-bestand niet te lezen: " + path_;
         return false;
     }
-    auto parsed =
-        ParsePinFile(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    if (!text)
+        return true;
+    auto parsed = ParsePinFile(*text);
     if (!parsed) {
         problem = "PIN-bestand niet correct: " + path_;
         return false;
@@ -91,10 +88,7 @@ bool TablePinFile::read(std::vector<KeptPin>& pins, std::string& problem) const 
 }
 
 bool TablePinFile::save(const std::vector<KeptPin>& pins) const {
-    const std::string text = PinFileText(pins);
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                              text.size());
-    if (!SaveFileAtomically(path_, bytes, kBackupExtension))
+    if (!SaveSideFileText(path_, PinFileText(pins), kBackupExtension))
         return false;
     // Whoever shares the club's computer has no business with the PINs.
     std::error_code ec;

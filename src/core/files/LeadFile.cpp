@@ -1,10 +1,8 @@
 #include "core/files/LeadFile.h"
 
-#include "core/FileBytes.h"
-#include "core/SafeSave.h"
+#include "core/files/SessionSideFile.h"
 
 #include <algorithm>
-#include <filesystem>
 #include <tuple>
 
 namespace velk {
@@ -117,21 +115,19 @@ std::optional<std::vector<KeptLead>> ParseLeadFile(std::string_view text) {
 }
 
 std::string LeadFile::PathFor(const std::string& competition, int session) {
-    const std::filesystem::path p(competition);
-    return (p.parent_path() / (p.stem().string() + "_uitkomst" + std::to_string(session) + ".txt")).string();
+    return SessionSideFilePath(competition, "uitkomst", session, ".txt");
 }
 
 bool LeadFile::read(std::vector<KeptLead>& leads, std::string& problem) const {
     leads.clear();
-    const FileBytes file = ReadFileBytes(path_, kMaxLeadFileBytes);
-    if (file.status == FileReadStatus::Missing)
-        return true;
-    if (!file.ok()) {
+    std::optional<std::string> text;
+    if (!ReadSideFileText(path_, kMaxLeadFileBytes, text)) {
         problem = "Uitkomstenbestand niet te lezen: " + path_;
         return false;
     }
-    auto parsed =
-        ParseLeadFile(std::string_view(reinterpret_cast<const char*>(file.bytes.data()), file.bytes.size()));
+    if (!text)
+        return true;
+    auto parsed = ParseLeadFile(*text);
     if (!parsed) {
         problem = "Uitkomstenbestand niet correct: " + path_;
         return false;
@@ -141,10 +137,7 @@ bool LeadFile::read(std::vector<KeptLead>& leads, std::string& problem) const {
 }
 
 bool LeadFile::save(const std::vector<KeptLead>& leads) const {
-    const std::string text = LeadFileText(leads);
-    const std::span<const std::uint8_t> bytes(reinterpret_cast<const std::uint8_t*>(text.data()),
-                                              text.size());
-    return SaveFileAtomically(path_, bytes, kBackupExtension);
+    return SaveSideFileText(path_, LeadFileText(leads), kBackupExtension);
 }
 
 } // namespace velk
