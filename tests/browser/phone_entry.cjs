@@ -168,6 +168,10 @@ async function round1() {
 
   await tap("#volgende-ronde");
   await screen("ronde");
+  // The round screen stays on while the next round is fetched: wait for its heading.
+  await page
+    .waitForFunction(() => document.querySelector("#onderkop").textContent.includes("ronde 2"), null, { timeout: 10000 })
+    .catch(() => {});
   check("volgende ronde", await text("#onderkop"), "Tafel A1 \u00b7 ronde 2");
   check("nog niets", await page.$$eval("#spellen button.open", (b) => b.length), 2);
 
